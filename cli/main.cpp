@@ -1,0 +1,109 @@
+// quarvel-cli: the settings engine without a window. It starts from the Default preset, runs the
+// steps in the order given, then prints the script, prints the editors' states or installs.
+
+#include "cli/steps.h"
+#include "config/install.h"
+#include "config/script.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <map>
+
+namespace {
+
+constexpr int exitInstallFailed = 1;
+constexpr int exitBadArgument = 2;
+constexpr int exitWouldOverwrite = 3;
+
+constexpr const char* description = R"(Quarvel's settings engine on the command line.
+
+Starts from the state the program starts in (the Default preset), applies the steps in the order
+given, then runs the command (print when none is given).
+
+Controls are named as in the main window: option pairs (optClPred ...) take 1 (ON) or 0 (OFF),
+lists (cmbWeather, cmbSpeed ...) take their 0-based item index, fields (txtRate, txtDSpeed ...)
+take any text.
+
+Exit status: 0 done, 1 the install failed, 2 a bad argument, 3 quarvel.cfg exists and
+--overwrite was not given.)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app(description, "quarvel-cli");
+    app.set_help_flag("-h,--help", "Show this help and exit");
+    app.require_subcommand(0, 1);
+
+    std::vector<std::string> unused;
+    const auto addStep = [&](const char* name, const char* help) {
+        return app.add_option(name, unused, help)
+            ->type_name("")
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->trigger_on_parse();
+    };
+    addStep("--preset", "Apply a preset: hiq, default, fps, dhfps, or its menu caption "
+                        "(\"High Quality\", \"Default\", \"High FPS\", \"Die Hard FPS\")")
+        ->type_name("NAME");
+    addStep("--set", "Put an editor into a state from code, as a preset does (no key filter)")
+        ->type_name("CONTROL=VALUE");
+    addStep("--type", "Empty a field, then type TEXT into it key by key through its key filter")
+        ->type_name("CONTROL=TEXT");
+    addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
+        ->type_name("BUTTON");
+    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does")->type_name("FILE");
+
+    auto* print = app.add_subcommand("print", "Write the script as the install window shows it "
+                                              "(the default command)");
+    auto* state = app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line");
+    auto* install = app.add_subcommand("install", "Install the script into a game directory");
+    std::string directory;
+    bool overwrite = false;
+    install->add_option("DIR", directory, "The game directory (e.g. .../Half-Life/cstrike)")
+        ->required();
+    install->add_flag("--overwrite", overwrite, "Replace a quarvel.cfg that is already there");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "quarvel-cli: " << e.what() << "\n";
+        return exitBadArgument;
+    }
+
+    quarvel::Engine engine;
+    std::map<const CLI::Option*, std::size_t> taken;
+    for (const CLI::Option* option : app.parse_order()) {
+        const std::string& argument = option->results().at(taken[option]++);
+        if (const auto failure = quarvel::cli::runStep(engine, option->get_name(false, true).substr(2),
+                                                       argument)) {
+            std::cerr << "quarvel-cli: " << failure->message << "\n";
+            return exitBadArgument;
+        }
+    }
+
+    if (*state) {
+        std::cout << quarvel::cli::stateReport(engine);
+        return 0;
+    }
+    const std::string script = quarvel::buildScript(engine.tweakLines());
+    if (*install) {
+        if (quarvel::scriptExists(directory) && !overwrite) {
+            std::cerr << "Are you sure you want to overwrite your Quarvel Tweaks ?\n";
+            return exitWouldOverwrite;
+        }
+        const auto result = quarvel::InstallTweaks(directory, script);
+        if (!result.installed) {
+            std::cerr << result.message << "\n";
+            return exitInstallFailed;
+        }
+        std::cout << result.message << "\n";
+        return 0;
+    }
+    (void)print;
+    std::cout << script << std::flush;
+    return 0;
+}

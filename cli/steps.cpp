@@ -1,0 +1,114 @@
+#include "cli/steps.h"
+
+#include "config/loader.h"
+
+#include <array>
+
+namespace quarvel::cli {
+
+namespace {
+
+struct PresetName {
+    Preset preset;
+    std::string_view shortName;
+    std::string_view caption;
+};
+
+constexpr std::array presetNames{
+    PresetName{Preset::HighQuality, "hiq", "High Quality"},
+    PresetName{Preset::Default, "default", "Default"},
+    PresetName{Preset::HighFps, "fps", "High FPS"},
+    PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS"},
+};
+
+StepError error(std::string_view option, std::string_view argument, std::string_view why) {
+    return {std::string("--")
+                .append(option)
+                .append(" ")
+                .append(argument)
+                .append(": ")
+                .append(why)};
+}
+
+std::optional<StepError> setOrType(Engine& engine, std::string_view option,
+                                   std::string_view argument) {
+    const auto equals = argument.find('=');
+    if (equals == std::string_view::npos) {
+        return error(option, argument, "expected CONTROL=VALUE");
+    }
+    const std::string_view name = argument.substr(0, equals);
+    const std::string_view value = argument.substr(equals + 1);
+    const EditorId id = findEditor(name);
+    if (id < 0) {
+        return error(option, argument, std::string("unknown control \"").append(name) + "\"");
+    }
+    if (option == "set") {
+        if (!engine.setState(id, value)) {
+            return error(option, argument,
+                         std::string("\"").append(name) + "\" cannot take the value \"" +
+                             std::string(value) + "\"");
+        }
+        return std::nullopt;
+    }
+    if (editor(id).keys == KeyClass::None) {
+        return error(option, argument,
+                     std::string("\"").append(name) + "\" is no field that takes typing");
+    }
+    engine.setText(id, {}); // emptied as a user would, before typing
+    for (const char c : value) {
+        engine.typeCharacter(id, static_cast<unsigned char>(c));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Preset> presetNamed(std::string_view name) {
+    for (const auto& entry : presetNames) {
+        if (name == entry.shortName || name == entry.caption) {
+            return entry.preset;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<StepError> runStep(Engine& engine, std::string_view option,
+                                 std::string_view argument) {
+    if (option == "preset") {
+        const auto preset = presetNamed(argument);
+        if (!preset) {
+            return error(option, argument, "unknown preset");
+        }
+        engine.applyPreset(*preset);
+    } else if (option == "set" || option == "type") {
+        return setOrType(engine, option, argument);
+    } else if (option == "default") {
+        if (!engine.pressDefault(argument)) {
+            return error(option, argument, "unknown DEFAULT button");
+        }
+    } else if (option == "load") {
+        if (!loadConfig(engine, std::string(argument))) {
+            return error(option, argument, "cannot read the file");
+        }
+    } else {
+        return error(option, argument, "unknown step");
+    }
+    return std::nullopt;
+}
+
+std::string stateReport(const Engine& engine) {
+    std::string report;
+    const auto line = [&](EditorId id) {
+        report.append(editor(id).name).append("=").append(engine.stateText(id)).append("\n");
+    };
+    for (int slot = 0; slot < slotCount; ++slot) {
+        line(slot);
+    }
+    for (const auto* name : {"cmbSpeed", "txtUSpeed", "lblUSpeed", "cmbSpeed2", "txtDSpeed",
+                             "lblDSpeed"}) {
+        line(findEditor(name));
+    }
+    return report;
+}
+
+} // namespace quarvel::cli

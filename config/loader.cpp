@@ -1,0 +1,170 @@
+#include "config/loader.h"
+
+#include "config/known_cvars.h"
+
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
+namespace quarvel {
+
+namespace {
+
+constexpr std::size_t longestKnownName = [] {
+    std::size_t longest = 0;
+    for (const auto& cvar : knownCvars) {
+        longest = std::max(longest, cvar.name.size());
+    }
+    return longest;
+}();
+
+int knownCvarIndex(std::string_view head) {
+    for (int k = 0; k < knownCvarCount; ++k) {
+        if (cvarNames(k) == head) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+std::string_view withoutQuotes(std::string_view value) {
+    if (value.size() >= 2 && value.front() == valueQuote && value.back() == valueQuote) {
+        value.remove_prefix(1);
+        value.remove_suffix(1);
+    }
+    return value;
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return lower;
+}
+
+void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
+    const EditorId id = findEditor(cvar.editor);
+    switch (cvar.rule) {
+    case LoadRule::Toggle:
+    case LoadRule::InvertedToggle:
+        if (value == "0" || value == "1") {
+            const bool on = (value == "1") != (cvar.rule == LoadRule::InvertedToggle);
+            engine.selectOption(id, on ? 1 : 0);
+        }
+        break;
+    case LoadRule::Entries: {
+        const std::string compared = cvar.lowerCase ? lowerCase(value) : value;
+        const auto entry = std::find(cvar.entries.begin(), cvar.entries.end(), compared);
+        if (entry != cvar.entries.end()) {
+            engine.selectItem(id, static_cast<int>(entry - cvar.entries.begin()));
+        }
+        break;
+    }
+    case LoadRule::Text:
+        engine.setText(id, value);
+        break;
+    case LoadRule::RecordOnly:
+        break;
+    }
+}
+
+} // namespace
+
+ConfigReader::ConfigReader(Engine& engine) : engine_(engine) {
+    engine_.cvarFound.fill(false);
+    std::fill(engine_.cvarValue.begin(), engine_.cvarValue.end(), std::string());
+}
+
+void ConfigReader::feed(std::string_view bytes) {
+    if (atFileStart_ && !bytes.empty()) {
+        atFileStart_ = false;
+        if (bytes.starts_with("\xEF\xBB\xBF")) {
+            bytes.remove_prefix(3); // the byte-order mark some editors put first
+        }
+    }
+    for (const char c : bytes) {
+        if (c == '\n' && afterCarriageReturn_) {
+            afterCarriageReturn_ = false; // the second half of a CR LF
+            continue;
+        }
+        afterCarriageReturn_ = c == '\r';
+        if (c == '\r' || c == '\n') {
+            endLine();
+            continue;
+        }
+        switch (state_) {
+        case State::Head:
+            if (c == ' ') {
+                cvar_ = head_.empty() ? -1 : knownCvarIndex(head_);
+                state_ = cvar_ < 0 ? State::SkipLine : State::Value;
+            } else if (head_.size() == longestKnownName) {
+                state_ = State::SkipLine; // too long to be a known name
+            } else {
+                head_.push_back(c);
+            }
+            break;
+        case State::Value:
+            if (c == ' ') {
+                record(); // what follows the value is a comment or noise
+                state_ = State::SkipLine;
+            } else if (value_.size() == maxValueLength) {
+                state_ = State::SkipLine;
+            } else {
+                value_.push_back(c);
+            }
+            break;
+        case State::SkipLine:
+            break;
+        }
+    }
+}
+
+void ConfigReader::finish() { endLine(); }
+
+void ConfigReader::endLine() {
+    if (state_ == State::Value) {
+        record();
+    }
+    state_ = State::Head;
+    head_.clear();
+    value_.clear();
+    cvar_ = -1;
+}
+
+void ConfigReader::record() {
+    engine_.cvarFound[cvar_] = true;
+    engine_.cvarValue[cvar_] = withoutQuotes(value_);
+}
+
+void applyLoadedValues(Engine& engine) {
+    for (int k = 0; k < knownCvarCount; ++k) {
+        if (engine.cvarFound[k]) {
+            apply(engine, knownCvars[k], engine.cvarValue[k]);
+        }
+    }
+}
+
+bool loadConfig(Engine& engine, const std::filesystem::path& file) {
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    ConfigReader reader(engine);
+    std::vector<char> buffer(std::size_t{1} << 16);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        reader.feed({buffer.data(), static_cast<std::size_t>(in.gcount())});
+    }
+    if (in.bad()) {
+        return false;
+    }
+    reader.finish();
+    applyLoadedValues(engine);
+    return true;
+}
+
+} // namespace quarvel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/engine.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Loading a config file into the editors, in two phases: reading records the last value of every
+// known cvar in the file; applying then sets the editors in the order of the known-cvar list.
+namespace quarvel {
+
+// A value in double quotes (the game writes its config.cfg so) loses one pair of quotes.
+inline constexpr char valueQuote = '"';
+
+// A value longer than this is no setting; its line is passed over, which keeps the memory a load
+// takes bounded however large the file is.
+inline constexpr std::size_t maxValueLength = std::size_t{1} << 20;
+
+// The reading phase, fed the file's bytes in pieces of any size. Keeps only what a line needs:
+// its head while it may still be a known cvar, and the value of a known one.
+class ConfigReader {
+public:
+    // Starts a new load: forgets what earlier loads read.
+    explicit ConfigReader(Engine& engine);
+
+    void feed(std::string_view bytes);
+    // The end of the file, which ends its last line.
+    void finish();
+
+private:
+    enum class State { Head, Value, SkipLine };
+
+    void endLine();
+    void record();
+
+    Engine& engine_;
+    State state_ = State::Head;
+    std::string head_;
+    std::string value_;
+    int cvar_ = -1;
+    bool afterCarriageReturn_ = false;
+    bool atFileStart_ = true;
+};
+
+// The applying phase.
+void applyLoadedValues(Engine& engine);
+
+// Loads a file as the "Load *.cfg Settings" command does. False when the file cannot be read;
+// then no editor changes.
+bool loadConfig(Engine& engine, const std::filesystem::path& file);
+
+} // namespace quarvel

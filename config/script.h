@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/engine.h"
+
+#include <string>
+
+// The console script quarvel.cfg, built from the settings store.
+namespace quarvel {
+
+inline constexpr std::string_view crlf = "\r\n";
+inline constexpr std::string_view execLine = "exec quarvel.cfg";
+inline constexpr std::string_view scriptFileName = "quarvel.cfg";
+inline constexpr std::string_view autoexecFileName = "autoexec.cfg";
+
+// The script as the install window first shows it: header, the FPS and Ping sections in slot
+// order, and the author's lines. CR LF between lines, none after the last.
+std::string buildScript(const TweakLines& lines);
+
+// What an install appends to the script so the game's console says the tweaks are loaded.
+std::string echoBanner();
+
+} // namespace quarvel

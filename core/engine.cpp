@@ -1,0 +1,349 @@
+#include "core/engine.h"
+
+#include "rates/rate_calculator.h"
+
+#include <charconv>
+
+namespace quarvel {
+
+namespace {
+
+// What runs when an editor's state is set.
+enum class Handler { OptionPair, List, UnitList, Field, RateField, SpeedField, None };
+
+constexpr const rates::RateRule* rateRuleFor(EditorId id) {
+    for (const auto& rule : rates::rateRules) {
+        if (findEditor(rule.field) == id) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+constexpr const rates::SpeedRule* speedRuleFor(EditorId id) {
+    for (const auto& rule : rates::speedRules) {
+        if (findEditor(rule.speedField) == id || findEditor(rule.unitList) == id) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+constexpr Handler handlerOf(EditorId id) {
+    switch (editor(id).kind) {
+    case EditorKind::OptionPair:
+        return Handler::OptionPair;
+    case EditorKind::List:
+        return speedRuleFor(id) ? Handler::UnitList : Handler::List;
+    case EditorKind::Field:
+        if (speedRuleFor(id)) {
+            return Handler::SpeedField;
+        }
+        return rateRuleFor(id) ? Handler::RateField : Handler::Field;
+    case EditorKind::Label:
+        return Handler::None;
+    }
+    return Handler::None;
+}
+
+constexpr auto handlers = [] {
+    std::array<Handler, editorCount> table{};
+    for (int id = 0; id < editorCount; ++id) {
+        table[id] = handlerOf(id);
+    }
+    return table;
+}();
+
+constexpr auto presetEditors = [] {
+    std::array<EditorId, presetTable.size()> ids{};
+    for (std::size_t row = 0; row < presetTable.size(); ++row) {
+        ids[row] = findEditor(presetTable[row].editor);
+    }
+    return ids;
+}();
+static_assert(std::find(presetEditors.begin(), presetEditors.end(), -1) == presetEditors.end(),
+              "every preset row names an editor");
+
+std::optional<int> parseIndex(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string configLine(std::string_view cvar, std::string_view value) {
+    std::string line;
+    line.reserve(cvar.size() + 1 + value.size());
+    line.append(cvar).append(" ").append(value);
+    return line;
+}
+
+// Keeps the handler depth right however a handler is left.
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
+Engine::Engine() : states_(editorCount) {
+    // Every editor starts with nothing selected and empty text, so applying the Default preset
+    // changes each one and runs each handler once.
+    applyPreset(Preset::Default);
+}
+
+std::string Engine::stateText(EditorId id) const {
+    switch (editor(id).kind) {
+    case EditorKind::OptionPair:
+    case EditorKind::List:
+        return std::to_string(selected(id));
+    case EditorKind::Field:
+    case EditorKind::Label:
+        break;
+    }
+    return text(id);
+}
+
+void Engine::selectOption(EditorId pair, int element) {
+    if (editor(pair).kind != EditorKind::OptionPair || (element != 0 && element != 1)) {
+        return;
+    }
+    states_[pair].selected = element;
+    changed(pair);
+    runHandler(pair);
+}
+
+void Engine::selectItem(EditorId list, int index) {
+    const auto& def = editor(list);
+    if (def.kind != EditorKind::List || index < 0 || index >= static_cast<int>(def.items.size())) {
+        return;
+    }
+    states_[list].selected = index;
+    changed(list);
+    runHandler(list);
+}
+
+void Engine::setText(EditorId field, std::string text) {
+    const auto kind = editor(field).kind;
+    if ((kind != EditorKind::Field && kind != EditorKind::Label) || states_[field].text == text) {
+        return;
+    }
+    states_[field].text = std::move(text);
+    changed(field);
+    runHandler(field);
+}
+
+bool Engine::setState(EditorId id, std::string_view state) {
+    if (id < 0 || id >= editorCount) {
+        return false;
+    }
+    const auto& def = editor(id);
+    switch (def.kind) {
+    case EditorKind::OptionPair:
+        if (state != "0" && state != "1") {
+            return false;
+        }
+        selectOption(id, state == "1" ? 1 : 0);
+        return true;
+    case EditorKind::List: {
+        const auto index = parseIndex(state);
+        if (!index || *index >= static_cast<int>(def.items.size())) {
+            return false;
+        }
+        selectItem(id, *index);
+        return true;
+    }
+    case EditorKind::Field:
+        setText(id, std::string(state));
+        return true;
+    case EditorKind::Label:
+        break;
+    }
+    return false;
+}
+
+int Engine::filterKey(EditorId field, int code) {
+    constexpr int backspace = 8;
+    if (field < 0 || field >= editorCount) {
+        return 0;
+    }
+    const KeyClass keys = editor(field).keys;
+    if (keys == KeyClass::None) {
+        return 0;
+    }
+    const bool digit = code >= '0' && code <= '9';
+    const bool point = code == '.' && keys == KeyClass::DigitsAndPoint;
+    return digit || point || code == backspace ? code : 0;
+}
+
+bool Engine::typeCharacter(EditorId field, int code) {
+    code = filterKey(field, code);
+    if (code == 0) {
+        return false;
+    }
+    std::string typed = text(field);
+    if (code == 8) {
+        if (typed.empty()) {
+            return true;
+        }
+        typed.pop_back();
+    } else {
+        typed.push_back(static_cast<char>(code));
+    }
+    setText(field, std::move(typed));
+    return true;
+}
+
+bool Engine::pressDefault(std::string_view button) {
+    for (const auto& def : editors) {
+        if (!def.defaultButton.empty() && def.defaultButton == button) {
+            DefaultKey = def.key;
+            applyDefault();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Engine::applyDefault() {
+    for (int id = 0; id < editorCount; ++id) {
+        const auto& def = editor(id);
+        if (!def.defaultButton.empty() && def.key == DefaultKey) {
+            setState(id, defaultState(id));
+            return;
+        }
+    }
+}
+
+std::string_view Engine::defaultState(EditorId id) {
+    const auto column = static_cast<std::size_t>(Preset::Default);
+    for (std::size_t row = 0; row < presetTable.size(); ++row) {
+        if (presetEditors[row] == id) {
+            return presetTable[row].states[column];
+        }
+    }
+    return {};
+}
+
+void Engine::applyPreset(Preset preset) {
+    const auto column = static_cast<std::size_t>(preset);
+    for (std::size_t row = 0; row < presetTable.size(); ++row) {
+        const std::string_view state = presetTable[row].states[column];
+        if (!state.empty()) {
+            setState(presetEditors[row], state);
+        }
+    }
+}
+
+void Engine::changed(EditorId id) {
+    if (onEditorChanged) {
+        onEditorChanged(id);
+    }
+}
+
+void Engine::runHandler(EditorId id) {
+    DepthGuard guard(depth_);
+    switch (handlers[id]) {
+    case Handler::OptionPair:
+        optionPairHandler(id);
+        break;
+    case Handler::List:
+        listHandler(id);
+        break;
+    case Handler::UnitList:
+        unitListHandler(id);
+        break;
+    case Handler::Field:
+        fieldHandler(id);
+        break;
+    case Handler::RateField:
+        rateFieldHandler(id);
+        break;
+    case Handler::SpeedField:
+        speedFieldHandler(id);
+        break;
+    case Handler::None:
+        break;
+    }
+}
+
+void Engine::optionPairHandler(EditorId id) {
+    const auto& def = editor(id);
+    const bool on = selected(id) == 1;
+    const std::string_view value = on != def.inverted ? "1" : "0";
+    std::string text = configLine(def.cvar, value);
+    if (!def.cvar2.empty()) {
+        text.append("\r\n").append(configLine(def.cvar2, value));
+    }
+    writeSlot(id, std::move(text));
+}
+
+void Engine::listHandler(EditorId id) {
+    const int index = selected(id);
+    if (index >= 0 && index < static_cast<int>(editor(id).items.size())) {
+        writeSlot(id, std::string(editor(id).items[index].line));
+    }
+}
+
+void Engine::fieldHandler(EditorId id) { writeSlot(id, configLine(editor(id).cvar, text(id))); }
+
+void Engine::rateFieldHandler(EditorId id) {
+    const rates::RateRule& rule = *rateRuleFor(id);
+    const auto value = rates::parseRate(text(id));
+    if (!value) {
+        return; // not a number: the slot and the derived field keep what they hold
+    }
+    if (*value > rule.limit) {
+        setText(id, std::string(rule.limitText)); // runs this handler again, at the limit
+    }
+    if (!rule.derivedField.empty()) {
+        if (const auto capped = rates::parseRate(text(id))) {
+            const double derived = rates::roundHalfEven(*capped / rule.divisor);
+            setText(findEditor(rule.derivedField), rates::wholeNumberText(derived));
+        }
+    }
+    writeSlot(id, configLine(editor(id).cvar, text(id)));
+}
+
+void Engine::speedFieldHandler(EditorId id) {
+    const rates::SpeedRule& rule = *speedRuleFor(id);
+    const int unit = selected(findEditor(rule.unitList));
+    if (unit < 0 || unit > 2) {
+        return;
+    }
+    const EditorId rateField = findEditor(rule.rateField);
+    if (text(id).empty()) {
+        setText(rateField, {});
+        return;
+    }
+    const auto speed = rates::parseSpeed(text(id));
+    if (!speed) {
+        return;
+    }
+    const double bytes = rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit));
+    setText(rateField, rates::wholeNumberText(rates::roundHalfEven(bytes)));
+}
+
+void Engine::unitListHandler(EditorId id) {
+    const int unit = selected(id);
+    if (unit >= 0 && unit < static_cast<int>(speedUnitItems.size())) {
+        setText(findEditor(speedRuleFor(id)->unitLabel), std::string(speedUnitItems[unit].line));
+    }
+}
+
+void Engine::writeSlot(int slot, std::string text) {
+    tweakLines_[slot] = std::move(text);
+    if (onSlotWritten) {
+        onSlotWritten(slot);
+    }
+}
+
+} // namespace quarvel

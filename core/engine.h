@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/catalogue.h"
+#include "core/presets.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarvel {
+
+// The settings store: for every tweak, the script text its editor's state stands for. One config
+// line, or two joined by CR LF for the tweaks that drive two cvars.
+using TweakLines = std::array<std::string, slotCount>;
+
+inline constexpr int knownCvarCount = 60;
+
+// The editors of the main window, as objects with a state and a handler. Setting an editor's state
+// from code runs its handler before the setter returns, exactly as a user's click or keystroke
+// would, so handlers nest: a speed sets a rate, the rate caps itself and derives a packet rate,
+// which caps itself in turn. The handlers are the only writers of the store.
+class Engine {
+public:
+    // Start-up: every editor goes to the state of the Default preset, which fills every slot.
+    Engine();
+
+    [[nodiscard]] const TweakLines& tweakLines() const { return tweakLines_; }
+    [[nodiscard]] const std::string& slot(int index) const { return tweakLines_.at(index); }
+
+    // State of an editor: the selected member of an option pair (1 ON, 0 OFF) or item of a list,
+    // -1 while none is; the text of a field or the caption of a label.
+    [[nodiscard]] int selected(EditorId id) const { return states_.at(id).selected; }
+    [[nodiscard]] const std::string& text(EditorId id) const { return states_.at(id).text; }
+    // The state as "1"/"0" for an option pair, the index for a list, the text otherwise.
+    [[nodiscard]] std::string stateText(EditorId id) const;
+
+    // Setting editors from code. Each runs the editor's handler before it returns; a field whose
+    // text does not change runs nothing.
+    void selectOption(EditorId pair, int element);
+    void selectItem(EditorId list, int index);
+    void setText(EditorId field, std::string text);
+    // Puts an editor into the state a state text names (see stateText). False, and nothing
+    // changes, when the editor cannot take that state.
+    bool setState(EditorId id, std::string_view state);
+
+    // The key filter of a field: the character code itself when typing it is allowed, else 0.
+    // Backspace (8) is always allowed.
+    [[nodiscard]] static int filterKey(EditorId field, int code);
+    // Types one character at the end of a field, through its key filter. False if refused.
+    bool typeCharacter(EditorId field, int code);
+
+    // A DEFAULT button: false when no button has that name.
+    bool pressDefault(std::string_view button);
+    // Puts the editor whose tweak key is DefaultKey back to its default state.
+    void applyDefault();
+    void applyPreset(Preset preset);
+
+    // The state the Default preset gives an editor; empty for the speed fields and labels.
+    [[nodiscard]] static std::string_view defaultState(EditorId id);
+
+    // Depth of the handlers running right now; 0 once a chain has settled.
+    [[nodiscard]] int handlerDepth() const { return depth_; }
+
+    // Told about every editor state that was set, and every slot that was written.
+    std::function<void(EditorId)> onEditorChanged;
+    std::function<void(int slot)> onSlotWritten;
+
+    // The key of the last DEFAULT button pressed.
+    std::string DefaultKey;
+
+    // What the config loader read for each known cvar, in the order of the known-cvar list.
+    std::array<bool, knownCvarCount> cvarFound{};
+    std::array<std::string, knownCvarCount> cvarValue{};
+
+private:
+    struct EditorState {
+        int selected = -1;
+        std::string text;
+    };
+
+    void changed(EditorId id);
+    void runHandler(EditorId id);
+    void optionPairHandler(EditorId id);
+    void listHandler(EditorId id);
+    void fieldHandler(EditorId id);
+    void rateFieldHandler(EditorId id);
+    void speedFieldHandler(EditorId id);
+    void unitListHandler(EditorId id);
+    void writeSlot(int slot, std::string text);
+
+    TweakLines tweakLines_;
+    std::vector<EditorState> states_;
+    int depth_ = 0;
+};
+
+} // namespace quarvel

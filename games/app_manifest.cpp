@@ -1,0 +1,50 @@
+#include "games/app_manifest.h"
+
+#include "games/file_lookup.h"
+#include "games/steam_roots.h"
+
+#include <system_error>
+
+namespace quarvel::games {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> installDirIn(const KeyValue& manifest) {
+    const KeyValue* state = manifest.child("AppState");
+    auto folder = state ? state->text("installdir") : std::nullopt;
+    if (!folder || folder->empty() || *folder == "." || 
+        folder->find_first_of("/\\:") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(*folder);
+}
+
+std::optional<fs::path> findHalfLifeFolder(const fs::path& library,
+                                           std::vector<std::string>& warnings) {
+    auto steamApps = findSteamAppsFolder(library);
+    if (!steamApps) {
+        return std::nullopt;
+    }
+    std::string folderName(halfLifeDefaultFolder);
+    fs::path manifestFile = *steamApps / ("appmanifest_" + std::to_string(halfLifeAppId) + ".acf");
+    std::error_code ec;
+    if (fs::exists(manifestFile, ec)) {
+        KeyValuesResult parsed = readKeyValuesFile(manifestFile);
+        auto installDir = parsed.ok() ? installDirIn(parsed.root) : std::nullopt;
+        if (installDir) {
+            folderName = *installDir;
+        } else if (!parsed.ok()) {
+            warnings.push_back(describeError(manifestFile, *parsed.error));
+        } else {
+            warnings.push_back(displayPath(manifestFile) + ": no usable \"installdir\"");
+        }
+    }
+    auto common = findEntryIgnoringCase(*steamApps, "common");
+    auto folder = common ? findEntryIgnoringCase(*common, folderName) : std::nullopt;
+    if (folder && isDirectory(*folder)) {
+        return folder;
+    }
+    return std::nullopt;
+}
+
+} // namespace quarvel::games

@@ -1,0 +1,146 @@
+#include "games/game_detection.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+using namespace quarvel::games;
+namespace fs = std::filesystem;
+
+namespace {
+
+class GameDetectionTest : public testing::Test {
+protected:
+    TempFolder tmp;
+
+    // A Half-Life folder at `relative` with the given mod folders in it.
+    fs::path halfLife(const std::string& relative, std::initializer_list<const char*> mods) {
+        for (const char* mod : mods) {
+            tmp.makeDirs(relative + "/" + mod);
+        }
+        return tmp.path(relative);
+    }
+
+    DetectionResult detectFromRoots(std::vector<fs::path> roots) {
+        DetectOptions options;
+        options.steamRoots = std::move(roots);
+        return detectGames(options);
+    }
+};
+
+DetectedGame game(const char* name, const fs::path& directory, const char* mod) {
+    return {name, directory, mod};
+}
+
+} // namespace
+
+TEST_F(GameDetectionTest, ListsModsOfEveryLibraryInOrder) {
+    auto hl = halfLife("home/.local/share/Steam/steamapps/common/Half-Life",
+                       {"valve", "ricochet", "dod", "cstrike"});
+    tmp.write("home/.local/share/Steam/steamapps/libraryfolders.vdf",
+              R"("libraryfolders" { "0" { "path" ")" + tmp.path("home/.steam/steam").string() +
+                  R"(" } "1" { "path" ")" + tmp.path("lib2").string() + R"(" } })");
+    tmp.link("home/.steam/steam", tmp.path("home/.local/share/Steam"));
+    tmp.write("lib2/SteamApps/appmanifest_70.acf", R"("AppState" { "installdir" "HL Custom" })");
+    auto custom = halfLife("lib2/SteamApps/common/HL Custom", {"czero", "tfc"});
+    halfLife("lib2/SteamApps/common/Half-Life", {"cstrike"}); // not the installed one
+
+    DetectOptions options;
+    options.home = tmp.path("home");
+    auto result = detectGames(options);
+    EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
+    EXPECT_EQ(result.games, (std::vector<DetectedGame>{
+                                game("Counter-Strike", hl / "cstrike", "cstrike"),
+                                game("Day of Defeat", hl / "dod", "dod"),
+                                game("Half-Life", hl / "valve", "valve"),
+                                game("Team Fortress Classic", custom / "tfc", "tfc"),
+                                game("Condition Zero", custom / "czero", "czero"),
+                            }));
+    ASSERT_NE(firstGameForMod(result.games, "tfc"), nullptr);
+    EXPECT_EQ(firstGameForMod(result.games, "tfc")->directory, custom / "tfc");
+    EXPECT_EQ(firstGameForMod(result.games, "ricochet"), nullptr);
+}
+
+TEST_F(GameDetectionTest, ReadsTheOldLibraryListInTheConfigFolder) {
+    tmp.makeDirs("steam/steamapps");
+    tmp.write("steam/config/libraryfolders.vdf",
+              R"("LibraryFolders" { "TimeNextStatsReport" "1" "1" "G:\\SteamLibrary" "2" ")" +
+                  tmp.path("lib2").string() + "\" }");
+    auto hl = halfLife("lib2/steamapps/common/Half-Life", {"cstrike"});
+    auto result = detectFromRoots({tmp.path("steam")});
+    EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
+    EXPECT_EQ(result.games, std::vector{game("Counter-Strike", hl / "cstrike", "cstrike")});
+}
+
+TEST_F(GameDetectionTest, BrokenLibraryFileIsReportedAndTheOtherLibrariesStillFound) {
+    std::string deep;
+    for (int i = 0; i < 100; ++i) {
+        deep += "\"k\" {\n";
+    }
+    const std::pair<std::string, int> brokenFiles[] = {
+        {"\"libraryfolders\"\n{\n  \"1\" { \"path\" \"/x", 3},       // unterminated string
+        {"\"libraryfolders\"\n{\n  \"1\" { \"path\" \"/x\" }\n", 4}, // missing brace
+        {"\x7f"
+         "ELF\x02\x01\x01",
+         1},        // garbage
+        {deep, 33}, // nested too deep
+    };
+    for (const auto& [text, line] : brokenFiles) {
+        TempFolder tmp;
+        auto hl = tmp.path("steam/steamapps/common/Half-Life");
+        fs::create_directories(hl / "cstrike");
+        auto broken = tmp.write("steam/steamapps/libraryfolders.vdf", text);
+        tmp.write("steam/config/libraryfolders.vdf",
+                  R"("libraryfolders" { "1" { "path" ")" + tmp.path("lib2").string() + "\" } }");
+        fs::create_directories(tmp.path("lib2/steamapps/common/Half-Life/dod"));
+
+        auto result = detectFromRoots({tmp.path("steam")});
+        ASSERT_EQ(result.warnings.size(), 1u) << text;
+        EXPECT_EQ(result.warnings[0].rfind(broken.string() + ":" + std::to_string(line) + ":", 0),
+                  0u)
+            << result.warnings[0];
+        ASSERT_EQ(result.games.size(), 2u) << text;
+        EXPECT_EQ(result.games[0].directory, hl / "cstrike");
+        EXPECT_EQ(result.games[1].directory, tmp.path("lib2/steamapps/common/Half-Life/dod"));
+    }
+}
+
+TEST_F(GameDetectionTest, BrokenManifestFallsBackToTheUsualFolder) {
+    auto manifest = tmp.write("steam/steamapps/appmanifest_70.acf", "\"AppState\" {");
+    auto hl = halfLife("steam/steamapps/common/Half-Life", {"cstrike"});
+    auto result = detectFromRoots({tmp.path("steam")});
+    EXPECT_EQ(result.games, std::vector{game("Counter-Strike", hl / "cstrike", "cstrike")});
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_EQ(result.warnings[0].rfind(manifest.string() + ":1:13:", 0), 0u) << result.warnings[0];
+}
+
+TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachGameIsListedOnce) {
+    halfLife("home/.local/share/Steam/steamapps/common/Half-Life", {"cstrike"}); // not searched
+    auto steamHl = halfLife("steam/steamapps/common/Half-Life", {"dod"});
+    tmp.write("steam/steamapps/common/Half-Life/hl_linux", "");
+    tmp.link("link1", tmp.path("steam"));
+    tmp.link("link2", tmp.path("steam"));
+    auto own = halfLife("own", {"valve", "cstrike"});
+    tmp.write("own/hl.exe", "");
+    tmp.makeDirs("plain/cstrike");
+
+    DetectOptions options;
+    options.home = tmp.path("home");
+    options.steamRoots = {tmp.path("link1"), tmp.path("link2"), tmp.path("missing"),
+                          tmp.path("plain")};
+    options.installDirectories = {steamHl, own, tmp.path("plain")};
+    auto result = detectGames(options);
+    EXPECT_EQ(result.games, (std::vector<DetectedGame>{
+                                game("Day of Defeat", steamHl / "dod", "dod"),
+                                game("Counter-Strike", own / "cstrike", "cstrike"),
+                                game("Half-Life", own / "valve", "valve"),
+                            }));
+    ASSERT_EQ(result.warnings.size(), 3u);
+    EXPECT_EQ(result.warnings[0], tmp.path("missing").string() + ": no such folder");
+    EXPECT_NE(result.warnings[1].find(tmp.path("plain").string() + ": not a Steam folder"),
+              std::string::npos);
+    EXPECT_NE(result.warnings[2].find(tmp.path("plain").string() + ": not a Half-Life folder"),
+              std::string::npos);
+}
