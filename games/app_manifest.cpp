@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 std::optional<std::string> installDirIn(const KeyValue& manifest) {
     const KeyValue* state = manifest.child("AppState");
     auto folder = state ? state->text("installdir") : std::nullopt;
-    if (!folder || folder->empty() || *folder == "." || 
+    if (!folder || folder->empty() || *folder == "." || *folder == ".." ||
         folder->find_first_of("/\\:") != std::string_view::npos) {
         return std::nullopt;
     }

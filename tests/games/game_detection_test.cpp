@@ -38,14 +38,15 @@ DetectedGame game(const char* name, const fs::path& directory, const char* mod) 
 
 TEST_F(GameDetectionTest, ListsModsOfEveryLibraryInOrder) {
     auto hl = halfLife("home/.local/share/Steam/steamapps/common/Half-Life",
-                       {"valve", "ricochet", "dod", "cstrike"});
+                       {"valve", "ricochet", "czero", "tfc", "dod", "cstrike"});
     tmp.write("home/.local/share/Steam/steamapps/libraryfolders.vdf",
               R"("libraryfolders" { "0" { "path" ")" + tmp.path("home/.steam/steam").string() +
                   R"(" } "1" { "path" ")" + tmp.path("lib2").string() + R"(" } })");
     tmp.link("home/.steam/steam", tmp.path("home/.local/share/Steam"));
     tmp.write("lib2/SteamApps/appmanifest_70.acf", R"("AppState" { "installdir" "HL Custom" })");
-    auto custom = halfLife("lib2/SteamApps/common/HL Custom", {"czero", "tfc"});
+    auto custom = halfLife("lib2/SteamApps/common/HL Custom", {"czero", "cstrike"});
     halfLife("lib2/SteamApps/common/Half-Life", {"cstrike"}); // not the installed one
+    tmp.makeDirs("home/.local/share/Steam/SteamApps/common/Half-Life"); // exact spelling wins
 
     DetectOptions options;
     options.home = tmp.path("home");
@@ -54,12 +55,14 @@ TEST_F(GameDetectionTest, ListsModsOfEveryLibraryInOrder) {
     EXPECT_EQ(result.games, (std::vector<DetectedGame>{
                                 game("Counter-Strike", hl / "cstrike", "cstrike"),
                                 game("Day of Defeat", hl / "dod", "dod"),
+                                game("Team Fortress Classic", hl / "tfc", "tfc"),
+                                game("Condition Zero", hl / "czero", "czero"),
                                 game("Half-Life", hl / "valve", "valve"),
-                                game("Team Fortress Classic", custom / "tfc", "tfc"),
+                                game("Counter-Strike", custom / "cstrike", "cstrike"),
                                 game("Condition Zero", custom / "czero", "czero"),
                             }));
-    ASSERT_NE(firstGameForMod(result.games, "tfc"), nullptr);
-    EXPECT_EQ(firstGameForMod(result.games, "tfc")->directory, custom / "tfc");
+    ASSERT_NE(firstGameForMod(result.games, "czero"), nullptr);
+    EXPECT_EQ(firstGameForMod(result.games, "czero")->directory, hl / "czero");
     EXPECT_EQ(firstGameForMod(result.games, "ricochet"), nullptr);
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/user_dialogs.h"
+
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+
+// Answers the windows' questions from a script and records everything they showed.
+class FakeDialogs final : public quarvel::ui::UserDialogs {
+public:
+    struct Shown {
+        QString kind; // "question", "information", "warning"
+        QString title;
+        QString text;
+    };
+
+    std::deque<bool> answers;   // for askYesNo, in order; No when empty
+    QString fileToOpen;         // what the file dialog returns
+    QString lastFilter;         // the filter it was shown with
+    int fileDialogs = 0;
+    std::vector<Shown> shown;
+    std::vector<QUrl> openedUrls;
+
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({QStringLiteral("question"), title, text});
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void inform(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({QStringLiteral("information"), title, text});
+    }
+    void warn(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({QStringLiteral("warning"), title, text});
+    }
+    QString openFileName(QWidget*, const QString& filter) override {
+        ++fileDialogs;
+        lastFilter = filter;
+        return fileToOpen;
+    }
+    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
+};

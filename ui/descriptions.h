@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+// What the description panel says about each tweak: the value that favours frame rate, the
+// console command behind the tweak and a paragraph on what it does.
+namespace quarvel::ui {
+
+// The panel text for a tweak key: three lines joined by CR LF. Nothing for an unknown key.
+std::optional<QString> descriptionText(std::string_view key);
+
+// The tweak key that a caption label (Label1, Label40, ...) shows the description of.
+std::string_view descriptionKeyOfLabel(std::string_view label);
+
+} // namespace quarvel::ui

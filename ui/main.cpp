@@ -1,0 +1,18 @@
+#include "ui/QVLMain.h"
+#include "ui/user_dialogs.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarvel"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quarvel.svg")));
+
+    // The main window deletes itself when closed; secondary windows may outlive it, and the
+    // program ends with the last window.
+    auto* main = new quarvel::ui::QVLMain(quarvel::ui::qtDialogs());
+    main->show();
+    return QApplication::exec();
+}

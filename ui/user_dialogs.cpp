@@ -1,0 +1,39 @@
+#include "ui/user_dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quarvel::ui {
+
+namespace {
+
+class QtDialogs final : public UserDialogs {
+public:
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+    void inform(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+    void warn(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox::warning(parent, title, text);
+    }
+    QString openFileName(QWidget* parent, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+    void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+} // namespace
+
+UserDialogs& qtDialogs() {
+    static QtDialogs dialogs;
+    return dialogs;
+}
+
+} // namespace quarvel::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace quarvel::ui {
+
+// Everything the windows ask of the desktop outside them: message boxes, the file dialog and the
+// web browser. The program uses the Qt implementation; tests answer through a fake.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A question with Yes and No, No the default button, and the critical icon. True for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A message with only an OK button and no icon.
+    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Something went wrong: OK button and the warning icon.
+    virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A file-open dialog with the given filter; an empty name when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // Shows a web page in the user's browser; a failure says nothing.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// QMessageBox, QFileDialog and QDesktopServices.
+UserDialogs& qtDialogs();
+
+} // namespace quarvel::ui
