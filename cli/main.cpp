@@ -8,7 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
-#include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -28,6 +28,10 @@ take any text.
 Exit status: 0 done, 1 the install failed, 2 a bad argument, 3 quarvel.cfg exists and
 --overwrite was not given.)";
 
+struct StepFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -35,12 +39,19 @@ int main(int argc, char** argv) {
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.require_subcommand(0, 1);
 
-    std::vector<std::string> unused;
+    // Each step runs as soon as it is parsed, so steps run in the order given.
+    quarvel::Engine engine;
     const auto addStep = [&](const char* name, const char* help) {
-        return app.add_option(name, unused, help)
-            ->type_name("")
-            ->expected(1)
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        const std::string step = std::string(name).substr(2);
+        return app
+            .add_option_function<std::string>(
+                name,
+                [&engine, step](const std::string& argument) {
+                    if (auto failure = quarvel::cli::runStep(engine, step, argument)) {
+                        throw StepFailed(std::move(failure->message));
+                    }
+                },
+                help)
             ->trigger_on_parse();
     };
     addStep("--preset", "Apply a preset: hiq, default, fps, dhfps, or its menu caption "
@@ -56,7 +67,8 @@ int main(int argc, char** argv) {
 
     auto* print = app.add_subcommand("print", "Write the script as the install window shows it "
                                               "(the default command)");
-    auto* state = app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line");
+    auto* state =
+        app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line");
     auto* install = app.add_subcommand("install", "Install the script into a game directory");
     std::string directory;
     bool overwrite = false;
@@ -69,20 +81,12 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return 0;
+    } catch (const StepFailed& e) {
+        std::cerr << "quarvel-cli: " << e.what() << "\n";
+        return exitBadArgument;
     } catch (const CLI::ParseError& e) {
         std::cerr << "quarvel-cli: " << e.what() << "\n";
         return exitBadArgument;
-    }
-
-    quarvel::Engine engine;
-    std::map<const CLI::Option*, std::size_t> taken;
-    for (const CLI::Option* option : app.parse_order()) {
-        const std::string& argument = option->results().at(taken[option]++);
-        if (const auto failure = quarvel::cli::runStep(engine, option->get_name(false, true).substr(2),
-                                                       argument)) {
-            std::cerr << "quarvel-cli: " << failure->message << "\n";
-            return exitBadArgument;
-        }
     }
 
     if (*state) {

@@ -22,12 +22,7 @@ constexpr std::array presetNames{
 };
 
 StepError error(std::string_view option, std::string_view argument, std::string_view why) {
-    return {std::string("--")
-                .append(option)
-                .append(" ")
-                .append(argument)
-                .append(": ")
-                .append(why)};
+    return {std::string("--").append(option).append(" ").append(argument).append(": ").append(why)};
 }
 
 std::optional<StepError> setOrType(Engine& engine, std::string_view option,
@@ -104,8 +99,8 @@ std::string stateReport(const Engine& engine) {
     for (int slot = 0; slot < slotCount; ++slot) {
         line(slot);
     }
-    for (const auto* name : {"cmbSpeed", "txtUSpeed", "lblUSpeed", "cmbSpeed2", "txtDSpeed",
-                             "lblDSpeed"}) {
+    for (const auto* name :
+         {"cmbSpeed", "txtUSpeed", "lblUSpeed", "cmbSpeed2", "txtDSpeed", "lblDSpeed"}) {
         line(findEditor(name));
     }
     return report;

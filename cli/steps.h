@@ -16,7 +16,8 @@ struct StepError {
 
 // Runs one step on the engine. `option` is the step's option name without dashes ("preset",
 // "set", "type", "default", "load"), `argument` its value.
-std::optional<StepError> runStep(Engine& engine, std::string_view option, std::string_view argument);
+std::optional<StepError> runStep(Engine& engine, std::string_view option,
+                                 std::string_view argument);
 
 // The preset a name stands for: a short name ("hiq") or the menu caption ("High Quality").
 std::optional<Preset> presetNamed(std::string_view name);

@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemReason(int error) { return std::strerror(error); }
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
 
 // The file a write to path really lands in: symbolic links are followed, even dangling ones.
 fs::path writeTarget(fs::path path) {
@@ -40,7 +42,7 @@ mode_t defaultFileMode() {
 PathKind pathKind(const fs::path& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT ? PathKind::Missing : PathKind::Other;
+        return PathKind::Missing; // creating it will tell why it cannot be there
     }
     return S_ISREG(info.st_mode) ? PathKind::RegularFile : PathKind::Other;
 }
@@ -54,8 +56,6 @@ std::optional<std::string> replaceFile(FileIo& io, const fs::path& path, std::st
             return "it is not a regular file";
         }
         mode = info.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return systemReason(errno);
     }
 
     std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX"));

@@ -75,9 +75,13 @@ std::string successMessage(const fs::path& directory) {
 
 } // namespace
 
-bool FileExists(const fs::path& path) { return pathKind(path) == PathKind::RegularFile; }
+bool FileExists(const fs::path& path) {
+    return pathKind(path) == PathKind::RegularFile;
+}
 
-bool scriptExists(const fs::path& directory) { return FileExists(directory / scriptFileName); }
+bool scriptExists(const fs::path& directory) {
+    return FileExists(directory / scriptFileName);
+}
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;

@@ -47,7 +47,9 @@ constexpr KnownCvar entries(std::string_view name, std::string_view editor,
                             std::span<const std::string_view> values, bool lowerCase = false) {
     return {name, LoadRule::Entries, editor, values, lowerCase};
 }
-constexpr KnownCvar recorded(std::string_view name) { return {name, LoadRule::RecordOnly, {}, {}}; }
+constexpr KnownCvar recorded(std::string_view name) {
+    return {name, LoadRule::RecordOnly, {}, {}};
+}
 } // namespace detail
 
 inline constexpr std::array<KnownCvar, knownCvarCount> knownCvars = [] {
@@ -118,6 +120,8 @@ inline constexpr std::array<KnownCvar, knownCvarCount> knownCvars = [] {
 }();
 
 // The name of known cvar k.
-constexpr std::string_view cvarNames(int k) { return knownCvars[static_cast<std::size_t>(k)].name; }
+constexpr std::string_view cvarNames(int k) {
+    return knownCvars[static_cast<std::size_t>(k)].name;
+}
 
 } // namespace quarvel

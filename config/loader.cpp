@@ -119,7 +119,9 @@ void ConfigReader::feed(std::string_view bytes) {
     }
 }
 
-void ConfigReader::finish() { endLine(); }
+void ConfigReader::finish() {
+    endLine();
+}
 
 void ConfigReader::endLine() {
     if (state_ == State::Value) {

@@ -6,7 +6,9 @@ namespace quarvel {
 
 namespace {
 
-void appendLine(std::string& text, std::string_view line) { text.append(line).append(crlf); }
+void appendLine(std::string& text, std::string_view line) {
+    text.append(line).append(crlf);
+}
 
 void appendSlots(std::string& text, const TweakLines& lines, int first, int last) {
     for (int slot = first; slot <= last; ++slot) {

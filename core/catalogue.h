@@ -56,14 +56,23 @@ constexpr EditorDef pair(std::string_view name, std::string_view caption, std::s
 
 constexpr EditorDef list(std::string_view name, std::string_view caption, std::string_view cvar,
                          std::span<const ListItem> items) {
-    return {.name = name, .kind = EditorKind::List, .caption = caption, .cvar = cvar,
-            .items = items, .key = cvar};
+    return {.name = name,
+            .kind = EditorKind::List,
+            .caption = caption,
+            .cvar = cvar,
+            .items = items,
+            .key = cvar};
 }
 
 constexpr EditorDef field(std::string_view name, std::string_view caption, std::string_view cvar,
                           std::string_view button, KeyClass keys = KeyClass::Digits) {
-    return {.name = name, .kind = EditorKind::Field, .caption = caption, .cvar = cvar,
-            .keys = keys, .defaultButton = button, .key = cvar};
+    return {.name = name,
+            .kind = EditorKind::Field,
+            .caption = caption,
+            .cvar = cvar,
+            .keys = keys,
+            .defaultButton = button,
+            .key = cvar};
 }
 
 inline constexpr ListItem textureFiltering[] = {
@@ -73,12 +82,14 @@ inline constexpr ListItem textureFiltering[] = {
     {"Bilinear Medium", "gl_texturemode GL_NEAREST_MIPMAP_NEAREST"},
 };
 inline constexpr ListItem textureAccuracy[] = {
-    {"Perfect", "gl_round_down 0"}, {"High", "gl_round_down 1"},
-    {"Medium", "gl_round_down 2"},  {"Low [default]", "gl_round_down 3"},
+    {"Perfect", "gl_round_down 0"},  {"High", "gl_round_down 1"},
+    {"Medium", "gl_round_down 2"},   {"Low [default]", "gl_round_down 3"},
     {"Very Low", "gl_round_down 4"},
 };
 inline constexpr ListItem textureQuality[] = {
-    {"Perfect [default]", "gl_picmip 0"}, {"Medium", "gl_picmip 1"}, {"Low [die hard]", "gl_picmip 2"},
+    {"Perfect [default]", "gl_picmip 0"},
+    {"Medium", "gl_picmip 1"},
+    {"Low [die hard]", "gl_picmip 2"},
 };
 inline constexpr ListItem playerQuality[] = {
     {"Perfect [default]", "gl_playermip 0"},
@@ -92,7 +103,9 @@ inline constexpr ListItem textureSize[] = {
     {"Very Small [die hard]", "gl_max_size 64"},
 };
 inline constexpr ListItem spriteQuality[] = {
-    {"Perfect [default]", "fastsprites 0"}, {"Medium", "fastsprites 1"}, {"Low", "fastsprites 2"},
+    {"Perfect [default]", "fastsprites 0"},
+    {"Medium", "fastsprites 1"},
+    {"Low", "fastsprites 2"},
 };
 inline constexpr ListItem spriteSkipping[] = {
     {"No Skipping [default]", "d_spriteskip 0"},
@@ -133,7 +146,9 @@ inline constexpr ListItem cheatingDeathFps[] = {
     {"Level 5 Visibility Tests", "cd_fps 5"}, {"Level 6 Tests [default]", "cd_fps 0"},
 };
 inline constexpr ListItem speedUnits[] = {
-    {"Bits/sec", "Bits/s"}, {"KBits/sec", "KBits/s"}, {"KBytes/sec", "KBytes/s"},
+    {"Bits/sec", "Bits/s"},
+    {"KBits/sec", "KBits/s"},
+    {"KBytes/sec", "KBytes/s"},
 };
 
 inline constexpr std::array editorTable{
@@ -200,13 +215,21 @@ inline constexpr std::array editorTable{
     field("txtCMDRate", "Cmd Rate:", "cl_cmdrate", "cmdCMDrate"),
     field("txtCMDBackup", "Cmd Backups:", "cl_cmdbackup", "cmdCMDBackup"),
     // The connection-speed calculator: no slot of their own
-    EditorDef{.name = "cmbSpeed", .kind = EditorKind::List,
-              .caption = "I know my upload speed in", .items = speedUnits},
-    EditorDef{.name = "cmbSpeed2", .kind = EditorKind::List,
-              .caption = "I know my download speed in", .items = speedUnits},
-    EditorDef{.name = "txtUSpeed", .kind = EditorKind::Field, .caption = "My UPLOAD speed is:",
+    EditorDef{.name = "cmbSpeed",
+              .kind = EditorKind::List,
+              .caption = "I know my upload speed in",
+              .items = speedUnits},
+    EditorDef{.name = "cmbSpeed2",
+              .kind = EditorKind::List,
+              .caption = "I know my download speed in",
+              .items = speedUnits},
+    EditorDef{.name = "txtUSpeed",
+              .kind = EditorKind::Field,
+              .caption = "My UPLOAD speed is:",
               .keys = KeyClass::Digits},
-    EditorDef{.name = "txtDSpeed", .kind = EditorKind::Field, .caption = "My DOWNLOAD speed is:",
+    EditorDef{.name = "txtDSpeed",
+              .kind = EditorKind::Field,
+              .caption = "My DOWNLOAD speed is:",
               .keys = KeyClass::Digits},
     EditorDef{.name = "lblUSpeed", .kind = EditorKind::Label},
     EditorDef{.name = "lblDSpeed", .kind = EditorKind::Label},
@@ -236,7 +259,9 @@ consteval EditorId editorId(std::string_view name) {
     return id;
 }
 
-inline constexpr const EditorDef& editor(EditorId id) { return editors[static_cast<std::size_t>(id)]; }
+inline constexpr const EditorDef& editor(EditorId id) {
+    return editors[static_cast<std::size_t>(id)];
+}
 
 // The speed-unit lists share their three items.
 inline constexpr std::span<const ListItem> speedUnitItems{detail::speedUnits};

@@ -293,7 +293,9 @@ void Engine::listHandler(EditorId id) {
     }
 }
 
-void Engine::fieldHandler(EditorId id) { writeSlot(id, configLine(editor(id).cvar, text(id))); }
+void Engine::fieldHandler(EditorId id) {
+    writeSlot(id, configLine(editor(id).cvar, text(id)));
+}
 
 void Engine::rateFieldHandler(EditorId id) {
     const rates::RateRule& rule = *rateRuleFor(id);

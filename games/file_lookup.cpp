@@ -30,7 +30,7 @@ bool isRegularFile(const fs::path& path) {
 std::optional<fs::path> findEntryIgnoringCase(const fs::path& directory, std::string_view name) {
     std::error_code ec;
     fs::path exact = directory / pathFromUtf8(name);
-    if (false) {
+    if (fs::exists(exact, ec)) {
         return exact;
     }
     std::optional<fs::path> best;

@@ -10,17 +10,19 @@ namespace quarvel::rates {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 double readDecimal(std::string_view text) {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         // Only digits and a point get here, so the number is either huge or tiny.
         const auto integerPart = text.substr(0, text.find('.'));
-        const bool huge = std::any_of(integerPart.begin(), integerPart.end(),
-                                      [](char c) { return c != '0'; });
+        const bool huge =
+            std::any_of(integerPart.begin(), integerPart.end(), [](char c) { return c != '0'; });
         return huge ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return value;

@@ -1,6 +1,6 @@
 #include "games/key_values.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ std::string nested(int depth) {
     for (int i = 0; i < depth; ++i) {
         text += "\"k\" {";
     }
-    return text + std::string(depth, '}');
+    return text + std::string(static_cast<std::size_t>(depth), '}');
 }
 
 TEST(KeyValuesTest, LimitsNestingDepth) {
@@ -88,10 +88,6 @@ TEST(KeyValuesTest, LimitsNestingDepth) {
 
 TEST(KeyValuesTest, ReadsFilesAndNamesThemInErrors) {
     TempFolder folder;
-    auto good = readKeyValuesFile(folder.write("good.vdf", "\"a\" { \"b\" \"c\" }"));
-    ASSERT_TRUE(good.ok());
-    EXPECT_EQ(good.root.child("a")->text("b"), "c");
-
     auto file = folder.write("bad.vdf", "\"a\"\n{\n");
     auto bad = readKeyValuesFile(file);
     ASSERT_FALSE(bad.ok());

@@ -15,7 +15,7 @@ KeyValue parsed(std::string_view text) {
 
 } // namespace
 
-TEST(LibraryFoldersTest, ReadsTheCurrentForm) {
+TEST(LibraryFoldersTest, ReadsTheCurrentAndTheOldForm) {
     auto paths = libraryPathsIn(parsed(R"("libraryfolders"
 {
     "contentstatsid" "-123"
@@ -26,10 +26,9 @@ TEST(LibraryFoldersTest, ReadsTheCurrentForm) {
     ASSERT_TRUE(paths);
     EXPECT_EQ(*paths,
               (std::vector<std::string>{"/home/u/.local/share/Steam", "/mnt/games/SteamLibrary"}));
-}
 
-TEST(LibraryFoldersTest, ReadsTheOldFormWithEscapedWindowsPaths) {
-    auto paths = libraryPathsIn(parsed(R"("LibraryFolders"
+    // The old form, with Windows paths whose backslashes are doubled in the file.
+    paths = libraryPathsIn(parsed(R"("LibraryFolders"
 {
     "TimeNextStatsReport" "1700000000"
     "ContentStatsID" "-42"

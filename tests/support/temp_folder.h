@@ -2,17 +2,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
 
-// A folder of its own for each test, removed afterwards, where fake Steam and game folders are
-// laid out.
+// A folder of its own for each test, removed afterwards.
 class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        auto base = std::filesystem::temp_directory_path() / "quarvel-games-test-";
+        const auto base = std::filesystem::temp_directory_path() / "quarvel-test-";
         do {
             root_ = base.string() + std::to_string(random());
         } while (!std::filesystem::create_directory(root_));
@@ -36,6 +36,13 @@ public:
         std::filesystem::create_directories(path(relative).parent_path());
         std::ofstream(path(relative), std::ios::binary) << text;
         return path(relative);
+    }
+
+    std::string read(std::string_view relative) const { return readFile(path(relative)); }
+
+    static std::string readFile(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // A link at `relative` pointing to `target`, which need not exist.

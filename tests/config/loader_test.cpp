@@ -1,0 +1,158 @@
+// Loading config files back into the editors.
+
+#include "config/install.h"
+#include "config/known_cvars.h"
+#include "config/loader.h"
+#include "config/script.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quarvel;
+
+namespace {
+
+EditorId id(std::string_view name) {
+    return findEditor(name);
+}
+
+class Loader : public testing::Test {
+protected:
+    // Loads the text as a file and says whether the load went through.
+    bool load(std::string_view text) { return loadConfig(engine, folder.write("test.cfg", text)); }
+    std::string text(std::string_view field) const { return engine.text(id(field)); }
+    int selected(std::string_view editor) const { return engine.selected(id(editor)); }
+
+    TempFolder folder;
+    Engine engine;
+};
+
+} // namespace
+
+TEST_F(Loader, KnownCvarListHasSixtyNamesAndEveryEditorExists) {
+    ASSERT_EQ(knownCvars.size(), 60u);
+    EXPECT_EQ(cvarNames(0), "ati_npatch");
+    EXPECT_EQ(cvarNames(59), "rate");
+    for (const auto& cvar : knownCvars) {
+        EXPECT_EQ(cvar.editor.empty(), cvar.rule == LoadRule::RecordOnly) << cvar.name;
+        if (!cvar.editor.empty()) {
+            EXPECT_GE(findEditor(cvar.editor), 0) << cvar.editor;
+        }
+    }
+}
+
+TEST_F(Loader, ValuesAreTheTextBetweenTheFirstBlankAndTheNext) {
+    ASSERT_TRUE(load("cl_rate 9999 // fast\r\nmax_shells  7\r\nmax_rubble \r\n"));
+    EXPECT_EQ(text("txtClRate"), "9999");
+    EXPECT_EQ(text("txtShells"), "");
+    EXPECT_EQ(text("txtRubble"), "");
+    ASSERT_TRUE(load("cl_rate 9999\ncl_rate 5000\n"));
+    EXPECT_EQ(text("txtClRate"), "5000");
+}
+
+TEST_F(Loader, LinesWithoutAKnownHeadAreIgnored) {
+    const TweakLines before = engine.tweakLines();
+    ASSERT_TRUE(load("//cl_rate 100\ncl_ratex 100\nCL_RATE 100\n cl_rate 100\ncl_rate\t100\n"
+                     "bind \"x\" \"jump\"\n\n" +
+                     std::string(300, '=') + " \n"));
+    EXPECT_EQ(engine.tweakLines(), before);
+}
+
+TEST_F(Loader, ALongLineDoesNotStopTheRestOfTheFile) {
+    ASSERT_TRUE(load(std::string(300, '=') + " \r\nmax_shells 5\r\n" + std::string(5000, 'x') +
+                     "\r\nmax_rubble 6"));
+    EXPECT_EQ(text("txtShells"), "5");
+    EXPECT_EQ(text("txtRubble"), "6");
+}
+
+TEST_F(Loader, TogglesListsAndTextsFollowTheTable) {
+    ASSERT_TRUE(load("gl_texturemode GL_NEAREST_MIPMAP_LINEAR\ngl_max_size 1024\ncl_weather 0\n"
+                     "cl_nopred 1\ns_a3d 1\ns_eax yes\ngl_round_down 4\ngl_picmip 2\n"
+                     "max_smokepuffs abc\ncd_fps 3\n"));
+    EXPECT_EQ(selected("cmbTextureq"), 2);
+    EXPECT_EQ(selected("cmbTextureS"), 1); // 1024 is no item
+    EXPECT_EQ(selected("cmbWeather"), 3);
+    EXPECT_EQ(selected("optClPred"), 0);
+    EXPECT_EQ(selected("optA3d"), 1);
+    EXPECT_EQ(selected("optEAX"), 0); // "yes" is neither 0 nor 1
+    EXPECT_EQ(engine.slot(id("cmbRnd")), "gl_round_down 4");
+    EXPECT_EQ(engine.slot(id("cmbMapq")), "gl_picmip 2");
+    EXPECT_EQ(engine.slot(id("txtSmokePuffs")), "max_smokepuffs abc");
+    EXPECT_EQ(engine.slot(id("cmbCDFPS")), "cd_fps 0"); // never loaded
+}
+
+TEST_F(Loader, TruformTakesItsLevelFromSubdivAndNpatchCanOnlySwitchItOff) {
+    ASSERT_TRUE(load("ati_npatch 1\n"));
+    EXPECT_EQ(selected("cmbTruform"), 2);
+    ASSERT_TRUE(load("ati_subdiv 4\nati_npatch 0\n"));
+    EXPECT_EQ(selected("cmbTruform"), 4);
+    ASSERT_TRUE(load("ati_npatch 0\n"));
+    EXPECT_EQ(selected("cmbTruform"), 0);
+}
+
+TEST_F(Loader, ClientRateDerivesTheCommandRateWhateverTheLineOrder) {
+    for (const auto* file : {"cl_cmdrate 30\ncl_rate 7000\n", "cl_rate 7000\ncl_cmdrate 30\n"}) {
+        Engine fresh;
+        engine.setText(id("txtClRate"), "9999");
+        ASSERT_TRUE(load(file));
+        EXPECT_EQ(text("txtClRate"), "7000") << file;
+        EXPECT_EQ(text("txtCMDRate"), "50") << file;
+    }
+}
+
+TEST_F(Loader, QuotedValuesLoseOnePairOfQuotes) {
+    ASSERT_TRUE(load("rate \"15000\"\ncl_shadows \"0\"\nmax_shells \"\"\"\ngl_cull \"1\n"));
+    EXPECT_EQ(text("txtRate"), "15000");
+    EXPECT_EQ(selected("optShadows"), 0);
+    EXPECT_EQ(text("txtShells"), "\"");
+    EXPECT_EQ(selected("optCull"), 1);
+}
+
+TEST_F(Loader, TakesEveryLineEndAndAByteOrderMark) {
+    for (const auto* ending : {"\r\n", "\n", "\r"}) {
+        Engine fresh;
+        ASSERT_TRUE(
+            loadConfig(fresh, folder.write("ends.cfg", std::string("\xEF\xBB\xBFmax_shells 3") +
+                                                           ending + "max_rubble 4" + ending)));
+        EXPECT_EQ(fresh.text(id("txtShells")), "3");
+        EXPECT_EQ(fresh.text(id("txtRubble")), "4");
+    }
+}
+
+TEST_F(Loader, ALoadChangesOnlyWhatItsFileContains) {
+    ASSERT_TRUE(load("max_shells 3\n"));
+    engine.setText(id("txtShells"), "9");
+    ASSERT_TRUE(load("max_rubble 4\n"));
+    EXPECT_EQ(text("txtShells"), "9"); // the earlier file's value is not applied again
+    EXPECT_FALSE(engine.cvarFound[38]);
+    EXPECT_TRUE(engine.cvarFound[37]);
+    EXPECT_EQ(engine.cvarValue[37], "4");
+}
+
+TEST_F(Loader, AFileThatCannotBeReadChangesNothing) {
+    const TweakLines before = engine.tweakLines();
+    EXPECT_FALSE(loadConfig(engine, folder.path("missing.cfg")));
+    EXPECT_FALSE(loadConfig(engine, folder.makeDirs("a-directory.cfg")));
+    EXPECT_EQ(engine.tweakLines(), before);
+}
+
+TEST_F(Loader, AScriptQuarvelWroteLoadsBackToTheSameStates) {
+    for (const Preset preset : allPresets) {
+        Engine source;
+        source.applyPreset(preset);
+        source.selectOption(id("optClear"), 1); // Fill Texturegaps and Hi Quality Models differ
+        source.selectOption(id("optHimodels"), 0);
+        TempFolder game;
+        ASSERT_TRUE(InstallTweaks(game.path(), buildScript(source.tweakLines())).installed);
+
+        Engine target;
+        target.applyPreset(preset == Preset::DieHardFps ? Preset::HighQuality : Preset::DieHardFps);
+        ASSERT_TRUE(loadConfig(target, game.path("quarvel.cfg")));
+        for (int slot = 0; slot < slotCount; ++slot) {
+            // Lazy precaching and Cheating-Death's level are not among the known cvars.
+            if (slot != id("optLPrecache") && slot != id("cmbCDFPS")) {
+                EXPECT_EQ(target.slot(slot), source.slot(slot)) << slot;
+            }
+        }
+    }
+}

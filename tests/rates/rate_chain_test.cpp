@@ -1,0 +1,130 @@
+// The calculator as the user drives it: speeds, units, limits, derived packet rates.
+
+#include "core/engine.h"
+
+#include <gtest/gtest.h>
+
+using namespace quarvel;
+
+namespace {
+
+EditorId id(std::string_view name) {
+    return findEditor(name);
+}
+
+void type(Engine& engine, std::string_view field, std::string_view text) {
+    engine.setText(id(field), {});
+    for (const char c : text) {
+        engine.typeCharacter(id(field), c);
+    }
+}
+
+struct SpeedCase {
+    const char* speedField;
+    int unit;
+    const char* speed;
+    const char* rate;
+    const char* packetRate;
+};
+
+} // namespace
+
+TEST(RateChain, SpeedsGiveCappedRatesAndPacketRates) {
+    const SpeedCase cases[] = {
+        {"txtDSpeed", 1, "56", "6451", "23"},    {"txtDSpeed", 0, "56000", "6300", "22"},
+        {"txtDSpeed", 1, "512", "20000", "45"},  {"txtDSpeed", 0, "40", "4", "0"},
+        {"txtDSpeed", 0, "1", "0", "0"},         {"txtUSpeed", 1, "33", "3802", "27"},
+        {"txtUSpeed", 1, "128", "14746", "100"}, {"txtUSpeed", 2, "10", "9216", "66"},
+    };
+    for (const auto& c : cases) {
+        Engine engine;
+        const bool download = std::string_view(c.speedField) == "txtDSpeed";
+        engine.selectItem(id(download ? "cmbSpeed2" : "cmbSpeed"), c.unit);
+        type(engine, c.speedField, c.speed);
+        const char* rateField = download ? "txtRate" : "txtClRate";
+        const char* packetField = download ? "txtURate" : "txtCMDRate";
+        EXPECT_EQ(engine.text(id(rateField)), c.rate) << c.speed;
+        EXPECT_EQ(engine.text(id(packetField)), c.packetRate) << c.speed;
+        EXPECT_EQ(engine.slot(id(rateField)),
+                  std::string(editor(id(rateField)).cvar) + " " + c.rate);
+        EXPECT_EQ(engine.slot(id(packetField)),
+                  std::string(editor(id(packetField)).cvar) + " " + c.packetRate);
+        EXPECT_EQ(engine.handlerDepth(), 0);
+    }
+}
+
+TEST(RateChain, NestsSpeedRateRateAgainPacketRatePacketRateAgain) {
+    Engine engine;
+    int deepest = 0;
+    std::vector<std::pair<std::string, std::string>> changes;
+    engine.onEditorChanged = [&](EditorId changed) {
+        deepest = std::max(deepest, engine.handlerDepth());
+        changes.emplace_back(editor(changed).name, engine.text(changed));
+    };
+    engine.setText(id("txtDSpeed"), "512");
+    EXPECT_EQ(deepest, 4); // the fifth handler starts after its field changed
+    ASSERT_GE(changes.size(), 5u);
+    const std::vector<std::pair<std::string, std::string>> chain{{"txtDSpeed", "512"},
+                                                                 {"txtRate", "58982"},
+                                                                 {"txtRate", "20000"},
+                                                                 {"txtURate", "71"},
+                                                                 {"txtURate", "45"}};
+    EXPECT_EQ(std::vector(changes.begin(), changes.begin() + 5), chain);
+    EXPECT_EQ(engine.slot(id("txtRate")), "rate 20000");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
+}
+
+TEST(RateChain, TypedRatesAreCappedAtTheirLimitsOnly) {
+    Engine engine;
+    type(engine, "txtURate", "50");
+    EXPECT_EQ(engine.text(id("txtURate")), "45");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
+    type(engine, "txtURate", "0030");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 0030");
+    type(engine, "txtURate", "0075");
+    EXPECT_EQ(engine.text(id("txtURate")), "45");
+    type(engine, "txtRate", "20001");
+    EXPECT_EQ(engine.text(id("txtRate")), "20000");
+    type(engine, "txtCMDRate", "101");
+    EXPECT_EQ(engine.text(id("txtCMDRate")), "100");
+    type(engine, "txtClRate", "20000");
+    EXPECT_EQ(engine.text(id("txtClRate")), "20000");
+    EXPECT_EQ(engine.text(id("txtCMDRate")), "100"); // 143 derived, then capped
+}
+
+TEST(RateChain, TextsThatAreNoNumberLeaveSlotAndDerivedFieldAlone) {
+    Engine engine;
+    for (const auto* text : {"", "\"25000\"", " 5", "-5", "1e3", "fast"}) {
+        engine.setText(id("txtRate"), text);
+        EXPECT_EQ(engine.slot(id("txtRate")), "rate 7500") << text;
+        EXPECT_EQ(engine.text(id("txtURate")), "20") << text;
+    }
+    engine.setText(id("txtRate"), std::string(500, '9'));
+    EXPECT_EQ(engine.text(id("txtRate")), "20000");
+    EXPECT_EQ(engine.text(id("txtURate")), "45");
+}
+
+TEST(RateChain, SpeedsThatAreNoNumberAreIgnoredAndAnEmptySpeedEmptiesTheRate) {
+    Engine engine;
+    engine.setText(id("txtDSpeed"), "56");
+    engine.setText(id("txtDSpeed"), "5.6");
+    EXPECT_EQ(engine.text(id("txtRate")), "6451");
+    engine.setText(id("txtDSpeed"), std::string(400, '9')); // beyond a double
+    EXPECT_EQ(engine.text(id("txtRate")), "6451");
+    engine.setText(id("txtDSpeed"), std::string(300, '9')); // huge but finite
+    EXPECT_EQ(engine.text(id("txtRate")), "20000");
+    engine.setText(id("txtDSpeed"), "");
+    EXPECT_EQ(engine.text(id("txtRate")), "");
+    EXPECT_EQ(engine.slot(id("txtRate")), "rate 20000");
+    EXPECT_EQ(engine.text(id("txtURate")), "45");
+}
+
+TEST(RateChain, ChangingTheUnitOnlyRenamesIt) {
+    Engine engine;
+    engine.setText(id("txtUSpeed"), "33");
+    engine.selectItem(id("cmbSpeed"), 2);
+    EXPECT_EQ(engine.text(id("lblUSpeed")), "KBytes/s");
+    EXPECT_EQ(engine.text(id("txtClRate")), "3802");
+    engine.typeCharacter(id("txtUSpeed"), 8); // editing the speed recomputes in the new unit
+    EXPECT_EQ(engine.text(id("txtClRate")), "2765");
+}

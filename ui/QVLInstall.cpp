@@ -1,0 +1,260 @@
+#include "ui/QVLInstall.h"
+
+#include "config/install.h"
+#include "config/script.h"
+#include "ui/step_frame.h"
+#include "ui/style.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace quarvel::ui {
+
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent) {
+    auto* result = new QLabel(text, parent);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+// The field works with '\n' (and U+2028 after Shift+Enter); the game's files use CR LF.
+QString withCrLf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar(u'\r'), QChar(u'\n'));
+    text.replace(QChar::LineSeparator, QChar(u'\n'));
+    text.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+    text.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+std::filesystem::path toPath(const QString& directory) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(directory.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(directory).toStdString());
+#endif
+}
+
+} // namespace
+
+QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("QVLInstall"));
+    setWindowTitle(QStringLiteral("Install Tweaks"));
+    setFont(verdana());
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildDirectoryStep(), 1);
+    right->addWidget(buildInstallStep());
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildEditor(), 3);
+    layout->addLayout(right, 2);
+
+    setTabOrder(txtTweaks_, drive1_);
+    setTabOrder(drive1_, dir1_);
+    setTabOrder(dir1_, target_);
+    setTabOrder(target_, cmdInstall_);
+
+    // Form_Load: the store is read once, here.
+    showScript(buildScript(lines));
+    setDirectory(QDir::currentPath());
+    resize(780, 540);
+}
+
+QWidget* QVLInstall::buildEditor() {
+    auto* editor = new QWidget(this);
+    auto* layout = new QVBoxLayout(editor);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* note = label(QStringLiteral("Any changes made to the following code will be saved once "
+                                      "you INSTALL the tweaks using Step 1 and 2."),
+                       editor);
+    note->setObjectName(QStringLiteral("lblNote"));
+    note->setWordWrap(true);
+    QPalette red = note->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    note->setPalette(red);
+    layout->addWidget(note);
+
+    auto* frame = new QGroupBox(QStringLiteral("CUSTOM CONFIG EDITING"), editor);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* inner = new QVBoxLayout(frame);
+    txtTweaks_ = new QPlainTextEdit(frame);
+    txtTweaks_->setObjectName(QStringLiteral("txtTweaks"));
+    txtTweaks_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTweaks_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A script has no use for tab characters; Tab moves on to the directory.
+    txtTweaks_->setTabChangesFocus(true);
+    inner->addWidget(txtTweaks_);
+    layout->addWidget(frame, 1);
+    return editor;
+}
+
+QWidget* QVLInstall::buildDirectoryStep() {
+    QGroupBox* frame = stepFrame(QStringLiteral("[Step 1]"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* layout = new QVBoxLayout(frame);
+
+    auto* prompt = label(QStringLiteral("Please select the path to the game directory."), frame);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+
+    auto* examples = new QVBoxLayout;
+    examples->setSpacing(1);
+    examples->addWidget(label(QStringLiteral("Steam example:"), frame));
+    examples->addWidget(label(QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"), frame));
+    auto* account = new QHBoxLayout;
+    account->setSpacing(0);
+    account->addWidget(label(QStringLiteral("ACCOUNT@NAME"), frame));
+    account->addWidget(label(QStringLiteral("\\Counter-Strike\\cstrike"), frame));
+    account->addStretch();
+    examples->addLayout(account);
+    examples->addSpacing(4);
+    examples->addWidget(label(QStringLiteral("Non-Steam example:"), frame));
+    examples->addWidget(label(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
+    layout->addLayout(examples);
+
+    drive1_ = new QComboBox(frame);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    for (const QFileInfo& drive : QDir::drives()) {
+        drive1_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
+                         drive.absoluteFilePath());
+    }
+#ifdef Q_OS_WIN
+    connect(drive1_, &QComboBox::activated, this, &QVLInstall::Drive1_Change);
+#else
+    // One file system tree: the directory list reaches everything.
+    drive1_->setVisible(false);
+#endif
+    layout->addWidget(drive1_);
+
+    dirModel_ = new QFileSystemModel(this);
+    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    dirModel_->setReadOnly(true);
+    dirModel_->setRootPath(QString());
+    dir1_ = new QTreeView(frame);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setModel(dirModel_);
+    for (int column = 1; column < dirModel_->columnCount(); ++column) {
+        dir1_->hideColumn(column);
+    }
+    dir1_->setHeaderHidden(true);
+    dir1_->setMinimumHeight(160);
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { Dir1_Change(current); });
+    // Directories are read in the background; the chosen one may only now have appeared.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this] {
+        const QModelIndex index = dirModel_->index(directory_);
+        if (index.isValid()) {
+            dir1_->scrollTo(index);
+        }
+    });
+    layout->addWidget(dir1_, 1);
+
+    target_ = new QLineEdit(frame);
+    target_->setObjectName(QStringLiteral("txtDirectory"));
+    target_->setReadOnly(true);
+    target_->setToolTip(QStringLiteral("The directory the tweaks will be installed in."));
+    layout->addWidget(target_);
+    return frame;
+}
+
+QWidget* QVLInstall::buildInstallStep() {
+    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    frame->setObjectName(QStringLiteral("Frame3"));
+    auto* layout = new QVBoxLayout(frame);
+    auto* hint = label(QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."),
+                       frame);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+
+    cmdInstall_ = new QPushButton(QStringLiteral("Install Tweaks"), frame);
+    cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
+    cmdInstall_->setDefault(true);
+    connect(cmdInstall_, &QPushButton::clicked, this, &QVLInstall::cmdInstall_Click);
+    layout->addWidget(cmdInstall_, 0, Qt::AlignHCenter);
+    return frame;
+}
+
+void QVLInstall::showScript(const std::string& text) {
+    QString shown = QString::fromLocal8Bit(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtTweaks_->setPlainText(shown);
+}
+
+QString QVLInstall::scriptText() const { return withCrLf(txtTweaks_->toPlainText()); }
+
+void QVLInstall::setDirectory(const QString& path) {
+    directory_ = QDir::cleanPath(QDir(path).absolutePath());
+    target_->setText(QDir::toNativeSeparators(directory_));
+    const QModelIndex index = dirModel_->index(directory_);
+    if (index.isValid()) {
+        if (dir1_->currentIndex() != index) {
+            dir1_->setCurrentIndex(index);
+        }
+        dir1_->scrollTo(index);
+    } else {
+        dir1_->selectionModel()->clear();
+    }
+}
+
+void QVLInstall::Dir1_Change(const QModelIndex& current) {
+    if (!current.isValid()) {
+        return;
+    }
+    const QString path = dirModel_->filePath(current);
+    if (path != directory_) {
+        setDirectory(path);
+    }
+}
+
+void QVLInstall::Drive1_Change(int index) { setDirectory(drive1_->itemData(index).toString()); }
+
+void QVLInstall::keyPressEvent(QKeyEvent* event) {
+    // Enter that no field used (in the directory list, say) presses the default button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        cmdInstall_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void QVLInstall::cmdInstall_Click() {
+    const std::filesystem::path directory = toPath(directory_);
+    if (scriptExists(directory) &&
+        !dialogs_.askYesNo(this, QStringLiteral("Warning!"),
+                           QStringLiteral(
+                               "Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
+        return;
+    }
+    const InstallResult result =
+        InstallTweaks(directory, scriptText().toLocal8Bit().toStdString());
+    if (!result.installed) {
+        dialogs_.warn(this, QStringLiteral("Install failed"),
+                      QString::fromLocal8Bit(result.message));
+        return;
+    }
+    showScript(result.installedText);
+    dialogs_.inform(this, QStringLiteral("Quarvel"), QString::fromLocal8Bit(result.message));
+    close();
+}
+
+} // namespace quarvel::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/engine.h"
+#include "ui/user_dialogs.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QFileSystemModel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+
+namespace quarvel::ui {
+
+// The install window: the script to edit on the left, the game directory and the Install
+// button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg.
+class QVLInstall : public QWidget {
+    Q_OBJECT
+public:
+    explicit QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
+                        QWidget* parent = nullptr);
+
+    // The directory an install writes into, as the window shows it.
+    [[nodiscard]] QString directory() const { return directory_; }
+    // Makes a directory the install's target; one that does not exist is kept as typed.
+    void setDirectory(const QString& path);
+    // The script as the file would receive it, with CR LF line ends.
+    [[nodiscard]] QString scriptText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* buildEditor();
+    QWidget* buildDirectoryStep();
+    QWidget* buildInstallStep();
+    void showScript(const std::string& text);
+    void Dir1_Change(const QModelIndex& current);
+    void Drive1_Change(int index);
+    void cmdInstall_Click();
+
+    UserDialogs& dialogs_;
+    QString directory_;
+    QPlainTextEdit* txtTweaks_ = nullptr;
+    QComboBox* drive1_ = nullptr;
+    QTreeView* dir1_ = nullptr;
+    QFileSystemModel* dirModel_ = nullptr;
+    QLineEdit* target_ = nullptr;
+    QPushButton* cmdInstall_ = nullptr;
+};
+
+} // namespace quarvel::ui

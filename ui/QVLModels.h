@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/model_wizard.h"
+
+namespace quarvel::ui {
+
+// The wizard for the high-FPS player models.
+class QVLModels : public ModelWizard {
+    Q_OBJECT
+public:
+    explicit QVLModels(UserDialogs& dialogs, QWidget* parent = nullptr);
+};
+
+} // namespace quarvel::ui
