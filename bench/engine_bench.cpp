@@ -1,0 +1,169 @@
+// How long the engine takes for what a player does: start-up, presets, building and installing
+// the script, and loading a large config compared with merely splitting it into lines.
+
+#include "config/install.h"
+#include "config/loader.h"
+#include "config/script.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace quarvel;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder for the run's files, removed when the run ends.
+struct ScratchFolder {
+    ScratchFolder() {
+        std::string name = (fs::temp_directory_path() / "quarvel-bench-XXXXXX").string();
+        path = ::mkdtemp(name.data());
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    fs::path path;
+};
+
+fs::path scratchFolder() {
+    static const ScratchFolder folder;
+    return folder.path;
+}
+
+// A config of a player who kept everything: 20,000 lines, 1 MiB, of binds, aliases, comments and
+// the known cvars, each line padded with a comment to the same average length.
+const std::string& largeConfig() {
+    static const std::string text = [] {
+        constexpr int lines = 20000;
+        constexpr std::size_t size = std::size_t{1} << 20;
+        std::mt19937 random(7);
+        const char* known[] = {"rate 25000",     "cl_updaterate 101",
+                               "cl_cmdrate 101", "gl_texturemode GL_LINEAR_MIPMAP_NEAREST",
+                               "max_shells 120", "cl_weather 1",
+                               "cl_nopred 0",    "ati_subdiv 2"};
+        std::string config;
+        for (int line = 0; line < lines; ++line) {
+            std::string text;
+            switch (random() % 4) {
+            case 0:
+                text = "bind \"KP_" + std::to_string(random() % 100) + "\" \"+attack; wait\"";
+                break;
+            case 1:
+                text = "//";
+                break;
+            case 2:
+                text = known[random() % std::size(known)];
+                break;
+            default:
+                text = "alias step" + std::to_string(line) + " \"say_team hold\"";
+                break;
+            }
+            const std::size_t target = size * (line + 1) / lines - config.size() - 2;
+            text += " //";
+            text.resize(std::max(target, text.size()), '-');
+            config += text + "\r\n";
+        }
+        return config;
+    }();
+    return text;
+}
+
+const fs::path& largeConfigFile() {
+    static const fs::path file = [] {
+        const fs::path path = scratchFolder() / "config.cfg";
+        std::ofstream(path, std::ios::binary) << largeConfig();
+        return path;
+    }();
+    return file;
+}
+
+// The plainest split there is: cut at every LF.
+std::vector<std::string_view> plainSplit(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find('\n', start)) != std::string_view::npos;
+         start = end + 1) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    return lines;
+}
+
+void StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        Engine engine;
+        benchmark::DoNotOptimize(engine.slot(0));
+    }
+}
+BENCHMARK(StartUp);
+
+void ApplyPreset(benchmark::State& state) {
+    Engine engine;
+    const Preset preset = allPresets[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) {
+        engine.applyPreset(preset);
+        engine.applyPreset(Preset::Default);
+    }
+    state.SetLabel("preset then Default");
+}
+BENCHMARK(ApplyPreset)->DenseRange(0, 3);
+
+void BuildScript(benchmark::State& state) {
+    const Engine engine;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(buildScript(engine.tweakLines()));
+    }
+}
+BENCHMARK(BuildScript);
+
+void Install(benchmark::State& state) {
+    const std::string script = buildScript(Engine().tweakLines());
+    const fs::path game = scratchFolder() / "game";
+    fs::create_directories(game);
+    std::ofstream(game / "autoexec.cfg", std::ios::binary) << "bind x jump\r\nexec quarvel.cfg\r\n";
+    for (auto _ : state) {
+        if (!InstallTweaks(game, script).installed) {
+            state.SkipWithError("install failed");
+        }
+    }
+}
+BENCHMARK(Install)->Unit(benchmark::kMicrosecond);
+
+// The loader, and the least any loader must do with the same file: read it and find its lines.
+// The ratio of the two is the loader's own cost.
+void LoadLargeConfig(benchmark::State& state) {
+    const fs::path file = largeConfigFile();
+    using Clock = std::chrono::steady_clock;
+    double loading = 0;
+    double splitting = 0;
+    for (auto _ : state) {
+        Engine engine;
+        const auto loadStart = Clock::now();
+        benchmark::DoNotOptimize(loadConfig(engine, file));
+        const auto loadEnd = Clock::now();
+        std::ifstream in(file, std::ios::binary);
+        std::string bytes(fs::file_size(file), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        benchmark::DoNotOptimize(plainSplit(bytes).size());
+        const auto splitEnd = Clock::now();
+        loading += std::chrono::duration<double>(loadEnd - loadStart).count();
+        splitting += std::chrono::duration<double>(splitEnd - loadEnd).count();
+    }
+    state.counters["lines"] = static_cast<double>(splitLines(largeConfig()).size());
+    state.counters["MiB"] = static_cast<double>(largeConfig().size()) / (1 << 20);
+    state.counters["load_ms"] = 1000 * loading / static_cast<double>(state.iterations());
+    state.counters["split_ms"] = 1000 * splitting / static_cast<double>(state.iterations());
+    state.counters["load_per_split"] = loading / splitting;
+}
+BENCHMARK(LoadLargeConfig)->Unit(benchmark::kMillisecond);
+
+} // namespace
