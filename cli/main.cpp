@@ -4,6 +4,7 @@
 #include "cli/steps.h"
 #include "config/install.h"
 #include "config/script.h"
+#include "games/game_detection.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,6 +25,9 @@ given, then runs the command (print when none is given).
 Controls are named as in the main window: option pairs (optClPred ...) take 1 (ON) or 0 (OFF),
 lists (cmbWeather, cmbSpeed ...) take their 0-based item index, fields (txtRate, txtDSpeed ...)
 take any text.
+
+Games are looked for in Steam's usual places (or the folders given with --steam-root) and in
+every Steam library listed there.
 
 Exit status: 0 done, 1 the install failed, 2 a bad argument, 3 quarvel.cfg exists and
 --overwrite was not given.)";
@@ -69,12 +73,27 @@ int main(int argc, char** argv) {
                                               "(the default command)");
     auto* state =
         app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line");
+    auto* games =
+        app.add_subcommand("games", "List the detected games, one NAME<TAB>DIRECTORY a line");
     auto* install = app.add_subcommand("install", "Install the script into a game directory");
     std::string directory;
+    std::string mod;
     bool overwrite = false;
-    install->add_option("DIR", directory, "The game directory (e.g. .../Half-Life/cstrike)")
-        ->required();
+    auto* dirOption =
+        install->add_option("DIR", directory, "The game directory (e.g. .../Half-Life/cstrike)");
+    install
+        ->add_option("--game", mod,
+                     "Install into the first detected directory of this mod (cstrike, dod, tfc, "
+                     "czero, valve) instead of DIR")
+        ->excludes(dirOption);
     install->add_flag("--overwrite", overwrite, "Replace a quarvel.cfg that is already there");
+    std::vector<std::string> steamRoots;
+    app.add_option("--steam-root", steamRoots,
+                   "Look for games in this Steam folder instead of Steam's usual places "
+                   "(repeatable)")
+        ->type_name("DIR")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
     try {
         app.parse(argc, argv);
@@ -89,12 +108,41 @@ int main(int argc, char** argv) {
         return exitBadArgument;
     }
 
+    const auto detect = [&] {
+        auto options = quarvel::games::defaultDetectOptions();
+        if (!steamRoots.empty()) {
+            options.steamRoots.emplace(steamRoots.begin(), steamRoots.end());
+        }
+        auto result = quarvel::games::detectGames(options);
+        for (const auto& warning : result.warnings) {
+            std::cerr << "quarvel-cli: " << warning << "\n";
+        }
+        return result.games;
+    };
+    if (*games) {
+        for (const auto& game : detect()) {
+            std::cout << game.name << '\t' << game.directory.string() << '\n';
+        }
+        return 0;
+    }
     if (*state) {
         std::cout << quarvel::cli::stateReport(engine);
         return 0;
     }
     const std::string script = quarvel::buildScript(engine.tweakLines());
     if (*install) {
+        if (!mod.empty()) {
+            const auto found = detect();
+            const auto* game = quarvel::games::firstGameForMod(found, mod);
+            if (game == nullptr) {
+                std::cerr << "quarvel-cli: no installed game was found for --game " << mod << "\n";
+                return exitBadArgument;
+            }
+            directory = game->directory.string();
+        } else if (directory.empty()) {
+            std::cerr << "quarvel-cli: install needs a directory (DIR) or --game MOD\n";
+            return exitBadArgument;
+        }
         if (quarvel::scriptExists(directory) && !overwrite) {
             std::cerr << "Are you sure you want to overwrite your Quarvel Tweaks ?\n";
             return exitWouldOverwrite;

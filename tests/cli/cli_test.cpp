@@ -130,3 +130,29 @@ TEST(Cli, InstallsAndAsksBeforeOverwriting) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("missing/autoexec.cfg"), std::string::npos);
 }
+
+TEST(Cli, ListsDetectedGamesAndInstallsIntoOneByItsMod) {
+    TempFolder steam;
+    steam.makeDirs("Steam/steamapps/common/Half-Life/cstrike");
+    steam.makeDirs("Steam/steamapps/common/Half-Life/dod");
+    steam.makeDirs("Library/steamapps/common/Half-Life/tfc");
+    steam.write("Steam/steamapps/libraryfolders.vdf",
+                "\"libraryfolders\"\n{\n \"1\"\n {\n  \"path\" \"" +
+                    steam.path("Library").string() + "\"\n }\n}\n");
+    const std::string root = "--steam-root '" + steam.path("Steam").string() + "' ";
+    const CliRun games = cli(root + "games");
+    EXPECT_EQ(games.status, 0) << games.err;
+    const auto common = [&](const char* library) {
+        return steam.path(library).string() + "/steamapps/common/Half-Life/";
+    };
+    EXPECT_EQ(games.out, "Counter-Strike\t" + common("Steam") + "cstrike\nDay of Defeat\t" +
+                             common("Steam") + "dod\nTeam Fortress Classic\t" + common("Library") +
+                             "tfc\n");
+
+    EXPECT_EQ(cli(root + "--preset fps install --game tfc").status, 0);
+    EXPECT_TRUE(
+        TempFolder::readFile(common("Library") + "tfc/quarvel.cfg").starts_with(expected("fps")));
+    const CliRun missing = cli(root + "install --game czero");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("czero"), std::string::npos);
+}
