@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream librsvg2-bin gzip file
 )
 missing=()
 for p in "${packages[@]}"; do

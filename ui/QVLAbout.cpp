@@ -1,10 +1,176 @@
 #include "ui/QVLAbout.h"
 
+#include "core/product.h"
+#include "ui/clickable_label.h"
+#include "ui/step_frame.h"
+#include "ui/style.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
 namespace quarvel::ui {
+
+namespace {
+
+const QColor lightGrey{0xE0, 0xE0, 0xE0};
+
+// Arial, or the metric-compatible and plain sans-serif fonts Linux systems have instead.
+QFont arial(qreal pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(name);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QFrame* box(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+QString url(std::string_view address) {
+    return QString::fromUtf8(address);
+}
+
+} // namespace
 
 QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("QVLAbout"));
+    setWindowTitle(QStringLiteral("[Quarvel Works] About"));
+    setFont(verdana());
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, lightGrey);
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    auto* close = new QPushButton(QStringLiteral("CLOSE THIS WINDOW"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* heading = label(QStringLiteral("Label4"),
+                          QStringLiteral("Special thanks to [in no particular order]:"), this);
+    heading->setFont(verdana(8.25, true));
+    auto* thanks = label(
+        QStringLiteral("Label10"),
+        QStringLiteral("Everyone who tested the beta versions and sent in frame rates from their "
+                       "own machines, the regulars of the Quarvel forums for their ideas and bug "
+                       "reports, the Counter-Strike and Day of Defeat community sites that spread "
+                       "the word, the makers of the Hi FPS model packs, and every clan that put "
+                       "these tweaks through their paces on a busy server."),
+        this);
+    thanks->setWordWrap(true);
+    auto* disclaimer = label(
+        QStringLiteral("Label5"),
+        QStringLiteral("Quarvel changes only two files in the game directory you choose: it "
+                       "writes quarvel.cfg and adds one line to autoexec.cfg. It comes without "
+                       "any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day "
+                       "of Defeat and Team Fortress Classic are trademarks of their owners."),
+        this);
+    disclaimer->setWordWrap(true);
+    disclaimer->setFont(verdana(7.5));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    layout->addWidget(buildTitle());
+    layout->addWidget(close);
+    layout->addWidget(buildLinks());
+    layout->addWidget(buildCredits());
+    layout->addWidget(heading);
+    layout->addWidget(thanks);
+    layout->addSpacing(4);
+    layout->addWidget(disclaimer);
+    layout->addStretch();
+
+    setMinimumWidth(440);
+    resize(440, heightForWidth(440) > 0 ? heightForWidth(440) : sizeHint().height());
+}
+
+QWidget* QVLAbout::buildTitle() {
+    QFrame* frame = box(this);
+    auto* name = label(QStringLiteral("Label1"), QStringLiteral("QUARVEL WORKS"), frame);
+    name->setFont(arial(24));
+    setTextColour(name, stepOrange);
+    auto* version = label(QStringLiteral("Label2"), url(product::version), frame);
+    version->setFont(arial(12));
+    setTextColour(version, stepOrange);
+
+    auto* layout = new QHBoxLayout(frame);
+    layout->addStretch();
+    layout->addWidget(name, 0, Qt::AlignBaseline);
+    layout->addSpacing(6);
+    layout->addWidget(version, 0, Qt::AlignBaseline);
+    layout->addStretch();
+    return frame;
+}
+
+QWidget* QVLAbout::buildLinks() {
+    QFrame* frame = box(this);
+    auto* donate = new ClickableLabel(frame);
+    donate->setObjectName(QStringLiteral("Image1"));
+    donate->setPixmap(
+        QIcon(QStringLiteral(":/images/donate.svg")).pixmap(QSize(92, 26), devicePixelRatioF()));
+    donate->setToolTip(QStringLiteral("Donate"));
+    donate->setAccessibleName(QStringLiteral("Donate"));
+    connect(donate, &ClickableLabel::clicked, this,
+            [this] { dialogs_.openUrl(QUrl(url(product::donationPage))); });
+
+    auto* site = new ClickableLabel(url(product::webAddress), frame);
+    site->setObjectName(QStringLiteral("Label6"));
+    site->setTextFormat(Qt::PlainText);
+    site->setFont(verdana(12, true));
+    connect(site, &ClickableLabel::clicked, this,
+            [this] { dialogs_.openUrl(QUrl(url(product::webAddress))); });
+
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(donate, 0, Qt::AlignHCenter);
+    layout->addWidget(site, 0, Qt::AlignHCenter);
+    return frame;
+}
+
+QWidget* QVLAbout::buildCredits() {
+    auto* credits = new QWidget(this);
+    auto* design = label(QStringLiteral("Label7"), QStringLiteral("Design by:"), credits);
+    auto* programming = label(QStringLiteral("Label3"), QStringLiteral("Programming by:"), credits);
+    auto* brace = label(QStringLiteral("Label8"), QStringLiteral("}"), credits);
+    brace->setFont(verdana(24, true));
+    auto* author = label(QStringLiteral("Label9"), url(product::author), credits);
+    author->setFont(verdana(8.25, true));
+
+    auto* layout = new QGridLayout(credits);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(0);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(4, 1);
+    layout->addWidget(design, 0, 1, Qt::AlignRight);
+    layout->addWidget(programming, 1, 1, Qt::AlignRight);
+    layout->addWidget(brace, 0, 2, 2, 1, Qt::AlignVCenter);
+    layout->addWidget(author, 0, 3, 2, 1, Qt::AlignVCenter);
+    return credits;
 }
 
 } // namespace quarvel::ui

@@ -6,13 +6,17 @@
 
 namespace quarvel::ui {
 
-// Who made the program, the web site, and the donation button.
+// Who made the program, a disclaimer, and links to the web site and the donation page.
 class QVLAbout : public QWidget {
     Q_OBJECT
 public:
     explicit QVLAbout(UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
+    QWidget* buildTitle();
+    QWidget* buildLinks();
+    QWidget* buildCredits();
+
     UserDialogs& dialogs_;
 };
 

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -32,12 +34,11 @@ QLabel* label(const QString& text, QWidget* parent) {
     return result;
 }
 
-// The field works with '\n' (and U+2028 after Shift+Enter); the game's files use CR LF.
+// The field ends its lines with '\n' (a pasted text may bring CR too); the game's files use
+// CR LF.
 QString withCrLf(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar(u'\r'), QChar(u'\n'));
-    text.replace(QChar::LineSeparator, QChar(u'\n'));
-    text.replace(QChar::ParagraphSeparator, QChar(u'\n'));
     text.replace(QChar(u'\n'), QStringLiteral("\r\n"));
     return text;
 }
@@ -159,13 +160,21 @@ QWidget* QVLInstall::buildDirectoryStep() {
     dir1_->setMinimumHeight(160);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Dir1_Change(current); });
-    // Directories are read in the background; the chosen one may only now have appeared.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex index = dirModel_->index(directory_);
-        if (index.isValid()) {
-            dir1_->scrollTo(index);
+    // Directories are read and sorted in the background, which moves the rows about: keep the
+    // target in view until the player scrolls the list himself.
+    scrollTimer_ = new QTimer(this);
+    scrollTimer_->setSingleShot(true);
+    connect(scrollTimer_, &QTimer::timeout, this, &QVLInstall::showTarget);
+    const auto follow = [this] {
+        if (followTarget_) {
+            scrollTimer_->start(0);
         }
-    });
+    };
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(dirModel_, &QFileSystemModel::layoutChanged, this, follow);
+    connect(dirModel_, &QFileSystemModel::rowsInserted, this, follow);
+    connect(dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { followTarget_ = false; });
     layout->addWidget(dir1_, 1);
 
     target_ = new QLineEdit(frame);
@@ -180,8 +189,8 @@ QWidget* QVLInstall::buildInstallStep() {
     QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
-    auto* hint = label(QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."),
-                       frame);
+    auto* hint =
+        label(QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."), frame);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -199,19 +208,29 @@ void QVLInstall::showScript(const std::string& text) {
     txtTweaks_->setPlainText(shown);
 }
 
-QString QVLInstall::scriptText() const { return withCrLf(txtTweaks_->toPlainText()); }
+QString QVLInstall::scriptText() const {
+    return withCrLf(txtTweaks_->toPlainText());
+}
 
 void QVLInstall::setDirectory(const QString& path) {
     directory_ = QDir::cleanPath(QDir(path).absolutePath());
     target_->setText(QDir::toNativeSeparators(directory_));
+    followTarget_ = true;
     const QModelIndex index = dirModel_->index(directory_);
     if (index.isValid()) {
         if (dir1_->currentIndex() != index) {
             dir1_->setCurrentIndex(index);
         }
-        dir1_->scrollTo(index);
+        showTarget();
     } else {
         dir1_->selectionModel()->clear();
+    }
+}
+
+void QVLInstall::showTarget() {
+    const QModelIndex index = dirModel_->index(directory_);
+    if (index.isValid() && !dir1_->viewport()->rect().contains(dir1_->visualRect(index))) {
+        dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
 }
 
@@ -225,7 +244,9 @@ void QVLInstall::Dir1_Change(const QModelIndex& current) {
     }
 }
 
-void QVLInstall::Drive1_Change(int index) { setDirectory(drive1_->itemData(index).toString()); }
+void QVLInstall::Drive1_Change(int index) {
+    setDirectory(drive1_->itemData(index).toString());
+}
 
 void QVLInstall::keyPressEvent(QKeyEvent* event) {
     // Enter that no field used (in the directory list, say) presses the default button.
@@ -240,13 +261,12 @@ void QVLInstall::keyPressEvent(QKeyEvent* event) {
 void QVLInstall::cmdInstall_Click() {
     const std::filesystem::path directory = toPath(directory_);
     if (scriptExists(directory) &&
-        !dialogs_.askYesNo(this, QStringLiteral("Warning!"),
-                           QStringLiteral(
-                               "Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
+        !dialogs_.askYesNo(
+            this, QStringLiteral("Warning!"),
+            QStringLiteral("Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
         return;
     }
-    const InstallResult result =
-        InstallTweaks(directory, scriptText().toLocal8Bit().toStdString());
+    const InstallResult result = InstallTweaks(directory, scriptText().toLocal8Bit().toStdString());
     if (!result.installed) {
         dialogs_.warn(this, QStringLiteral("Install failed"),
                       QString::fromLocal8Bit(result.message));

@@ -10,6 +10,7 @@ class QFileSystemModel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace quarvel::ui {
@@ -37,6 +38,7 @@ private:
     QWidget* buildDirectoryStep();
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
+    void showTarget();
     void Dir1_Change(const QModelIndex& current);
     void Drive1_Change(int index);
     void cmdInstall_Click();
@@ -48,6 +50,8 @@ private:
     QTreeView* dir1_ = nullptr;
     QFileSystemModel* dirModel_ = nullptr;
     QLineEdit* target_ = nullptr;
+    QTimer* scrollTimer_ = nullptr;
+    bool followTarget_ = true;
     QPushButton* cmdInstall_ = nullptr;
 };
 

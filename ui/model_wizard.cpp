@@ -1,10 +1,221 @@
 #include "ui/model_wizard.h"
 
+#include "ui/clickable_label.h"
+#include "ui/step_frame.h"
+#include "ui/style.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
 namespace quarvel::ui {
 
-ModelWizard::ModelWizard(const ModelWizardTexts&, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+namespace {
+
+QLabel* addLabel(QLayout* layout, const QString& text, bool bold = false) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    if (bold) {
+        label->setFont(verdana(8.25, true));
+    }
+    layout->addWidget(label);
+    return label;
+}
+
+// "C:\Program Files\Steam\SteamApps\", then the bold account name and the rest of the path.
+void addSteamPath(QVBoxLayout* layout) {
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(1);
+    addLabel(lines, QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"));
+    auto* account = new QHBoxLayout;
+    account->setSpacing(0);
+    addLabel(account, QStringLiteral("ACCOUNT@NAME"), true)->setWordWrap(false);
+    addLabel(account, QStringLiteral("\\Counter-Strike\\cstrike"))->setWordWrap(false);
+    account->addStretch();
+    lines->addLayout(account);
+    layout->addLayout(lines);
+}
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* result = new QPushButton(text, parent);
+    result->setObjectName(name);
+    result->setMinimumWidth(76);
+    return result;
+}
+
+} // namespace
+
+ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), pack_(texts.pack) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts.caption);
+    setFont(verdana());
+
+    txtStep_ = new QLineEdit(this);
+    txtStep_->setObjectName(QStringLiteral("txtStep") + texts.nameSuffix);
+    txtStep_->setVisible(false);
+    connect(txtStep_, &QLineEdit::textChanged, this, &ModelWizard::txtStep_Change);
+
+    framInstall_ = buildInstallFrame(texts);
+    framDownload_ = buildDownloadFrame(texts);
+    framRemove_ = buildRemoveFrame(texts);
+    framInstall_->setObjectName(QStringLiteral("framInstall") + texts.nameSuffix);
+    framDownload_->setObjectName(QStringLiteral("framDownload") + texts.nameSuffix);
+    framRemove_->setObjectName(QStringLiteral("framRemove") + texts.nameSuffix);
+
+    // The three frames share one place; each keeps its room while hidden, so the window does not
+    // jump in size between the steps.
+    auto* frames = new QGridLayout;
+    for (QGroupBox* frame : {framInstall_, framDownload_, framRemove_}) {
+        QSizePolicy policy = frame->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(policy);
+        frames->addWidget(frame, 0, 0);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames, 1);
+    layout->addWidget(buildButtons(texts.nameSuffix));
+
+    // Form_Load: Step 1, with Install chosen.
+    optInstall_->setChecked(true);
+    txtStep_->setText(QStringLiteral("0"));
+    setMinimumWidth(430);
+    resize(sizeHint().expandedTo(QSize(430, 0)));
+}
+
+QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
+    QGroupBox* frame = stepFrame(QStringLiteral("[Step 1]"), this);
+    auto* layout = new QVBoxLayout(frame);
+    addLabel(layout, QStringLiteral("Choose what you want to do:"), true);
+    optRemove_ = new QRadioButton(QStringLiteral("Remove Hi FPS ") + texts.models, frame);
+    optRemove_->setObjectName(QStringLiteral("optInstall_0"));
+    optInstall_ = new QRadioButton(QStringLiteral("Install Hi FPS ") + texts.models, frame);
+    optInstall_->setObjectName(QStringLiteral("optInstall_1"));
+    auto* group = new QButtonGroup(frame);
+    group->addButton(optRemove_, 0);
+    group->addButton(optInstall_, 1);
+    // Only the button and its caption take a click, so they are not stretched wider.
+    layout->addWidget(optRemove_, 0, Qt::AlignLeft);
+    layout->addWidget(optInstall_, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return frame;
+}
+
+QGroupBox* ModelWizard::buildDownloadFrame(const ModelWizardTexts& texts) {
+    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    auto* layout = new QVBoxLayout(frame);
+
+    auto* sentence = new QVBoxLayout;
+    sentence->setSpacing(1);
+    auto* firstLine = new QHBoxLayout;
+    firstLine->setSpacing(4);
+    auto* link = new ClickableLabel(QStringLiteral("Click here"), frame);
+    link->setObjectName(QStringLiteral("Label2"));
+    link->setTextFormat(Qt::PlainText);
+    QPalette blue = link->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    link->setPalette(blue);
+    link->setToolTip(pack_.toString());
+    connect(link, &ClickableLabel::clicked, this, [this] { dialogs_.openUrl(pack_); });
+    firstLine->addWidget(link);
+    addLabel(firstLine, QStringLiteral("to start downloading the Hi FPS"))->setWordWrap(false);
+    firstLine->addStretch();
+    sentence->addLayout(firstLine);
+    addLabel(sentence, texts.models + QLatin1Char('.'));
+    layout->addLayout(sentence);
+
+    addLabel(layout, QStringLiteral("Once you have downloaded the models. Open the .zip file and "
+                                    "extract to:"));
+    addSteamPath(layout);
+    addLabel(layout,
+             QStringLiteral("NOTE: If you installed Steam elsewhere, please adjust the path "
+                            "to cstrike accordingly."));
+    layout->addStretch();
+    return frame;
+}
+
+QGroupBox* ModelWizard::buildRemoveFrame(const ModelWizardTexts& texts) {
+    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    auto* layout = new QVBoxLayout(frame);
+    addLabel(layout, QStringLiteral("Open Windows Explorer (Start > Program Files > Windows "
+                                    "Explorer), and go to your cstrike folder in Steam."));
+    addLabel(layout, QStringLiteral("For example:"));
+    addSteamPath(layout);
+    for (const QString& step : texts.removeSteps) {
+        addLabel(layout, step);
+    }
+    addLabel(layout, QStringLiteral("The next time you play CS with Steam, you should see the "
+                                    "default models again!"));
+    layout->addStretch();
+    return frame;
+}
+
+QWidget* ModelWizard::buildButtons(const QString& suffix) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, QStringLiteral("Cancel"), row);
+    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, QStringLiteral("< Back"), row);
+    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, QStringLiteral("Next >"), row);
+    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, QStringLiteral("Finish"), row);
+    layout->addWidget(cmdCancel_);
+    layout->addStretch();
+    layout->addWidget(cmdBack_);
+    layout->addWidget(cmdNext_);
+    layout->addSpacing(8);
+    layout->addWidget(cmdFinish_);
+
+    connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdFinish_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdNext_, &QPushButton::clicked, this,
+            [this] { setStep(std::min(txtStep_->text().toInt() + 1, 1)); });
+    connect(cmdBack_, &QPushButton::clicked, this,
+            [this] { setStep(std::max(txtStep_->text().toInt() - 1, 0)); });
+    return row;
+}
+
+void ModelWizard::setStep(int step) {
+    // Writing the text the field already holds changes nothing.
+    txtStep_->setText(QString::number(step));
+}
+
+void ModelWizard::txtStep_Change(const QString& step) {
+    if (step == QLatin1String("0")) {
+        framInstall_->setVisible(true);
+        framDownload_->setVisible(false);
+        framRemove_->setVisible(false);
+        cmdFinish_->setEnabled(false);
+        cmdNext_->setEnabled(true);
+        cmdBack_->setEnabled(false);
+    } else if (step == QLatin1String("1")) {
+        const bool install = optInstall_->isChecked();
+        framInstall_->setVisible(false);
+        framDownload_->setVisible(install);
+        framRemove_->setVisible(!install);
+        cmdFinish_->setEnabled(true);
+        cmdNext_->setEnabled(false);
+        cmdBack_->setEnabled(true);
+    }
+}
+
+void ModelWizard::keyPressEvent(QKeyEvent* event) {
+    // Escape works as Cancel, as in any wizard.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace quarvel::ui

@@ -3,25 +3,57 @@
 #include "ui/user_dialogs.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace quarvel::ui {
 
-// What tells the player-model wizard from the weapon-model wizard.
+// What tells one model wizard from the other: its texts, the suffix of its control names and
+// the pack it downloads.
 struct ModelWizardTexts {
-    QString caption;
-    QUrl pack;
+    QString caption;         // window caption
+    QString nameSuffix;      // appended to the names of the step field, buttons and frames
+    QString models;          // "Player Models" or "Weapon Models"
+    QStringList removeSteps; // what to delete, said after the example path
+    QUrl pack;               // the download that "Click here" opens
 };
 
-// Two steps: choose Install or Remove, then read how to do it.
+// Two steps: choose Install or Remove, then read how to do it by hand. The wizard itself
+// touches no files.
 class ModelWizard : public QWidget {
     Q_OBJECT
 public:
     ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QWidget* parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    QGroupBox* buildInstallFrame(const ModelWizardTexts& texts);
+    QGroupBox* buildDownloadFrame(const ModelWizardTexts& texts);
+    QGroupBox* buildRemoveFrame(const ModelWizardTexts& texts);
+    QWidget* buildButtons(const QString& suffix);
+    void setStep(int step);
+    void txtStep_Change(const QString& step);
+
     UserDialogs& dialogs_;
+    QUrl pack_;
+    QLineEdit* txtStep_ = nullptr;
+    QGroupBox* framInstall_ = nullptr;
+    QGroupBox* framDownload_ = nullptr;
+    QGroupBox* framRemove_ = nullptr;
+    QRadioButton* optRemove_ = nullptr;
+    QRadioButton* optInstall_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    QPushButton* cmdNext_ = nullptr;
+    QPushButton* cmdFinish_ = nullptr;
 };
 
 } // namespace quarvel::ui

@@ -1,0 +1,214 @@
+#include "ui/QVLMain.h"
+
+#include "config/loader.h"
+#include "core/product.h"
+#include "ui/QVLAbout.h"
+#include "ui/QVLInstall.h"
+#include "ui/QVLModels.h"
+#include "ui/QVLWeapons.h"
+#include "ui/descriptions.h"
+#include "ui/main_key_filter.h"
+#include "ui/main_option_pair.h"
+#include "ui/main_widgets.h"
+#include "ui/style.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace quarvel::ui {
+
+namespace {
+
+// A secondary window exists at most once: opening it again brings the same one to the front.
+template <typename Window, typename... Args>
+void showOnce(QPointer<Window>& window, Args&&... args) {
+    if (!window) {
+        window = new Window(std::forward<Args>(args)...);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() == text) {
+        return;
+    }
+    const QSignalBlocker block(field);
+    // A limit may change the text under the user's fingers: keep the cursor where it was.
+    const bool editing = field->hasFocus();
+    const int cursor = field->cursorPosition();
+    field->setText(text);
+    if (editing) {
+        field->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+    }
+}
+
+QAction* addItem(QWidget* menu, const char* name, const QString& text, QObject* owner) {
+    auto* action = new QAction(text, owner);
+    action->setObjectName(QString::fromUtf8(name));
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs),
+      editors_(static_cast<std::size_t>(editorCount), nullptr),
+      keyFilter_(new FieldKeyFilter(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("QVLMain"));
+    setWindowTitle(QStringLiteral("[%1] %2").arg(qs(product::name), qs(product::version)));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quarvel.svg")));
+
+    // The font goes on first, so that every control is sized for it as it is made.
+    auto* central = new QWidget(this);
+    central->setFont(verdana());
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName(QStringLiteral("tabTweaks"));
+    tabs_->addTab(buildFpsPage(), QStringLiteral("FPS Tweaks"));
+    tabs_->addTab(buildPingPage(), QStringLiteral("Ping Tweaks"));
+    tabs_->addTab(buildModelsPage(), QStringLiteral("CS 1.6 Models"));
+    tabs_->setCurrentIndex(0);
+    column->addWidget(tabs_, 1);
+    column->addWidget(buildDescriptionPanel(central));
+    buildMenus();
+
+    // The engine has started up already; from now on every state it sets shows at once.
+    refreshAll();
+    engine_.onEditorChanged = [this](EditorId id) { refresh(id); };
+}
+
+QVLMain::~QVLMain() {
+    // The widgets outlive the engine by a moment: they must not be refreshed from it.
+    engine_.onEditorChanged = nullptr;
+}
+
+void QVLMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(file, "mnuLoad", QStringLiteral("&Load *.cfg Settings"), this),
+            &QAction::triggered, this, &QVLMain::loadSettings);
+    connect(addItem(file, "mnuUpdate", QStringLiteral("&Update Quarvel"), this),
+            &QAction::triggered, this, [this] { openUrl(product::downloadPage); });
+    connect(addItem(file, "mnuQuit", QStringLiteral("Q&uit"), this), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
+    presets->setObjectName(QStringLiteral("mnuPresets"));
+    const struct {
+        const char* name;
+        const char* text;
+        Preset preset;
+    } items[] = {
+        {"mnuPreHiQ", "High &Quality", Preset::HighQuality},
+        {"mnuPreDefault", "&Default", Preset::Default},
+        {"mnuPreFPS", "High &FPS", Preset::HighFps},
+        {"mnuPreDHFPS", "Die &Hard FPS", Preset::DieHardFps},
+    };
+    for (const auto& item : items) {
+        connect(addItem(presets, item.name, QString::fromUtf8(item.text), this),
+                &QAction::triggered, this,
+                [this, preset = item.preset] { engine_.applyPreset(preset); });
+    }
+
+    connect(addItem(menuBar(), "mnuInstall", QStringLiteral("&Install Tweaks"), this),
+            &QAction::triggered, this, &QVLMain::openInstall);
+    connect(addItem(menuBar(), "mnuAbout", QStringLiteral("&About"), this), &QAction::triggered,
+            this, &QVLMain::openAbout);
+}
+
+void QVLMain::refresh(EditorId id) {
+    QWidget* widget = editors_.at(static_cast<std::size_t>(id));
+    if (!widget) {
+        return;
+    }
+    switch (editor(id).kind) {
+    case EditorKind::OptionPair:
+        static_cast<OptionPair*>(widget)->showSelected(engine_.selected(id));
+        break;
+    case EditorKind::List: {
+        auto* list = static_cast<QComboBox*>(widget);
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(engine_.selected(id));
+        break;
+    }
+    case EditorKind::Field:
+        showText(static_cast<QLineEdit*>(widget), fieldText(engine_.text(id)));
+        break;
+    case EditorKind::Label:
+        static_cast<QLabel*>(widget)->setText(fieldText(engine_.text(id)));
+        break;
+    }
+}
+
+void QVLMain::refreshAll() {
+    for (EditorId id = 0; id < editorCount; ++id) {
+        refresh(id);
+    }
+}
+
+void QVLMain::captionClicked(std::string_view label) {
+    DescriptionKey = std::string(descriptionKeyOfLabel(label));
+    ShowDescription();
+}
+
+void QVLMain::ShowDescription() {
+    if (const auto text = descriptionText(DescriptionKey)) {
+        lblDes_->setText(*text);
+    }
+}
+
+void QVLMain::loadSettings() {
+    const QString file = dialogs_.openFileName(this, QStringLiteral("Config File (*.cfg)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    // A file that cannot be read changes nothing and says nothing.
+    static_cast<void>(loadConfig(engine_, std::filesystem::path(QFile::encodeName(file).data())));
+}
+
+void QVLMain::openUrl(std::string_view address) {
+    dialogs_.openUrl(QUrl(qs(address)));
+}
+
+// The secondary windows are top-level, so that closing the main window leaves them open.
+void QVLMain::openInstall() {
+    showOnce(install_, engine_.tweakLines(), dialogs_);
+}
+void QVLMain::openAbout() {
+    showOnce(about_, dialogs_);
+}
+void QVLMain::openModels() {
+    showOnce(models_, dialogs_);
+}
+void QVLMain::openWeapons() {
+    showOnce(weapons_, dialogs_);
+}
+
+QVLInstall* QVLMain::installWindow() const {
+    return install_;
+}
+QVLAbout* QVLMain::aboutWindow() const {
+    return about_;
+}
+QVLModels* QVLMain::modelsWindow() const {
+    return models_;
+}
+QVLWeapons* QVLMain::weaponsWindow() const {
+    return weapons_;
+}
+
+} // namespace quarvel::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/catalogue.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <optional>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace quarvel::ui {
+
+// The character code a key press types, as the fields' key rule knows it: the character itself,
+// 8 for Backspace, the control code for Ctrl with a letter (Ctrl+V is 22). Nothing for keys that
+// type no character (arrows, Delete, Home, End, Tab), which the fields handle as usual.
+[[nodiscard]] std::optional<int> typedCharacterCode(const QKeyEvent& event);
+
+// Lets a field take only the characters that the engine's key rule for it allows.
+class FieldKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    void watch(QLineEdit* field, EditorId id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QHash<const QObject*, EditorId> fields_;
+};
+
+} // namespace quarvel::ui

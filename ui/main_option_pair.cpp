@@ -1,0 +1,83 @@
+#include "ui/main_option_pair.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace quarvel::ui {
+
+namespace {
+
+constexpr int cellPadding = 6;
+
+// One width for every button cell and column head, so that pairs in separate layouts line up.
+int cellWidth(const QWidget& reference) {
+    return reference.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &reference) +
+           2 * cellPadding;
+}
+
+QHBoxLayout* cellRow(QWidget* owner) {
+    auto* row = new QHBoxLayout(owner);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    return row;
+}
+
+} // namespace
+
+OptionPair::OptionPair(const QString& name, const QString& caption, int container, QWidget* parent)
+    : QFrame(parent), group_(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("blnCmd_%1").arg(container));
+    setFrameShape(QFrame::NoFrame);
+    auto* row = cellRow(this);
+    for (const int element : {1, 0}) {
+        auto* button = new QRadioButton(this);
+        button->setObjectName(QStringLiteral("%1_%2").arg(name).arg(element));
+        const QString state = element == 1 ? QStringLiteral("ON") : QStringLiteral("OFF");
+        button->setAccessibleName(QStringLiteral("%1: %2").arg(caption, state));
+        button->setToolTip(button->accessibleName());
+        group_->addButton(button, element);
+        // Equal halves of the container, each button centred in its half.
+        row->addWidget(button, 1, Qt::AlignCenter);
+        buttons_[static_cast<std::size_t>(element)] = button;
+    }
+    setFixedWidth(2 * cellWidth(*this));
+    connect(group_, &QButtonGroup::idClicked, this, &OptionPair::picked);
+}
+
+QRadioButton* OptionPair::button(int element) const {
+    return buttons_.at(static_cast<std::size_t>(element));
+}
+
+void OptionPair::showSelected(int element) {
+    const QSignalBlocker blockGroup(group_);
+    const QSignalBlocker blockOn(buttons_[1]);
+    const QSignalBlocker blockOff(buttons_[0]);
+    if (element == 0 || element == 1) {
+        button(element)->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot be emptied while it is exclusive.
+    group_->setExclusive(false);
+    for (auto* button : buttons_) {
+        button->setChecked(false);
+    }
+    group_->setExclusive(true);
+}
+
+QWidget* OptionPair::legend(QLabel* on, QLabel* off, QWidget* parent) {
+    auto* heads = new QWidget(parent);
+    auto* row = cellRow(heads);
+    for (QLabel* head : {on, off}) {
+        head->setParent(heads);
+        head->setAlignment(Qt::AlignCenter);
+        head->setFixedWidth(cellWidth(*head));
+        row->addWidget(head);
+    }
+    return heads;
+}
+
+} // namespace quarvel::ui

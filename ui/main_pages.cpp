@@ -1,0 +1,424 @@
+// The three tabs and the description panel of the main window: what stands where.
+
+#include "core/product.h"
+#include "ui/QVLMain.h"
+#include "ui/clickable_label.h"
+#include "ui/main_key_filter.h"
+#include "ui/main_option_pair.h"
+#include "ui/main_widgets.h"
+#include "ui/style.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quarvel::ui {
+
+namespace {
+
+constexpr int cellGap = 6; // between one caption-and-editor cell and the next below it
+
+QLabel* plainLabel(const QString& text, QWidget* parent, bool wrap = false) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    QLabel* label = plainLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+template <typename Layout> Layout* bareLayout(Layout* layout, int spacing) {
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+void prepareToggleGrid(QGridLayout* grid) {
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(toggleGap);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(3, 1);
+}
+
+} // namespace
+
+QWidget* QVLMain::buildFpsPage() {
+    auto* page = new QWidget(tabs_);
+    auto* columns = new QHBoxLayout(page);
+    columns->setSpacing(18);
+
+    auto* toggles = bareLayout(new QVBoxLayout, 2);
+    columns->addLayout(toggles);
+    toggles->addWidget(legendRow(page, true, "Label39", "Label37", "Label38"));
+    auto* container = new QFrame(page);
+    auto* containerGrid = new QGridLayout(container);
+    prepareToggleGrid(containerGrid);
+    addToggleRows(containerGrid, container, Block::FpsToggles, true);
+    toggles->addWidget(container);
+    // The sound rows stand apart from the picture rows, directly on the tab.
+    toggles->addSpacing(8);
+    auto* soundGrid = new QGridLayout;
+    prepareToggleGrid(soundGrid);
+    addToggleRows(soundGrid, page, Block::FpsSoundToggles, true);
+    toggles->addLayout(soundGrid);
+    toggles->addStretch(1);
+
+    auto* lists = new QFrame(page);
+    auto* listGrid = new QGridLayout(lists);
+    listGrid->setContentsMargins(0, 0, 0, 0);
+    addCells(listGrid, lists, Block::FpsLists);
+    columns->addWidget(lists, 1, Qt::AlignTop);
+    return page;
+}
+
+QWidget* QVLMain::buildPingPage() {
+    auto* page = new QWidget(tabs_);
+    auto* column = new QVBoxLayout(page);
+
+    auto* speed = new QHBoxLayout;
+    speed->setSpacing(18);
+    column->addLayout(speed);
+    speed->addWidget(buildSpeedEntry(page), 0, Qt::AlignTop);
+    speed->addWidget(buildSpeedHelp(page), 1);
+
+    column->addWidget(decorativeLine(QString(), QFrame::HLine, page));
+
+    auto* container = new QFrame(page);
+    auto* sides = bareLayout(new QHBoxLayout(container), 18);
+    auto* toggles = bareLayout(new QVBoxLayout, 2);
+    sides->addLayout(toggles);
+    toggles->addWidget(legendRow(container, false, "Label46", "Label48", "Label47"));
+    auto* toggleGrid = new QGridLayout;
+    prepareToggleGrid(toggleGrid);
+    addToggleRows(toggleGrid, container, Block::PingToggles, false);
+    toggles->addLayout(toggleGrid);
+    toggles->addStretch(1);
+    auto* fields = new QGridLayout;
+    fields->setContentsMargins(0, 0, 0, 0);
+    addCells(fields, container, Block::PingFields);
+    sides->addLayout(fields, 1);
+    column->addWidget(container);
+
+    auto* voice = new QGridLayout;
+    prepareToggleGrid(voice);
+    addToggleRows(voice, page, Block::PingVoice, false);
+    column->addLayout(voice);
+    column->addStretch(1);
+    return page;
+}
+
+QWidget* QVLMain::buildSpeedEntry(QWidget* parent) {
+    auto* entry = new QWidget(parent);
+    auto* rows = bareLayout(new QVBoxLayout(entry), 2);
+    struct Step {
+        const char* heading;
+        EditorId unitList;
+        EditorId speedField;
+        EditorId unitLabel;
+    };
+    const Step steps[] = {
+        {"[Step 1]", editorId("cmbSpeed"), editorId("txtUSpeed"), editorId("lblUSpeed")},
+        {"[Step 2]", editorId("cmbSpeed2"), editorId("txtDSpeed"), editorId("lblDSpeed")},
+    };
+    for (const Step& step : steps) {
+        if (&step != &steps[0]) {
+            rows->addSpacing(10);
+        }
+        rows->addWidget(colouredLabel(QString::fromUtf8(step.heading), orange, true, entry));
+        rows->addWidget(plainLabel(qs(editor(step.unitList).caption), entry));
+        rows->addWidget(listBox(step.unitList, entry));
+        rows->addSpacing(4);
+        rows->addWidget(plainLabel(qs(editor(step.speedField).caption), entry));
+        auto* fieldRow = bareLayout(new QHBoxLayout, 6);
+        fieldRow->addWidget(numericField(step.speedField, entry), 1);
+        auto* unit = plainLabel(QString(), entry);
+        unit->setObjectName(qs(editor(step.unitLabel).name));
+        // Wide enough for the longest unit, so the field does not jump when the unit changes.
+        unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("KBytes/s")));
+        editors_[static_cast<std::size_t>(step.unitLabel)] = unit;
+        fieldRow->addWidget(unit);
+        rows->addLayout(fieldRow);
+    }
+    return entry;
+}
+
+QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* sides = new QHBoxLayout(panel);
+    sides->setSpacing(12);
+    auto* image = new QLabel(panel);
+    image->setPixmap(picture(QStringLiteral(":/images/help-speed.svg"), QSize(64, 64)));
+    sides->addWidget(image, 0, Qt::AlignTop);
+
+    auto* text = bareLayout(new QVBoxLayout, 6);
+    sides->addLayout(text, 1);
+    auto* heading = bareLayout(new QHBoxLayout, panel->fontMetrics().horizontalAdvance(' '));
+    heading->addWidget(boldLabel(QStringLiteral("How to find your UPLOAD/DOWNLOAD"), panel));
+    heading->addWidget(boldLabel(QStringLiteral("speed:"), panel));
+    heading->addStretch(1);
+    text->addLayout(heading);
+
+    auto* steps = new QGridLayout;
+    steps->setContentsMargins(0, 0, 0, 0);
+    steps->setHorizontalSpacing(6);
+    steps->setColumnStretch(1, 1);
+    const QString hints[] = {
+        QStringLiteral("Look on the box of your modem. The speed will be in bits/sec or in "
+                       "Kbits/sec (e.g. 56K)"),
+        QStringLiteral("Go to your ISP's website. If you can't find it there, then email your "
+                       "ISP.   (ISP = Internet Service Provider)"),
+        QStringLiteral("If you couldn't find your speed in step 1 or 2, you can use"),
+    };
+    int row = 0;
+    QVBoxLayout* hint = nullptr;
+    for (const QString& text : hints) {
+        steps->addWidget(boldLabel(QStringLiteral("%1]").arg(row + 1), panel), row, 0,
+                         Qt::AlignTop);
+        hint = bareLayout(new QVBoxLayout, 0);
+        hint->addWidget(plainLabel(text, panel, true));
+        steps->addLayout(hint, row++, 1);
+    }
+    // The link ends the last hint's sentence, right under it.
+    auto* link = new ClickableLabel(QStringLiteral("this site."), panel);
+    link->setObjectName(QStringLiteral("Label63"));
+    link->setTextFormat(Qt::PlainText);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, linkBlue);
+    link->setPalette(palette);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    connect(link, &ClickableLabel::clicked, this,
+            [this] { openUrl(quarvel::product::speedTestPage); });
+    hint->addWidget(link, 0, Qt::AlignLeft);
+    steps->addWidget(plainLabel(QStringLiteral("On the site, find the country closest to you and "
+                                               "do the speedtest. NOTE: this method is not an "
+                                               "accurate one."),
+                                panel, true),
+                     row, 1);
+    text->addLayout(steps);
+    text->addStretch(1);
+    return panel;
+}
+
+QWidget* QVLMain::buildModelsPage() {
+    auto* page = new QWidget(tabs_);
+    auto* column = new QVBoxLayout(page);
+    auto* sections = new QHBoxLayout;
+    sections->setSpacing(12);
+    column->addLayout(sections, 1);
+
+    struct Section {
+        const char* title;
+        const char* line;
+        const char* image;
+        const char* resource;
+        QSize size;
+        const char* text;
+        void (QVLMain::*open)();
+    };
+    const Section models[] = {
+        {"CS 1.6 Hi FPS Player  Models", "Line1", "Image2", ":/images/model-player.svg",
+         QSize(160, 200),
+         "These models look a bit worse than the default models, but they can improve your "
+         "performance vastly.",
+         &QVLMain::openModels},
+        {"CS 1.6 Hi FPS Weapon Models", "Line2", "Image3", ":/images/model-weapon.svg",
+         QSize(200, 120),
+         "The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you "
+         "see on other players however will remain visible. These models gain you about 5 to 10 "
+         "FPS!",
+         &QVLMain::openWeapons},
+    };
+    for (const Section& model : models) {
+        if (model.open == &QVLMain::openWeapons) {
+            sections->addWidget(decorativeLine(QStringLiteral("Line3"), QFrame::VLine, page));
+        }
+        auto* section = bareLayout(new QVBoxLayout, 8);
+        sections->addLayout(section, 1);
+        QLabel* title = plainLabel(QString::fromUtf8(model.title), page);
+        title->setFont(verdana(10, true));
+        title->setAlignment(Qt::AlignCenter);
+        section->addWidget(title);
+        section->addWidget(decorativeLine(QString::fromUtf8(model.line), QFrame::HLine, page));
+        auto* image = new ClickableLabel(page);
+        image->setObjectName(QString::fromUtf8(model.image));
+        image->setAccessibleName(title->text());
+        image->setPixmap(picture(QString::fromUtf8(model.resource), model.size));
+        image->setAlignment(Qt::AlignCenter);
+        // Only the picture is clickable; both stand in boxes of one height, on one level.
+        image->setFixedSize(model.size.width(), 200);
+        connect(image, &ClickableLabel::clicked, this, model.open);
+        section->addWidget(image, 0, Qt::AlignHCenter);
+        section->addWidget(plainLabel(QString::fromUtf8(model.text), page, true));
+        section->addWidget(plainLabel(QStringLiteral("Click on the model to start the install "
+                                                     "wizard."),
+                                      page, true));
+        section->addStretch(1);
+    }
+
+    column->addWidget(decorativeLine(QStringLiteral("Line4"), QFrame::HLine, page));
+    auto* credits = new QFrame(page);
+    credits->setObjectName(QStringLiteral("framCredits"));
+    credits->setFrameShape(QFrame::Box);
+    credits->setFrameShadow(QFrame::Sunken);
+    auto* creditsRow = new QHBoxLayout(credits);
+    QLabel* names = plainLabel(
+        QStringLiteral("Hi FPS Player Models by Ruud \"Rux\" Kessel, Hi FPS Weapon Models by "
+                       "Tomasz \"Tomek\" Lind"),
+        credits, true);
+    names->setAlignment(Qt::AlignCenter);
+    creditsRow->addWidget(names);
+    column->addWidget(credits);
+    return page;
+}
+
+QWidget* QVLMain::buildDescriptionPanel(QWidget* parent) {
+    auto* frame = new QGroupBox(QStringLiteral("Description"), parent);
+    frame->setObjectName(QStringLiteral("frameDes"));
+    auto* inside = new QVBoxLayout(frame);
+    lblDes_ = plainLabel(QString(), frame, true);
+    lblDes_->setObjectName(QStringLiteral("lblDes"));
+    lblDes_->setFont(verdana());
+    lblDes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A fixed height, so that the window keeps its size whatever the text.
+    lblDes_->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
+    inside->addWidget(lblDes_);
+    return frame;
+}
+
+QWidget* QVLMain::legendRow(QWidget* parent, bool markerColumn, const char* defaultName,
+                            const char* onName, const char* offName) {
+    auto* legend = new QWidget(parent);
+    auto* row = bareLayout(new QHBoxLayout(legend), toggleGap);
+    if (markerColumn) {
+        row->addSpacing(markerSize.width());
+    }
+    QLabel* head = legendHead(QString::fromUtf8(defaultName), QStringLiteral("D"), orange,
+                              QStringLiteral("Select the DEFAULT value."), legend);
+    head->setFixedWidth(defaultButtonSide(*legend));
+    row->addWidget(head);
+    row->addWidget(
+        OptionPair::legend(legendHead(QString::fromUtf8(onName), QStringLiteral("1"), green,
+                                      QStringLiteral("Turns a command ON."), legend),
+                           legendHead(QString::fromUtf8(offName), QStringLiteral("0"), red,
+                                      QStringLiteral("Turns a command OFF."), legend),
+                           legend));
+    row->addStretch(1);
+    return legend;
+}
+
+void QVLMain::addToggleRows(QGridLayout* grid, QWidget* parent, Block block, bool markerColumn) {
+    int row = 0;
+    for (const TweakPlace& place : tweakPlaces) {
+        if (place.block != block) {
+            continue;
+        }
+        const EditorId id = findEditor(place.editor);
+        if (QLabel* marker = markerPicture(place.marker, place.markerIndex, parent)) {
+            grid->addWidget(marker, row, 0, Qt::AlignCenter);
+        } else if (markerColumn) {
+            // A grid column without widgets gets no gap after it: hold the place of a marker.
+            auto* place = new QWidget(parent);
+            place->setFixedSize(markerSize.width(), 0);
+            grid->addWidget(place, row, 0);
+        }
+        grid->addWidget(defaultButtonFor(id, parent), row, 1);
+        auto* pair = new OptionPair(qs(place.editor), qs(editor(id).caption), place.blnCmd, parent);
+        connect(pair, &OptionPair::picked, this,
+                [this, id](int element) { engine_.selectOption(id, element); });
+        editors_[static_cast<std::size_t>(id)] = pair;
+        grid->addWidget(pair, row, 2);
+        grid->addWidget(captionLabel(place, parent), row, 3);
+        ++row;
+    }
+}
+
+void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(18);
+    std::array<int, 2> rows{};
+    for (const TweakPlace& place : tweakPlaces) {
+        if (place.block != block) {
+            continue;
+        }
+        const EditorId id = findEditor(place.editor);
+        const int column = place.column;
+        const int row = 3 * rows[static_cast<std::size_t>(column)]++;
+        // Marker, DEFAULT button and caption on one line, the editor below them.
+        auto* header = bareLayout(new QHBoxLayout, 4);
+        if (QLabel* marker = markerPicture(place.marker, place.markerIndex, parent)) {
+            header->addWidget(marker);
+        }
+        if (!editor(id).defaultButton.empty()) {
+            header->addWidget(defaultButtonFor(id, parent));
+        }
+        header->addWidget(captionLabel(place, parent));
+        header->addStretch(1);
+        grid->addLayout(header, row, column);
+        QWidget* widget = editor(id).kind == EditorKind::List
+                              ? static_cast<QWidget*>(listBox(id, parent))
+                              : numericField(id, parent);
+        grid->addWidget(widget, row + 1, column);
+        grid->setRowMinimumHeight(row + 2, cellGap);
+    }
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+QWidget* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
+    auto* label = new ClickableLabel(qs(editor(findEditor(place.editor)).caption), parent);
+    label->setObjectName(qs(place.label));
+    label->setTextFormat(Qt::PlainText);
+    connect(label, &ClickableLabel::clicked, this,
+            [this, name = place.label] { captionClicked(name); });
+    return label;
+}
+
+QPushButton* QVLMain::defaultButtonFor(EditorId id, QWidget* parent) {
+    const EditorDef& def = editor(id);
+    QPushButton* button = defaultButton(qs(def.defaultButton), qs(def.caption), parent);
+    connect(button, &QPushButton::clicked, this,
+            [this, name = def.defaultButton] { engine_.pressDefault(name); });
+    return button;
+}
+
+QComboBox* QVLMain::listBox(EditorId id, QWidget* parent) {
+    const EditorDef& def = editor(id);
+    auto* list = new QComboBox(parent);
+    list->setObjectName(qs(def.name));
+    list->setAccessibleName(qs(def.caption));
+    for (const ListItem& item : def.items) {
+        list->addItem(qs(item.text));
+    }
+    connect(list, &QComboBox::activated, this,
+            [this, id](int index) { engine_.selectItem(id, index); });
+    editors_[static_cast<std::size_t>(id)] = list;
+    return list;
+}
+
+QLineEdit* QVLMain::numericField(EditorId id, QWidget* parent) {
+    const EditorDef& def = editor(id);
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(qs(def.name));
+    field->setAccessibleName(qs(def.caption));
+    keyFilter_->watch(field, id);
+    connect(field, &QLineEdit::textEdited, this,
+            [this, id](const QString& text) { engine_.setText(id, engineText(text)); });
+    editors_[static_cast<std::size_t>(id)] = field;
+    return field;
+}
+
+} // namespace quarvel::ui

@@ -1,0 +1,103 @@
+#include "ui/main_widgets.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quarvel::ui {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString fieldText(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string engineText(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QLabel* legendHead(const QString& name, const QString& text, const QColor& colour,
+                   const QString& toolTip, QWidget* parent) {
+    QLabel* head = colouredLabel(text, colour, true, parent);
+    head->setObjectName(name);
+    head->setToolTip(toolTip);
+    head->setAlignment(Qt::AlignCenter);
+    return head;
+}
+
+QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
+    struct Badge {
+        const char* array;
+        const char* resource;
+        const char* toolTip;
+    };
+    Badge badge{};
+    switch (marker) {
+    case Marker::CS:
+        badge = {"imgCS", ":/images/badge-cs.svg", "This tweak only works for CS!"};
+        break;
+    case Marker::CheatingDeath:
+        // Cheating-Death runs with CS, so its badge is an element of the CS array.
+        badge = {"imgCS", ":/images/badge-cd.svg", "This tweak only works when you're using C-D!"};
+        break;
+    case Marker::DoD:
+        badge = {"imgDoD", ":/images/badge-dod.svg", "This tweak only works for DoD!"};
+        break;
+    case Marker::Ati:
+        badge = {"imgAti", ":/images/badge-ati.svg", "This tweak only works for ATi Radeon cards!"};
+        break;
+    case Marker::None:
+        return nullptr;
+    }
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge.array)).arg(index));
+    label->setPixmap(picture(QLatin1String(badge.resource), markerSize));
+    label->setToolTip(QString::fromUtf8(badge.toolTip));
+    label->setFixedSize(markerSize);
+    return label;
+}
+
+QPushButton* defaultButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("D"), parent);
+    button->setObjectName(name);
+    button->setToolTip(QStringLiteral("Select the DEFAULT value."));
+    button->setAccessibleName(QStringLiteral("%1: DEFAULT").arg(caption));
+    const int side = defaultButtonSide(*button);
+    button->setFixedSize(side, side);
+    return button;
+}
+
+int defaultButtonSide(const QWidget& reference) {
+    const QFontMetrics metrics = reference.fontMetrics();
+    return std::max(metrics.height() + 6, metrics.horizontalAdvance(QLatin1Char('D')) + 10);
+}
+
+QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QPixmap picture(const QString& resource, QSize size) {
+    return QIcon(resource).pixmap(size);
+}
+
+} // namespace quarvel::ui
