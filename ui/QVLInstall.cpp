@@ -53,8 +53,9 @@ std::filesystem::path toPath(const QString& directory) {
 
 } // namespace
 
-QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
+                       std::vector<games::DetectedGame> games, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), games_(std::move(games)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
     setWindowTitle(QStringLiteral("Install Tweaks"));
@@ -68,7 +69,8 @@ QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, Q
     layout->addWidget(buildEditor(), 3);
     layout->addLayout(right, 2);
 
-    setTabOrder(txtTweaks_, drive1_);
+    setTabOrder(txtTweaks_, gamesList_);
+    setTabOrder(gamesList_, drive1_);
     setTabOrder(drive1_, dir1_);
     setTabOrder(dir1_, target_);
     setTabOrder(target_, cmdInstall_);
@@ -131,6 +133,7 @@ QWidget* QVLInstall::buildDirectoryStep() {
     examples->addWidget(label(QStringLiteral("Non-Steam example:"), frame));
     examples->addWidget(label(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
     layout->addLayout(examples);
+    addDetectedGames(layout, frame);
 
     drive1_ = new QComboBox(frame);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -183,6 +186,29 @@ QWidget* QVLInstall::buildDirectoryStep() {
     target_->setToolTip(QStringLiteral("The directory the tweaks will be installed in."));
     layout->addWidget(target_);
     return frame;
+}
+
+void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
+    auto* caption = label(QStringLiteral("Detected games:"), frame);
+    auto* list = new QComboBox(frame);
+    list->setObjectName(QStringLiteral("cmbGames"));
+    caption->setBuddy(list);
+    for (const auto& game : games_) {
+        const QString directory = QString::fromStdString(game.directory.string());
+        list->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(game.name), directory),
+                      directory);
+    }
+    // Nothing is chosen at first: the directory list starts where it always does.
+    list->setCurrentIndex(-1);
+    list->setPlaceholderText(games_.empty() ? QStringLiteral("No games found")
+                                            : QStringLiteral("Choose a game..."));
+    list->setEnabled(!games_.empty());
+    list->setToolTip(QStringLiteral("Game directories found in your Steam libraries."));
+    connect(list, &QComboBox::activated, this,
+            [this, list](int index) { setDirectory(list->itemData(index).toString()); });
+    layout->addWidget(caption);
+    layout->addWidget(list);
+    gamesList_ = list;
 }
 
 QWidget* QVLInstall::buildInstallStep() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/engine.h"
+#include "games/game_detection.h"
 #include "ui/user_dialogs.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QLayout;
 class QFileSystemModel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,8 +22,9 @@ namespace quarvel::ui {
 class QVLInstall : public QWidget {
     Q_OBJECT
 public:
+    // `games` are the detected game directories the player may pick from.
     explicit QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
-                        QWidget* parent = nullptr);
+                        std::vector<games::DetectedGame> games = {}, QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
     [[nodiscard]] QString directory() const { return directory_; }
@@ -36,6 +39,7 @@ protected:
 private:
     QWidget* buildEditor();
     QWidget* buildDirectoryStep();
+    void addDetectedGames(QLayout* layout, QWidget* frame);
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
     void showTarget();
@@ -44,8 +48,10 @@ private:
     void cmdInstall_Click();
 
     UserDialogs& dialogs_;
+    std::vector<games::DetectedGame> games_;
     QString directory_;
     QPlainTextEdit* txtTweaks_ = nullptr;
+    QComboBox* gamesList_ = nullptr;
     QComboBox* drive1_ = nullptr;
     QTreeView* dir1_ = nullptr;
     QFileSystemModel* dirModel_ = nullptr;

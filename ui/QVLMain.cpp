@@ -29,14 +29,18 @@ namespace quarvel::ui {
 namespace {
 
 // A secondary window exists at most once: opening it again brings the same one to the front.
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 template <typename Window, typename... Args>
 void showOnce(QPointer<Window>& window, Args&&... args) {
     if (!window) {
         window = new Window(std::forward<Args>(args)...);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(window);
 }
 
 void showText(QLineEdit* field, const QString& text) {
@@ -186,7 +190,12 @@ void QVLMain::openUrl(std::string_view address) {
 
 // The secondary windows are top-level, so that closing the main window leaves them open.
 void QVLMain::openInstall() {
-    showOnce(install_, engine_.tweakLines(), dialogs_);
+    if (!install_) {
+        // The games are looked for when the window opens, as the script is built then.
+        install_ = new QVLInstall(engine_.tweakLines(), dialogs_,
+                                  games::detectGames(games::defaultDetectOptions()).games);
+    }
+    bringToFront(install_);
 }
 void QVLMain::openAbout() {
     showOnce(about_, dialogs_);

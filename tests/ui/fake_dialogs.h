@@ -16,9 +16,9 @@ public:
         QString text;
     };
 
-    std::deque<bool> answers;   // for askYesNo, in order; No when empty
-    QString fileToOpen;         // what the file dialog returns
-    QString lastFilter;         // the filter it was shown with
+    std::deque<bool> answers; // for askYesNo, in order; No when empty
+    QString fileToOpen;       // what the file dialog returns
+    QString lastFilter;       // the filter it was shown with
     int fileDialogs = 0;
     std::vector<Shown> shown;
     std::vector<QUrl> openedUrls;

@@ -3,6 +3,7 @@
 #include "fake_dialogs.h"
 #include "ui/QVLInstall.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
@@ -98,6 +99,29 @@ private slots:
         }
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("cmdInstall"))->text(),
                  QStringLiteral("Install Tweaks"));
+    }
+
+    void detectedGamesMoveTheDirectoryChooser() {
+        FakeDialogs dialogs;
+        QTemporaryDir steam;
+        QVERIFY(QDir(steam.path()).mkpath(QStringLiteral("common/Half-Life/dod")));
+        const QString dod = steam.filePath(QStringLiteral("common/Half-Life/dod"));
+        QVLInstall window(engine_.tweakLines(), dialogs,
+                          {{"Day of Defeat", dod.toStdString(), "dod"}});
+        auto* games = window.findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        QVERIFY(games && games->isEnabled());
+        QCOMPARE(games->currentIndex(), -1);
+        QCOMPARE(window.directory(), QDir::currentPath()); // still starts where it did
+        games->setFocus();
+        QTest::keyClick(games, Qt::Key_Down); // the player picks the game with the keyboard
+        QCOMPARE(window.directory(), dod);
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtDirectory"))->text(),
+                 QDir::toNativeSeparators(dod));
+
+        QVLInstall none(engine_.tweakLines(), dialogs);
+        auto* empty = none.findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        QVERIFY(!empty->isEnabled());
+        QCOMPARE(empty->placeholderText(), QStringLiteral("No games found"));
     }
 
     void choosingInTheDirectoryListMovesTheTarget() {
