@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QPushButton>
 
 namespace quarvel::ui {
@@ -84,8 +85,15 @@ QPushButton* defaultButton(const QString& name, const QString& caption, QWidget*
 }
 
 int defaultButtonSide(const QWidget& reference) {
-    const QFontMetrics metrics = reference.fontMetrics();
-    return std::max(metrics.height() + 6, metrics.horizontalAdvance(QLatin1Char('D')) + 10);
+    // Asked for by every "D" button of a window with the same font: measure once per font.
+    static QFont measured;
+    static int side = 0;
+    if (side == 0 || reference.font() != measured) {
+        measured = reference.font();
+        const QFontMetrics metrics(measured);
+        side = std::max(metrics.height() + 6, metrics.horizontalAdvance(QLatin1Char('D')) + 10);
+    }
+    return side;
 }
 
 QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent) {
@@ -97,7 +105,15 @@ QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent
 }
 
 QPixmap picture(const QString& resource, QSize size) {
-    return QIcon(resource).pixmap(size);
+    // A badge stands beside many tweaks: read its drawing once.
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(resource).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QIcon(resource).pixmap(size);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
 }
 
 } // namespace quarvel::ui
