@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
     QApplication::setApplicationVersion(QStringLiteral("3.2"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quarvel.svg")));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quarvel.Quarvel"));
 
     // The main window deletes itself when closed; secondary windows may outlive it, and the
     // program ends with the last window.
