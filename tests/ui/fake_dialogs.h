@@ -12,7 +12,6 @@ class FakeDialogs final : public quarvel::ui::UserDialogs {
 public:
     struct Shown {
         QString kind; // "question", "information", "warning"
-        QString title;
         QString text;
     };
 
@@ -23,8 +22,8 @@ public:
     std::vector<Shown> shown;
     std::vector<QUrl> openedUrls;
 
-    bool askYesNo(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({QStringLiteral("question"), title, text});
+    bool askYesNo(QWidget*, const QString&, const QString& text) override {
+        shown.push_back({QStringLiteral("question"), text});
         if (answers.empty()) {
             return false;
         }
@@ -32,11 +31,11 @@ public:
         answers.pop_front();
         return answer;
     }
-    void inform(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({QStringLiteral("information"), title, text});
+    void inform(QWidget*, const QString&, const QString& text) override {
+        shown.push_back({QStringLiteral("information"), text});
     }
-    void warn(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({QStringLiteral("warning"), title, text});
+    void warn(QWidget*, const QString&, const QString& text) override {
+        shown.push_back({QStringLiteral("warning"), text});
     }
     QString openFileName(QWidget*, const QString& filter) override {
         ++fileDialogs;
