@@ -11,22 +11,32 @@ namespace {
 // What runs when an editor's state is set.
 enum class Handler { OptionPair, List, UnitList, Field, RateField, SpeedField, None };
 
-constexpr const rates::RateRule* rateRuleFor(EditorId id) {
-    for (const auto& rule : rates::rateRules) {
-        if (findEditor(rule.field) == id) {
-            return &rule;
+// Indexes into the calculator's rules, -1 for an editor without one. (Indexes rather than
+// pointers: some compilers cannot test a pointer in a constant expression under sanitizers.)
+constexpr int rateRuleIndex(EditorId id) {
+    for (int rule = 0; rule < static_cast<int>(std::size(rates::rateRules)); ++rule) {
+        if (findEditor(rates::rateRules[rule].field) == id) {
+            return rule;
         }
     }
-    return nullptr;
+    return -1;
 }
 
-constexpr const rates::SpeedRule* speedRuleFor(EditorId id) {
-    for (const auto& rule : rates::speedRules) {
-        if (findEditor(rule.speedField) == id || findEditor(rule.unitList) == id) {
-            return &rule;
+constexpr int speedRuleIndex(EditorId id) {
+    for (int rule = 0; rule < static_cast<int>(std::size(rates::speedRules)); ++rule) {
+        const auto& speed = rates::speedRules[rule];
+        if (findEditor(speed.speedField) == id || findEditor(speed.unitList) == id) {
+            return rule;
         }
     }
-    return nullptr;
+    return -1;
+}
+
+const rates::RateRule& rateRuleFor(EditorId id) {
+    return rates::rateRules[rateRuleIndex(id)];
+}
+const rates::SpeedRule& speedRuleFor(EditorId id) {
+    return rates::speedRules[speedRuleIndex(id)];
 }
 
 constexpr Handler handlerOf(EditorId id) {
@@ -34,12 +44,12 @@ constexpr Handler handlerOf(EditorId id) {
     case EditorKind::OptionPair:
         return Handler::OptionPair;
     case EditorKind::List:
-        return speedRuleFor(id) ? Handler::UnitList : Handler::List;
+        return speedRuleIndex(id) >= 0 ? Handler::UnitList : Handler::List;
     case EditorKind::Field:
-        if (speedRuleFor(id)) {
+        if (speedRuleIndex(id) >= 0) {
             return Handler::SpeedField;
         }
-        return rateRuleFor(id) ? Handler::RateField : Handler::Field;
+        return rateRuleIndex(id) >= 0 ? Handler::RateField : Handler::Field;
     case EditorKind::Label:
         return Handler::None;
     }
@@ -298,7 +308,7 @@ void Engine::fieldHandler(EditorId id) {
 }
 
 void Engine::rateFieldHandler(EditorId id) {
-    const rates::RateRule& rule = *rateRuleFor(id);
+    const rates::RateRule& rule = rateRuleFor(id);
     const auto value = rates::parseRate(text(id));
     if (!value) {
         return; // not a number: the slot and the derived field keep what they hold
@@ -316,7 +326,7 @@ void Engine::rateFieldHandler(EditorId id) {
 }
 
 void Engine::speedFieldHandler(EditorId id) {
-    const rates::SpeedRule& rule = *speedRuleFor(id);
+    const rates::SpeedRule& rule = speedRuleFor(id);
     const int unit = selected(findEditor(rule.unitList));
     if (unit < 0 || unit > 2) {
         return;
@@ -337,7 +347,7 @@ void Engine::speedFieldHandler(EditorId id) {
 void Engine::unitListHandler(EditorId id) {
     const int unit = selected(id);
     if (unit >= 0 && unit < static_cast<int>(speedUnitItems.size())) {
-        setText(findEditor(speedRuleFor(id)->unitLabel), std::string(speedUnitItems[unit].line));
+        setText(findEditor(speedRuleFor(id).unitLabel), std::string(speedUnitItems[unit].line));
     }
 }
 
