@@ -18,6 +18,8 @@ constexpr std::size_t longestKnownName = [] {
     return longest;
 }();
 
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
 int knownCvarIndex(std::string_view head) {
     for (int k = 0; k < knownCvarCount; ++k) {
         if (cvarNames(k) == head) {
@@ -76,12 +78,20 @@ ConfigReader::ConfigReader(Engine& engine) : engine_(engine) {
 }
 
 void ConfigReader::feed(std::string_view bytes) {
-    if (atFileStart_ && !bytes.empty()) {
-        atFileStart_ = false;
-        if (bytes.starts_with("\xEF\xBB\xBF")) {
-            bytes.remove_prefix(3); // the byte-order mark some editors put first
+    // The byte-order mark some editors put first may arrive split over pieces.
+    while (atFileStart_ && !bytes.empty()) {
+        if (bytes.front() == byteOrderMark[markBytes_]) {
+            bytes.remove_prefix(1);
+            atFileStart_ = ++markBytes_ < byteOrderMark.size();
+        } else {
+            atFileStart_ = false;
+            consume(byteOrderMark.substr(0, markBytes_)); // the start of a mark that was none
         }
     }
+    consume(bytes);
+}
+
+void ConfigReader::consume(std::string_view bytes) {
     for (const char c : bytes) {
         if (c == '\n' && afterCarriageReturn_) {
             afterCarriageReturn_ = false; // the second half of a CR LF

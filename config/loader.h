@@ -32,6 +32,7 @@ public:
 private:
     enum class State { Head, Value, SkipLine };
 
+    void consume(std::string_view bytes);
     void endLine();
     void record();
 
@@ -42,6 +43,7 @@ private:
     int cvar_ = -1;
     bool afterCarriageReturn_ = false;
     bool atFileStart_ = true;
+    std::size_t markBytes_ = 0; // how much of a byte-order mark the file has begun with
 };
 
 // The applying phase.

@@ -2,7 +2,9 @@
 
 #include "rates/rate_calculator.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace quarvel {
 
@@ -340,7 +342,10 @@ void Engine::speedFieldHandler(EditorId id) {
     if (!speed) {
         return;
     }
-    const double bytes = rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit));
+    // A speed near the largest double overflows on the way to bytes: it is above every cap.
+    const double bytes =
+        std::min(rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit)),
+                 std::numeric_limits<double>::max());
     setText(rateField, rates::wholeNumberText(rates::roundHalfEven(bytes)));
 }
 

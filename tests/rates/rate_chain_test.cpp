@@ -113,6 +113,10 @@ TEST(RateChain, SpeedsThatAreNoNumberAreIgnoredAndAnEmptySpeedEmptiesTheRate) {
     EXPECT_EQ(engine.text(id("txtRate")), "6451");
     engine.setText(id("txtDSpeed"), std::string(300, '9')); // huge but finite
     EXPECT_EQ(engine.text(id("txtRate")), "20000");
+    engine.selectItem(id("cmbSpeed2"), 2);
+    engine.setText(id("txtDSpeed"), "2" + std::string(308, '0')); // finite, but not in bytes
+    EXPECT_EQ(engine.text(id("txtRate")), "20000");
+    EXPECT_EQ(engine.text(id("txtURate")), "45");
     engine.setText(id("txtDSpeed"), "");
     EXPECT_EQ(engine.text(id("txtRate")), "");
     EXPECT_EQ(engine.slot(id("txtRate")), "rate 20000");
