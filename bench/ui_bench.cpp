@@ -13,16 +13,7 @@
 
 namespace {
 
-class NoDialogs final : public quarvel::ui::UserDialogs {
-public:
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-    void inform(QWidget*, const QString&, const QString&) override {}
-    void warn(QWidget*, const QString&, const QString&) override {}
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    void openUrl(const QUrl&) override {}
-};
-
-NoDialogs dialogs;
+quarvel::ui::UserDialogs& dialogs = quarvel::ui::silentDialogs();
 
 template <typename MakeWindow> void untilFirstFrame(benchmark::State& state, MakeWindow make) {
     for (auto _ : state) {

@@ -20,17 +20,6 @@ namespace {
 
 const QColor lightGrey{0xE0, 0xE0, 0xE0};
 
-// Arial, or the metric-compatible and plain sans-serif fonts Linux systems have instead.
-QFont arial(qreal pointSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    return font;
-}
-
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
     auto* result = new QLabel(text, parent);
     result->setObjectName(name);
@@ -113,10 +102,10 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
 QWidget* QVLAbout::buildTitle() {
     QFrame* frame = box(this);
     auto* name = label(QStringLiteral("Label1"), QStringLiteral("QUARVEL WORKS"), frame);
-    name->setFont(arial(24));
+    name->setFont(arial(24, true));
     setTextColour(name, stepOrange);
     auto* version = label(QStringLiteral("Label2"), url(product::version), frame);
-    version->setFont(arial(12));
+    version->setFont(arial(12, true));
     setTextColour(version, stepOrange);
 
     auto* layout = new QHBoxLayout(frame);

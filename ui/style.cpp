@@ -4,15 +4,30 @@
 
 namespace quarvel::ui {
 
-QFont verdana(qreal pointSize, bool bold) {
+namespace {
+
+QFont firstOf(const QStringList& families, qreal pointSize, bool bold) {
     QFont font;
-    // DejaVu Sans is Verdana's close relative and Debian's default font.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+} // namespace
+
+QFont verdana(qreal pointSize, bool bold) {
+    // DejaVu Sans is Verdana's close relative and Debian's default font.
+    return firstOf({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                    QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")},
+                   pointSize, bold);
+}
+
+QFont arial(qreal pointSize, bool bold) {
+    return firstOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")},
+                   pointSize, bold);
 }
 
 } // namespace quarvel::ui

@@ -29,7 +29,21 @@ public:
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
+class SilentDialogs final : public UserDialogs {
+public:
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    void inform(QWidget*, const QString&, const QString&) override {}
+    void warn(QWidget*, const QString&, const QString&) override {}
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    void openUrl(const QUrl&) override {}
+};
+
 } // namespace
+
+UserDialogs& silentDialogs() {
+    static SilentDialogs dialogs;
+    return dialogs;
+}
 
 UserDialogs& qtDialogs() {
     static QtDialogs dialogs;

@@ -28,4 +28,8 @@ public:
 // QMessageBox, QFileDialog and QDesktopServices.
 UserDialogs& qtDialogs();
 
+// Shows nothing and opens nothing; every question is answered No and the file dialog cancelled.
+// For drawing and timing the windows where nobody is there to answer.
+UserDialogs& silentDialogs();
+
 } // namespace quarvel::ui

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 using namespace quarvel;
 
@@ -40,26 +39,6 @@ TEST(StartUp, EverySlotHoldsItsStartText) {
     EXPECT_EQ(engine.text(id("lblDSpeed")), "KBits/s");
     EXPECT_EQ(engine.text(id("txtUSpeed")), "");
     EXPECT_EQ(engine.handlerDepth(), 0);
-}
-
-TEST(Catalogue, NamesAndDefaultButtonsAreUnique) {
-    std::set<std::string_view> names;
-    std::set<std::string_view> buttons;
-    std::set<std::string_view> keys;
-    int pairs = 0;
-    for (const auto& def : editors) {
-        EXPECT_TRUE(names.insert(def.name).second) << def.name;
-        if (!def.defaultButton.empty()) {
-            EXPECT_TRUE(buttons.insert(def.defaultButton).second) << def.defaultButton;
-        }
-        if (def.isTweak()) {
-            EXPECT_TRUE(keys.insert(def.key).second) << def.key;
-        }
-        pairs += def.kind == EditorKind::OptionPair;
-    }
-    EXPECT_EQ(pairs, 29);
-    EXPECT_EQ(buttons.size(), 41u);
-    EXPECT_EQ(keys.size(), 53u);
 }
 
 TEST(OptionPairs, WriteOneOrTwoCvarsAndClientPredictionIsInverted) {

@@ -13,16 +13,6 @@
 
 namespace {
 
-// Answers nothing and opens nothing: the pictures show the windows as they first appear.
-class SilentDialogs final : public quarvel::ui::UserDialogs {
-public:
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-    void inform(QWidget*, const QString&, const QString&) override {}
-    void warn(QWidget*, const QString&, const QString&) override {}
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    void openUrl(const QUrl&) override {}
-};
-
 bool save(QWidget& window, const QDir& folder, const QString& name) {
     window.show();
     QApplication::processEvents();
@@ -50,7 +40,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    SilentDialogs dialogs;
+    quarvel::ui::UserDialogs& dialogs = quarvel::ui::silentDialogs();
     auto* main = new quarvel::ui::QVLMain(dialogs);
     auto* tabs = main->findChild<QTabWidget*>();
     const char* pages[] = {"fps-tweaks.png", "ping-tweaks.png", "cs16-models.png"};
