@@ -22,16 +22,10 @@ protected:
         }
         return tmp.path(relative);
     }
-
-    DetectionResult detectFromRoots(std::vector<fs::path> roots) {
-        DetectOptions options;
-        options.steamRoots = std::move(roots);
-        return detectGames(options);
-    }
 };
 
-DetectedGame game(const char* name, const fs::path& directory, const char* mod) {
-    return {name, directory, mod};
+DetectedGame game(const char* name, const fs::path& halfLife, const char* mod) {
+    return {name, halfLife / mod, mod};
 }
 
 } // namespace
@@ -39,49 +33,35 @@ DetectedGame game(const char* name, const fs::path& directory, const char* mod) 
 TEST_F(GameDetectionTest, ListsModsOfEveryLibraryInOrder) {
     auto hl = halfLife("home/.local/share/Steam/steamapps/common/Half-Life",
                        {"valve", "ricochet", "czero", "tfc", "dod", "cstrike"});
+    tmp.makeDirs("home/.local/share/Steam/SteamApps/common/Half-Life"); // exact spelling wins
+    tmp.link("home/.steam/steam", tmp.path("home/.local/share/Steam"));
     tmp.write("home/.local/share/Steam/steamapps/libraryfolders.vdf",
               R"("libraryfolders" { "0" { "path" ")" + tmp.path("home/.steam/steam").string() +
                   R"(" } "1" { "path" ")" + tmp.path("lib2").string() + R"(" } })");
-    tmp.link("home/.steam/steam", tmp.path("home/.local/share/Steam"));
     tmp.write("lib2/SteamApps/appmanifest_70.acf", R"("AppState" { "installdir" "HL Custom" })");
     auto custom = halfLife("lib2/SteamApps/common/HL Custom", {"czero", "cstrike"});
-    halfLife("lib2/SteamApps/common/Half-Life", {"cstrike"});           // not the installed one
-    tmp.makeDirs("home/.local/share/Steam/SteamApps/common/Half-Life"); // exact spelling wins
+    halfLife("lib2/SteamApps/common/Half-Life", {"cstrike"}); // not the installed one
 
-    DetectOptions options;
-    options.home = tmp.path("home");
-    auto result = detectGames(options);
-    EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
-    EXPECT_EQ(result.games, (std::vector<DetectedGame>{
-                                game("Counter-Strike", hl / "cstrike", "cstrike"),
-                                game("Day of Defeat", hl / "dod", "dod"),
-                                game("Team Fortress Classic", hl / "tfc", "tfc"),
-                                game("Condition Zero", hl / "czero", "czero"),
-                                game("Half-Life", hl / "valve", "valve"),
-                                game("Counter-Strike", custom / "cstrike", "cstrike"),
-                                game("Condition Zero", custom / "czero", "czero"),
-                            }));
-    ASSERT_NE(firstGameForMod(result.games, "czero"), nullptr);
-    EXPECT_EQ(firstGameForMod(result.games, "czero")->directory, hl / "czero");
+    auto result = detectGames({tmp.path("home"), std::nullopt, {}});
+    EXPECT_EQ(result.warnings, std::vector<std::string>{});
+    EXPECT_EQ(
+        result.games,
+        (std::vector{game("Counter-Strike", hl, "cstrike"), game("Day of Defeat", hl, "dod"),
+                     game("Team Fortress Classic", hl, "tfc"), game("Condition Zero", hl, "czero"),
+                     game("Half-Life", hl, "valve"), game("Counter-Strike", custom, "cstrike"),
+                     game("Condition Zero", custom, "czero")}));
+    EXPECT_EQ(firstGameForMod(result.games, "czero"), &result.games[3]);
     EXPECT_EQ(firstGameForMod(result.games, "ricochet"), nullptr);
 }
 
-TEST_F(GameDetectionTest, ReadsTheOldLibraryListInTheConfigFolder) {
-    tmp.makeDirs("steam/steamapps");
+TEST_F(GameDetectionTest, BrokenLibraryFileIsReportedAndTheOtherLibrariesStillFound) {
+    auto hl = halfLife("steam/steamapps/common/Half-Life", {"cstrike"});
+    auto lib2Hl = halfLife("lib2/steamapps/common/Half-Life", {"dod"});
+    halfLife("lib3/steamapps/common/Half-Life", {"tfc"}); // named relatively: not a library
+    // The old form, whose Windows path names no library here.
     tmp.write("steam/config/libraryfolders.vdf",
               R"("LibraryFolders" { "TimeNextStatsReport" "1" "1" "G:\\SteamLibrary" "2" ")" +
-                  tmp.path("lib2").string() + "\" \"3\" \"lib3\" }");
-    auto hl = halfLife("lib2/steamapps/common/Half-Life", {"cstrike"});
-    halfLife("lib3/steamapps/common/Half-Life", {"dod"}); // relative: not a library
-    auto workingFolder = fs::current_path();
-    fs::current_path(tmp.path());
-    auto result = detectFromRoots({tmp.path("steam")});
-    fs::current_path(workingFolder);
-    EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
-    EXPECT_EQ(result.games, std::vector{game("Counter-Strike", hl / "cstrike", "cstrike")});
-}
-
-TEST_F(GameDetectionTest, BrokenLibraryFileIsReportedAndTheOtherLibrariesStillFound) {
+                  tmp.path("lib2").string() + R"(" "3" "lib3" })");
     std::string deep;
     for (int i = 0; i < 100; ++i) {
         deep += "\"k\" {\n";
@@ -94,57 +74,42 @@ TEST_F(GameDetectionTest, BrokenLibraryFileIsReportedAndTheOtherLibrariesStillFo
         {deep, ":33:5: blocks nested deeper"},
         {"\"AppState\" { }", ": no \"libraryfolders\" block"},
     };
+    const auto workingFolder = fs::current_path();
     for (const auto& [text, reason] : brokenFiles) {
-        TempFolder folder;
-        auto hl = folder.makeDirs("steam/steamapps/common/Half-Life/cstrike").parent_path();
-        auto broken = folder.write("steam/steamapps/libraryfolders.vdf", text);
-        folder.write("steam/config/libraryfolders.vdf", R"("libraryfolders" { "1" { "path" ")" +
-                                                            folder.path("lib2").string() +
-                                                            "\" } }");
-        auto lib2Hl = folder.makeDirs("lib2/steamapps/common/Half-Life/dod").parent_path();
-
-        auto result = detectFromRoots({folder.path("steam")});
+        auto broken = tmp.write("steam/steamapps/libraryfolders.vdf", text);
+        fs::current_path(tmp.path());
+        auto result = detectGames({{}, std::vector{tmp.path("steam")}, {}});
+        fs::current_path(workingFolder);
         ASSERT_EQ(result.warnings.size(), 1u) << text;
         EXPECT_EQ(result.warnings[0].rfind(broken.string() + reason, 0), 0u) << result.warnings[0];
-        EXPECT_EQ(result.games, (std::vector{game("Counter-Strike", hl / "cstrike", "cstrike"),
-                                             game("Day of Defeat", lib2Hl / "dod", "dod")}));
+        EXPECT_EQ(result.games, (std::vector{game("Counter-Strike", hl, "cstrike"),
+                                             game("Day of Defeat", lib2Hl, "dod")}));
     }
 }
 
-TEST_F(GameDetectionTest, BrokenManifestFallsBackToTheUsualFolder) {
-    auto manifest = tmp.write("steam/steamapps/appmanifest_70.acf", "\"AppState\" {");
-    auto hl = halfLife("steam/steamapps/common/Half-Life", {"cstrike"});
-    auto result = detectFromRoots({tmp.path("steam"), tmp.path("steam")});
-    EXPECT_EQ(result.games, std::vector{game("Counter-Strike", hl / "cstrike", "cstrike")});
-    ASSERT_EQ(result.warnings.size(), 1u); // the same library is looked at once
-    EXPECT_EQ(result.warnings[0].rfind(manifest.string() + ":1:13:", 0), 0u) << result.warnings[0];
-}
-
-TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachGameIsListedOnce) {
+TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachIsLookedAtOnce) {
     halfLife("home/.local/share/Steam/steamapps/common/Half-Life", {"cstrike"}); // not searched
-    auto steamHl = halfLife("steam/steamapps/common/Half-Life", {"dod"});
+    auto manifest = tmp.write("steam/steamapps/appmanifest_70.acf", "\"AppState\" {");
+    auto steamHl = halfLife("steam/steamapps/common/Half-Life", {"dod"}); // the usual folder
     tmp.write("steam/steamapps/common/Half-Life/hl_linux", "");
     tmp.link("link1", tmp.path("steam"));
     tmp.link("link2", tmp.path("steam"));
     auto own = halfLife("own", {"valve", "cstrike"});
     tmp.write("own/hl.exe", "");
-    tmp.makeDirs("plain/cstrike");
+    auto plain = tmp.makeDirs("plain/cstrike").parent_path();
 
-    DetectOptions options;
-    options.home = tmp.path("home");
-    options.steamRoots = {tmp.path("link1"), tmp.path("link2"), tmp.path("missing"),
-                          tmp.path("plain")};
-    options.installDirectories = {steamHl, own, tmp.path("plain")};
-    auto result = detectGames(options);
-    EXPECT_EQ(result.games, (std::vector<DetectedGame>{
-                                game("Day of Defeat", steamHl / "dod", "dod"),
-                                game("Counter-Strike", own / "cstrike", "cstrike"),
-                                game("Half-Life", own / "valve", "valve"),
-                            }));
-    auto missing = tmp.path("missing").string(), plain = tmp.path("plain").string();
-    EXPECT_EQ(result.warnings,
-              (std::vector<std::string>{
-                  missing + ": no such folder",
-                  plain + ": not a Steam folder (it has no steamapps folder)",
-                  plain + ": not a Half-Life folder (it has neither hl.exe nor hl_linux)"}));
+    auto result =
+        detectGames({tmp.path("home"),
+                     std::vector{tmp.path("link1"), tmp.path("link2"), tmp.path("missing"), plain},
+                     {own, steamHl, plain}});
+    EXPECT_EQ(result.games, (std::vector{game("Day of Defeat", steamHl, "dod"),
+                                         game("Counter-Strike", own, "cstrike"),
+                                         game("Half-Life", own, "valve")}));
+    EXPECT_EQ(
+        result.warnings,
+        (std::vector<std::string>{
+            manifest.string() + ":1:13: missing '}' for the block opened at line 1, column 12",
+            tmp.path("missing").string() + ": no such folder",
+            plain.string() + ": not a Steam folder (it has no steamapps folder)",
+            plain.string() + ": not a Half-Life folder (it has neither hl.exe nor hl_linux)"}));
 }

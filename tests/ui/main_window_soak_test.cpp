@@ -1,0 +1,166 @@
+// Thousands of random clicks and keystrokes on the main window; after each one every widget must
+// show its editor's state and the engine must be consistent. QUARVEL_UI_SOAK_SEED=N replays a run.
+
+#include "fake_dialogs.h"
+#include "support/engine_invariants.h"
+#include "ui/QVLMain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <random>
+
+using namespace quarvel;
+
+class MainWindowSoakTest : public QObject {
+    Q_OBJECT
+
+    template <typename T> static QList<T*> named(QWidget& window, const char* prefix) {
+        QList<T*> found;
+        for (T* child : window.findChildren<T*>()) {
+            if (child->objectName().startsWith(QLatin1String(prefix))) {
+                found.append(child);
+            }
+        }
+        return found;
+    }
+
+    // What a widget shows against what its editor holds; empty when they agree.
+    static QString mismatch(ui::QVLMain& window) {
+        const Engine& engine = window.engine();
+        for (EditorId id = 0; id < editorCount; ++id) {
+            const auto& def = editor(id);
+            const QString name = QString::fromUtf8(def.name.data(), qsizetype(def.name.size()));
+            const QString text = QString::fromStdString(engine.text(id));
+            if (def.kind == EditorKind::OptionPair) {
+                for (const int element : {0, 1}) {
+                    auto* button =
+                        window.findChild<QRadioButton*>(name + QStringLiteral("_%1").arg(element));
+                    if (button->isChecked() != (engine.selected(id) == element)) {
+                        return name;
+                    }
+                }
+            } else if (def.kind == EditorKind::List) {
+                if (window.findChild<QComboBox*>(name)->currentIndex() != engine.selected(id)) {
+                    return name;
+                }
+            } else if (def.kind == EditorKind::Field) {
+                if (window.findChild<QLineEdit*>(name)->text() != text) {
+                    return name;
+                }
+            } else if (window.findChild<QLabel*>(name)->text() != text) {
+                return name;
+            }
+        }
+        return {};
+    }
+
+private slots:
+    void randomClicksAndKeysKeepWidgetsAndEngineInStep() {
+        const unsigned seed = qEnvironmentVariableIsSet("QUARVEL_UI_SOAK_SEED")
+                                  ? qEnvironmentVariableIntValue("QUARVEL_UI_SOAK_SEED")
+                                  : 2026u;
+        std::mt19937 random(seed);
+        FakeDialogs dialogs;
+        ui::QVLMain window(dialogs);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto& tabs = *window.findChild<QTabWidget*>(QStringLiteral("tabTweaks"));
+        const auto radios = named<QRadioButton>(window, "opt");
+        const auto defaults = named<QPushButton>(window, "cmd");
+        const auto lists = named<QComboBox>(window, "cmb");
+        const auto fields = named<QLineEdit>(window, "txt");
+        const auto presets =
+            window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnuPre")));
+        QVERIFY(radios.size() == 58 && defaults.size() == 41 && lists.size() == 14 &&
+                fields.size() == 14 && presets.size() == 4);
+        const auto pick = [&](const auto& list) { return list[int(random() % list.size())]; };
+        const auto bringUp = [&](QWidget* widget) {
+            for (int page = 0; page < tabs.count(); ++page) {
+                if (tabs.widget(page)->isAncestorOf(widget)) {
+                    tabs.setCurrentIndex(page);
+                }
+            }
+        };
+        const char keys[] = "0123456789.5k -";
+
+        QString last;
+        for (int action = 0; action < 5000; ++action) {
+            switch (random() % 10) {
+            case 0:
+            case 1: {
+                QAbstractButton* button = pick(radios);
+                bringUp(button);
+                QTest::mouseClick(button, Qt::LeftButton);
+                last = QStringLiteral("click ") + button->objectName();
+                break;
+            }
+            case 2: {
+                QAbstractButton* button = pick(defaults);
+                bringUp(button);
+                QTest::mouseClick(button, Qt::LeftButton);
+                last = QStringLiteral("click ") + button->objectName();
+                break;
+            }
+            case 3:
+            case 4: {
+                QComboBox* list = pick(lists);
+                bringUp(list);
+                list->setFocus();
+                QTest::keyClick(list, random() % 2 ? Qt::Key_Down : Qt::Key_Up);
+                last = QStringLiteral("arrow in ") + list->objectName();
+                break;
+            }
+            case 5:
+            case 6:
+            case 7: {
+                QLineEdit* field = pick(fields);
+                bringUp(field);
+                field->setFocus();
+                field->setCursorPosition(int(random() % (field->text().size() + 1)));
+                QString typed;
+                for (int n = 1 + int(random() % 4); n > 0; --n) {
+                    typed += QLatin1Char(keys[random() % (sizeof keys - 1)]);
+                }
+                QTest::keyClicks(field, typed);
+                last = QStringLiteral("type \"%1\" into %2").arg(typed, field->objectName());
+                break;
+            }
+            case 8: {
+                QLineEdit* field = pick(fields);
+                bringUp(field);
+                field->setFocus();
+                QTest::keyClick(field, random() % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
+                if (random() % 4 == 0) {
+                    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+                }
+                last = QStringLiteral("erase in ") + field->objectName();
+                break;
+            }
+            default:
+                pick(presets)->trigger();
+                last = QStringLiteral("preset");
+                break;
+            }
+            const QString where =
+                QStringLiteral("seed %1, action %2 (%3)").arg(seed).arg(action).arg(last);
+            const QString differs = mismatch(window);
+            QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
+            const std::string broken = testing_support::invariantViolation(window.engine());
+            QVERIFY2(broken.empty(),
+                     qPrintable(where + QStringLiteral(": ") + QString::fromStdString(broken)));
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowSoakTest)
+#include "main_window_soak_test.moc"
