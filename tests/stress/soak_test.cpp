@@ -1,8 +1,8 @@
 // A long run of random actions on one engine, as a player clicking, typing and loading files at
-// random would make them. After every action the engine must be settled and consistent, a
-// packet rate must follow the byte rate the action last set, and a rate the speed the action
-// set. The run replays from its seed
-// (QUARVEL_SOAK_SEED); a failure prints the seed, the action's number and the 20 before it.
+// random would make them. After every action the engine must be settled and consistent, a packet
+// rate must follow the byte rate the action last set, and a byte rate the speed the action set.
+// The run replays from its seed (QUARVEL_SOAK_SEED); a failure prints the seed, the action's
+// number and the 20 before it.
 
 #include "config/known_cvars.h"
 #include "config/loader.h"
@@ -10,155 +10,56 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
-#include <optional>
+#include <functional>
+#include <map>
 #include <random>
-#include <vector>
 
 using namespace quarvel;
 using testing_support::shown;
 
 namespace {
 
-constexpr int actionCount = 100'000;
-
-std::uint32_t soakSeed() {
-    const char* text = std::getenv("QUARVEL_SOAK_SEED");
-    return text != nullptr ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : 1996;
-}
-
-std::vector<EditorId> editorsOf(std::initializer_list<EditorKind> kinds) {
-    std::vector<EditorId> ids;
-    for (EditorId id = 0; id < editorCount; ++id) {
-        if (std::find(kinds.begin(), kinds.end(), editor(id).kind) != kinds.end()) {
-            ids.push_back(id);
-        }
-    }
-    return ids;
-}
-
-// Random actions and what they type or load.
-class Player {
-public:
-    explicit Player(std::uint32_t seed) : random_(seed) {}
-
-    // Performs one action on the engine and says what it was.
-    std::string act(Engine& engine) {
-        switch (below(16)) {
-        case 0: {
-            const Preset preset = allPresets[static_cast<std::size_t>(below(4))];
-            engine.applyPreset(preset);
-            return "preset " + std::to_string(static_cast<int>(preset));
-        }
-        case 1:
-        case 2: {
-            const auto& def = editor(pick(withButton_));
-            const std::string button =
-                below(20) == 0 ? "cmdNothing" : std::string(def.defaultButton);
-            engine.pressDefault(button);
-            return "default " + button;
-        }
-        case 3:
-        case 4: {
-            const EditorId pair = pick(pairs_);
-            const int element = below(5) - 1;
-            engine.selectOption(pair, element);
-            return "option " + std::string(editor(pair).name) + " " + std::to_string(element);
-        }
-        case 5:
-        case 6: {
-            const EditorId list = pick(lists_);
-            const int index = below(static_cast<int>(editor(list).items.size()) + 2) - 1;
-            engine.selectItem(list, index);
-            return "item " + std::string(editor(list).name) + " " + std::to_string(index);
-        }
-        case 7:
-        case 8:
-        case 9: {
-            const EditorId field = pick(texts_);
-            std::string typed = text();
-            const std::string shownText = shown(typed);
-            engine.setText(field, std::move(typed));
-            return "text " + std::string(editor(field).name) + " \"" + shownText + "\"";
-        }
-        case 10:
-        case 11:
-        case 12: {
-            const EditorId field = pick(texts_);
-            static constexpr int codes[] = {'0', '1', '2', '5', '9', '.', 8,
-                                            8,   'a', ' ', '-', 0,   255, 0x20AC};
-            std::string keys;
-            for (int n = below(6) + 1; n > 0; --n) {
-                const int code = codes[below(static_cast<int>(std::size(codes)))];
-                engine.typeCharacter(field, code);
-                keys += std::to_string(code) + " ";
-            }
-            return "type " + std::string(editor(field).name) + " " + keys;
-        }
-        case 13: {
-            const EditorId id = below(editorCount + 2) - 1;
-            const std::string state = below(2) == 0 ? std::to_string(below(12) - 1) : text();
-            engine.setState(id, state);
-            return "state " + std::to_string(id) + " \"" + shown(state) + "\"";
-        }
-        default: {
-            const std::string bytes = file();
-            ConfigReader reader(engine);
-            for (std::size_t at = 0; at < bytes.size();) {
-                const std::size_t piece = static_cast<std::size_t>(below(12)) + 1;
-                reader.feed(std::string_view(bytes).substr(at, piece));
-                at += piece;
-            }
-            reader.finish();
-            applyLoadedValues(engine);
-            return "load \"" + shown(bytes) + "\"";
-        }
-        }
-    }
-
-private:
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    EditorId pick(const std::vector<EditorId>& ids) {
-        return ids[static_cast<std::size_t>(below(static_cast<int>(ids.size())))];
+// Random actions, and what they type or load.
+struct Player {
+    std::mt19937 random;
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    template <typename List> auto pick(const List& list) {
+        return list[static_cast<std::size_t>(below(static_cast<int>(std::size(list))))];
     }
 
     // What a field may be given: numbers of every shape, huge digit strings, and junk.
     std::string text() {
-        switch (below(9)) {
+        // Junk, and numbers that give exact halves: 40 bits a second, 70, 140 or 7140 over a
+        // packet rate's divisor.
+        static const char* junk[] = {" 5",    "-5", "1e3", "\"25000\"", "abc", "1..2",
+                                     ".",     "5.", ".5",  "20000.5",   "0",   "45.49",
+                                     "100.5", "",   "40",  "70",        "140", "7140"};
+        switch (below(5)) {
         case 0:
-            return std::to_string(below(30001));
-        case 1:
-            return std::to_string(below(200)) + "." + std::to_string(below(100));
-        case 2:
             return std::string(static_cast<std::size_t>(below(4)), '0') +
-                   std::to_string(below(150));
-        case 3: {
+                   std::to_string(below(30001)) +
+                   (below(2) ? "." + std::to_string(below(100)) : "");
+        case 1: {
             // Digits past what a double holds, or just short of it, where a speed in KBits or
             // KBytes is finite but its bytes per second are not.
             const int lengths[] = {309, 320, below(5000) + 1};
-            std::string digits(static_cast<std::size_t>(lengths[below(3)]), '0');
-            for (char& c : digits) {
-                c = static_cast<char>('0' + below(10));
-            }
-            digits[0] = digits.size() == 309 ? '1' : digits[0];
-            return digits;
+            return "1" + bytes(pick(lengths) - 1, '0', 10);
         }
-        case 4:
-            return {};
-        case 5: {
-            static const char* junk[] = {" 5", "-5", "1e3",     "\"25000\"", "abc",   "1..2", ".",
-                                         "5.", ".5", "20000.5", "0",         "45.49", "100.5"};
-            return junk[below(static_cast<int>(std::size(junk)))];
+        case 2:
+            return pick(junk);
+        default:
+            return bytes(below(8), '\0', 256);
         }
-        default: {
-            std::string bytes(static_cast<std::size_t>(below(8)), '\0');
-            for (char& c : bytes) {
-                c = static_cast<char>(below(256));
-            }
-            return bytes;
-        }
-        }
+    }
+    std::string bytes(int count, char low, int range) {
+        std::string result(static_cast<std::size_t>(count), low);
+        for (char& c : result)
+            c = static_cast<char>(low + below(range));
+        return result;
     }
 
     // A small config file: known cvars with fitting and unfitting values, junk, all line ends.
@@ -166,130 +67,144 @@ private:
         static const char* ends[] = {"\r\n", "\n", "\r"};
         std::string bytes = below(8) == 0 ? "\xEF\xBB\xBF" : "";
         for (int line = below(8) + 1; line > 0; --line) {
-            const auto& cvar = knownCvars[static_cast<std::size_t>(below(knownCvarCount))];
-            bytes += below(10) == 0 ? "bind \"x\"" : std::string(cvar.name);
-            bytes += " ";
+            const KnownCvar& cvar = pick(knownCvars);
             std::string value = below(2) == 0 ? std::to_string(below(9) - 1) : text();
-            if (!cvar.entries.empty() && below(2) == 0) {
-                value = cvar.entries[static_cast<std::size_t>(
-                    below(static_cast<int>(cvar.entries.size())))];
-            }
-            bytes += below(4) == 0 ? "\"" + value + "\"" : value;
-            bytes += below(6) == 0 ? " // comment" : "";
-            bytes += ends[below(3)];
+            if (!cvar.entries.empty() && below(2) == 0)
+                value = pick(cvar.entries);
+            bytes += (below(10) == 0 ? std::string("bind \"x\"") : std::string(cvar.name)) + " " +
+                     (below(4) == 0 ? "\"" + value + "\"" : value) +
+                     (below(6) == 0 ? " // comment" : "") + pick(ends);
         }
         return bytes;
-    }
-
-    std::mt19937 random_;
-    std::vector<EditorId> pairs_ = editorsOf({EditorKind::OptionPair});
-    std::vector<EditorId> lists_ = editorsOf({EditorKind::List});
-    std::vector<EditorId> texts_ = editorsOf({EditorKind::Field, EditorKind::Label});
-    std::vector<EditorId> withButton_ = [] {
-        std::vector<EditorId> ids;
-        for (EditorId id = 0; id < editorCount; ++id) {
-            if (!editor(id).defaultButton.empty()) {
-                ids.push_back(id);
-            }
-        }
-        return ids;
-    }();
-};
-
-// A byte rate and the packet rate derived from it.
-struct Derivation {
-    EditorId rate;
-    EditorId packet;
-    double divisor;
-    double packetCap;
-    std::optional<std::string> lastNumber; // the rate's last number text in this action
-
-    [[nodiscard]] std::string expected() const {
-        const double derived = rates::roundHalfEven(*rates::parseRate(*lastNumber) / divisor);
-        return rates::wholeNumberText(std::min(packetCap, derived));
-    }
-};
-
-// A speed field and the byte rate it fills in.
-struct SpeedChange {
-    const rates::SpeedRule& rule;
-    bool changed = false; // set straight in this action
-
-    // What is wrong with the rate after the speed changed, or an empty text.
-    [[nodiscard]] std::string problem(const Engine& engine) const {
-        const auto speed = rates::parseSpeed(engine.text(findEditor(rule.speedField)));
-        if (!changed || !speed) {
-            return {};
-        }
-        const auto unit = static_cast<rates::SpeedUnit>(engine.selected(findEditor(rule.unitList)));
-        const double limit = testing_support::rateRule(rule.rateField)->limit;
-        const double bytes = rates::roundHalfEven(rates::bytesPerSecond(*speed, unit));
-        const std::string expected = rates::wholeNumberText(std::min(limit, bytes));
-        const std::string& rate = engine.text(findEditor(rule.rateField));
-        return rate == expected ? std::string()
-                                : std::string(rule.rateField) + " holds \"" + shown(rate) +
-                                      "\", not the " + expected + " its speed gives";
     }
 };
 
 } // namespace
 
 TEST(Soak, RandomActionsKeepTheEngineConsistent) {
-    const std::uint32_t seed = soakSeed();
-    Player player(seed);
+    const char* seedText = std::getenv("QUARVEL_SOAK_SEED");
+    const auto seed =
+        static_cast<std::uint32_t>(seedText ? std::strtoul(seedText, nullptr, 10) : 1996);
+    Player player{std::mt19937(seed)};
+    const auto below = [&](int n) { return player.below(n); };
     Engine engine;
-    std::vector<Derivation> derivations{
-        {findEditor("txtRate"), findEditor("txtURate"), 280, 45, {}},
-        {findEditor("txtClRate"), findEditor("txtCMDRate"), 140, 100, {}},
-    };
-    std::vector<SpeedChange> speeds{{rates::speedRules[0]}, {rates::speedRules[1]}};
-    // A packet rate set straight (by a preset, a load or a typist) is no derivation.
-    engine.onEditorChanged = [&](EditorId id) {
-        for (auto& speed : speeds) {
-            speed.changed |= id == findEditor(speed.rule.speedField) && engine.handlerDepth() == 0;
-        }
-        for (auto& d : derivations) {
-            if (id == d.rate) {
-                d.lastNumber.reset();
-                if (rates::parseRate(engine.text(id))) {
-                    d.lastNumber = engine.text(id);
-                }
-            } else if (id == d.packet && engine.handlerDepth() == 0) {
-                d.lastNumber.reset();
+    std::vector<EditorId> pairs, lists, texts, buttons;
+    // The lists an option pair, a list, a field and a label go to.
+    std::vector<EditorId>* const byKind[] = {&pairs, &lists, &texts, &texts};
+    for (EditorId id = 0; id < editorCount; ++id) {
+        byKind[static_cast<int>(editor(id).kind)]->push_back(id);
+        if (!editor(id).defaultButton.empty())
+            buttons.push_back(id);
+    }
+    const auto name = [](EditorId id) { return std::string(editor(id).name) + " "; };
+
+    // Each action does something to the engine and says what it did.
+    const std::function<std::string()> actions[] = {
+        [&] {
+            const Preset preset = player.pick(allPresets);
+            engine.applyPreset(preset);
+            return "preset " + std::to_string(static_cast<int>(preset));
+        },
+        [&] {
+            const std::string button =
+                below(20) == 0 ? "cmdNothing"
+                               : std::string(editor(player.pick(buttons)).defaultButton);
+            engine.pressDefault(button);
+            return "default " + button;
+        },
+        [&] {
+            const EditorId id = player.pick(below(2) == 0 ? pairs : lists);
+            const bool pair = editor(id).kind == EditorKind::OptionPair;
+            const int index = below(pair ? 5 : static_cast<int>(editor(id).items.size()) + 2) - 1;
+            pair ? engine.selectOption(id, index) : engine.selectItem(id, index);
+            return "select " + name(id) + std::to_string(index);
+        },
+        [&] {
+            const EditorId field = player.pick(texts);
+            const std::string typed = player.text();
+            engine.setText(field, typed);
+            return "text " + name(field) + "\"" + shown(typed) + "\"";
+        },
+        [&] {
+            static constexpr int codes[] = {'0', '1', '2', '5', '9', '.', 8,
+                                            8,   'a', ' ', '-', 0,   255, 0x20AC};
+            const EditorId field = player.pick(texts);
+            std::string what = "type " + name(field);
+            for (int n = below(6) + 1; n > 0; --n) {
+                const int code = player.pick(codes);
+                engine.typeCharacter(field, code);
+                what += std::to_string(code) + " ";
             }
+            return what;
+        },
+        [&] {
+            const EditorId id = below(editorCount + 2) - 1;
+            const std::string state = below(2) == 0 ? std::to_string(below(12) - 1) : player.text();
+            engine.setState(id, state);
+            return "state " + std::to_string(id) + " \"" + shown(state) + "\"";
+        },
+        [&] {
+            const std::string bytes = player.file();
+            ConfigReader reader(engine);
+            for (std::size_t at = 0, piece = 0; at < bytes.size(); at += piece) {
+                piece = static_cast<std::size_t>(below(12)) + 1;
+                reader.feed(std::string_view(bytes).substr(at, piece));
+            }
+            reader.finish();
+            applyLoadedValues(engine);
+            return "load \"" + shown(bytes) + "\"";
+        },
+    };
+    std::discrete_distribution<std::size_t> choose{1, 2, 4, 3, 3, 1, 2}; // the actions' weights
+
+    // The whole number nearest a value, a half to the even one, as the field shows it under a cap.
+    const auto capped = [](double value, std::string_view field) {
+        return rates::wholeNumberText(
+            std::min(testing_support::rateRule(field)->limit, std::nearbyint(value)));
+    };
+    // The texts the action's rates and speeds decide (none when empty): a packet rate follows the
+    // byte rate last set, unless set straight after it (by a preset, a load or a typist); a byte
+    // rate follows the speed last set straight, worked out in the unit's own way.
+    std::map<std::string_view, std::string> decided;
+    engine.onEditorChanged = [&](EditorId id) {
+        const std::string_view changed = editor(id).name;
+        const bool straight = engine.handlerDepth() == 0;
+        if (straight)
+            decided.erase(changed);
+        for (const auto& rule : rates::rateRules) {
+            const auto rate = rates::parseRate(engine.text(id));
+            if (changed == rule.field && !rule.derivedField.empty())
+                decided[rule.derivedField] =
+                    rate ? capped(*rate / rule.divisor, rule.derivedField) : "";
+        }
+        for (const auto& rule : rates::speedRules) {
+            const auto speed = rates::parseSpeed(engine.text(id));
+            const int unit = engine.selected(findEditor(rule.unitList));
+            if (changed == rule.speedField && straight)
+                decided[rule.rateField] =
+                    speed && unit >= 0 && unit <= 2
+                        ? capped(std::array{*speed * 0.9 / 8, *speed * 0.9 / 8 * 1024,
+                                            *speed * 0.9 * 1024}[unit],
+                                 rule.rateField)
+                        : "";
         }
     };
 
     std::deque<std::string> recent;
-    for (int action = 0; action < actionCount; ++action) {
-        for (auto& d : derivations) {
-            d.lastNumber.reset();
-        }
-        for (auto& speed : speeds) {
-            speed.changed = false;
-        }
-        recent.push_back(player.act(engine));
-        if (recent.size() > 21) {
+    for (int action = 0; action < 100'000; ++action) {
+        decided.clear();
+        recent.push_back(actions[choose(player.random)]());
+        if (recent.size() > 21)
             recent.pop_front();
-        }
         std::string problem = testing_support::invariantViolation(engine);
-        for (const auto& d : derivations) {
-            if (problem.empty() && d.lastNumber && engine.text(d.packet) != d.expected()) {
-                problem = std::string(editor(d.packet).name) + " holds \"" +
-                          shown(engine.text(d.packet)) + "\", not the " + d.expected() + " that " +
-                          *d.lastNumber + " gives";
-            }
-        }
-        for (const auto& speed : speeds) {
-            if (problem.empty()) {
-                problem = speed.problem(engine);
-            }
-        }
+        for (const auto& [field, want] : decided)
+            if (problem.empty() && !want.empty() && engine.text(findEditor(field)) != want)
+                problem = std::string(field) + " holds \"" + shown(engine.text(findEditor(field))) +
+                          "\", not the " + want + " the action's rate or speed gives";
         if (!problem.empty()) {
             std::string history;
-            for (const auto& line : recent) {
+            for (const auto& line : recent)
                 history += "\n  " + line;
-            }
             FAIL() << "QUARVEL_SOAK_SEED=" << seed << ", action " << action << ": " << problem
                    << "\nthe action and the ones before it, oldest first:" << history;
         }

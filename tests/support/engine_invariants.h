@@ -3,6 +3,7 @@
 #include "core/engine.h"
 #include "rates/rate_calculator.h"
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -11,85 +12,55 @@
 // that holds a number is within its cap.
 namespace quarvel::testing_support {
 
-// A text fit for a failure message: its first 60 bytes, line ends and other controls escaped.
+// A text fit for a failure message: its first 60 bytes, controls and other bytes escaped.
 inline std::string shown(std::string_view text) {
     std::string result;
-    for (const char c : text.substr(0, 60)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
-            result += c;
-        } else {
-            static constexpr char hex[] = "0123456789abcdef";
-            result += {'\\', 'x', hex[byte >> 4], hex[byte & 15]};
-        }
+    for (const unsigned char c : text.substr(0, 60)) {
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+        result += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, static_cast<char>(c))
+                                                     : std::string(escaped);
     }
-    if (text.size() > 60) {
-        result += "... (" + std::to_string(text.size()) + " bytes)";
-    }
-    return result;
+    return text.size() > 60 ? result + "... (" + std::to_string(text.size()) + " bytes)" : result;
 }
 
 inline const rates::RateRule* rateRule(std::string_view field) {
-    for (const auto& rule : rates::rateRules) {
-        if (rule.field == field) {
+    for (const auto& rule : rates::rateRules)
+        if (rule.field == field)
             return &rule;
-        }
-    }
     return nullptr;
 }
 
 // What is wrong with the engine, or an empty text.
 inline std::string invariantViolation(const Engine& engine) {
-    if (engine.handlerDepth() != 0) {
+    if (engine.handlerDepth() != 0)
         return "handler depth is " + std::to_string(engine.handlerDepth()) + " after settling";
-    }
     for (int slot = 0; slot < slotCount; ++slot) {
         const EditorDef& def = editor(slot);
-        const std::string& held = engine.slot(slot);
-        const std::string name(def.name);
+        const std::string name(def.name), cvar(def.cvar), &held = engine.slot(slot);
         const int selected = engine.selected(slot);
-        std::string expected;
-        switch (def.kind) {
-        case EditorKind::OptionPair: {
-            if (selected != 0 && selected != 1) {
+        std::string expected = cvar + " " + engine.text(slot);
+        if (def.kind == EditorKind::OptionPair) {
+            if (selected != 0 && selected != 1)
                 return name + " has no member selected";
-            }
             const std::string value = (selected == 1) != def.inverted ? "1" : "0";
-            expected = std::string(def.cvar) + " " + value;
-            if (!def.cvar2.empty()) {
+            expected = cvar + " " + value;
+            if (!def.cvar2.empty())
                 expected += "\r\n" + std::string(def.cvar2) + " " + value;
-            }
-            break;
-        }
-        case EditorKind::List:
-            if (selected < 0 || selected >= static_cast<int>(def.items.size())) {
+        } else if (def.kind == EditorKind::List) {
+            if (selected < 0 || selected >= static_cast<int>(def.items.size()))
                 return name + " has no item selected";
-            }
             expected = def.items[static_cast<std::size_t>(selected)].line;
-            break;
-        case EditorKind::Field:
-        case EditorKind::Label: {
-            const std::string& text = engine.text(slot);
-            expected = std::string(def.cvar) + " " + text;
-            if (const auto* rule = rateRule(def.name)) {
-                if (!held.starts_with(std::string(def.cvar) + " ")) {
-                    return name + ": slot holds \"" + shown(held) + "\"";
-                }
-                const auto number = rates::parseRate(text);
-                if (!number) {
-                    continue; // the slot keeps the last number the field held
-                }
-                if (*number > rule->limit) {
-                    return name + " holds \"" + shown(text) + "\", over its cap";
-                }
-            }
-            break;
+        } else if (const auto* rule = rateRule(def.name)) {
+            const auto number = rates::parseRate(engine.text(slot));
+            if (number && *number > rule->limit)
+                return name + " holds \"" + shown(engine.text(slot)) + "\", over its cap";
+            if (!number && held.starts_with(cvar + " "))
+                continue; // the slot keeps the last number the field held
         }
-        }
-        if (held != expected) {
+        if (held != expected)
             return name + ": slot holds \"" + shown(held) + "\" but its editor stands for \"" +
                    shown(expected) + "\"";
-        }
     }
     return {};
 }
