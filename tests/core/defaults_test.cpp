@@ -58,17 +58,6 @@ TEST(DefaultButtons, EachRestoresItsEditorAndNoOtherTweak) {
     EXPECT_EQ(off, 10);
 }
 
-TEST(DefaultButtons, ClientPredictionAndBloodGoOn) {
-    Engine engine;
-    engine.selectOption(id("optClPred"), 0);
-    engine.selectOption(id("optBlood"), 0);
-    engine.pressDefault("cmdClPred");
-    engine.pressDefault("cmdBlood");
-    EXPECT_EQ(engine.selected(id("optClPred")), 1);
-    EXPECT_EQ(engine.slot(id("optClPred")), "cl_nopred 0");
-    EXPECT_EQ(engine.slot(id("optBlood")), "violence_ablood 1\r\nviolence_hblood 1");
-}
-
 TEST(DefaultButtons, RateButtonsAlsoDeriveThePacketRates) {
     Engine engine;
     engine.setText(id("txtRate"), "12000");

@@ -87,26 +87,3 @@ TEST(Presets, QualityPresetsKeepTheUsersRatesAndDefaultKeepsTheSpeeds) {
     EXPECT_EQ(engine.tweakLines(), Engine().tweakLines());
     EXPECT_EQ(engine.text(id("txtDSpeed")), "56");
 }
-
-TEST(Presets, HighFpsLeavesPredictionAndVoiceOn) {
-    Engine engine;
-    engine.applyPreset(Preset::HighFps);
-    for (const auto* name : {"optClPred", "optFireC", "optHitC", "optLagC", "optVoice"}) {
-        EXPECT_EQ(engine.selected(id(name)), 1) << name;
-    }
-    EXPECT_EQ(engine.slot(id("optDownIG")), "cl_download_ingame 0");
-    EXPECT_EQ(engine.slot(id("optUpload")), "cl_allowupload 0");
-}
-
-TEST(Presets, AllFourAgreeOnTheAlwaysOnAndAlwaysOffTweaks) {
-    for (const Preset preset : allPresets) {
-        Engine engine;
-        engine.selectOption(id("optA3d"), 1);
-        engine.selectOption(id("optCull"), 0);
-        engine.applyPreset(preset);
-        EXPECT_EQ(engine.selected(id("optA3d")), 0);
-        for (const auto* on : {"optCull", "optPalt", "optSpriteblend", "optBlood", "optDCVoice"}) {
-            EXPECT_EQ(engine.selected(id(on)), 1) << on;
-        }
-    }
-}

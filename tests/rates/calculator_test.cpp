@@ -29,21 +29,6 @@ TEST(ParseRate, HugeAndTinyDigitStringsStayDefined) {
     EXPECT_EQ(parseRate(std::string(400, '0')), 0.0);
 }
 
-TEST(ParseSpeed, AcceptsFiniteDigitStringsOnly) {
-    EXPECT_EQ(parseSpeed("512"), 512.0);
-    for (const auto* text : {"", "5.5", "-1", " 1", "1e3", "K"}) {
-        EXPECT_FALSE(parseSpeed(text).has_value()) << text;
-    }
-    EXPECT_FALSE(parseSpeed(std::string(400, '9')).has_value());
-    EXPECT_TRUE(parseSpeed(std::string(300, '9')).has_value());
-}
-
-TEST(Units, TakeNinetyPercentInTheStatedOrder) {
-    EXPECT_DOUBLE_EQ(bytesPerSecond(56, SpeedUnit::KBits), 6451.2);
-    EXPECT_DOUBLE_EQ(bytesPerSecond(56000, SpeedUnit::Bits), 6300);
-    EXPECT_DOUBLE_EQ(bytesPerSecond(10, SpeedUnit::KBytes), 9216);
-}
-
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(4.5), 4);
     EXPECT_EQ(roundHalfEven(22.5), 22);

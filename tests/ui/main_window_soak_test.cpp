@@ -32,30 +32,27 @@ class MainWindowSoakTest : public QObject {
         return found;
     }
 
-    // What a widget shows against what its editor holds; empty when they agree.
+    // The first editor whose widget shows something else than the engine holds.
     static QString mismatch(ui::QVLMain& window) {
         const Engine& engine = window.engine();
         for (EditorId id = 0; id < editorCount; ++id) {
             const auto& def = editor(id);
             const QString name = QString::fromUtf8(def.name.data(), qsizetype(def.name.size()));
-            const QString text = QString::fromStdString(engine.text(id));
+            bool same = true;
             if (def.kind == EditorKind::OptionPair) {
-                for (const int element : {0, 1}) {
-                    auto* button =
-                        window.findChild<QRadioButton*>(name + QStringLiteral("_%1").arg(element));
-                    if (button->isChecked() != (engine.selected(id) == element)) {
-                        return name;
-                    }
-                }
+                same = window.findChild<QRadioButton*>(name + QStringLiteral("_1"))->isChecked() ==
+                           (engine.selected(id) == 1) &&
+                       window.findChild<QRadioButton*>(name + QStringLiteral("_0"))->isChecked() ==
+                           (engine.selected(id) == 0);
             } else if (def.kind == EditorKind::List) {
-                if (window.findChild<QComboBox*>(name)->currentIndex() != engine.selected(id)) {
-                    return name;
-                }
-            } else if (def.kind == EditorKind::Field) {
-                if (window.findChild<QLineEdit*>(name)->text() != text) {
-                    return name;
-                }
-            } else if (window.findChild<QLabel*>(name)->text() != text) {
+                same = window.findChild<QComboBox*>(name)->currentIndex() == engine.selected(id);
+            } else {
+                const QString shown = def.kind == EditorKind::Field
+                                          ? window.findChild<QLineEdit*>(name)->text()
+                                          : window.findChild<QLabel*>(name)->text();
+                same = shown == QString::fromStdString(engine.text(id));
+            }
+            if (!same) {
                 return name;
             }
         }
@@ -95,34 +92,20 @@ private slots:
 
         QString last;
         for (int action = 0; action < 5000; ++action) {
-            switch (random() % 10) {
-            case 0:
-            case 1: {
-                QAbstractButton* button = pick(radios);
+            const auto roll = random() % 10;
+            if (roll < 3) { // an option or a DEFAULT button
+                QAbstractButton* button =
+                    roll < 2 ? static_cast<QAbstractButton*>(pick(radios)) : pick(defaults);
                 bringUp(button);
                 QTest::mouseClick(button, Qt::LeftButton);
                 last = QStringLiteral("click ") + button->objectName();
-                break;
-            }
-            case 2: {
-                QAbstractButton* button = pick(defaults);
-                bringUp(button);
-                QTest::mouseClick(button, Qt::LeftButton);
-                last = QStringLiteral("click ") + button->objectName();
-                break;
-            }
-            case 3:
-            case 4: {
+            } else if (roll < 5) {
                 QComboBox* list = pick(lists);
                 bringUp(list);
                 list->setFocus();
                 QTest::keyClick(list, random() % 2 ? Qt::Key_Down : Qt::Key_Up);
                 last = QStringLiteral("arrow in ") + list->objectName();
-                break;
-            }
-            case 5:
-            case 6:
-            case 7: {
+            } else if (roll < 9) { // typing, erasing or pasting at a random place in a field
                 QLineEdit* field = pick(fields);
                 bringUp(field);
                 field->setFocus();
@@ -131,25 +114,17 @@ private slots:
                 for (int n = 1 + int(random() % 4); n > 0; --n) {
                     typed += QLatin1Char(keys[random() % (sizeof keys - 1)]);
                 }
-                QTest::keyClicks(field, typed);
-                last = QStringLiteral("type \"%1\" into %2").arg(typed, field->objectName());
-                break;
-            }
-            case 8: {
-                QLineEdit* field = pick(fields);
-                bringUp(field);
-                field->setFocus();
-                QTest::keyClick(field, random() % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
-                if (random() % 4 == 0) {
+                if (roll < 8) {
+                    QTest::keyClicks(field, typed);
+                } else {
+                    QTest::keyClick(field, random() % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
                     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
                 }
-                last = QStringLiteral("erase in ") + field->objectName();
-                break;
-            }
-            default:
+                last = QStringLiteral("keys \"%1\" in %2")
+                           .arg(roll < 8 ? typed : "erase", field->objectName());
+            } else {
                 pick(presets)->trigger();
                 last = QStringLiteral("preset");
-                break;
             }
             const QString where =
                 QStringLiteral("seed %1, action %2 (%3)").arg(seed).arg(action).arg(last);
