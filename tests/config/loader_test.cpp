@@ -1,7 +1,6 @@
 // Loading config files back into the editors.
 
 #include "config/install.h"
-#include "config/known_cvars.h"
 #include "config/loader.h"
 #include "config/script.h"
 #include "support/temp_folder.h"
@@ -28,18 +27,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(Loader, KnownCvarListHasSixtyNamesAndEveryEditorExists) {
-    ASSERT_EQ(knownCvars.size(), 60u);
-    EXPECT_EQ(cvarNames(0), "ati_npatch");
-    EXPECT_EQ(cvarNames(59), "rate");
-    for (const auto& cvar : knownCvars) {
-        EXPECT_EQ(cvar.editor.empty(), cvar.rule == LoadRule::RecordOnly) << cvar.name;
-        if (!cvar.editor.empty()) {
-            EXPECT_GE(findEditor(cvar.editor), 0) << cvar.editor;
-        }
-    }
-}
 
 TEST_F(Loader, ValuesAreTheTextBetweenTheFirstBlankAndTheNext) {
     ASSERT_TRUE(load("cl_rate 9999 // fast\r\nmax_shells  7\r\nmax_rubble \r\n"));

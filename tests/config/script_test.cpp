@@ -37,15 +37,6 @@ TEST(Script, MatchesTheExpectedTextAfterStartUpAndEachPreset) {
     }
 }
 
-TEST(Script, PutsMpDecalsInThePingSectionAndKeepsEmptySlotsAsLines) {
-    Engine engine;
-    engine.setText(findEditor("txtDecals"), "5");
-    const std::string script = buildScript(engine.tweakLines());
-    EXPECT_GT(script.find("mp_decals 5"), script.find("// Ping Tweaks"));
-    TweakLines empty;
-    EXPECT_EQ(lineCount(buildScript(empty)), 5 + 40 + 3 + 13 + 3);
-}
-
 TEST(Script, EchoBannerHasEightEchoLinesAfterAnEmptyLine) {
     const std::string banner = echoBanner();
     EXPECT_TRUE(banner.starts_with("\r\n\r\necho \"\"\r\necho \"==============\"\r\n"));

@@ -76,17 +76,6 @@ TEST(Lists, ItemsWriteTheirLines) {
     EXPECT_EQ(slotOf(engine, "cmbTruform"), "ati_npatch 0\r\nati_subdiv 0");
 }
 
-TEST(Lists, AnIndexOutOfRangeChangesNothing) {
-    Engine engine;
-    EXPECT_FALSE(engine.setState(id("cmbWeather"), "4"));
-    EXPECT_FALSE(engine.setState(id("cmbWeather"), "-1"));
-    EXPECT_FALSE(engine.setState(id("cmbWeather"), "2x"));
-    EXPECT_FALSE(engine.setState(id("optA3d"), "2"));
-    EXPECT_FALSE(engine.setState(id("lblUSpeed"), "x"));
-    EXPECT_EQ(engine.selected(id("cmbWeather")), 2);
-    EXPECT_EQ(slotOf(engine, "cmbWeather"), "cl_weather 1");
-}
-
 TEST(NumericFields, WriteTheirTextUnchanged) {
     Engine engine;
     engine.setText(id("txtCorpsestay"), "");
@@ -120,16 +109,4 @@ TEST(KeyFilters, LetThroughDigitsBackspaceAndThePointOnlyWhereAllowed) {
     EXPECT_EQ(engine.text(corpses), "10");
     EXPECT_TRUE(engine.typeCharacter(corpses, 8));
     EXPECT_EQ(slotOf(engine, "txtCorpsestay"), "cl_corpsestay 1");
-}
-
-TEST(Observer, IsToldOfEveryEditorThatChanged) {
-    Engine engine;
-    std::vector<EditorId> changed;
-    engine.onEditorChanged = [&](EditorId changedId) { changed.push_back(changedId); };
-    engine.pressDefault("cmdClRate");
-    engine.setText(id("txtClRate"), "5000");
-    EXPECT_EQ(changed, (std::vector<EditorId>{id("txtClRate"), id("txtCMDRate")}));
-    changed.clear();
-    engine.setText(id("txtClRate"), "5000"); // the same text: no change
-    EXPECT_TRUE(changed.empty());
 }
