@@ -1,4 +1,5 @@
 #include "ui/QVLAbout.h"
+#include "ui/text.h"
 
 #include "core/product.h"
 #include "ui/clickable_label.h"
@@ -38,10 +39,6 @@ QFrame* box(QWidget* parent) {
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
-}
-
-QString url(std::string_view address) {
-    return QString::fromUtf8(address);
 }
 
 } // namespace
@@ -104,7 +101,7 @@ QWidget* QVLAbout::buildTitle() {
     auto* name = label(QStringLiteral("Label1"), QStringLiteral("QUARVEL WORKS"), frame);
     name->setFont(arial(24, true));
     setTextColour(name, stepOrange);
-    auto* version = label(QStringLiteral("Label2"), url(product::version), frame);
+    auto* version = label(QStringLiteral("Label2"), qs(product::version), frame);
     version->setFont(arial(12, true));
     setTextColour(version, stepOrange);
 
@@ -126,14 +123,14 @@ QWidget* QVLAbout::buildLinks() {
     donate->setToolTip(QStringLiteral("Donate"));
     donate->setAccessibleName(QStringLiteral("Donate"));
     connect(donate, &ClickableLabel::clicked, this,
-            [this] { dialogs_.openUrl(QUrl(url(product::donationPage))); });
+            [this] { dialogs_.openUrl(QUrl(qs(product::donationPage))); });
 
-    auto* site = new ClickableLabel(url(product::webAddress), frame);
+    auto* site = new ClickableLabel(qs(product::webAddress), frame);
     site->setObjectName(QStringLiteral("Label6"));
     site->setTextFormat(Qt::PlainText);
     site->setFont(verdana(12, true));
     connect(site, &ClickableLabel::clicked, this,
-            [this] { dialogs_.openUrl(QUrl(url(product::webAddress))); });
+            [this] { dialogs_.openUrl(QUrl(qs(product::webAddress))); });
 
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(donate, 0, Qt::AlignHCenter);
@@ -147,7 +144,7 @@ QWidget* QVLAbout::buildCredits() {
     auto* programming = label(QStringLiteral("Label3"), QStringLiteral("Programming by:"), credits);
     auto* brace = label(QStringLiteral("Label8"), QStringLiteral("}"), credits);
     brace->setFont(verdana(24, true));
-    auto* author = label(QStringLiteral("Label9"), url(product::author), credits);
+    auto* author = label(QStringLiteral("Label9"), qs(product::author), credits);
     author->setFont(verdana(8.25, true));
 
     auto* layout = new QGridLayout(credits);

@@ -1,4 +1,5 @@
 #include "ui/QVLInstall.h"
+#include "ui/text.h"
 
 #include "config/install.h"
 #include "config/script.h"
@@ -195,8 +196,7 @@ void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
     caption->setBuddy(list);
     for (const auto& game : games_) {
         const QString directory = QString::fromStdString(game.directory.string());
-        list->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(game.name), directory),
-                      directory);
+        list->addItem(QStringLiteral("%1 (%2)").arg(qs(game.name), directory), directory);
     }
     // Nothing is chosen at first: the directory list starts where it always does.
     list->setCurrentIndex(-1);
@@ -229,7 +229,7 @@ QWidget* QVLInstall::buildInstallStep() {
 }
 
 void QVLInstall::showScript(const std::string& text) {
-    QString shown = QString::fromLocal8Bit(text);
+    QString shown = fromEngine(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtTweaks_->setPlainText(shown);
 }
@@ -292,14 +292,13 @@ void QVLInstall::cmdInstall_Click() {
             QStringLiteral("Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
         return;
     }
-    const InstallResult result = InstallTweaks(directory, scriptText().toLocal8Bit().toStdString());
+    const InstallResult result = InstallTweaks(directory, toEngine(scriptText()));
     if (!result.installed) {
-        dialogs_.warn(this, QStringLiteral("Install failed"),
-                      QString::fromLocal8Bit(result.message));
+        dialogs_.warn(this, QStringLiteral("Install failed"), fromEngine(result.message));
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(this, QStringLiteral("Quarvel"), QString::fromLocal8Bit(result.message));
+    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(result.message));
     close();
 }
 

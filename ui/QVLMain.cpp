@@ -150,10 +150,10 @@ void QVLMain::refresh(EditorId id) {
         break;
     }
     case EditorKind::Field:
-        showText(static_cast<QLineEdit*>(widget), fieldText(engine_.text(id)));
+        showText(static_cast<QLineEdit*>(widget), fromEngine(engine_.text(id)));
         break;
     case EditorKind::Label:
-        static_cast<QLabel*>(widget)->setText(fieldText(engine_.text(id)));
+        static_cast<QLabel*>(widget)->setText(fromEngine(engine_.text(id)));
         break;
     }
 }

@@ -1,4 +1,5 @@
 #include "ui/QVLModels.h"
+#include "ui/text.h"
 
 #include "core/product.h"
 
@@ -15,7 +16,7 @@ ModelWizardTexts playerModels() {
                         "another folder called 'player'."),
          QStringLiteral("Right-click on the player folder and select Delete. Confirm the "
                         "deletion.")},
-        QUrl(QString::fromUtf8(product::playerModelsPack)),
+        QUrl(qs(product::playerModelsPack)),
     };
 }
 

@@ -1,4 +1,5 @@
 #include "ui/QVLWeapons.h"
+#include "ui/text.h"
 
 #include "core/product.h"
 
@@ -14,7 +15,7 @@ ModelWizardTexts weaponModels() {
         {QStringLiteral("Then find the 'models' folder. In the models folder you have to delete "
                         "ALL .mdl files."),
          QStringLiteral("Don't delete the .mdl files in the 'player' folder however.")},
-        QUrl(QString::fromUtf8(product::weaponModelsPack)),
+        QUrl(qs(product::weaponModelsPack)),
     };
 }
 

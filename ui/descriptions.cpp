@@ -1,4 +1,5 @@
 #include "ui/descriptions.h"
+#include "ui/text.h"
 
 #include <array>
 
@@ -131,9 +132,7 @@ std::optional<QString> descriptionText(std::string_view key) {
     for (const auto& row : descriptions) {
         if (row.key == key) {
             return QStringLiteral("Performance: %1\r\nCommand: %2\r\n%3")
-                .arg(QString::fromUtf8(row.performance.data(), qsizetype(row.performance.size())),
-                     QString::fromUtf8(row.command.data(), qsizetype(row.command.size())),
-                     QString::fromUtf8(row.explanation.data(), qsizetype(row.explanation.size())));
+                .arg(qs(row.performance), qs(row.command), qs(row.explanation));
         }
     }
     return std::nullopt;

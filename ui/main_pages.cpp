@@ -416,7 +416,7 @@ QLineEdit* QVLMain::numericField(EditorId id, QWidget* parent) {
     field->setAccessibleName(qs(def.caption));
     keyFilter_->watch(field, id);
     connect(field, &QLineEdit::textEdited, this,
-            [this, id](const QString& text) { engine_.setText(id, engineText(text)); });
+            [this, id](const QString& text) { engine_.setText(id, toEngine(text)); });
     editors_[static_cast<std::size_t>(id)] = field;
     return field;
 }

@@ -7,18 +7,6 @@
 
 namespace quarvel::ui {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fieldText(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string engineText(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
-
 QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/main_layout.h"
+#include "ui/text.h"
 
 #include <QColor>
 #include <QFrame>
@@ -20,13 +21,6 @@ inline const QColor orange{0xe0, 0x70, 0x00};
 inline const QColor green{0x00, 0x80, 0x00};
 inline const QColor red{0xe0, 0x00, 0x00};
 inline const QColor linkBlue{0x00, 0x00, 0xff};
-
-[[nodiscard]] QString qs(std::string_view text);
-
-// Field texts travel to and from the engine as 8-bit text in the system's code page, the form in
-// which config files hold them.
-[[nodiscard]] QString fieldText(const std::string& text);
-[[nodiscard]] std::string engineText(const QString& text);
 
 // A plain-text label in the given colour; bold for headings.
 QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// Texts crossing between the engine and the windows.
+namespace quarvel::ui {
+
+// The program's own texts: captions, names and addresses, written as UTF-8.
+[[nodiscard]] QString qs(std::string_view text);
+
+// What the engine holds of the player's files — field texts, the script, messages that quote
+// paths — is 8-bit text in the system's code page, as the game reads and writes it.
+[[nodiscard]] QString fromEngine(std::string_view text);
+[[nodiscard]] std::string toEngine(const QString& text);
+
+} // namespace quarvel::ui
