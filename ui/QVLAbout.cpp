@@ -22,16 +22,9 @@ namespace {
 const QColor lightGrey{0xE0, 0xE0, 0xE0};
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
-    auto* result = new QLabel(text, parent);
+    QLabel* result = plainLabel(text, parent);
     result->setObjectName(name);
-    result->setTextFormat(Qt::PlainText);
     return result;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 QFrame* box(QWidget* parent) {

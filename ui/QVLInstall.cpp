@@ -29,12 +29,6 @@ namespace quarvel::ui {
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent) {
-    auto* result = new QLabel(text, parent);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
 // The field ends its lines with '\n' (a pasted text may bring CR too); the game's files use
 // CR LF.
 QString withCrLf(QString text) {
@@ -87,14 +81,13 @@ QWidget* QVLInstall::buildEditor() {
     auto* layout = new QVBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* note = label(QStringLiteral("Any changes made to the following code will be saved once "
-                                      "you INSTALL the tweaks using Step 1 and 2."),
-                       editor);
+    auto* note =
+        plainLabel(QStringLiteral("Any changes made to the following code will be saved once "
+                                  "you INSTALL the tweaks using Step 1 and 2."),
+                   editor);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);
-    QPalette red = note->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    note->setPalette(red);
+    setTextColour(note, Qt::red);
     layout->addWidget(note);
 
     auto* frame = new QGroupBox(QStringLiteral("CUSTOM CONFIG EDITING"), editor);
@@ -116,23 +109,24 @@ QWidget* QVLInstall::buildDirectoryStep() {
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QVBoxLayout(frame);
 
-    auto* prompt = label(QStringLiteral("Please select the path to the game directory."), frame);
+    auto* prompt =
+        plainLabel(QStringLiteral("Please select the path to the game directory."), frame);
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
 
     auto* examples = new QVBoxLayout;
     examples->setSpacing(1);
-    examples->addWidget(label(QStringLiteral("Steam example:"), frame));
-    examples->addWidget(label(QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"), frame));
+    examples->addWidget(plainLabel(QStringLiteral("Steam example:"), frame));
+    examples->addWidget(plainLabel(QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"), frame));
     auto* account = new QHBoxLayout;
     account->setSpacing(0);
-    account->addWidget(label(QStringLiteral("ACCOUNT@NAME"), frame));
-    account->addWidget(label(QStringLiteral("\\Counter-Strike\\cstrike"), frame));
+    account->addWidget(plainLabel(QStringLiteral("ACCOUNT@NAME"), frame));
+    account->addWidget(plainLabel(QStringLiteral("\\Counter-Strike\\cstrike"), frame));
     account->addStretch();
     examples->addLayout(account);
     examples->addSpacing(4);
-    examples->addWidget(label(QStringLiteral("Non-Steam example:"), frame));
-    examples->addWidget(label(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
+    examples->addWidget(plainLabel(QStringLiteral("Non-Steam example:"), frame));
+    examples->addWidget(plainLabel(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
     layout->addLayout(examples);
     addDetectedGames(layout, frame);
 
@@ -190,7 +184,7 @@ QWidget* QVLInstall::buildDirectoryStep() {
 }
 
 void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
-    auto* caption = label(QStringLiteral("Detected games:"), frame);
+    auto* caption = plainLabel(QStringLiteral("Detected games:"), frame);
     auto* list = new QComboBox(frame);
     list->setObjectName(QStringLiteral("cmbGames"));
     caption->setBuddy(list);
@@ -215,8 +209,8 @@ QWidget* QVLInstall::buildInstallStep() {
     QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
-    auto* hint =
-        label(QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."), frame);
+    auto* hint = plainLabel(
+        QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."), frame);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 

@@ -23,13 +23,6 @@ namespace {
 
 constexpr int cellGap = 6; // between one caption-and-editor cell and the next below it
 
-QLabel* plainLabel(const QString& text, QWidget* parent, bool wrap = false) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(wrap);
-    return label;
-}
-
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     QLabel* label = plainLabel(text, parent);
     QFont font = label->font();
@@ -194,9 +187,7 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     auto* link = new ClickableLabel(QStringLiteral("this site."), panel);
     link->setObjectName(QStringLiteral("Label63"));
     link->setTextFormat(Qt::PlainText);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, linkBlue);
-    link->setPalette(palette);
+    setTextColour(link, linkBlue);
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);

@@ -1,5 +1,7 @@
 #include "ui/main_widgets.h"
 
+#include "ui/style.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPixmapCache>
@@ -8,11 +10,8 @@
 namespace quarvel::ui {
 
 QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    QLabel* label = plainLabel(text, parent);
+    setTextColour(label, colour);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);

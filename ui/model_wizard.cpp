@@ -22,9 +22,7 @@ namespace quarvel::ui {
 namespace {
 
 QLabel* addLabel(QLayout* layout, const QString& text, bool bold = false) {
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    QLabel* label = plainLabel(text, nullptr, true);
     if (bold) {
         label->setFont(verdana(8.25, true));
     }
@@ -123,9 +121,7 @@ QGroupBox* ModelWizard::buildDownloadFrame(const ModelWizardTexts& texts) {
     auto* link = new ClickableLabel(QStringLiteral("Click here"), frame);
     link->setObjectName(QStringLiteral("Label2"));
     link->setTextFormat(Qt::PlainText);
-    QPalette blue = link->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    link->setPalette(blue);
+    setTextColour(link, Qt::blue);
     link->setToolTip(pack_.toString());
     connect(link, &ClickableLabel::clicked, this, [this] { dialogs_.openUrl(pack_); });
     firstLine->addWidget(link);

@@ -1,5 +1,6 @@
 #include "ui/style.h"
 
+#include <QLabel>
 #include <QStringList>
 
 namespace quarvel::ui {
@@ -28,6 +29,19 @@ QFont arial(qreal pointSize, bool bold) {
     return firstOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                     QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")},
                    pointSize, bold);
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 } // namespace quarvel::ui
