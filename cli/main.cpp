@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
         ->type_name("BUTTON");
     addStep("--load", "Load a config file as \"Load *.cfg Settings\" does")->type_name("FILE");
 
-    auto* print = app.add_subcommand("print", "Write the script as the install window shows it "
-                                              "(the default command)");
+    app.add_subcommand("print", "Write the script as the install window shows it "
+                                "(the default command)");
     auto* state =
         app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line");
     auto* games =
@@ -155,7 +155,6 @@ int main(int argc, char** argv) {
         std::cout << result.message << "\n";
         return 0;
     }
-    (void)print;
     std::cout << script << std::flush;
     return 0;
 }

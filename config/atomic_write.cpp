@@ -58,10 +58,9 @@ std::optional<std::string> replaceFile(FileIo& io, const fs::path& path, std::st
         mode = info.st_mode & 07777;
     }
 
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX"));
-    if (target.parent_path().empty()) {
-        temp = "." + target.filename().string() + ".XXXXXX";
-    }
+    // Beside the target, so the rename never crosses a file system.
+    std::string temp =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = io.createTemp(temp);
     if (fd < 0) {
         return systemReason(errno);
