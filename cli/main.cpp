@@ -148,11 +148,11 @@ int main(int argc, char** argv) {
             return exitWouldOverwrite;
         }
         const auto result = quarvel::InstallTweaks(directory, script);
-        if (!result.installed) {
-            std::cerr << result.message << "\n";
+        if (!result.installed()) {
+            std::cerr << quarvel::describe(*result.failure) << "\n";
             return exitInstallFailed;
         }
-        std::cout << result.message << "\n";
+        std::cout << quarvel::installedMessage(directory) << "\n";
         return 0;
     }
     std::cout << script << std::flush;

@@ -82,7 +82,7 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
             return error(option, argument, "unknown DEFAULT button");
         }
     } else if (option == "load") {
-        if (!loadConfig(engine, std::string(argument))) {
+        if (loadConfig(engine, std::string(argument))) {
             return error(option, argument, "cannot read the file");
         }
     } else {

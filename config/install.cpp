@@ -1,11 +1,9 @@
 #include "config/install.h"
 
-#include "config/atomic_write.h"
+#include "config/game_file.h"
 #include "config/script.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <new>
 
 namespace quarvel {
 
@@ -13,115 +11,127 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string failure(std::string_view action, const fs::path& file, std::string_view reason) {
-    return std::string("Could not ")
-        .append(action)
-        .append(" \"")
-        .append(file.string())
-        .append("\": ")
-        .append(reason)
-        .append(".");
+bool runsScript(std::string_view autoexec) {
+    bool found = false;
+    forEachLine(autoexec, [&](std::string_view line) {
+        found = line == execLine;
+        return !found;
+    });
+    return found;
 }
 
-// The new content of autoexec.cfg, or nothing when it already runs the script.
-std::optional<std::string> autoexecWithExecLine(std::string_view current) {
-    const auto lines = splitLines(current);
-    if (std::find(lines.begin(), lines.end(), execLine) != lines.end()) {
-        return std::nullopt;
-    }
+// The player's lines in their order, each ended by CR LF, then two empty lines and the exec
+// line. Built in one piece of about the file's size: a large autoexec.cfg takes twice its size.
+std::string withExecLine(std::string_view autoexec) {
+    std::size_t lines = 0;
+    forEachLine(autoexec, [&](std::string_view) { return ++lines, true; });
     std::string updated;
-    updated.reserve(current.size() + lines.size() + 24);
-    for (const auto line : lines) {
+    updated.reserve(autoexec.size() + lines + 4 * crlf.size() + execLine.size());
+    forEachLine(autoexec, [&](std::string_view line) {
         updated.append(line).append(crlf);
-    }
+        return true;
+    });
     updated.append(crlf).append(crlf).append(execLine).append(crlf);
     return updated;
 }
 
-// Empty on success, else the message for the user.
-std::string installAutoexec(const fs::path& directory, FileIo& io) {
-    const fs::path file = directory / autoexecFileName;
-    std::optional<std::string> content;
-    switch (pathKind(file)) {
-    case PathKind::Missing:
-        content = std::string(execLine).append(crlf);
-        break;
-    case PathKind::Other:
-        return failure("update", file, "it is not a regular file");
-    case PathKind::RegularFile: {
-        std::string current;
-        if (!io.readFile(file.string(), current)) {
-            return failure("read", file, std::strerror(errno));
+Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
+                std::string& installedText) {
+    // Everything is looked at first; nothing is written until every file has passed.
+    auto autoexec = GameFile::look(io, directory / autoexecFileName, FileStep::Update);
+    if (!autoexec) {
+        return autoexec.failure();
+    }
+    std::optional<std::string> newAutoexec;
+    if (!autoexec->exists()) {
+        newAutoexec = std::string(execLine).append(crlf);
+    } else {
+        const Expected<std::string> current = autoexec->read();
+        if (!current) {
+            return current.failure();
         }
-        content = autoexecWithExecLine(current);
-        break;
-    }
-    }
-    if (content) {
-        if (const auto reason = replaceFile(io, file, *content)) {
-            return failure("write", file, *reason);
+        if (!runsScript(*current)) {
+            try {
+                newAutoexec = withExecLine(*current);
+            } catch (const std::bad_alloc&) {
+                return Failure{.step = FileStep::Update,
+                               .problem = FileProblem::OutOfMemory,
+                               .file = autoexec->path()};
+            }
         }
     }
-    return {};
-}
+    auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
+    if (!script) {
+        return script.failure();
+    }
+    if (newAutoexec) {
+        if (Outcome refused = autoexec->checkWritable()) {
+            return refused;
+        }
+    }
+    if (Outcome refused = script->checkWritable()) {
+        return refused;
+    }
 
-std::string successMessage(const fs::path& directory) {
-    return std::string("Quarvel config tweaks have been installed in ")
-        .append(directory.string())
-        .append("!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, you do not have to start QVL anymore. If want "
-                "to check if the tweaks work, open your Console in CS, it should say Quarvel "
-                "loaded.");
+    if (newAutoexec) {
+        if (Outcome failed = autoexec->replace(*newAutoexec)) {
+            return failed;
+        }
+        newAutoexec.reset(); // a large file is not held twice while the script is written
+    }
+    std::string installed = std::string(text).append(echoBanner());
+    if (Outcome failed = script->replace(std::string(installed).append(crlf))) {
+        return failed;
+    }
+    installedText = std::move(installed);
+    return std::nullopt;
 }
 
 } // namespace
 
-bool FileExists(const fs::path& path) {
-    return pathKind(path) == PathKind::RegularFile;
+bool scriptExists(const fs::path& directory, FileIo& io) {
+    const auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
+    return script && script->named();
 }
 
-bool scriptExists(const fs::path& directory) {
-    return FileExists(directory / scriptFileName);
-}
-
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
+            line(text.substr(start));
+            return;
         }
-        lines.push_back(text.substr(start, end - start));
+        if (!line(text.substr(start, end - start))) {
+            return;
+        }
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
             ++start;
         }
     }
-    return lines;
 }
 
 InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io) {
     InstallResult result;
-    const fs::path file = directory / scriptFileName;
-    if (pathKind(file) == PathKind::Other) {
-        // Found out before autoexec.cfg is touched, so a refused install changes nothing.
-        result.message = failure("write", file, "it is not a regular file");
-        return result;
+    const HeldSignals held; // a Ctrl-C now waits until both files are whole
+    try {
+        result.failure = install(directory, text, io, result.installedText);
+    } catch (const std::bad_alloc&) {
+        result.failure = Failure{.step = FileStep::Write,
+                                 .problem = FileProblem::OutOfMemory,
+                                 .file = directory / scriptFileName};
+        result.installedText.clear();
     }
-    if (std::string problem = installAutoexec(directory, io); !problem.empty()) {
-        result.message = std::move(problem);
-        return result;
-    }
-    std::string script = std::string(text).append(echoBanner());
-    if (const auto reason = replaceFile(io, file, std::string(script).append(crlf))) {
-        result.message = failure("write", file, *reason);
-        return result;
-    }
-    result.installed = true;
-    result.message = successMessage(directory);
-    result.installedText = std::move(script);
     return result;
+}
+
+std::string installedMessage(const fs::path& directory) {
+    return std::string("Quarvel config tweaks have been installed in ")
+        .append(pathText(directory))
+        .append("!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, you do not have to start QVL anymore. If want "
+                "to check if the tweaks work, open your Console in CS, it should say Quarvel "
+                "loaded.");
 }
 
 } // namespace quarvel

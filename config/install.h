@@ -1,34 +1,40 @@
 #pragma once
 
 #include "config/file_io.h"
+#include "core/failure.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Installing the script into a game directory: quarvel.cfg, and the exec line in autoexec.cfg.
 namespace quarvel {
 
-// True when an ordinary file exists at the path (a directory does not count).
-bool FileExists(const std::filesystem::path& path);
-
-// An install asks before it replaces a script that is already there.
-bool scriptExists(const std::filesystem::path& directory);
+// An install asks before it replaces a script that is already there; a link where the script
+// would go counts, even one that leads nowhere yet.
+bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());
 
 struct InstallResult {
-    bool installed = false;
-    std::string message;       // the success message, or what failed and why
-    std::string installedText; // the script with its echo banner, as written
+    std::optional<Failure> failure; // what kept the install from being done
+    std::string installedText;      // the script with its echo banner, as written
+
+    [[nodiscard]] bool installed() const { return !failure; }
 };
 
 // Makes autoexec.cfg in the directory run the script, then writes the script with its echo
-// banner as quarvel.cfg. Either file is replaced whole or not at all; on a failure nothing more
-// is written and the message names the file and the reason.
+// banner as quarvel.cfg. Both files are looked at before either is written, and anything that
+// makes a write unsafe stops the install before it begins; each file is then replaced whole or
+// not at all. Running out of memory is a failure like any other.
 InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
                             FileIo& io = systemFileIo());
 
-// The lines of a text; CR LF, LF and CR all end a line, and a last line end adds no empty line.
-std::vector<std::string_view> splitLines(std::string_view text);
+// What the player is told after an install.
+std::string installedMessage(const std::filesystem::path& directory);
+
+// Calls `line` with each line of a text until it returns false; CR LF, LF and CR all end a
+// line, and a last line end adds no empty line.
+void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line);
 
 } // namespace quarvel

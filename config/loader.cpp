@@ -1,10 +1,11 @@
 #include "config/loader.h"
 
+#include "config/game_file.h"
 #include "config/known_cvars.h"
+#include "core/config_text.h"
 
 #include <algorithm>
-#include <fstream>
-#include <vector>
+#include <new>
 
 namespace quarvel {
 
@@ -144,8 +145,12 @@ void ConfigReader::endLine() {
 }
 
 void ConfigReader::record() {
+    const std::string_view value = withoutQuotes(value_);
+    if (!isSingleValue(value)) {
+        return; // a line that would carry a second command into the script is passed over
+    }
     engine_.cvarFound[cvar_] = true;
-    engine_.cvarValue[cvar_] = withoutQuotes(value_);
+    engine_.cvarValue[cvar_] = value;
 }
 
 void applyLoadedValues(Engine& engine) {
@@ -156,27 +161,19 @@ void applyLoadedValues(Engine& engine) {
     }
 }
 
-bool loadConfig(Engine& engine, const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) {
-        return false;
+Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
+    try {
+        ConfigReader reader(engine);
+        if (Outcome failed =
+                readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); })) {
+            return failed;
+        }
+        reader.finish();
+    } catch (const std::bad_alloc&) {
+        return Failure{.step = FileStep::Read, .problem = FileProblem::OutOfMemory, .file = file};
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    ConfigReader reader(engine);
-    std::vector<char> buffer(std::size_t{1} << 16);
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        reader.feed({buffer.data(), static_cast<std::size_t>(in.gcount())});
-    }
-    if (in.bad()) {
-        return false;
-    }
-    reader.finish();
     applyLoadedValues(engine);
-    return true;
+    return std::nullopt;
 }
 
 } // namespace quarvel

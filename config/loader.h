@@ -1,6 +1,8 @@
 #pragma once
 
+#include "config/file_io.h"
 #include "core/engine.h"
+#include "core/failure.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -14,9 +16,9 @@ namespace quarvel {
 // A value in double quotes (the game writes its config.cfg so) loses one pair of quotes.
 inline constexpr char valueQuote = '"';
 
-// A value longer than this is no setting; its line is passed over, which keeps the memory a load
-// takes bounded however large the file is.
-inline constexpr std::size_t maxValueLength = std::size_t{1} << 20;
+// The game's console takes lines of at most 1024 bytes, so a longer value was never a setting the
+// game read. Its line is passed over, which keeps what a load holds small however large the file.
+inline constexpr std::size_t maxValueLength = 1024;
 
 // The reading phase, fed the file's bytes in pieces of any size. Keeps only what a line needs:
 // its head while it may still be a known cvar, and the value of a known one.
@@ -49,8 +51,8 @@ private:
 // The applying phase.
 void applyLoadedValues(Engine& engine);
 
-// Loads a file as the "Load *.cfg Settings" command does. False when the file cannot be read;
-// then no editor changes.
-bool loadConfig(Engine& engine, const std::filesystem::path& file);
+// Loads a file as the "Load *.cfg Settings" command does. Only a regular file loads; when the
+// file cannot be read no editor changes.
+Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io = systemFileIo());
 
 } // namespace quarvel

@@ -8,7 +8,7 @@ build_dir=${1:-build}
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
+  libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
   fontconfig fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream librsvg2-bin gzip file
 )

@@ -287,12 +287,12 @@ void QVLInstall::cmdInstall_Click() {
         return;
     }
     const InstallResult result = InstallTweaks(directory, toEngine(scriptText()));
-    if (!result.installed) {
-        dialogs_.warn(this, QStringLiteral("Install failed"), fromEngine(result.message));
+    if (!result.installed()) {
+        dialogs_.warn(this, QStringLiteral("Install failed"), fromEngine(describe(*result.failure)));
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(result.message));
+    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(installedMessage(directory)));
     close();
 }
 

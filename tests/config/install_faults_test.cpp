@@ -1,120 +1,242 @@
-// Every step of writing a file failing in turn: nothing is lost, nothing half-written, nothing
-// left behind, and the message says which file and why.
+// Every system call of an install failing in turn, in each way a game directory can be laid
+// out: nothing is lost, nothing half-written, nothing left behind, and a failure names a file.
 
 #include "config/install.h"
 #include "config/script.h"
+#include "support/faulty_io.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quarvel;
+using testing_support::Call;
+using testing_support::FaultyIo;
 
 namespace {
 
-enum class Step { CreateTemp, Write, ShortWrite, Sync, Close, Chmod, Rename, Read };
+namespace fs = std::filesystem;
 
-// The real calls, except that one step fails on its n-th use.
-class FailingIo final : public FileIo {
-public:
-    FailingIo(Step step, int occurrence) : step_(step), occurrence_(occurrence) {}
+const std::string script = buildScript(Engine().tweakLines());
+const std::string userAutoexec = "bind x jump\nname \"Player\"\n";
+const std::string oldScript = "old script";
 
-    int createTemp(std::string& name) override {
-        return fails(Step::CreateTemp, EACCES) ? -1 : real().createTemp(name);
-    }
-    ssize_t write(int fd, const char* data, std::size_t size) override {
-        if (step_ == Step::ShortWrite) {
-            // Half the bytes go out, then the disk is full.
-            ++calls_;
-            if (calls_ == occurrence_) {
-                return real().write(fd, data, (size + 1) / 2);
-            }
-            if (calls_ == occurrence_ + 1) {
-                errno = ENOSPC;
-                return -1;
-            }
-        }
-        return fails(Step::Write, EIO) ? -1 : real().write(fd, data, size);
-    }
-    int sync(int fd) override { return fails(Step::Sync, EIO) ? -1 : real().sync(fd); }
-    int close(int fd) override {
-        if (fails(Step::Close, EIO)) {
-            real().close(fd);
-            errno = EIO;
-            return -1;
-        }
-        return real().close(fd);
-    }
-    int chmod(int fd, mode_t mode) override {
-        return fails(Step::Chmod, EPERM) ? -1 : real().chmod(fd, mode);
-    }
-    int rename(const std::string& from, const std::string& to) override {
-        return fails(Step::Rename, EXDEV) ? -1 : real().rename(from, to);
-    }
-    int remove(const std::string& path) override { return real().remove(path); }
-    bool readFile(const std::string& path, std::string& content) override {
-        return fails(Step::Read, EACCES) ? false : real().readFile(path, content);
-    }
-
-private:
-    static FileIo& real() { return systemFileIo(); }
-    bool fails(Step step, int error) {
-        if (step != step_ || ++calls_ != occurrence_) {
-            return false;
-        }
-        errno = error;
-        return true;
-    }
-
-    Step step_;
-    int occurrence_;
-    int calls_ = 0;
+struct Layout {
+    const char* name;
+    std::function<void(const TempFolder&)> make;
+    const char* autoexecFile; // where autoexec.cfg's content lives
 };
+
+const Layout layouts[] = {
+    {"the player's autoexec.cfg, replaced by a new file",
+     [](const TempFolder& game) {
+         game.write("autoexec.cfg", userAutoexec);
+         game.write("quarvel.cfg", oldScript);
+     },
+     "autoexec.cfg"},
+    {"no autoexec.cfg yet", [](const TempFolder& game) { game.write("quarvel.cfg", oldScript); },
+     "autoexec.cfg"},
+    {"autoexec.cfg linked twice, updated in place",
+     [](const TempFolder& game) {
+         game.write("other/autoexec.cfg", userAutoexec);
+         fs::create_hard_link(game.path("other/autoexec.cfg"), game.path("autoexec.cfg"));
+         game.write("quarvel.cfg", oldScript);
+     },
+     "other/autoexec.cfg"},
+    {"autoexec.cfg a link to the player's own file",
+     [](const TempFolder& game) {
+         game.write("configs/mine.cfg", userAutoexec);
+         fs::create_symlink("configs/mine.cfg", game.path("autoexec.cfg"));
+         game.write("quarvel.cfg", oldScript);
+     },
+     "configs/mine.cfg"},
+};
+
+// Every file below a folder, with its content.
+std::map<std::string, std::string> contents(const TempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+        if (entry.is_regular_file() && !entry.is_symlink()) {
+            files[entry.path().lexically_relative(folder.path()).string()] =
+                TempFolder::readFile(entry.path());
+        }
+    }
+    return files;
+}
+
+struct Attempt {
+    InstallResult result;
+    std::map<std::string, std::string> files;
+    std::vector<FaultyIo::Record> calls;
+};
+
+Attempt install(const Layout& layout, const std::function<void(FaultyIo&)>& arrange) {
+    TempFolder game;
+    layout.make(game);
+    FaultyIo io;
+    arrange(io);
+    Attempt run;
+    run.result = InstallTweaks(game.path(), script, io);
+    run.files = contents(game);
+    run.calls = io.calls;
+    return run;
+}
+
+std::string failureText(const InstallResult& result) {
+    return result.failure ? describe(*result.failure) : "installed";
+}
 
 } // namespace
 
-TEST(InstallFaults, EveryFailingStepLeavesBothFilesWholeAndNoTemporaryFile) {
-    const std::string script = buildScript(Engine().tweakLines());
-    const std::string userAutoexec = "bind x jump\nname \"Player\"\n";
-    const std::string updatedAutoexec =
-        "bind x jump\r\nname \"Player\"\r\n\r\n\r\nexec quarvel.cfg\r\n";
-    const std::string newScript = script + echoBanner() + "\r\n";
+TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
     int injected = 0;
-    for (const Step step : {Step::CreateTemp, Step::Write, Step::ShortWrite, Step::Sync,
-                            Step::Close, Step::Chmod, Step::Rename, Step::Read}) {
-        // The first occurrence hits autoexec.cfg, the second quarvel.cfg.
-        for (const int occurrence : {1, 2}) {
-            TempFolder game;
-            game.write("autoexec.cfg", userAutoexec);
-            game.write("quarvel.cfg", "old script");
-            FailingIo io(step, occurrence);
-            const auto result = InstallTweaks(game.path(), script, io);
-            const std::string autoexec = game.read("autoexec.cfg");
-            const std::string written = game.read("quarvel.cfg");
-            const bool failed = !result.installed;
-            SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << " occurrence "
-                                            << occurrence << ": " << result.message);
-            EXPECT_TRUE(autoexec == userAutoexec || autoexec == updatedAutoexec);
-            EXPECT_TRUE(written == "old script" || written == newScript);
-            std::vector<std::string> names;
-            for (const auto& entry : std::filesystem::directory_iterator(game.path())) {
-                names.push_back(entry.path().filename().string());
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        const Attempt plain = install(layout, [](FaultyIo&) {});
+        ASSERT_TRUE(plain.result.installed()) << failureText(plain.result);
+        std::set<std::string> names;
+        for (const auto& [name, content] : plain.files) {
+            names.insert(name);
+        }
+        TempFolder untouched;
+        layout.make(untouched);
+        const auto old = contents(untouched);
+
+        for (int call = 1; call <= static_cast<int>(plain.calls.size()); ++call) {
+            const Attempt run = install(layout, [&](FaultyIo& io) { io.failNth(call); });
+            const auto& failed = plain.calls[static_cast<std::size_t>(call - 1)];
+            SCOPED_TRACE(testing::Message()
+                         << "call " << call << ", " << testing_support::callName(failed.call) << " "
+                         << failed.path << ": " << failureText(run.result));
+            ++injected;
+            for (const auto& [name, content] : run.files) {
+                if (names.count(name) != 0) {
+                    const bool oldContent = old.count(name) != 0 && old.at(name) == content;
+                    EXPECT_TRUE(oldContent || content == plain.files.at(name)) << name;
+                } else if (failed.call != Call::Remove) {
+                    // Only a copy kept because the old content could not be put back stays.
+                    ASSERT_TRUE(run.result.failure) << "left behind: " << name;
+                    EXPECT_EQ(run.result.failure->problem, FileProblem::OldContentKept) << name;
+                }
             }
-            EXPECT_EQ(names.size(), 2u);
-            if (failed) {
-                ++injected;
-                EXPECT_EQ(written, "old script");
-                EXPECT_TRUE(result.installedText.empty());
-                const bool namesAFile =
-                    result.message.find("autoexec.cfg\": ") != std::string::npos ||
-                    result.message.find("quarvel.cfg\": ") != std::string::npos;
-                EXPECT_TRUE(namesAFile);
-                EXPECT_EQ(result.message.find("installed"), std::string::npos);
+            if (run.result.installed()) {
+                EXPECT_EQ(run.files.at("quarvel.cfg"), plain.files.at("quarvel.cfg"));
+                EXPECT_EQ(run.files.at(layout.autoexecFile), plain.files.at(layout.autoexecFile));
             } else {
-                EXPECT_EQ(written, newScript); // the step was never reached a second time
+                const std::string text = describe(*run.result.failure);
+                EXPECT_TRUE(text.find("autoexec.cfg\": ") != std::string::npos ||
+                            text.find("quarvel.cfg\": ") != std::string::npos)
+                    << text;
+                EXPECT_TRUE(run.result.installedText.empty());
             }
         }
     }
-    EXPECT_GE(injected, 14);
+    EXPECT_GE(injected, 100);
+}
+
+TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
+    const Attempt run = install(layouts[0], [](FaultyIo&) {});
+    int renames = 0;
+    for (std::size_t i = 0; i < run.calls.size(); ++i) {
+        if (run.calls[i].call != Call::Rename) {
+            continue;
+        }
+        ++renames;
+        ASSERT_LT(i + 2, run.calls.size());
+        EXPECT_EQ(run.calls[i + 1].call, Call::Open);
+        EXPECT_EQ(fs::path(run.calls[i + 1].path), fs::path(run.calls[i].path).parent_path());
+        EXPECT_EQ(run.calls[i + 2].call, Call::Sync);
+    }
+    EXPECT_EQ(renames, 2);
+}
+
+TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
+    // The first looks fall on autoexec.cfg, then on quarvel.cfg; none of these errors means
+    // "missing", so nothing may be written over a file that is there but could not be seen.
+    struct Look {
+        Call call;
+        int occurrence;
+        const char* file;
+    };
+    const Look looks[] = {{Call::LookAt, 1, "autoexec.cfg"},
+                          {Call::LookAt, 2, "quarvel.cfg"},
+                          {Call::MayWrite, 1, "autoexec.cfg"},
+                          {Call::MayWrite, 2, "quarvel.cfg"},
+                          {Call::Stat, 1, "autoexec.cfg"}};
+    for (const Look& look : looks) {
+        for (const int error : {ELOOP, EIO, EACCES, EINTR, ENAMETOOLONG}) {
+            const Attempt run = install(
+                layouts[0], [&](FaultyIo& io) { io.failCall(look.call, look.occurrence, error); });
+            SCOPED_TRACE(testing::Message() << testing_support::callName(look.call) << " "
+                                            << look.occurrence << ": " << std::strerror(error));
+            ASSERT_FALSE(run.result.installed());
+            EXPECT_EQ(run.files.at("autoexec.cfg"), userAutoexec);
+            EXPECT_EQ(run.files.at("quarvel.cfg"), oldScript);
+            EXPECT_EQ(run.files.size(), 2u);
+            const std::string text = describe(*run.result.failure);
+            EXPECT_NE(text.find(std::string(look.file) + "\": "), std::string::npos) << text;
+            if (look.call != Call::MayWrite || (error != EACCES)) {
+                EXPECT_NE(text.find(std::strerror(error)), std::string::npos) << text;
+            }
+        }
+    }
+}
+
+TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
+    // The new content fails half-way and so does every write after it: the old content cannot
+    // be put back, so its synced copy stays and the message names it.
+    const Layout& linked = layouts[2];
+    TempFolder game;
+    linked.make(game);
+    FaultyIo io;
+    int writes = 0;
+    io.onCall = [&](const FaultyIo::Record& record) {
+        if (record.call == Call::Write && ++writes == 2) {
+            io.failCall(Call::Write, 1, ENOSPC, true);
+        }
+    };
+    const InstallResult result = InstallTweaks(game.path(), script, io);
+    ASSERT_FALSE(result.installed());
+    ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
+    const std::string text = describe(*result.failure);
+    EXPECT_NE(text.find("autoexec.cfg\": No space left on device. Its old content is kept in \"" +
+                        pathText(result.failure->copy) + "\"."),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(TempFolder::readFile(result.failure->copy), userAutoexec);
+    EXPECT_EQ(game.read("quarvel.cfg"), oldScript);
+}
+
+TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        TempFolder game;
+        layouts[0].make(game);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FaultyIo io;
+            io.onCall = [&](const FaultyIo::Record& record) {
+                if (record.call == Call::Write) {
+                    ::raise(signal); // as if the player pressed Ctrl-C right now
+                }
+            };
+            InstallTweaks(game.path(), script, io);
+            ::_exit(0); // not reached: the signal ends the program once the files are whole
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        const auto files = contents(game);
+        EXPECT_EQ(files.size(), 2u) << "a temporary file was left behind";
+        EXPECT_TRUE(files.at("quarvel.cfg") == oldScript ||
+                    files.at("quarvel.cfg") == script + echoBanner() + "\r\n");
+    }
 }

@@ -1,4 +1,5 @@
-// Installing into real directories: the autoexec.cfg rules and the failures a player can run into.
+// Installing into real directories: the autoexec.cfg rules, and what becomes of the player's files
+// and their owner, permissions, ACL, attributes and links in each way a directory can be laid out.
 
 #include "config/install.h"
 #include "config/script.h"
@@ -6,27 +7,162 @@
 
 #include <gtest/gtest.h>
 
+#include <acl/libacl.h>
+#include <algorithm>
+#include <functional>
+#include <grp.h>
+#include <map>
+#include <optional>
+#include <pwd.h>
 #include <sched.h>
+#include <sys/acl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace quarvel;
+namespace fs = std::filesystem;
 
 namespace {
 
 const std::string script = buildScript(Engine().tweakLines());
+const std::string installedScript = script + echoBanner() + "\r\n";
+const std::string binds = "bind x jump\n";
+const std::string bindsRunningScript = "bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n";
 
-// Files in a folder, temporary files included.
-std::vector<std::string> entries(const std::filesystem::path& folder) {
+// Names in a folder, temporary files included.
+std::vector<std::string> entries(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Everything a player could notice about a name in the game folder.
+struct Facts {
+    std::string kind, content, link, acl, attribute;
+    mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
+    nlink_t links = 0;
+    ino_t inode = 0;
+    bool operator==(const Facts&) const = default;
+};
+
+void PrintTo(const Facts& facts, std::ostream* out) {
+    *out << facts.kind << " mode " << std::oct << facts.mode << std::dec << " owner " << facts.owner
+         << ":" << facts.group << " links " << facts.links << " inode " << facts.inode << " acl \""
+         << facts.acl << "\" attribute \"" << facts.attribute << "\" link \"" << facts.link << "\" "
+         << facts.content.size() << " bytes";
+}
+
+Facts factsOf(const fs::path& path) {
+    Facts facts;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        facts.kind = "missing";
+        return facts;
+    }
+    facts.mode = info.st_mode;
+    facts.owner = info.st_uid;
+    facts.group = info.st_gid;
+    facts.links = info.st_nlink;
+    facts.inode = info.st_ino;
+    if (S_ISLNK(info.st_mode)) {
+        facts.kind = "link";
+        facts.link = fs::read_symlink(path).string();
+        return facts;
+    }
+    facts.kind = S_ISREG(info.st_mode) ? "file" : "other";
+    if (S_ISREG(info.st_mode)) {
+        facts.content = TempFolder::readFile(path);
+        if (acl_t acl = ::acl_get_file(path.c_str(), ACL_TYPE_ACCESS)) {
+            char* text = ::acl_to_any_text(acl, nullptr, ',', 0);
+            facts.acl = text ? text : "";
+            ::acl_free(text);
+            ::acl_free(acl);
+        }
+        char value[256] = {};
+        const ssize_t length = ::getxattr(path.c_str(), "user.origin", value, sizeof value);
+        facts.attribute = length > 0 ? std::string(value, static_cast<std::size_t>(length)) : "";
+    }
+    return facts;
+}
+
+std::map<std::string, Facts> factsOfFolder(const fs::path& folder) {
+    std::map<std::string, Facts> all;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        all[entry.path().lexically_relative(folder).string()] = factsOf(entry.path());
+    }
+    return all;
+}
+
+struct User {
+    uid_t uid;
+    gid_t gid;
+};
+
+// Debian's unprivileged "nobody" and "nogroup".
+User nobody() {
+    const passwd* entry = ::getpwnam("nobody");
+    return entry ? User{entry->pw_uid, entry->pw_gid} : User{65534, 65534};
+}
+
+struct Installed {
+    bool installed = false;
+    std::string message;
+};
+
+// Installs in a child process with the umask and folder for temporary files given, as another
+// user if one is given.
+Installed installAs(const fs::path& directory, std::optional<User> user, mode_t mask,
+                    const fs::path& temporaryFiles) {
+    int pipe[2];
+    if (::pipe(pipe) != 0) {
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        ::umask(mask);
+        ::setenv("TMPDIR", temporaryFiles.c_str(), 1);
+        if (user && (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 ||
+                     ::setuid(user->uid) != 0)) {
+            ::_exit(3);
+        }
+        const InstallResult result = InstallTweaks(directory, script);
+        const std::string said =
+            (result.installed() ? "1" : "0") + (result.failure ? describe(*result.failure) : "");
+        const bool written =
+            ::write(pipe[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+        ::_exit(written ? 0 : 4);
+    }
+    ::close(pipe[1]);
+    std::string said;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(pipe[0], buffer, sizeof buffer)) > 0;) {
+        said.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (said.empty()) {
+        return {false, "the install did not run: status " + std::to_string(status)};
+    }
+    return {said[0] == '1', said.substr(1)};
+}
+
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+void own(const fs::path& path, User user) {
+    ASSERT_EQ(::lchown(path.c_str(), user.uid, user.gid), 0) << path;
 }
 
 } // namespace
@@ -35,20 +171,26 @@ TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     TempFolder game;
     EXPECT_FALSE(scriptExists(game.path()));
     const auto result = InstallTweaks(game.path(), script);
-    ASSERT_TRUE(result.installed) << result.message;
+    ASSERT_TRUE(result.installed()) << describe(*result.failure);
     EXPECT_EQ(game.read("autoexec.cfg"), "exec quarvel.cfg\r\n");
     const std::string written = game.read("quarvel.cfg");
-    EXPECT_EQ(written, script + echoBanner() + "\r\n");
+    EXPECT_EQ(written, installedScript);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 79);
     EXPECT_TRUE(written.ends_with("\r\necho \"\"\r\n"));
     EXPECT_EQ(result.installedText, script + echoBanner());
-    EXPECT_EQ(result.message, "Quarvel config tweaks have been installed in " +
-                                  game.path().string() +
-                                  "!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, you do not have to start "
-                                  "QVL anymore. If want to check if the tweaks work, open your "
-                                  "Console in CS, it should say Quarvel loaded.");
+    EXPECT_EQ(installedMessage(game.path()),
+              "Quarvel config tweaks have been installed in " + game.path().string() +
+                  "!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, you do not have to start QVL anymore. If "
+                  "want to check if the tweaks work, open your Console in CS, it should say "
+                  "Quarvel loaded.");
     EXPECT_TRUE(scriptExists(game.path()));
     EXPECT_EQ(entries(game.path()), (std::vector<std::string>{"autoexec.cfg", "quarvel.cfg"}));
+}
+
+TEST(Install, ALinkWhereTheScriptWouldGoIsAskedAboutLikeAScript) {
+    TempFolder game;
+    fs::create_symlink("scripts/quarvel.cfg", game.path("quarvel.cfg"));
+    EXPECT_TRUE(scriptExists(game.path()));
 }
 
 TEST(Install, AppendsTheExecLineToAutoexecUnlessAWholeLineHasIt) {
@@ -73,60 +215,289 @@ TEST(Install, AppendsTheExecLineToAutoexecUnlessAWholeLineHasIt) {
     for (const auto& c : cases) {
         TempFolder game;
         game.write("autoexec.cfg", c.before);
-        ASSERT_TRUE(InstallTweaks(game.path(), script).installed);
+        ASSERT_TRUE(InstallTweaks(game.path(), script).installed());
         EXPECT_EQ(game.read("autoexec.cfg"), c.after) << c.before;
     }
 }
 
-TEST(Install, KeepsLinksAndPermissionBits) {
-    TempFolder game;
-    game.write("configs/my-autoexec.cfg", "bind x jump\n");
-    std::filesystem::create_symlink("configs/my-autoexec.cfg", game.path("autoexec.cfg"));
-    game.write("quarvel.cfg", "old");
-    ::chmod(game.path("quarvel.cfg").c_str(), 0640);
-    ASSERT_TRUE(InstallTweaks(game.path(), script).installed);
-    EXPECT_TRUE(std::filesystem::is_symlink(game.path("autoexec.cfg")));
-    EXPECT_EQ(game.read("configs/my-autoexec.cfg"), "bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat(game.path("quarvel.cfg").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+namespace {
+
+struct Layout {
+    const char* name;
+    bool needsRoot;
+    std::function<void(const TempFolder&)> make;
+    std::optional<User> runAs;
+    // A refused install names this file and gives this reason, and changes nothing.
+    const char* refusedFile = nullptr;
+    const char* reason = nullptr;
+    // An install that goes through is checked by this, given what the folder held before.
+    std::function<void(const TempFolder&, const std::map<std::string, Facts>&)> check = nullptr;
+    mode_t umask = 022;
+    const char* subfolder = ""; // the game folder, within the test's folder
+};
+
+void expectInstalledThrough(const TempFolder& game, const char* autoexecFile,
+                            const char* scriptFile = "quarvel.cfg") {
+    EXPECT_EQ(game.read(autoexecFile), bindsRunningScript);
+    EXPECT_EQ(game.read(scriptFile), installedScript);
 }
 
-TEST(Install, FailuresNameTheFileAndChangeNothing) {
-    TempFolder game;
-    game.makeDirs("dir-named-autoexec/autoexec.cfg");
-    game.makeDirs("dir-named-script/quarvel.cfg");
-    game.write("dir-named-script/autoexec.cfg", "bind x jump\n");
-    game.write("plain-file", "x");
-    ASSERT_EQ(::mkfifo(game.path("fifo").c_str(), 0644), 0);
-    game.makeDirs("with-fifo");
-    std::filesystem::rename(game.path("fifo"), game.path("with-fifo/autoexec.cfg"));
-
-    struct Case {
-        std::filesystem::path directory;
-        std::string file;
-    };
-    const Case cases[] = {
-        {game.path("missing"), "autoexec.cfg"},
-        {game.path("plain-file"), "autoexec.cfg"},
-        {game.path("dir-named-autoexec"), "autoexec.cfg"},
-        {game.path("dir-named-script"), "quarvel.cfg"},
-        {game.path("with-fifo"), "autoexec.cfg"},
-    };
-    for (const auto& c : cases) {
-        const auto result = InstallTweaks(c.directory, script);
-        EXPECT_FALSE(result.installed) << c.directory;
-        EXPECT_NE(result.message.find((c.directory / c.file).string()), std::string::npos)
-            << result.message;
-        EXPECT_TRUE(result.installedText.empty());
+// Everything but the content is as it was.
+void expectKept(const TempFolder& game, const std::map<std::string, Facts>& before,
+                const char* name, bool sameInode) {
+    Facts now = factsOf(game.path(name));
+    Facts then = before.at(name);
+    now.content = then.content = "";
+    if (!sameInode) {
+        now.inode = then.inode = 0;
     }
-    EXPECT_EQ(game.read("dir-named-script/autoexec.cfg"), "bind x jump\n");
-    EXPECT_EQ(entries(game.path("with-fifo")), std::vector<std::string>{"autoexec.cfg"});
+    EXPECT_EQ(now, then) << name;
+}
+
+std::vector<Layout> layouts() {
+    const User other = nobody();
+    return {
+        {"a link loop", false,
+         [](const TempFolder& game) {
+             fs::create_symlink("a.cfg", game.path("autoexec.cfg"));
+             fs::create_symlink("autoexec.cfg", game.path("a.cfg"));
+         },
+         std::nullopt, "autoexec.cfg", "Too many levels of symbolic links"},
+        {"a chain of 41 links", false,
+         [](const TempFolder& game) {
+             game.write("end.cfg", binds);
+             fs::create_symlink("end.cfg", game.path("l40"));
+             for (int i = 39; i >= 0; --i) {
+                 fs::create_symlink("l" + std::to_string(i + 1),
+                                    game.path("l" + std::to_string(i)));
+             }
+             fs::create_symlink("l0", game.path("autoexec.cfg"));
+         },
+         std::nullopt, "autoexec.cfg", "Too many levels of symbolic links"},
+        {"a directory in autoexec.cfg's place", false,
+         [](const TempFolder& game) { game.makeDirs("autoexec.cfg"); }, std::nullopt,
+         "autoexec.cfg", "it is not a regular file"},
+        {"a FIFO in autoexec.cfg's place", false,
+         [](const TempFolder& game) { ::mkfifo(game.path("autoexec.cfg").c_str(), 0644); },
+         std::nullopt, "autoexec.cfg", "it is not a regular file"},
+        {"a directory in quarvel.cfg's place", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.makeDirs("quarvel.cfg");
+         },
+         std::nullopt, "quarvel.cfg", "it is not a regular file"},
+        {"an autoexec.cfg larger than any config", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             fs::resize_file(game.path("autoexec.cfg"), (std::uintmax_t{16} << 20) + 1);
+         },
+         std::nullopt, "autoexec.cfg", "it is larger than 16 MiB"},
+        {"a game folder that is not there", false, [](const TempFolder&) {}, std::nullopt,
+         "missing/autoexec.cfg", "No such file or directory", nullptr, 022, "missing"},
+        {"a game folder that is a file", false,
+         [](const TempFolder& game) { game.write("plain", binds); }, std::nullopt,
+         "plain/autoexec.cfg", "Not a directory", nullptr, 022, "plain"},
+        {"a read-only autoexec.cfg", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             fs::permissions(game.path("autoexec.cfg"), fs::perms(0444));
+         },
+         std::nullopt, "autoexec.cfg", "it is write-protected"},
+        {"a read-only autoexec.cfg, for a player without root", true,
+         [other](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             fs::permissions(game.path("autoexec.cfg"), fs::perms(0444));
+             own(game.path(), other);
+             own(game.path("autoexec.cfg"), other);
+         },
+         other, "autoexec.cfg", "it is write-protected"},
+        {"a read-only quarvel.cfg", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.write("quarvel.cfg", "old");
+             fs::permissions(game.path("quarvel.cfg"), fs::perms(0444));
+         },
+         std::nullopt, "quarvel.cfg", "it is write-protected"},
+        {"an autoexec.cfg link planted by another user", true,
+         [other](const TempFolder& game) {
+             game.write("mine.cfg", binds);
+             fs::permissions(game.path(), fs::perms(0775));
+             fs::create_symlink(game.path("mine.cfg"), game.path("autoexec.cfg"));
+             own(game.path("autoexec.cfg"), other);
+         },
+         std::nullopt, "autoexec.cfg", "it is a symbolic link that belongs to another user"},
+        {"a quarvel.cfg link planted by another user", true,
+         [other](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             fs::create_symlink("/nonexistent/quarvel.cfg", game.path("quarvel.cfg"));
+             own(game.path("quarvel.cfg"), other);
+         },
+         std::nullopt, "quarvel.cfg", "it is a symbolic link that belongs to another user"},
+
+        {"the player's own relative link", false,
+         [](const TempFolder& game) {
+             game.write("configs/mine.cfg", binds);
+             fs::create_symlink("configs/mine.cfg", game.path("autoexec.cfg"));
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "configs/mine.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+         }},
+        {"the player's own absolute link", false,
+         [](const TempFolder& game) {
+             game.write("configs/mine.cfg", binds);
+             fs::create_symlink(game.path("configs/mine.cfg"), game.path("autoexec.cfg"));
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "configs/mine.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+         }},
+        {"a link to where quarvel.cfg will be", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.makeDirs("scripts");
+             fs::create_symlink("scripts/quarvel.cfg", game.path("quarvel.cfg"));
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg", "scripts/quarvel.cfg");
+             expectKept(game, before, "quarvel.cfg", true);
+         }},
+        {"autoexec.cfg shared with Condition Zero by a hard link", false,
+         [](const TempFolder& game) {
+             game.write("czero/autoexec.cfg", binds);
+             fs::create_hard_link(game.path("czero/autoexec.cfg"), game.path("autoexec.cfg"));
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "czero/autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+             EXPECT_EQ(factsOf(game.path("autoexec.cfg")).links, 2u);
+         }},
+        {"files of another owner and group", true,
+         [other](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.write("quarvel.cfg", "old");
+             fs::permissions(game.path("autoexec.cfg"), fs::perms(0664));
+             fs::permissions(game.path("quarvel.cfg"), fs::perms(0604));
+             own(game.path("autoexec.cfg"), other);
+             own(game.path("quarvel.cfg"), other);
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", false);
+             expectKept(game, before, "quarvel.cfg", false);
+         }},
+        {"an ACL entry and an extended attribute", false,
+         [other](const TempFolder& game) {
+             for (const char* name : {"autoexec.cfg", "quarvel.cfg"}) {
+                 const auto file =
+                     game.write(name, name == std::string("autoexec.cfg") ? binds : "old");
+                 acl_t acl = ::acl_from_text(
+                     ("u::rw-,g::r--,o::r--,m::rw-,u:" + std::to_string(other.uid) + ":rw-")
+                         .c_str());
+                 ASSERT_EQ(::acl_set_file(file.c_str(), ACL_TYPE_ACCESS, acl), 0);
+                 ::acl_free(acl);
+                 ASSERT_EQ(::setxattr(file.c_str(), "user.origin", "steam", 5, 0), 0);
+             }
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", false);
+             expectKept(game, before, "quarvel.cfg", false);
+             EXPECT_NE(factsOf(game.path("quarvel.cfg")).acl.find(":rw-"), std::string::npos);
+         }},
+        {"a player who may write the file but does not own it", true,
+         [other](const TempFolder& game) {
+             own(game.path(), other);
+             game.write("autoexec.cfg", binds);
+             fs::permissions(game.path("autoexec.cfg"), fs::perms(0666));
+         },
+         other, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+         }},
+        {"a sticky folder", false,
+         [](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.write("quarvel.cfg", "old");
+             fs::permissions(game.path(), fs::perms(01777));
+         },
+         std::nullopt, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+             expectKept(game, before, "quarvel.cfg", true);
+         }},
+        {"a folder the player may not write, with files he may", true,
+         [other](const TempFolder& game) {
+             game.write("autoexec.cfg", binds);
+             game.write("quarvel.cfg", "old");
+             for (const char* name : {"", "autoexec.cfg", "quarvel.cfg"}) {
+                 own(game.path(name), other);
+             }
+             fs::permissions(game.path(), fs::perms(0555));
+         },
+         other, nullptr, nullptr,
+         [](const TempFolder& game, const auto& before) {
+             expectInstalledThrough(game, "autoexec.cfg");
+             expectKept(game, before, "autoexec.cfg", true);
+             expectKept(game, before, "quarvel.cfg", true);
+         }},
+        {"new files under the player's umask", false, [](const TempFolder&) {}, std::nullopt,
+         nullptr, nullptr,
+         [](const TempFolder& game, const auto&) {
+             EXPECT_EQ(factsOf(game.path("autoexec.cfg")).mode & 07777, 0640u);
+             EXPECT_EQ(factsOf(game.path("quarvel.cfg")).mode & 07777, 0640u);
+         },
+         027},
+    };
+}
+
+} // namespace
+
+TEST(Install, KeepsOrRefusesThePlayersFilesAsTheyAreLaidOut) {
+    for (const Layout& layout : layouts()) {
+        SCOPED_TRACE(layout.name);
+        if (layout.needsRoot && !runningAsRoot()) {
+            continue; // another user's files and links can only be made by root
+        }
+        TempFolder game;
+        TempFolder temporaryFiles;
+        fs::permissions(temporaryFiles.path(), fs::perms(01777));
+        layout.make(game);
+        const auto before = factsOfFolder(game.path());
+        const Installed result = installAs(game.path(layout.subfolder), layout.runAs, layout.umask,
+                                           temporaryFiles.path());
+        if (layout.refusedFile) {
+            EXPECT_FALSE(result.installed);
+            EXPECT_NE(result.message.find(pathText(game.path(layout.refusedFile)) +
+                                          "\": " + layout.reason),
+                      std::string::npos)
+                << result.message;
+            EXPECT_EQ(factsOfFolder(game.path()), before);
+        } else {
+            ASSERT_TRUE(result.installed) << result.message;
+            layout.check(game, before);
+            auto names = entries(game.path());
+            std::erase_if(names, [&](const std::string& name) { return before.count(name) != 0; });
+            std::erase(names, "autoexec.cfg");
+            std::erase(names, "quarvel.cfg");
+            EXPECT_TRUE(names.empty()) << "left behind: " << names.front();
+        }
+        EXPECT_TRUE(entries(temporaryFiles.path()).empty()) << "a copy was left behind";
+        fs::permissions(game.path(), fs::perms(0755)); // so that it can be removed
+    }
 }
 
 TEST(Install, AWriteCutShortByTheFileSizeLimitIsAFailure) {
     TempFolder game;
-    game.write("autoexec.cfg", "bind x jump\n");
+    game.write("autoexec.cfg", binds);
     game.write("quarvel.cfg", "old script");
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -136,11 +507,11 @@ TEST(Install, AWriteCutShortByTheFileSizeLimitIsAFailure) {
     const auto result = InstallTweaks(game.path(), script);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
-    EXPECT_FALSE(result.installed);
-    EXPECT_NE(result.message.find("quarvel.cfg\": File too large"), std::string::npos)
-        << result.message;
+    ASSERT_FALSE(result.installed());
+    EXPECT_NE(describe(*result.failure).find("quarvel.cfg\": File too large"), std::string::npos)
+        << describe(*result.failure);
     EXPECT_EQ(game.read("quarvel.cfg"), "old script");
-    EXPECT_EQ(game.read("autoexec.cfg"), "bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n");
+    EXPECT_EQ(game.read("autoexec.cfg"), bindsRunningScript);
     EXPECT_EQ(entries(game.path()), (std::vector<std::string>{"autoexec.cfg", "quarvel.cfg"}));
 }
 
@@ -157,13 +528,13 @@ TEST(Install, AFullDiskIsAFailure) {
         }
         std::string filler(60 * 1024, 'x');
         std::ofstream(game.path("filler"), std::ios::binary) << filler;
-        std::ofstream(game.path("autoexec.cfg"), std::ios::binary) << "bind x jump\n";
+        std::ofstream(game.path("autoexec.cfg"), std::ios::binary) << binds;
         const auto result = InstallTweaks(game.path(), script);
-        const bool ok = !result.installed &&
-                        result.message.find("No space left on device") != std::string::npos &&
-                        TempFolder::readFile(game.path("autoexec.cfg")) == "bind x jump\n" &&
-                        !std::filesystem::exists(game.path("quarvel.cfg")) &&
-                        entries(game.path()).size() == 2;
+        const bool ok =
+            !result.installed() &&
+            describe(*result.failure).find("No space left on device") != std::string::npos &&
+            TempFolder::readFile(game.path("autoexec.cfg")) == binds &&
+            !fs::exists(game.path("quarvel.cfg")) && entries(game.path()).size() == 2;
         ::_exit(ok ? 0 : 1);
     }
     int status = 0;

@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace quarvel;
 
 namespace {
@@ -18,7 +24,7 @@ EditorId id(std::string_view name) {
 class Loader : public testing::Test {
 protected:
     // Loads the text as a file and says whether the load went through.
-    bool load(std::string_view text) { return loadConfig(engine, folder.write("test.cfg", text)); }
+    bool load(std::string_view text) { return !loadConfig(engine, folder.write("test.cfg", text)); }
     std::string text(std::string_view field) const { return engine.text(id(field)); }
     int selected(std::string_view editor) const { return engine.selected(id(editor)); }
 
@@ -98,7 +104,7 @@ TEST_F(Loader, QuotedValuesLoseOnePairOfQuotes) {
 TEST_F(Loader, TakesEveryLineEndAndAByteOrderMark) {
     for (const auto* ending : {"\r\n", "\n", "\r"}) {
         Engine fresh;
-        ASSERT_TRUE(
+        ASSERT_FALSE(
             loadConfig(fresh, folder.write("ends.cfg", std::string("\xEF\xBB\xBFmax_shells 3") +
                                                            ending + "max_rubble 4" + ending)));
         EXPECT_EQ(fresh.text(id("txtShells")), "3");
@@ -116,11 +122,46 @@ TEST_F(Loader, ALoadChangesOnlyWhatItsFileContains) {
     EXPECT_EQ(engine.cvarValue[37], "4");
 }
 
-TEST_F(Loader, AFileThatCannotBeReadChangesNothing) {
+TEST_F(Loader, AValueThatCouldCarryACommandIsPassedOver) {
+    ASSERT_TRUE(load("cl_rate 5000\ncl_rate 6000;quit\nmax_shells \"7;exec x.cfg\"\n"
+                     "max_rubble 5\tx\nmax_smokepuffs 8\x01\nhpk_maxsize 2\n"));
+    EXPECT_EQ(text("txtClRate"), "5000"); // the earlier, clean line stands
+    EXPECT_EQ(text("txtShells"), "120");
+    EXPECT_EQ(text("txtRubble"), "240");
+    EXPECT_EQ(text("txtSmokePuffs"), "120");
+    EXPECT_EQ(text("txtHPKMax"), "2");
+}
+
+TEST_F(Loader, OnlyARegularFileLoadsAndAnythingElseIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(folder.path("fifo.cfg").c_str(), 0644), 0);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = folder.path("socket.cfg").string();
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     const TweakLines before = engine.tweakLines();
-    EXPECT_FALSE(loadConfig(engine, folder.path("missing.cfg")));
-    EXPECT_FALSE(loadConfig(engine, folder.makeDirs("a-directory.cfg")));
+    struct Case {
+        std::filesystem::path file;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {folder.path("fifo.cfg"), "it is not a regular file"},
+        {"/dev/zero", "it is not a regular file"},
+        {"/dev/urandom", "it is not a regular file"},
+        {folder.path("socket.cfg"), "it is not a regular file"},
+        {folder.makeDirs("a-directory.cfg"), "it is not a regular file"},
+        {folder.path("missing.cfg"), "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        const Outcome failed = loadConfig(engine, c.file);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.file;
+        ASSERT_TRUE(failed) << c.file;
+        EXPECT_EQ(reasonText(*failed), c.reason) << c.file;
+    }
     EXPECT_EQ(engine.tweakLines(), before);
+    ::close(listening);
 }
 
 TEST_F(Loader, AScriptQuarvelWroteLoadsBackToTheSameStates) {
@@ -130,11 +171,11 @@ TEST_F(Loader, AScriptQuarvelWroteLoadsBackToTheSameStates) {
         source.selectOption(id("optClear"), 1); // Fill Texturegaps and Hi Quality Models differ
         source.selectOption(id("optHimodels"), 0);
         TempFolder game;
-        ASSERT_TRUE(InstallTweaks(game.path(), buildScript(source.tweakLines())).installed);
+        ASSERT_TRUE(InstallTweaks(game.path(), buildScript(source.tweakLines())).installed());
 
         Engine target;
         target.applyPreset(preset == Preset::DieHardFps ? Preset::HighQuality : Preset::DieHardFps);
-        ASSERT_TRUE(loadConfig(target, game.path("quarvel.cfg")));
+        ASSERT_FALSE(loadConfig(target, game.path("quarvel.cfg")));
         for (int slot = 0; slot < slotCount; ++slot) {
             // Lazy precaching and Cheating-Death's level are not among the known cvars.
             if (slot != id("optLPrecache") && slot != id("cmbCDFPS")) {

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "config/file_io.h"
+#include "core/failure.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// A file in a game directory that Quarvel reads and may replace: autoexec.cfg, userconfig.cfg or
+// quarvel.cfg. Everything that could make a write unsafe is found out by looking at the file first,
+// before anything is written, so that a refused change changes nothing:
+// - only "it does not exist" means missing; every other error of a look is a failure;
+// - a symbolic link is followed only when it belongs to the player or to root;
+// - what is no regular file is never replaced, and a file the player may not write is refused.
+// A replaced file keeps its owner, group, permission bits, ACL entries and extended attributes and
+// stays a hard link when it is one.
+namespace quarvel {
+
+// What a look found out about an existing file.
+struct FileFacts {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
+    std::uint32_t mode = 0;
+    std::uint64_t links = 1;
+};
+
+class GameFile {
+public:
+    // Looks at the file at `path`; failures are told as failures of `step`.
+    static Expected<GameFile> look(FileIo& io, const std::filesystem::path& path, FileStep step);
+
+    // The name the player knows the file by.
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    // A regular file is there, at the name or at the end of its links.
+    [[nodiscard]] bool exists() const { return exists_; }
+    // Something stands at the name: the file, or a link to where it will be made.
+    [[nodiscard]] bool named() const { return named_; }
+
+    // Refuses, before anything is written, a file the player may not write.
+    [[nodiscard]] Outcome checkWritable();
+    // The whole content; a file larger than `maxSize` is refused.
+    [[nodiscard]] Expected<std::string> read(std::uintmax_t maxSize = maxConfigFileSize);
+    // Replaces the whole content, or leaves the file as it was, and syncs it to the disk.
+    [[nodiscard]] Outcome replace(std::string_view content);
+    // Deletes the name (a link, not what it leads to).
+    [[nodiscard]] Outcome remove();
+
+private:
+    GameFile(FileIo& io, std::filesystem::path path, FileStep step);
+
+    [[nodiscard]] Failure failed(int error) const;
+    [[nodiscard]] Failure failed(FileProblem problem) const;
+    [[nodiscard]] Failure failedWrite(int error) const;
+    [[nodiscard]] Expected<bool> canReplaceByRename() const;
+    [[nodiscard]] Outcome writeBeside(std::string_view content, bool& carried);
+    [[nodiscard]] Outcome updateInPlace(std::string_view content);
+    [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
+
+    FileIo* io_;
+    std::filesystem::path path_;   // as the player names it
+    std::filesystem::path target_; // the file a write lands in, links followed
+    FileStep step_;
+    bool exists_ = false;
+    bool named_ = false;
+    FileFacts facts_;
+};
+
+// Feeds a config file to `consume` piece by piece. Only a regular file is read: a FIFO, device,
+// socket or directory is refused at once, before it could block or never end.
+Outcome readInPieces(FileIo& io, const std::filesystem::path& file,
+                     const std::function<void(std::string_view)>& consume);
+
+// While it lives, Ctrl-C, SIGTERM and SIGHUP wait: a change of files runs to its end or is undone
+// before the program stops, so no temporary file or half-written file is left behind.
+class HeldSignals {
+public:
+    HeldSignals();
+    ~HeldSignals();
+    HeldSignals(const HeldSignals&) = delete;
+    HeldSignals& operator=(const HeldSignals&) = delete;
+};
+
+} // namespace quarvel
