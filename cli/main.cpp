@@ -8,12 +8,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <new>
 #include <stdexcept>
 
 namespace {
 
-constexpr int exitInstallFailed = 1;
+constexpr int exitFailed = 1;
 constexpr int exitBadArgument = 2;
 constexpr int exitWouldOverwrite = 3;
 
@@ -24,21 +29,57 @@ given, then runs the command (print when none is given).
 
 Controls are named as in the main window: option pairs (optClPred ...) take 1 (ON) or 0 (OFF),
 lists (cmbWeather, cmbSpeed ...) take their 0-based item index, fields (txtRate, txtDSpeed ...)
-take any text.
+take any text without ';', line breaks, tabs or other control characters.
 
 Games are looked for in Steam's usual places (or the folders given with --steam-root) and in
 every Steam library listed there.
 
-Exit status: 0 done, 1 the install failed, 2 a bad argument, 3 quarvel.cfg exists and
---overwrite was not given.)";
+Exit status: 0 done, 1 the install failed or the output could not be written, 2 a bad argument,
+3 quarvel.cfg exists and --overwrite was not given.)";
 
 struct StepFailed : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-} // namespace
+void complain(const std::string& message) {
+    std::cerr << "quarvel-cli: " << message << '\n';
+}
 
-int main(int argc, char** argv) {
+// Standard output is checked the way coreutils' close_stdout does: output that did not reach its
+// file (a full disk, /dev/full) is a failure with a message, never a silent success. A reader
+// that closes the pipe early ends the program by SIGPIPE, as it ends every filter.
+class Output {
+public:
+    bool write(std::string_view text) {
+        if (error_ == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+            error_ = errno;
+        }
+        return error_ == 0;
+    }
+    // Flushes and closes standard output; 0, or the error that kept the output from its file.
+    int finish() {
+        if (error_ == 0 && std::fflush(stdout) != 0) {
+            error_ = errno;
+        }
+        if (std::fclose(stdout) != 0 && error_ == 0) {
+            error_ = errno;
+        }
+        return error_;
+    }
+
+private:
+    int error_ = 0;
+};
+
+int finishOutput(Output& out) {
+    if (const int error = out.finish()) {
+        complain(std::string("write error: ") + std::strerror(error));
+        return exitFailed;
+    }
+    return 0;
+}
+
+int run(int argc, char** argv) {
     CLI::App app(description, "quarvel-cli");
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.require_subcommand(0, 1);
@@ -67,7 +108,8 @@ int main(int argc, char** argv) {
         ->type_name("CONTROL=TEXT");
     addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
         ->type_name("BUTTON");
-    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does")->type_name("FILE");
+    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does (only a regular file)")
+        ->type_name("FILE");
 
     app.add_subcommand("print", "Write the script as the install window shows it "
                                 "(the default command)");
@@ -95,16 +137,17 @@ int main(int argc, char** argv) {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
+    Output out;
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
+        out.write(app.help());
+        return finishOutput(out);
     } catch (const StepFailed& e) {
-        std::cerr << "quarvel-cli: " << e.what() << "\n";
+        complain(e.what());
         return exitBadArgument;
     } catch (const CLI::ParseError& e) {
-        std::cerr << "quarvel-cli: " << e.what() << "\n";
+        complain(e.what());
         return exitBadArgument;
     }
 
@@ -115,46 +158,67 @@ int main(int argc, char** argv) {
         }
         auto result = quarvel::games::detectGames(options);
         for (const auto& warning : result.warnings) {
-            std::cerr << "quarvel-cli: " << warning << "\n";
+            complain(warning);
         }
         return result.games;
     };
     if (*games) {
         for (const auto& game : detect()) {
-            std::cout << game.name << '\t' << game.directory.string() << '\n';
+            out.write(game.name + '\t' + quarvel::pathText(game.directory) + '\n');
         }
-        return 0;
+        return finishOutput(out);
     }
     if (*state) {
-        std::cout << quarvel::cli::stateReport(engine);
-        return 0;
+        out.write(quarvel::cli::stateReport(engine));
+        return finishOutput(out);
     }
     const std::string script = quarvel::buildScript(engine.tweakLines());
-    if (*install) {
-        if (!mod.empty()) {
-            const auto found = detect();
-            const auto* game = quarvel::games::firstGameForMod(found, mod);
-            if (game == nullptr) {
-                std::cerr << "quarvel-cli: no installed game was found for --game " << mod << "\n";
-                return exitBadArgument;
-            }
-            directory = game->directory.string();
-        } else if (directory.empty()) {
-            std::cerr << "quarvel-cli: install needs a directory (DIR) or --game MOD\n";
+    if (!*install) {
+        out.write(script);
+        return finishOutput(out);
+    }
+
+    std::filesystem::path target = directory;
+    if (!mod.empty()) {
+        const auto found = detect();
+        const auto* game = quarvel::games::firstGameForMod(found, mod);
+        if (game == nullptr) {
+            complain("no installed game was found for --game " + mod);
             return exitBadArgument;
         }
-        if (quarvel::scriptExists(directory) && !overwrite) {
-            std::cerr << "Are you sure you want to overwrite your Quarvel Tweaks ?\n";
-            return exitWouldOverwrite;
-        }
-        const auto result = quarvel::InstallTweaks(directory, script);
-        if (!result.installed()) {
-            std::cerr << quarvel::describe(*result.failure) << "\n";
-            return exitInstallFailed;
-        }
-        std::cout << quarvel::installedMessage(directory) << "\n";
-        return 0;
+        target = game->directory;
+    } else if (directory.empty()) {
+        complain("install needs a directory (DIR) or --game MOD");
+        return exitBadArgument;
     }
-    std::cout << script << std::flush;
+    if (quarvel::scriptExists(target) && !overwrite) {
+        std::cerr << "Are you sure you want to overwrite your Quarvel Tweaks ?\n";
+        return exitWouldOverwrite;
+    }
+    const auto result = quarvel::InstallTweaks(target, script);
+    if (!result.installed()) {
+        std::cerr << quarvel::describe(*result.failure) << '\n';
+        return exitFailed;
+    }
+    // The install is done whatever becomes of its message: a reader gone or a full disk is said
+    // on standard error, and the exit status stays that of the install.
+    std::signal(SIGPIPE, SIG_IGN);
+    out.write(quarvel::installedMessage(target) + '\n');
+    if (const int error = out.finish()) {
+        complain(std::string("the tweaks were installed, but this could not be said on standard "
+                             "output: ") +
+                 std::strerror(error));
+    }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        complain("there is not enough memory");
+        return exitFailed;
+    }
 }

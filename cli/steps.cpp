@@ -1,6 +1,7 @@
 #include "cli/steps.h"
 
 #include "config/loader.h"
+#include "core/config_text.h"
 
 #include <array>
 
@@ -21,8 +22,29 @@ constexpr std::array presetNames{
     PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS"},
 };
 
+// An argument as one line: control characters are written as escapes.
+std::string oneLine(std::string_view text) {
+    std::string line;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) {
+            static constexpr char hex[] = "0123456789abcdef";
+            line.append("\\x").push_back(hex[code >> 4]);
+            line.push_back(hex[code & 15]);
+        } else {
+            line.push_back(c);
+        }
+    }
+    return line;
+}
+
 StepError error(std::string_view option, std::string_view argument, std::string_view why) {
-    return {std::string("--").append(option).append(" ").append(argument).append(": ").append(why)};
+    return {std::string("--")
+                .append(option)
+                .append(" ")
+                .append(oneLine(argument))
+                .append(": ")
+                .append(why)};
 }
 
 std::optional<StepError> setOrType(Engine& engine, std::string_view option,
@@ -34,6 +56,10 @@ std::optional<StepError> setOrType(Engine& engine, std::string_view option,
     const std::string_view name = argument.substr(0, equals);
     const std::string_view value = argument.substr(equals + 1);
     const EditorId id = findEditor(name);
+    if (!isSingleValue(value)) {
+        return error(option, argument,
+                     "a value may hold no ';', line break, tab or other control character");
+    }
     if (id < 0) {
         return error(option, argument, std::string("unknown control \"").append(name) + "\"");
     }
@@ -82,8 +108,8 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
             return error(option, argument, "unknown DEFAULT button");
         }
     } else if (option == "load") {
-        if (loadConfig(engine, std::string(argument))) {
-            return error(option, argument, "cannot read the file");
+        if (const Outcome failed = loadConfig(engine, std::string(argument))) {
+            return error(option, argument, reasonText(*failed));
         }
     } else {
         return error(option, argument, "unknown step");

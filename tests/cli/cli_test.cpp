@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,11 +20,11 @@ struct CliRun {
     std::string err;
 };
 
-// Runs quarvel-cli with the arguments (already quoted for the shell).
-CliRun cli(const std::string& arguments) {
+// Runs quarvel-cli (or another program) with the arguments, already quoted for the shell.
+CliRun cli(const std::string& arguments, const std::string& program = QUARVEL_CLI) {
     TempFolder scratch;
-    const std::string command = std::string("'") + QUARVEL_CLI + "' " + arguments + " 2>'" +
-                                scratch.path("err").string() + "'";
+    const std::string command =
+        "'" + program + "' " + arguments + " 2>'" + scratch.path("err").string() + "'";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -32,6 +36,36 @@ CliRun cli(const std::string& arguments) {
     }
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = scratch.read("err");
+    return run;
+}
+
+// Runs quarvel-cli with its standard output a pipe whose reader has already gone.
+CliRun cliIntoClosedPipe(const std::vector<std::string>& arguments) {
+    TempFolder scratch;
+    int out[2];
+    if (::pipe(out) != 0) {
+        return {};
+    }
+    ::close(out[0]);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int err = ::open(scratch.path("err").c_str(), O_WRONLY | O_CREAT, 0600);
+        ::dup2(out[1], 1);
+        ::dup2(err, 2);
+        std::vector<char*> argv{const_cast<char*>(QUARVEL_CLI)};
+        for (const auto& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(QUARVEL_CLI, argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    CliRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     run.err = scratch.read("err");
     return run;
 }
@@ -95,7 +129,10 @@ TEST(Cli, BadArgumentsExitWithTwoAndOneLine) {
     for (const auto* arguments :
          {"--set nothing=1", "--set optA3d=2", "--set cmbWeather=4", "--set lblUSpeed=x",
           "--set optA3d", "--type cmbWeather=1", "--preset fastest", "--default cmdNothing",
-          "--load /nonexistent/file.cfg", "--bogus", "install", "frobnicate"}) {
+          "--load /nonexistent/file.cfg", "--load /dev/zero", "--bogus", "install", "frobnicate",
+          // a second command smuggled into a value
+          "--set 'txtDecals=1;quit'", "--type 'txtRate=1;2'",
+          "--set \"$(printf 'txtDecals=1\\t2')\"", "--set \"$(printf 'txtDecals=1\\n2')\""}) {
         const CliRun run = cli(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments;
@@ -107,6 +144,65 @@ TEST(Cli, BadArgumentsExitWithTwoAndOneLine) {
          {"--preset", "--set", "--type", "--default", "--load", "print", "state", "install"}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
+}
+
+TEST(Cli, RefusesToLoadAFifoAtOnce) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.path("fifo.cfg").c_str(), 0644), 0);
+    const CliRun run = cli("--load '" + folder.path("fifo.cfg").string() + "' state");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("it is not a regular file"), std::string::npos) << run.err;
+}
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailureButADoneInstallStaysDone) {
+    TempFolder steam;
+    steam.makeDirs("steamapps/common/Half-Life/cstrike");
+    for (const std::string& arguments : std::vector<std::string>{
+             "print", "state", "--help", "--steam-root '" + steam.path().string() + "' games"}) {
+        const CliRun run = cli(arguments + " >/dev/full");
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, "quarvel-cli: write error: No space left on device\n") << arguments;
+    }
+    // A reader that is gone ends a filter by SIGPIPE, as it ends every other.
+    EXPECT_EQ(cliIntoClosedPipe({"print"}).status, -SIGPIPE);
+
+    TempFolder full, closed;
+    for (const CliRun& run : {cli("install '" + full.path().string() + "' >/dev/full"),
+                              cliIntoClosedPipe({"install", closed.path().string()})}) {
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.err.find("the tweaks were installed, but this could not be said on "
+                               "standard output"),
+                  std::string::npos)
+            << run.err;
+    }
+    EXPECT_TRUE(full.read("quarvel.cfg").starts_with(expected("default")));
+    EXPECT_TRUE(closed.read("quarvel.cfg").starts_with(expected("default")));
+}
+
+TEST(Cli, RunningOutOfMemoryIsAFailureWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#else
+    // The least address space in which quarvel-cli runs at all, to within 4 MiB...
+    const auto limited = [](int kib, const std::string& arguments) {
+        return cli("-c 'ulimit -v " + std::to_string(kib) + " && exec \"$0\" \"$@\"' " + arguments,
+                   "sh");
+    };
+    int base = 4096;
+    while (base < (1 << 20) && limited(base, "'" QUARVEL_CLI "' print").status != 0) {
+        base += 4096;
+    }
+    // ...and 20 MiB more: too little to add a line to an autoexec.cfg of 15 MiB.
+    TempFolder game;
+    const std::string binds(15 << 20, 'x');
+    game.write("autoexec.cfg", binds);
+    const CliRun run =
+        limited(base + 20 * 1024, "'" QUARVEL_CLI "' install '" + game.path().string() + "'");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("autoexec.cfg\": there is not enough memory."), std::string::npos)
+        << run.err;
+    EXPECT_EQ(game.read("autoexec.cfg"), binds);
+#endif
 }
 
 TEST(Cli, InstallsAndAsksBeforeOverwriting) {
