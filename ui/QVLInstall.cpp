@@ -38,14 +38,6 @@ QString withCrLf(QString text) {
     return text;
 }
 
-std::filesystem::path toPath(const QString& directory) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(directory.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(directory).toStdString());
-#endif
-}
-
 } // namespace
 
 QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
@@ -189,8 +181,8 @@ void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
     list->setObjectName(QStringLiteral("cmbGames"));
     caption->setBuddy(list);
     for (const auto& game : games_) {
-        const QString directory = QString::fromStdString(game.directory.string());
-        list->addItem(QStringLiteral("%1 (%2)").arg(qs(game.name), directory), directory);
+        list->addItem(QStringLiteral("%1 (%2)").arg(
+            qs(game.name), QDir::toNativeSeparators(fromPath(game.directory))));
     }
     // Nothing is chosen at first: the directory list starts where it always does.
     list->setCurrentIndex(-1);
@@ -198,8 +190,9 @@ void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
                                             : QStringLiteral("Choose a game..."));
     list->setEnabled(!games_.empty());
     list->setToolTip(QStringLiteral("Game directories found in your Steam libraries."));
-    connect(list, &QComboBox::activated, this,
-            [this, list](int index) { setDirectory(list->itemData(index).toString()); });
+    connect(list, &QComboBox::activated, this, [this](int index) {
+        setDirectory(games_.at(static_cast<std::size_t>(index)).directory);
+    });
     layout->addWidget(caption);
     layout->addWidget(list);
     gamesList_ = list;
@@ -232,11 +225,19 @@ QString QVLInstall::scriptText() const {
     return withCrLf(txtTweaks_->toPlainText());
 }
 
+QString QVLInstall::directory() const {
+    return fromPath(directory_);
+}
+
 void QVLInstall::setDirectory(const QString& path) {
-    directory_ = QDir::cleanPath(QDir(path).absolutePath());
-    target_->setText(QDir::toNativeSeparators(directory_));
+    setDirectory(toPath(QDir::cleanPath(QDir(path).absolutePath())));
+}
+
+void QVLInstall::setDirectory(const std::filesystem::path& path) {
+    directory_ = path;
+    target_->setText(QDir::toNativeSeparators(directory()));
     followTarget_ = true;
-    const QModelIndex index = dirModel_->index(directory_);
+    const QModelIndex index = dirModel_->index(directory());
     if (index.isValid()) {
         if (dir1_->currentIndex() != index) {
             dir1_->setCurrentIndex(index);
@@ -248,7 +249,7 @@ void QVLInstall::setDirectory(const QString& path) {
 }
 
 void QVLInstall::showTarget() {
-    const QModelIndex index = dirModel_->index(directory_);
+    const QModelIndex index = dirModel_->index(directory());
     if (index.isValid() && !dir1_->viewport()->rect().contains(dir1_->visualRect(index))) {
         dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
@@ -259,7 +260,7 @@ void QVLInstall::Dir1_Change(const QModelIndex& current) {
         return;
     }
     const QString path = dirModel_->filePath(current);
-    if (path != directory_) {
+    if (path != directory()) {
         setDirectory(path);
     }
 }
@@ -279,20 +280,26 @@ void QVLInstall::keyPressEvent(QKeyEvent* event) {
 }
 
 void QVLInstall::cmdInstall_Click() {
-    const std::filesystem::path directory = toPath(directory_);
-    if (scriptExists(directory) &&
+    if (scriptExists(directory_) &&
         !dialogs_.askYesNo(
             this, QStringLiteral("Warning!"),
             QStringLiteral("Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
         return;
     }
-    const InstallResult result = InstallTweaks(directory, toEngine(scriptText()));
+    InstallResult result;
+    try {
+        result = InstallTweaks(directory_, toEngine(scriptText()));
+    } catch (const std::bad_alloc&) {
+        result.failure =
+            Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
+    }
     if (!result.installed()) {
-        dialogs_.warn(this, QStringLiteral("Install failed"), fromEngine(describe(*result.failure)));
+        dialogs_.warn(this, QStringLiteral("Install failed"),
+                      fromEngine(describe(*result.failure)));
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(installedMessage(directory)));
+    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(installedMessage(directory_)));
     close();
 }
 

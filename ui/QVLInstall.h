@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <filesystem>
+
 class QComboBox;
 class QLayout;
 class QFileSystemModel;
@@ -27,9 +29,10 @@ public:
                         std::vector<games::DetectedGame> games = {}, QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
-    [[nodiscard]] QString directory() const { return directory_; }
+    [[nodiscard]] QString directory() const;
     // Makes a directory the install's target; one that does not exist is kept as typed.
     void setDirectory(const QString& path);
+    void setDirectory(const std::filesystem::path& path);
     // The script as the file would receive it, with CR LF line ends.
     [[nodiscard]] QString scriptText() const;
 
@@ -49,7 +52,7 @@ private:
 
     UserDialogs& dialogs_;
     std::vector<games::DetectedGame> games_;
-    QString directory_;
+    std::filesystem::path directory_; // as bytes, so that any folder name works
     QPlainTextEdit* txtTweaks_ = nullptr;
     QComboBox* gamesList_ = nullptr;
     QComboBox* drive1_ = nullptr;

@@ -180,8 +180,8 @@ void QVLMain::loadSettings() {
     if (file.isEmpty()) {
         return;
     }
-    // A file that cannot be read changes nothing and says nothing.
-    static_cast<void>(loadConfig(engine_, std::filesystem::path(QFile::encodeName(file).data())));
+    // A file that cannot be read, or is no regular file, changes nothing and says nothing.
+    static_cast<void>(loadConfig(engine_, toPath(file)));
 }
 
 void QVLMain::openUrl(std::string_view address) {

@@ -2,8 +2,15 @@
 
 #include "core/engine.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 
 namespace quarvel::ui {
 
@@ -42,16 +49,79 @@ void FieldKeyFilter::watch(QLineEdit* field, EditorId id) {
 }
 
 bool FieldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
+    const auto found = fields_.constFind(watched);
+    if (found == fields_.cend()) {
         return false;
     }
-    const auto field = fields_.constFind(watched);
-    if (field == fields_.cend()) {
+    auto* field = static_cast<QLineEdit*>(watched);
+    const EditorId id = *found;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (const auto code = typedCharacterCode(key)) {
+            // A refused character is swallowed here, before the field sees it.
+            return Engine::filterKey(id, *code) == 0;
+        }
+        if (key.matches(QKeySequence::Paste)) { // Shift+Insert; Ctrl+V types a refused code
+            paste(field, id, QGuiApplication::clipboard()->text());
+            return true;
+        }
         return false;
     }
-    const auto code = typedCharacterCode(*static_cast<QKeyEvent*>(event));
-    // A refused character is swallowed here, before the field sees it.
-    return code && Engine::filterKey(*field, *code) == 0;
+    case QEvent::ContextMenu:
+        showContextMenu(field, id, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = *static_cast<QMouseEvent*>(event);
+        if (mouse.button() != Qt::MiddleButton) {
+            return false;
+        }
+        // The X11 selection, pasted where the middle button was let go.
+        if (QGuiApplication::clipboard()->supportsSelection()) {
+            paste(field, id, QGuiApplication::clipboard()->text(QClipboard::Selection),
+                  field->cursorPositionAt(mouse.position().toPoint()));
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto& drop = *static_cast<QDropEvent*>(event);
+        paste(field, id, drop.mimeData()->text(),
+              field->cursorPositionAt(drop.position().toPoint()));
+        drop.acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void FieldKeyFilter::paste(QLineEdit* field, EditorId id, const QString& text, int position) const {
+    QString accepted;
+    for (const QChar c : text) {
+        // A pasted control character is no key: Backspace in a text deletes nothing.
+        if (c.unicode() >= 0x20 && Engine::filterKey(id, c.unicode()) != 0) {
+            accepted.append(c);
+        }
+    }
+    if (position >= 0) {
+        field->deselect();
+        field->setCursorPosition(position);
+    }
+    field->insert(accepted); // an edit like typing: the engine hears of it
+}
+
+void FieldKeyFilter::showContextMenu(QLineEdit* field, EditorId id, const QPoint& where) const {
+    QMenu* menu = field->createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        // The menu's Paste is the action wired to the field's own paste slot, which Qt wires by
+        // name, so it is unwired by name.
+        if (disconnect(action, SIGNAL(triggered()), field, SLOT(paste()))) {
+            connect(action, &QAction::triggered, field,
+                    [this, field, id] { paste(field, id, QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(where);
 }
 
 } // namespace quarvel::ui

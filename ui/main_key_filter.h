@@ -17,7 +17,9 @@ namespace quarvel::ui {
 // type no character (arrows, Delete, Home, End, Tab), which the fields handle as usual.
 [[nodiscard]] std::optional<int> typedCharacterCode(const QKeyEvent& event);
 
-// Lets a field take only the characters that the engine's key rule for it allows.
+// Lets a field take only the characters that the engine's key rule for it allows: typed, and
+// pasted in any way (Shift+Insert, the context menu, a middle click, drag and drop), which goes
+// through the same rule character by character.
 class FieldKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +31,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Inserts what the rule lets through of a pasted text, at the cursor or at `position`.
+    void paste(QLineEdit* field, EditorId id, const QString& text, int position = -1) const;
+    void showContextMenu(QLineEdit* field, EditorId id, const QPoint& where) const;
+
     QHash<const QObject*, EditorId> fields_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/text.h"
 
+#include <QFile>
+
 namespace quarvel::ui {
 
 QString qs(std::string_view text) {
@@ -12,6 +14,22 @@ QString fromEngine(std::string_view text) {
 
 std::string toEngine(const QString& text) {
     return text.toLocal8Bit().toStdString();
+}
+
+std::filesystem::path toPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+QString fromPath(const std::filesystem::path& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
 }
 
 } // namespace quarvel::ui

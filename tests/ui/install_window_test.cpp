@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <filesystem>
+
 using quarvel::ui::QVLInstall;
 
 namespace {
@@ -77,6 +79,23 @@ private slots:
 
         QVLInstall none(engine_.tweakLines(), dialogs_);
         QVERIFY(!none.findChild<QComboBox*>(QStringLiteral("cmbGames"))->isEnabled());
+    }
+
+    void aGameInAFolderWhoseNameIsNoUtf8InstallsIntoThatFolder() {
+        QTemporaryDir steam;
+        const std::filesystem::path folder =
+            std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / "cs\xff\xfe";
+        QVERIFY(std::filesystem::create_directory(folder));
+        QPointer<QVLInstall> window =
+            new QVLInstall(engine_.tweakLines(), dialogs_, {{"Counter-Strike", folder, "cstrike"}});
+        window->show();
+        auto* games = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        games->setFocus();
+        QTest::keyClick(games, Qt::Key_Down);
+        install(window);
+        QVERIFY(std::filesystem::is_regular_file(folder / "quarvel.cfg"));
+        QVERIFY(std::filesystem::is_regular_file(folder / "autoexec.cfg"));
+        QVERIFY(closed(window));
     }
 
     void theDirectoryListMovesTheTargetAndEnterInstalls() {

@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -142,6 +144,46 @@ private slots:
         QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
         QApplication::sendEvent(&corpses, &paste);
         QCOMPARE(corpses.text(), QStringLiteral("10"));
+    }
+
+    void pastingGoesThroughTheKeyRulesToo() {
+        // However it arrives, a pasted text keeps only what could have been typed: no command
+        // can ride into the script on a paste.
+        QApplication::clipboard()->setText(QStringLiteral("12;quit\t3x"));
+        auto& decals = child<QLineEdit>("txtDecals");
+        decals.setFocus();
+        decals.selectAll();
+        QTest::keyClick(&decals, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(decals.text(), QStringLiteral("123"));
+        QCOMPARE(slot(49), "mp_decals 123");
+
+        decals.selectAll();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                    decals.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&decals, &menuEvent);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().contains(QStringLiteral("Paste"))) {
+                paste = action;
+            }
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(decals.text(), QStringLiteral("123"));
+
+        QMimeData dropped;
+        dropped.setText(QStringLiteral("4;echo 5"));
+        decals.deselect();
+        const QPoint start(1, decals.height() / 2);
+        QDragEnterEvent enter(start, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&decals, &enter);
+        QDropEvent drop(start, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&decals, &drop);
+        QCOMPARE(decals.text(), QStringLiteral("45123"));
+        QCOMPARE(slot(49), "mp_decals 45123");
     }
 
     void aSpeedFillsTheRates() {
