@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
@@ -18,14 +21,34 @@ namespace fs = std::filesystem;
 namespace {
 
 #ifdef _WIN32
-std::optional<fs::path> registrySteamPath() {
-    wchar_t buffer[MAX_PATH];
-    DWORD size = sizeof buffer;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", RRF_RT_REG_SZ,
-                     nullptr, buffer, &size) != ERROR_SUCCESS) {
+// A text value of HKEY_CURRENT_USER\Software\Valve\Steam; one stored as REG_EXPAND_SZ comes with
+// its %VARIABLES% expanded.
+std::optional<std::wstring> steamRegistryText(const wchar_t* name) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD size = DWORD(text.size() * sizeof(wchar_t));
+        LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", name,
+                                      RRF_RT_REG_SZ, nullptr, text.data(), &size);
+        if (status == ERROR_MORE_DATA) {
+            text.resize(size / sizeof(wchar_t) + 1);
+            continue;
+        }
+        if (status != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        text.resize(std::wcslen(text.c_str())); // RegGetValueW ends the text with a null
+        return text;
+    }
+}
+
+// The environment in UTF-16: the narrow getenv gives the Windows code page, which cannot hold
+// every user's name.
+std::optional<fs::path> environmentPath(const wchar_t* name) {
+    const wchar_t* value = _wgetenv(name);
+    if (!value || !*value) {
         return std::nullopt;
     }
-    return fs::path(buffer);
+    return fs::path(value);
 }
 #endif
 
@@ -34,12 +57,12 @@ std::optional<fs::path> registrySteamPath() {
 std::vector<fs::path> steamRootCandidates([[maybe_unused]] const fs::path& home) {
     std::vector<fs::path> candidates;
 #ifdef _WIN32
-    if (auto fromRegistry = registrySteamPath()) {
-        candidates.push_back(*fromRegistry);
+    if (auto steamPath = steamRegistryText(L"SteamPath")) {
+        candidates.push_back(*steamPath);
     }
-    const char* programFiles = std::getenv("ProgramFiles(x86)");
-    candidates.push_back(fs::path(programFiles ? programFiles : "C:\\Program Files (x86)") /
-                         "Steam");
+    candidates.push_back(
+        environmentPath(L"ProgramFiles(x86)").value_or(fs::path(L"C:\\Program Files (x86)")) /
+        L"Steam");
 #else
     if (!home.empty()) {
         candidates.push_back(home / ".local/share/Steam");
@@ -70,14 +93,14 @@ std::vector<fs::path> findSteamRoots() {
 
 std::optional<fs::path> homeDirectory() {
 #ifdef _WIN32
-    const char* home = std::getenv("USERPROFILE");
+    return environmentPath(L"USERPROFILE");
 #else
     const char* home = std::getenv("HOME");
-#endif
     if (!home || !*home) {
         return std::nullopt;
     }
     return fs::path(home);
+#endif
 }
 
 std::optional<fs::path> findSteamAppsFolder(const fs::path& library) {
