@@ -7,6 +7,14 @@
 #include <string>
 #include <string_view>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 // A folder of its own for each test, removed afterwards.
 class TempFolder {
 public:
@@ -14,9 +22,20 @@ public:
         std::random_device random;
         const auto base = std::filesystem::temp_directory_path() / "quarvel-test-";
         do {
-            root_ = base.string() + std::to_string(random());
+            root_ = base;
+            root_ += std::to_string(random());
         } while (!std::filesystem::create_directory(root_));
         root_ = std::filesystem::canonical(root_);
+#ifdef _WIN32
+        // Windows may give the temp folder in 8.3 form (C:\Users\RUNNER~1\...), which no real
+        // path that the code under test finds would equal.
+        std::wstring longName(32768, L'\0');
+        DWORD length = GetLongPathNameW(root_.c_str(), longName.data(), DWORD(longName.size()));
+        if (length > 0 && length < longName.size()) {
+            longName.resize(length);
+            root_ = longName;
+        }
+#endif
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -25,7 +44,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::filesystem::path path(std::string_view relative = {}) const { return root_ / relative; }
+    // `relative` is UTF-8 on every platform, as the test sources are, and uses forward slashes;
+    // the path comes with the platform's own separators, as the code under test builds them.
+    std::filesystem::path path(std::string_view relative = {}) const {
+        return (root_ / std::u8string(relative.begin(), relative.end())).make_preferred();
+    }
 
     std::filesystem::path makeDirs(std::string_view relative) const {
         std::filesystem::create_directories(path(relative));
@@ -38,7 +61,9 @@ public:
         return path(relative);
     }
 
-    std::string read(std::string_view relative) const { return readFile(path(relative)); }
+    std::string read(std::string_view relative) const {
+        return readFile(path(relative));
+    }
 
     static std::string readFile(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);

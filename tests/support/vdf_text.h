@@ -1,0 +1,18 @@
+#pragma once
+
+#include "games/file_lookup.h"
+
+#include <filesystem>
+#include <string>
+
+// A path as Steam writes it inside its .vdf and .acf files: UTF-8, each backslash doubled.
+inline std::string vdfText(const std::filesystem::path& path) {
+    std::string text;
+    for (char c : quarvel::games::displayPath(path)) {
+        if (c == '\\') {
+            text += '\\';
+        }
+        text += c;
+    }
+    return text;
+}
