@@ -43,7 +43,7 @@ fs::path scratchFolder() {
 // A config of a player who kept everything: 20,000 lines, 1 MiB, of binds, aliases, comments and
 // the known cvars, each line padded with a comment to the same average length.
 const std::string& largeConfig() {
-    static const std::string text = [] {
+    static const std::string generated = [] {
         constexpr int lines = 20000;
         constexpr std::size_t size = std::size_t{1} << 20;
         std::mt19937 random(7);
@@ -75,7 +75,7 @@ const std::string& largeConfig() {
         }
         return config;
     }();
-    return text;
+    return generated;
 }
 
 const fs::path& largeConfigFile() {
@@ -108,7 +108,7 @@ BENCHMARK(StartUp);
 
 void ApplyPreset(benchmark::State& state) {
     Engine engine;
-    const Preset preset = allPresets[static_cast<std::size_t>(state.range(0))];
+    const Preset preset = presetNames[static_cast<std::size_t>(state.range(0))].preset;
     for (auto _ : state) {
         engine.applyPreset(preset);
         engine.applyPreset(Preset::Default);

@@ -86,7 +86,7 @@ int run(int argc, char** argv) {
 
     // Each step runs as soon as it is parsed, so steps run in the order given.
     quarvel::Engine engine;
-    const auto addStep = [&](const char* name, const char* help) {
+    const auto addStep = [&](const char* name, const std::string& help) {
         const std::string step = std::string(name).substr(2);
         return app
             .add_option_function<std::string>(
@@ -99,8 +99,14 @@ int run(int argc, char** argv) {
                 help)
             ->trigger_on_parse();
     };
-    addStep("--preset", "Apply a preset: hiq, default, fps, dhfps, or its menu caption "
-                        "(\"High Quality\", \"Default\", \"High FPS\", \"Die Hard FPS\")")
+    std::string presets;
+    for (const auto& name : quarvel::presetNames) {
+        presets.append(presets.empty() ? "" : ", ").append(name.shortName);
+    }
+    for (const auto& name : quarvel::presetNames) {
+        presets.append(", \"").append(name.caption).append("\"");
+    }
+    addStep("--preset", "Apply a preset by its short name or caption: " + presets)
         ->type_name("NAME");
     addStep("--set", "Put an editor into a state from code, as a preset does (no key filter)")
         ->type_name("CONTROL=VALUE");
@@ -158,7 +164,7 @@ int run(int argc, char** argv) {
         }
         auto result = quarvel::games::detectGames(options);
         for (const auto& warning : result.warnings) {
-            complain(warning);
+            complain(quarvel::describe(warning));
         }
         return result.games;
     };
@@ -192,7 +198,7 @@ int run(int argc, char** argv) {
         return exitBadArgument;
     }
     if (quarvel::scriptExists(target) && !overwrite) {
-        std::cerr << "Are you sure you want to overwrite your Quarvel Tweaks ?\n";
+        std::cerr << quarvel::overwriteQuestion << '\n';
         return exitWouldOverwrite;
     }
     const auto result = quarvel::InstallTweaks(target, script);

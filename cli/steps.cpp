@@ -2,25 +2,13 @@
 
 #include "config/loader.h"
 #include "core/config_text.h"
+#include "core/rate_rules.h"
 
 #include <array>
 
 namespace quarvel::cli {
 
 namespace {
-
-struct PresetName {
-    Preset preset;
-    std::string_view shortName;
-    std::string_view caption;
-};
-
-constexpr std::array presetNames{
-    PresetName{Preset::HighQuality, "hiq", "High Quality"},
-    PresetName{Preset::Default, "default", "Default"},
-    PresetName{Preset::HighFps, "fps", "High FPS"},
-    PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS"},
-};
 
 // An argument as one line: control characters are written as escapes.
 std::string oneLine(std::string_view text) {
@@ -104,7 +92,7 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
     } else if (option == "set" || option == "type") {
         return setOrType(engine, option, argument);
     } else if (option == "default") {
-        if (!engine.pressDefault(argument)) {
+        if (!engine.pressDefault(findDefaultButton(argument))) {
             return error(option, argument, "unknown DEFAULT button");
         }
     } else if (option == "load") {
@@ -125,9 +113,10 @@ std::string stateReport(const Engine& engine) {
     for (int slot = 0; slot < slotCount; ++slot) {
         line(slot);
     }
-    for (const auto* name :
-         {"cmbSpeed", "txtUSpeed", "lblUSpeed", "cmbSpeed2", "txtDSpeed", "lblDSpeed"}) {
-        line(findEditor(name));
+    for (const SpeedRule& speed : speedRules) {
+        for (const EditorId id : {speed.unitList, speed.speedField, speed.unitLabel}) {
+            line(id);
+        }
     }
     return report;
 }

@@ -12,6 +12,10 @@
 // Installing the script into a game directory: quarvel.cfg, and the exec line in autoexec.cfg.
 namespace quarvel {
 
+// What an install asks before it replaces a script that is already there.
+inline constexpr std::string_view overwriteQuestion =
+    "Are you sure you want to overwrite your Quarvel Tweaks ?";
+
 // An install asks before it replaces a script that is already there; a link where the script
 // would go counts, even one that leads nowhere yet.
 bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());

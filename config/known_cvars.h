@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/engine.h"
+#include "core/catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -21,7 +22,7 @@ enum class LoadRule {
 struct KnownCvar {
     std::string_view name;
     LoadRule rule;
-    std::string_view editor;                   // empty for RecordOnly
+    EditorId editor;                           // noEditor for RecordOnly
     std::span<const std::string_view> entries; // Entries only
     bool lowerCase = false;                    // compare the value in lower case
 };
@@ -37,24 +38,24 @@ inline constexpr std::string_view textureModes[] = {
     "gl_linear_mipmap_linear", "gl_linear_mipmap_nearest", "gl_nearest_mipmap_linear",
     "gl_nearest_mipmap_nearest"};
 
-constexpr KnownCvar toggle(std::string_view name, std::string_view editor) {
-    return {name, LoadRule::Toggle, editor, {}};
+consteval KnownCvar toggle(std::string_view name, std::string_view editor) {
+    return {name, LoadRule::Toggle, editorId(editor), {}};
 }
-constexpr KnownCvar text(std::string_view name, std::string_view editor) {
-    return {name, LoadRule::Text, editor, {}};
+consteval KnownCvar text(std::string_view name, std::string_view editor) {
+    return {name, LoadRule::Text, editorId(editor), {}};
 }
-constexpr KnownCvar entries(std::string_view name, std::string_view editor,
+consteval KnownCvar entries(std::string_view name, std::string_view editor,
                             std::span<const std::string_view> values, bool lowerCase = false) {
-    return {name, LoadRule::Entries, editor, values, lowerCase};
+    return {name, LoadRule::Entries, editorId(editor), values, lowerCase};
 }
-constexpr KnownCvar recorded(std::string_view name) {
-    return {name, LoadRule::RecordOnly, {}, {}};
+consteval KnownCvar recorded(std::string_view name) {
+    return {name, LoadRule::RecordOnly, noEditor, {}};
 }
 } // namespace detail
 
-inline constexpr std::array<KnownCvar, knownCvarCount> knownCvars = [] {
+inline constexpr auto knownCvars = [] {
     using namespace detail;
-    return std::array<KnownCvar, knownCvarCount>{{
+    return std::array{
         entries("ati_npatch", "cmbTruform", offOnly), // can only switch TruForm off
         toggle("cl_dynamiclights", "optDynamic"),
         toggle("cl_himodels", "optHimodels"),
@@ -103,7 +104,7 @@ inline constexpr std::array<KnownCvar, knownCvarCount> knownCvars = [] {
         toggle("s_reverb", "optReverb"),
         toggle("voice_dsound", "optDCVoice"),
         toggle("cl_allowupload", "optUpload"),
-        {"cl_nopred", LoadRule::InvertedToggle, "optClPred", {}},
+        KnownCvar{"cl_nopred", LoadRule::InvertedToggle, editorId("optClPred"), {}},
         toggle("cl_lb", "optHitC"),
         toggle("cl_lc", "optLagC"),
         toggle("cl_lw", "optFireC"),
@@ -116,12 +117,53 @@ inline constexpr std::array<KnownCvar, knownCvarCount> knownCvars = [] {
         recorded("cl_resend"),
         text("cl_updaterate", "txtURate"),
         text("rate", "txtRate"),
-    }};
+    };
 }();
+
+inline constexpr int knownCvarCount = static_cast<int>(knownCvars.size());
 
 // The name of known cvar k.
 constexpr std::string_view cvarNames(int k) {
     return knownCvars[static_cast<std::size_t>(k)].name;
 }
+
+// What no known cvar loads into, on purpose: tweaks whose cvar is not among the known ones, and
+// cvars that are read and kept although no editor writes them.
+inline constexpr std::array tweaksNotLoaded{editorId("optLPrecache"), editorId("cmbCDFPS")};
+inline constexpr std::array<std::string_view, 3> cvarsNoEditorWrites{"r_dynamic", "fps_max",
+                                                                     "cl_resend"};
+
+// Every known cvar is one its editor writes (a misspelt name would load nothing), names a list
+// entry only for an item the list has, and every tweak but those named above is loaded by one.
+static_assert([] {
+    std::array<bool, slotCount> loaded{};
+    for (const EditorId id : tweaksNotLoaded) {
+        loaded[static_cast<std::size_t>(id)] = true;
+    }
+    for (const KnownCvar& cvar : knownCvars) {
+        if (std::count_if(knownCvars.begin(), knownCvars.end(),
+                          [&](const KnownCvar& other) { return other.name == cvar.name; }) != 1) {
+            return false;
+        }
+        if (cvar.rule == LoadRule::RecordOnly) {
+            bool written = std::find(cvarsNoEditorWrites.begin(), cvarsNoEditorWrites.end(),
+                                     cvar.name) != cvarsNoEditorWrites.end();
+            for (const EditorDef& def : editors) {
+                written = written || def.cvar2 == cvar.name;
+            }
+            if (!written) {
+                return false;
+            }
+            continue;
+        }
+        const EditorDef& def = editor(cvar.editor);
+        if (!isTweak(cvar.editor) || (def.cvar != cvar.name && def.cvar2 != cvar.name) ||
+            cvar.entries.size() > def.items.size()) {
+            return false;
+        }
+        loaded[static_cast<std::size_t>(cvar.editor)] = true;
+    }
+    return std::find(loaded.begin(), loaded.end(), false) == loaded.end();
+}());
 
 } // namespace quarvel

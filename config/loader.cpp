@@ -1,7 +1,7 @@
 #include "config/loader.h"
 
 #include "config/game_file.h"
-#include "config/known_cvars.h"
+#include "core/ascii.h"
 #include "core/config_text.h"
 
 #include <algorithm>
@@ -38,15 +38,8 @@ std::string_view withoutQuotes(std::string_view value) {
     return value;
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return lower;
-}
-
 void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
-    const EditorId id = findEditor(cvar.editor);
+    const EditorId id = cvar.editor;
     switch (cvar.rule) {
     case LoadRule::Toggle:
     case LoadRule::InvertedToggle:
@@ -56,7 +49,7 @@ void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
         }
         break;
     case LoadRule::Entries: {
-        const std::string compared = cvar.lowerCase ? lowerCase(value) : value;
+        const std::string compared = cvar.lowerCase ? lowerAscii(value) : value;
         const auto entry = std::find(cvar.entries.begin(), cvar.entries.end(), compared);
         if (entry != cvar.entries.end()) {
             engine.selectItem(id, static_cast<int>(entry - cvar.entries.begin()));
@@ -73,10 +66,7 @@ void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
 
 } // namespace
 
-ConfigReader::ConfigReader(Engine& engine) : engine_(engine) {
-    engine_.cvarFound.fill(false);
-    std::fill(engine_.cvarValue.begin(), engine_.cvarValue.end(), std::string());
-}
+ConfigReader::ConfigReader(LoadedValues& values) : values_(values) {}
 
 void ConfigReader::feed(std::string_view bytes) {
     // The byte-order mark some editors put first may arrive split over pieces.
@@ -149,21 +139,22 @@ void ConfigReader::record() {
     if (!isSingleValue(value)) {
         return; // a line that would carry a second command into the script is passed over
     }
-    engine_.cvarFound[cvar_] = true;
-    engine_.cvarValue[cvar_] = value;
+    values_.cvarFound[static_cast<std::size_t>(cvar_)] = true;
+    values_.cvarValue[static_cast<std::size_t>(cvar_)] = value;
 }
 
-void applyLoadedValues(Engine& engine) {
-    for (int k = 0; k < knownCvarCount; ++k) {
-        if (engine.cvarFound[k]) {
-            apply(engine, knownCvars[k], engine.cvarValue[k]);
+void applyLoadedValues(Engine& engine, const LoadedValues& values) {
+    for (std::size_t k = 0; k < knownCvars.size(); ++k) {
+        if (values.cvarFound[k]) {
+            apply(engine, knownCvars[k], values.cvarValue[k]);
         }
     }
 }
 
 Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
+    LoadedValues values;
     try {
-        ConfigReader reader(engine);
+        ConfigReader reader(values);
         if (Outcome failed =
                 readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); })) {
             return failed;
@@ -172,7 +163,7 @@ Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io
     } catch (const std::bad_alloc&) {
         return Failure{.step = FileStep::Read, .problem = FileProblem::OutOfMemory, .file = file};
     }
-    applyLoadedValues(engine);
+    applyLoadedValues(engine, values);
     return std::nullopt;
 }
 

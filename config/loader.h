@@ -1,9 +1,11 @@
 #pragma once
 
 #include "config/file_io.h"
+#include "config/known_cvars.h"
 #include "core/engine.h"
 #include "core/failure.h"
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -20,12 +22,18 @@ inline constexpr char valueQuote = '"';
 // game read. Its line is passed over, which keeps what a load holds small however large the file.
 inline constexpr std::size_t maxValueLength = 1024;
 
+// What one load read: for each known cvar, in the order of the known-cvar list, whether its file
+// set it and the value of the last line that did. Each load starts from nothing.
+struct LoadedValues {
+    std::array<bool, knownCvars.size()> cvarFound{};
+    std::array<std::string, knownCvars.size()> cvarValue{};
+};
+
 // The reading phase, fed the file's bytes in pieces of any size. Keeps only what a line needs:
 // its head while it may still be a known cvar, and the value of a known one.
 class ConfigReader {
 public:
-    // Starts a new load: forgets what earlier loads read.
-    explicit ConfigReader(Engine& engine);
+    explicit ConfigReader(LoadedValues& values);
 
     void feed(std::string_view bytes);
     // The end of the file, which ends its last line.
@@ -38,7 +46,7 @@ private:
     void endLine();
     void record();
 
-    Engine& engine_;
+    LoadedValues& values_;
     State state_ = State::Head;
     std::string head_;
     std::string value_;
@@ -49,7 +57,7 @@ private:
 };
 
 // The applying phase.
-void applyLoadedValues(Engine& engine);
+void applyLoadedValues(Engine& engine, const LoadedValues& values);
 
 // Loads a file as the "Load *.cfg Settings" command does. Only a regular file loads; when the
 // file cannot be read no editor changes.

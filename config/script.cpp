@@ -21,7 +21,8 @@ void appendSlots(std::string& text, const TweakLines& lines, int first, int last
 std::string buildScript(const TweakLines& lines) {
     std::string text;
     text.reserve(2048);
-    appendLine(text, "// Quarvel v3");
+    appendLine(text,
+               std::string("// ").append(product::name).append(" ").append(product::majorVersion));
     appendLine(text, std::string("// ").append(product::webDomain));
     appendLine(text, "");
     appendLine(text, "// FPS Tweaks");
@@ -32,7 +33,7 @@ std::string buildScript(const TweakLines& lines) {
     appendLine(text, "");
     appendSlots(text, lines, firstPingSlot, slotCount - 1);
     appendLine(text, "");
-    appendLine(text, "// Created by Vellmar");
+    appendLine(text, std::string("// Created by ").append(product::author));
     text.append("// ").append(product::email);
     return text;
 }
@@ -41,7 +42,7 @@ std::string echoBanner() {
     const std::string words[] = {
         "",
         "==============",
-        "      QUARVEL v3.2",
+        std::string("      QUARVEL ").append(product::version),
         std::string("    ").append(product::webAddress),
         "-------------------------",
         " Optimisations Loaded",

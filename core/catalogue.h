@@ -1,19 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
 
-// The catalogue of every control that holds a setting: the 53 tweak editors in the order of their
+// The catalogue of every control that holds a setting: the tweak editors in the order of their
 // slots in the settings store, followed by the controls of the connection-speed calculator. An
-// editor's id is its index here, so a tweak editor's id is also its slot.
+// editor's id is its index here, so a tweak editor's id is also its slot. Every other table that
+// speaks of editors names them through editorId(), which does not compile for a name that is not
+// here, and the counts of the program are the sizes of these tables.
 namespace quarvel {
 
 using EditorId = int;
-
-inline constexpr int slotCount = 53;
-inline constexpr int firstPingSlot = 40; // slots 0..39 are FPS tweaks, 40..52 Ping tweaks
+inline constexpr EditorId noEditor = -1;
 
 enum class EditorKind { OptionPair, List, Field, Label };
 
@@ -55,11 +56,12 @@ constexpr EditorDef pair(std::string_view name, std::string_view caption, std::s
 }
 
 constexpr EditorDef list(std::string_view name, std::string_view caption, std::string_view cvar,
-                         std::span<const ListItem> items) {
+                         std::span<const ListItem> items, std::string_view cvar2 = {}) {
     return {.name = name,
             .kind = EditorKind::List,
             .caption = caption,
             .cvar = cvar,
+            .cvar2 = cvar2,
             .items = items,
             .key = cvar};
 }
@@ -151,8 +153,9 @@ inline constexpr ListItem speedUnits[] = {
     {"KBytes/sec", "KBytes/s"},
 };
 
-inline constexpr std::array editorTable{
-    // FPS tweaks, slots 0..39
+// The tweaks, in the order of their slots and of the lines of the script.
+inline constexpr std::array tweakTable{
+    // FPS tweaks
     pair("optHimodels", "Hi Quality Models", "cl_himodels", "gl_keeptjunctions", "cmdHimodels"),
     pair("optClear", "Fill Texturegaps", "gl_clear", {}, "cmdClear"),
     pair("optCull", "Draw Visible Only", "gl_cull", {}, "cmdCull"),
@@ -183,7 +186,7 @@ inline constexpr std::array editorTable{
     list("cmbTextureS", "Texture Size:", "gl_max_size", textureSize),
     list("cmbSpriteq", "Sprite Quality:", "fastsprites", spriteQuality),
     list("cmbSpriteSkip", "Sprite Skipping:", "d_spriteskip", spriteSkipping),
-    list("cmbTruform", "ATI Truform:", "ati_npatch", truform),
+    list("cmbTruform", "ATI Truform:", "ati_npatch", truform, "ati_subdiv"),
     list("cmbIconMode", "Head Icon Mode:", "cl_identiconmode", headIconMode),
     list("cmbPFX", "Particle Effects:", "cl_particlefx", particleEffects),
     list("cmbWeather", "Weather:", "cl_weather", weather),
@@ -194,7 +197,7 @@ inline constexpr std::array editorTable{
     field("txtRubble", "Rubble:", "max_rubble", "cmdRubble"),
     field("txtShells", "Shells:", "max_shells", "cmdShells"),
     field("txtSmokePuffs", "Smokepuffs:", "max_smokepuffs", "cmdSmokePuffs"),
-    // Ping tweaks, slots 40..52
+    // Ping tweaks, from the first one on
     EditorDef{.name = "optClPred",
               .kind = EditorKind::OptionPair,
               .caption = "Client Side Prediction",
@@ -214,7 +217,10 @@ inline constexpr std::array editorTable{
     field("txtClRate", "Client Rate:", "cl_rate", "cmdClRate"),
     field("txtCMDRate", "Cmd Rate:", "cl_cmdrate", "cmdCMDrate"),
     field("txtCMDBackup", "Cmd Backups:", "cl_cmdbackup", "cmdCMDBackup"),
-    // The connection-speed calculator: no slot of their own
+};
+
+// The connection-speed calculator: no slot of their own.
+inline constexpr std::array calculatorTable{
     EditorDef{.name = "cmbSpeed",
               .kind = EditorKind::List,
               .caption = "I know my upload speed in",
@@ -235,19 +241,29 @@ inline constexpr std::array editorTable{
     EditorDef{.name = "lblDSpeed", .kind = EditorKind::Label},
 };
 
+inline constexpr auto editorTable = [] {
+    std::array<EditorDef, tweakTable.size() + calculatorTable.size()> all{};
+    std::copy(tweakTable.begin(), tweakTable.end(), all.begin());
+    std::copy(calculatorTable.begin(), calculatorTable.end(), all.begin() + tweakTable.size());
+    return all;
+}();
+
 } // namespace detail
 
 inline constexpr std::span<const EditorDef> editors{detail::editorTable};
 inline constexpr int editorCount = static_cast<int>(detail::editorTable.size());
+// One slot of the settings store per tweak.
+inline constexpr int slotCount = static_cast<int>(detail::tweakTable.size());
 
-// Looks an editor up by its control name; -1 when there is none.
+// Looks an editor up by its control name, as a user names it on the command line; noEditor when
+// there is none.
 constexpr EditorId findEditor(std::string_view name) {
     for (int id = 0; id < editorCount; ++id) {
         if (editors[id].name == name) {
             return id;
         }
     }
-    return -1;
+    return noEditor;
 }
 
 // Like findEditor, for names the program itself spells: a misspelt name does not compile.
@@ -263,9 +279,49 @@ inline constexpr const EditorDef& editor(EditorId id) {
     return editors[static_cast<std::size_t>(id)];
 }
 
+// The editor whose DEFAULT button has this control name, as a user names it; noEditor when none.
+constexpr EditorId findDefaultButton(std::string_view button) {
+    for (int id = 0; id < editorCount; ++id) {
+        if (!button.empty() && editors[id].defaultButton == button) {
+            return id;
+        }
+    }
+    return noEditor;
+}
+
+inline constexpr bool isTweak(EditorId id) {
+    return id >= 0 && id < slotCount;
+}
+
+// Slots before this one are FPS tweaks and make the first section of the script, the others Ping
+// tweaks.
+inline constexpr int firstPingSlot = editorId("optClPred");
+
 // The speed-unit lists share their three items.
 inline constexpr std::span<const ListItem> speedUnitItems{detail::speedUnits};
 
-static_assert(editorCount == slotCount + 6);
+// Control names, DEFAULT buttons and tweak keys each name one editor.
+static_assert([] {
+    for (EditorId a = 0; a < editorCount; ++a) {
+        for (EditorId b = a + 1; b < editorCount; ++b) {
+            const auto &x = editors[a], &y = editors[b];
+            if (x.name == y.name || (!x.key.empty() && x.key == y.key) ||
+                (!x.defaultButton.empty() && x.defaultButton == y.defaultButton)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}());
+
+// A tweak is what has a tweak key; the calculator's controls have none.
+static_assert([] {
+    for (EditorId id = 0; id < editorCount; ++id) {
+        if (editors[id].isTweak() != isTweak(id)) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "core/engine.h"
 
+#include "core/rate_rules.h"
 #include "rates/rate_calculator.h"
 
 #include <algorithm>
@@ -12,34 +13,6 @@ namespace {
 
 // What runs when an editor's state is set.
 enum class Handler { OptionPair, List, UnitList, Field, RateField, SpeedField, None };
-
-// Indexes into the calculator's rules, -1 for an editor without one. (Indexes rather than
-// pointers: some compilers cannot test a pointer in a constant expression under sanitizers.)
-constexpr int rateRuleIndex(EditorId id) {
-    for (int rule = 0; rule < static_cast<int>(std::size(rates::rateRules)); ++rule) {
-        if (findEditor(rates::rateRules[rule].field) == id) {
-            return rule;
-        }
-    }
-    return -1;
-}
-
-constexpr int speedRuleIndex(EditorId id) {
-    for (int rule = 0; rule < static_cast<int>(std::size(rates::speedRules)); ++rule) {
-        const auto& speed = rates::speedRules[rule];
-        if (findEditor(speed.speedField) == id || findEditor(speed.unitList) == id) {
-            return rule;
-        }
-    }
-    return -1;
-}
-
-const rates::RateRule& rateRuleFor(EditorId id) {
-    return rates::rateRules[rateRuleIndex(id)];
-}
-const rates::SpeedRule& speedRuleFor(EditorId id) {
-    return rates::speedRules[speedRuleIndex(id)];
-}
 
 constexpr Handler handlerOf(EditorId id) {
     switch (editor(id).kind) {
@@ -66,15 +39,12 @@ constexpr auto handlers = [] {
     return table;
 }();
 
-constexpr auto presetEditors = [] {
-    std::array<EditorId, presetTable.size()> ids{};
-    for (std::size_t row = 0; row < presetTable.size(); ++row) {
-        ids[row] = findEditor(presetTable[row].editor);
-    }
-    return ids;
-}();
-static_assert(std::find(presetEditors.begin(), presetEditors.end(), -1) == presetEditors.end(),
-              "every preset row names an editor");
+const RateRule& rateRuleFor(EditorId id) {
+    return rateRules[static_cast<std::size_t>(rateRuleIndex(id))];
+}
+const SpeedRule& speedRuleFor(EditorId id) {
+    return speedRules[static_cast<std::size_t>(speedRuleIndex(id))];
+}
 
 std::optional<int> parseIndex(std::string_view text) {
     int value = 0;
@@ -214,15 +184,13 @@ bool Engine::typeCharacter(EditorId field, int code) {
     return true;
 }
 
-bool Engine::pressDefault(std::string_view button) {
-    for (const auto& def : editors) {
-        if (!def.defaultButton.empty() && def.defaultButton == button) {
-            DefaultKey = def.key;
-            applyDefault();
-            return true;
-        }
+bool Engine::pressDefault(EditorId id) {
+    if (id < 0 || id >= editorCount || editor(id).defaultButton.empty()) {
+        return false;
     }
-    return false;
+    DefaultKey = editor(id).key;
+    applyDefault();
+    return true;
 }
 
 void Engine::applyDefault() {
@@ -237,9 +205,9 @@ void Engine::applyDefault() {
 
 std::string_view Engine::defaultState(EditorId id) {
     const auto column = static_cast<std::size_t>(Preset::Default);
-    for (std::size_t row = 0; row < presetTable.size(); ++row) {
-        if (presetEditors[row] == id) {
-            return presetTable[row].states[column];
+    for (const PresetRow& row : presetTable) {
+        if (row.editor == id) {
+            return row.states[column];
         }
     }
     return {};
@@ -247,17 +215,16 @@ std::string_view Engine::defaultState(EditorId id) {
 
 void Engine::applyPreset(Preset preset) {
     const auto column = static_cast<std::size_t>(preset);
-    for (std::size_t row = 0; row < presetTable.size(); ++row) {
-        const std::string_view state = presetTable[row].states[column];
-        if (!state.empty()) {
-            setState(presetEditors[row], state);
+    for (const PresetRow& row : presetTable) {
+        if (!row.states[column].empty()) {
+            setState(row.editor, row.states[column]);
         }
     }
 }
 
 void Engine::changed(EditorId id) {
-    if (onEditorChanged) {
-        onEditorChanged(id);
+    if (observer_.editorChanged) {
+        observer_.editorChanged(id);
     }
 }
 
@@ -310,7 +277,7 @@ void Engine::fieldHandler(EditorId id) {
 }
 
 void Engine::rateFieldHandler(EditorId id) {
-    const rates::RateRule& rule = rateRuleFor(id);
+    const RateRule& rule = rateRuleFor(id);
     const auto value = rates::parseRate(text(id));
     if (!value) {
         return; // not a number: the slot and the derived field keep what they hold
@@ -318,22 +285,22 @@ void Engine::rateFieldHandler(EditorId id) {
     if (*value > rule.limit) {
         setText(id, std::string(rule.limitText)); // runs this handler again, at the limit
     }
-    if (!rule.derivedField.empty()) {
+    if (rule.derived != noEditor) {
         if (const auto capped = rates::parseRate(text(id))) {
             const double derived = rates::roundHalfEven(*capped / rule.divisor);
-            setText(findEditor(rule.derivedField), rates::wholeNumberText(derived));
+            setText(rule.derived, rates::wholeNumberText(derived));
         }
     }
     writeSlot(id, configLine(editor(id).cvar, text(id)));
 }
 
 void Engine::speedFieldHandler(EditorId id) {
-    const rates::SpeedRule& rule = speedRuleFor(id);
-    const int unit = selected(findEditor(rule.unitList));
+    const SpeedRule& rule = speedRuleFor(id);
+    const int unit = selected(rule.unitList);
     if (unit < 0 || unit > 2) {
         return;
     }
-    const EditorId rateField = findEditor(rule.rateField);
+    const EditorId rateField = rule.rateField;
     if (text(id).empty()) {
         setText(rateField, {});
         return;
@@ -352,14 +319,14 @@ void Engine::speedFieldHandler(EditorId id) {
 void Engine::unitListHandler(EditorId id) {
     const int unit = selected(id);
     if (unit >= 0 && unit < static_cast<int>(speedUnitItems.size())) {
-        setText(findEditor(speedRuleFor(id).unitLabel), std::string(speedUnitItems[unit].line));
+        setText(speedRuleFor(id).unitLabel, std::string(speedUnitItems[unit].line));
     }
 }
 
 void Engine::writeSlot(int slot, std::string text) {
     tweakLines_[slot] = std::move(text);
-    if (onSlotWritten) {
-        onSlotWritten(slot);
+    if (observer_.slotWritten) {
+        observer_.slotWritten(slot);
     }
 }
 

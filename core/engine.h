@@ -15,7 +15,11 @@ namespace quarvel {
 // line, or two joined by CR LF for the tweaks that drive two cvars.
 using TweakLines = std::array<std::string, slotCount>;
 
-inline constexpr int knownCvarCount = 60;
+// Who hears of the engine's changes: a window that shows its editors, or a test.
+struct EngineObserver {
+    std::function<void(EditorId)> editorChanged; // an editor's state was set
+    std::function<void(int slot)> slotWritten;   // a slot of the store was written
+};
 
 // The editors of the main window, as objects with a state and a handler. Setting an editor's state
 // from code runs its handler before the setter returns, exactly as a user's click or keystroke
@@ -51,10 +55,9 @@ public:
     // Types one character at the end of a field, through its key filter. False if refused.
     bool typeCharacter(EditorId field, int code);
 
-    // A DEFAULT button: false when no button has that name.
-    bool pressDefault(std::string_view button);
-    // Puts the editor whose tweak key is DefaultKey back to its default state.
-    void applyDefault();
+    // The DEFAULT button of an editor: puts it back to its default state. False when the editor
+    // has no such button.
+    bool pressDefault(EditorId editor);
     void applyPreset(Preset preset);
 
     // The state the Default preset gives an editor; empty for the speed fields and labels.
@@ -63,16 +66,8 @@ public:
     // Depth of the handlers running right now; 0 once a chain has settled.
     [[nodiscard]] int handlerDepth() const { return depth_; }
 
-    // Told about every editor state that was set, and every slot that was written.
-    std::function<void(EditorId)> onEditorChanged;
-    std::function<void(int slot)> onSlotWritten;
-
-    // The key of the last DEFAULT button pressed.
-    std::string DefaultKey;
-
-    // What the config loader read for each known cvar, in the order of the known-cvar list.
-    std::array<bool, knownCvarCount> cvarFound{};
-    std::array<std::string, knownCvarCount> cvarValue{};
+    // Tells the observer about every change from now on; an empty one tells no one.
+    void observe(EngineObserver observer) { observer_ = std::move(observer); }
 
 private:
     struct EditorState {
@@ -80,6 +75,8 @@ private:
         std::string text;
     };
 
+    // Puts the editor whose tweak key is the DEFAULT key back to its default state.
+    void applyDefault();
     void changed(EditorId id);
     void runHandler(EditorId id);
     void optionPairHandler(EditorId id);
@@ -93,6 +90,9 @@ private:
     TweakLines tweakLines_;
     std::vector<EditorState> states_;
     int depth_ = 0;
+    EngineObserver observer_;
+    // The key of the last DEFAULT button pressed.
+    std::string DefaultKey;
 };
 
 } // namespace quarvel

@@ -14,6 +14,8 @@ std::string_view verb(FileStep step) {
         return "update";
     case FileStep::Remove:
         return "remove";
+    case FileStep::Search:
+        break;
     }
     return "write";
 }
@@ -34,6 +36,18 @@ std::string reasonOf(const Failure& failure) {
                " MiB, more than any config the game runs";
     case FileProblem::OutOfMemory:
         return "there is not enough memory";
+    case FileProblem::NoSuchFolder:
+        return "no such folder";
+    case FileProblem::NotSteamFolder:
+        return "not a Steam folder (it has no steamapps folder)";
+    case FileProblem::NotHalfLifeFolder:
+        return "not a Half-Life folder (it has neither hl.exe nor hl_linux)";
+    case FileProblem::Syntax:
+        return failure.detail;
+    case FileProblem::NoLibraryList:
+        return "no \"libraryfolders\" block";
+    case FileProblem::NoInstallDir:
+        return "no usable \"installdir\"";
     }
     return {};
 }
@@ -51,12 +65,31 @@ std::string reasonText(const Failure& failure) {
     return reasonOf(failure);
 }
 
-std::string pathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
+// A file passed over while looking for games, the way compilers point at a mistake:
+// "FILE:LINE:COLUMN: REASON" or "FILE: REASON".
+std::string describeSearch(const Failure& failure) {
+    std::string text = pathText(failure.file);
+    if (failure.problem == FileProblem::Syntax) {
+        text.append(":")
+            .append(std::to_string(failure.line))
+            .append(":")
+            .append(std::to_string(failure.column));
+    }
+    text.append(": ");
+    if (failure.problem == FileProblem::TooLarge) {
+        return text.append("file is too large (" + std::to_string(failure.size) + " bytes)");
+    }
+    if (failure.problem == FileProblem::System) {
+        text.append("cannot read the file");
+        return failure.code ? text.append(": ").append(failure.code.message()) : text;
+    }
+    return text.append(reasonText(failure));
 }
 
 std::string describe(const Failure& failure) {
+    if (failure.step == FileStep::Search) {
+        return describeSearch(failure);
+    }
     std::string text = "Could not ";
     text.append(verb(failure.step))
         .append(" \"")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/paths.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -22,6 +24,7 @@ enum class FileStep {
     Write,  // writing a file, new or replaced
     Update, // changing a file of the player's in place of the old one
     Remove, // deleting a file
+    Search, // looking for games: a Steam file or folder that was passed over
 };
 
 enum class FileProblem {
@@ -32,6 +35,13 @@ enum class FileProblem {
     TooLarge,       // larger than any config the game runs
     OutOfMemory,    // the file did not fit into memory
     OldContentKept, // an update failed and could not be undone; `copy` holds the old content
+    // While looking for games:
+    NoSuchFolder,      // a folder given to search is not there
+    NotSteamFolder,    // it has no steamapps folder
+    NotHalfLifeFolder, // it has neither hl.exe nor hl_linux
+    Syntax,            // a Steam file that cannot be read as KeyValues; `detail` says why
+    NoLibraryList,     // libraryfolders.vdf without its "libraryfolders" block
+    NoInstallDir,      // an app manifest without a usable "installdir"
 };
 
 struct Failure {
@@ -40,13 +50,14 @@ struct Failure {
     std::filesystem::path file{};
     std::error_code code{};       // the system's error, when it gave one
     std::filesystem::path copy{}; // OldContentKept: where the old content is
+    std::size_t line = 0;         // Syntax: where in the file, from 1
+    std::size_t column = 0;
+    std::string detail{};    // Syntax: what is wrong there
+    std::uintmax_t size = 0; // TooLarge while searching: the file's size
 };
 
 // A failure from the system's error number.
 Failure systemFailure(FileStep step, std::filesystem::path file, int error);
-
-// A path as UTF-8 text on every system (on Linux its bytes as they are).
-std::string pathText(const std::filesystem::path& path);
 
 // Why it failed, in the words quarvel-cli prints: "it is not a regular file".
 std::string reasonText(const Failure& failure);

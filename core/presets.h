@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue.h"
+
 #include <array>
 #include <string_view>
 
@@ -12,12 +14,25 @@ namespace quarvel {
 
 enum class Preset { HighQuality, Default, HighFps, DieHardFps };
 
-inline constexpr std::array<Preset, 4> allPresets{Preset::HighQuality, Preset::Default,
-                                                  Preset::HighFps, Preset::DieHardFps};
+// How a preset is named: on the command line, in words, and in the Presets menu.
+struct PresetName {
+    Preset preset;
+    std::string_view shortName; // "hiq"
+    std::string_view caption;   // "High Quality"
+    std::string_view menuText;  // "High &Quality", with its access key
+    std::string_view menuItem;  // the menu item's control name
+};
+
+inline constexpr std::array presetNames{
+    PresetName{Preset::HighQuality, "hiq", "High Quality", "High &Quality", "mnuPreHiQ"},
+    PresetName{Preset::Default, "default", "Default", "&Default", "mnuPreDefault"},
+    PresetName{Preset::HighFps, "fps", "High FPS", "High &FPS", "mnuPreFPS"},
+    PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS", "Die &Hard FPS", "mnuPreDHFPS"},
+};
 
 struct PresetRow {
-    std::string_view editor;
-    std::array<std::string_view, 4> states; // indexed by Preset
+    EditorId editor;
+    std::array<std::string_view, presetNames.size()> states; // indexed by Preset
 };
 
 namespace detail {
@@ -29,65 +44,90 @@ inline constexpr std::string_view keep = "";
 inline constexpr auto presetTable = [] {
     using namespace detail;
     // clang-format off
-    return std::array<PresetRow, 55>{{
-        //  editor             High Quality  Default   High FPS  Die Hard FPS
-        {"optHimodels",      {ON,          OFF,      OFF,      OFF}},
-        {"optClear",         {ON,          OFF,      OFF,      OFF}},
-        {"optCull",          {ON,          ON,       ON,       ON}},
-        {"optDither",        {OFF,         ON,       ON,       ON}},
-        {"optLightholes",    {ON,          ON,       OFF,      OFF}},
-        {"optPalt",          {ON,          ON,       ON,       ON}},
-        {"optSpriteblend",   {ON,          ON,       ON,       ON}},
-        {"optZTrick",        {OFF,         OFF,      OFF,      ON}},
-        {"optDetTex",        {ON,          OFF,      OFF,      OFF}},
-        {"optMirror",        {ON,          ON,       OFF,      OFF}},
-        {"optMMX",           {ON,          OFF,      ON,       ON}},
-        {"optBlood",         {ON,          ON,       ON,       ON}},
-        {"optGibs",          {ON,          ON,       OFF,      OFF}},
-        {"optPrecache",      {ON,          OFF,      ON,       ON}},
-        {"optLPrecache",     {OFF,         OFF,      ON,       ON}},
-        {"optDynamic",       {ON,          ON,       OFF,      OFF}},
-        {"optShadows",       {ON,          ON,       OFF,      OFF}},
-        {"optMinmodels",     {OFF,         OFF,      ON,       ON}},
-        {"optA3d",           {OFF,         OFF,      OFF,      OFF}},
-        {"optEAX",           {ON,          OFF,      OFF,      OFF}},
-        {"optReverb",        {OFF,         ON,       OFF,      OFF}},
-        {"optDCVoice",       {ON,          ON,       ON,       ON}},
-        {"cmbTextureq",      {"0",         "1",      "3",      "3"}},
-        {"cmbRnd",           {"0",         "3",      "4",      "4"}},
-        {"cmbMapq",          {"0",         "0",      "1",      "2"}},
-        {"cmbModelq",        {"0",         "0",      "2",      "2"}},
-        {"cmbTextureS",      {"0",         "1",      "3",      "3"}},
-        {"cmbSpriteq",       {"0",         "0",      "2",      "2"}},
-        {"cmbSpriteSkip",    {"0",         "0",      "2",      "2"}},
-        {"cmbTruform",       {"1",         "2",      "0",      "0"}},
-        {"cmbIconMode",      {"2",         "2",      "2",      "1"}},
-        {"cmbPFX",           {"2",         "2",      "0",      "0"}},
-        {"cmbWeather",       {"2",         "2",      "3",      "3"}},
-        {"cmbCDFPS",         {"5",         "5",      "0",      "0"}},
-        {"txtCorpsestay",    {"10",        "10",     "1",      "1"}},
-        {"txtHPKMax",        {"1",         "4",      "1",      "1"}},
-        {"txtWallPuffs",     {"120",       "120",    "1",      "1"}},
-        {"txtRubble",        {"240",       "240",    "1",      "1"}},
-        {"txtShells",        {"120",       "120",    "1",      "1"}},
-        {"txtSmokePuffs",    {"120",       "120",    "1",      "1"}},
-        {"cmbSpeed",         {keep,        "1",      keep,     "1"}},
-        {"cmbSpeed2",        {keep,        "1",      keep,     "1"}},
-        {"optClPred",        {keep,        ON,       keep,     keep}},
-        {"optFireC",         {keep,        ON,       keep,     keep}},
-        {"optHitC",          {keep,        ON,       keep,     keep}},
-        {"optLagC",          {keep,        ON,       keep,     keep}},
-        {"optDownIG",        {keep,        ON,       OFF,      OFF}},
-        {"optUpload",        {keep,        ON,       OFF,      OFF}},
-        {"optVoice",         {keep,        ON,       keep,     keep}},
-        {"txtRate",          {keep,        "7500",   keep,     keep}},
-        {"txtURate",         {keep,        "20",     keep,     keep}},
-        {"txtDecals",        {"300",       "300",    "20",     "1"}},
-        {"txtClRate",        {keep,        "9999",   keep,     keep}},
-        {"txtCMDRate",       {keep,        "30",     keep,     keep}},
-        {"txtCMDBackup",     {keep,        "2",      keep,     keep}},
-    }};
+    return std::array{
+        //  editor                           High Quality  Default   High FPS  Die Hard FPS
+        PresetRow{editorId("optHimodels"),   {ON,          OFF,      OFF,      OFF}},
+        PresetRow{editorId("optClear"),      {ON,          OFF,      OFF,      OFF}},
+        PresetRow{editorId("optCull"),       {ON,          ON,       ON,       ON}},
+        PresetRow{editorId("optDither"),     {OFF,         ON,       ON,       ON}},
+        PresetRow{editorId("optLightholes"), {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optPalt"),       {ON,          ON,       ON,       ON}},
+        PresetRow{editorId("optSpriteblend"),{ON,          ON,       ON,       ON}},
+        PresetRow{editorId("optZTrick"),     {OFF,         OFF,      OFF,      ON}},
+        PresetRow{editorId("optDetTex"),     {ON,          OFF,      OFF,      OFF}},
+        PresetRow{editorId("optMirror"),     {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optMMX"),        {ON,          OFF,      ON,       ON}},
+        PresetRow{editorId("optBlood"),      {ON,          ON,       ON,       ON}},
+        PresetRow{editorId("optGibs"),       {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optPrecache"),   {ON,          OFF,      ON,       ON}},
+        PresetRow{editorId("optLPrecache"),  {OFF,         OFF,      ON,       ON}},
+        PresetRow{editorId("optDynamic"),    {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optShadows"),    {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optMinmodels"),  {OFF,         OFF,      ON,       ON}},
+        PresetRow{editorId("optA3d"),        {OFF,         OFF,      OFF,      OFF}},
+        PresetRow{editorId("optEAX"),        {ON,          OFF,      OFF,      OFF}},
+        PresetRow{editorId("optReverb"),     {OFF,         ON,       OFF,      OFF}},
+        PresetRow{editorId("optDCVoice"),    {ON,          ON,       ON,       ON}},
+        PresetRow{editorId("cmbTextureq"),   {"0",         "1",      "3",      "3"}},
+        PresetRow{editorId("cmbRnd"),        {"0",         "3",      "4",      "4"}},
+        PresetRow{editorId("cmbMapq"),       {"0",         "0",      "1",      "2"}},
+        PresetRow{editorId("cmbModelq"),     {"0",         "0",      "2",      "2"}},
+        PresetRow{editorId("cmbTextureS"),   {"0",         "1",      "3",      "3"}},
+        PresetRow{editorId("cmbSpriteq"),    {"0",         "0",      "2",      "2"}},
+        PresetRow{editorId("cmbSpriteSkip"), {"0",         "0",      "2",      "2"}},
+        PresetRow{editorId("cmbTruform"),    {"1",         "2",      "0",      "0"}},
+        PresetRow{editorId("cmbIconMode"),   {"2",         "2",      "2",      "1"}},
+        PresetRow{editorId("cmbPFX"),        {"2",         "2",      "0",      "0"}},
+        PresetRow{editorId("cmbWeather"),    {"2",         "2",      "3",      "3"}},
+        PresetRow{editorId("cmbCDFPS"),      {"5",         "5",      "0",      "0"}},
+        PresetRow{editorId("txtCorpsestay"), {"10",        "10",     "1",      "1"}},
+        PresetRow{editorId("txtHPKMax"),     {"1",         "4",      "1",      "1"}},
+        PresetRow{editorId("txtWallPuffs"),  {"120",       "120",    "1",      "1"}},
+        PresetRow{editorId("txtRubble"),     {"240",       "240",    "1",      "1"}},
+        PresetRow{editorId("txtShells"),     {"120",       "120",    "1",      "1"}},
+        PresetRow{editorId("txtSmokePuffs"), {"120",       "120",    "1",      "1"}},
+        PresetRow{editorId("cmbSpeed"),      {keep,        "1",      keep,     "1"}},
+        PresetRow{editorId("cmbSpeed2"),     {keep,        "1",      keep,     "1"}},
+        PresetRow{editorId("optClPred"),     {keep,        ON,       keep,     keep}},
+        PresetRow{editorId("optFireC"),      {keep,        ON,       keep,     keep}},
+        PresetRow{editorId("optHitC"),       {keep,        ON,       keep,     keep}},
+        PresetRow{editorId("optLagC"),       {keep,        ON,       keep,     keep}},
+        PresetRow{editorId("optDownIG"),     {keep,        ON,       OFF,      OFF}},
+        PresetRow{editorId("optUpload"),     {keep,        ON,       OFF,      OFF}},
+        PresetRow{editorId("optVoice"),      {keep,        ON,       keep,     keep}},
+        PresetRow{editorId("txtRate"),       {keep,        "7500",   keep,     keep}},
+        PresetRow{editorId("txtURate"),      {keep,        "20",     keep,     keep}},
+        PresetRow{editorId("txtDecals"),     {"300",       "300",    "20",     "1"}},
+        PresetRow{editorId("txtClRate"),     {keep,        "9999",   keep,     keep}},
+        PresetRow{editorId("txtCMDRate"),    {keep,        "30",     keep,     keep}},
+        PresetRow{editorId("txtCMDBackup"),  {keep,        "2",      keep,     keep}},
+    };
     // clang-format on
 }();
+
+// The Default preset sets every tweak once, and both speed-unit lists, which makes it the state
+// the program starts in and every DEFAULT button's default. Rows stand in slot order, the
+// speed-unit lists (upload first) between the FPS tweaks and the Ping tweaks.
+static_assert([] {
+    const auto defaults = static_cast<std::size_t>(Preset::Default);
+    const std::array unitLists{editorId("cmbSpeed"), editorId("cmbSpeed2")};
+    EditorId last = noEditor;
+    std::size_t units = 0;
+    for (const PresetRow& row : presetTable) {
+        if (row.states[defaults].empty()) {
+            return false;
+        }
+        if (isTweak(row.editor)) {
+            if (row.editor != last + 1) {
+                return false;
+            }
+            last = row.editor;
+        } else if (units == unitLists.size() || row.editor != unitLists[units++] ||
+                   last != firstPingSlot - 1) {
+            return false;
+        }
+    }
+    return last == slotCount - 1 && units == unitLists.size();
+}());
 
 } // namespace quarvel

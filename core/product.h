@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/version.h"
+
 #include <string_view>
 
 // Names and addresses of the product. Every web address the program knows lives here, under the
@@ -7,7 +9,6 @@
 namespace quarvel::product {
 
 inline constexpr std::string_view name = "Quarvel";
-inline constexpr std::string_view version = "v3.2";
 inline constexpr std::string_view author = "Vellmar";
 
 inline constexpr std::string_view webDomain = "www.quarvel.example";

@@ -20,7 +20,7 @@ std::optional<std::string> installDirIn(const KeyValue& manifest) {
 }
 
 std::optional<fs::path> findHalfLifeFolder(const fs::path& library,
-                                           std::vector<std::string>& warnings) {
+                                           std::vector<Failure>& warnings) {
     auto steamApps = findSteamAppsFolder(library);
     if (!steamApps) {
         return std::nullopt;
@@ -29,14 +29,16 @@ std::optional<fs::path> findHalfLifeFolder(const fs::path& library,
     fs::path manifestFile = *steamApps / ("appmanifest_" + std::to_string(halfLifeAppId) + ".acf");
     std::error_code ec;
     if (fs::exists(manifestFile, ec)) {
-        KeyValuesResult parsed = readKeyValuesFile(manifestFile);
-        auto installDir = parsed.ok() ? installDirIn(parsed.root) : std::nullopt;
+        const Expected<KeyValue> parsed = readKeyValuesFile(manifestFile);
+        auto installDir = parsed ? installDirIn(*parsed) : std::nullopt;
         if (installDir) {
             folderName = *installDir;
-        } else if (!parsed.ok()) {
-            warnings.push_back(describeError(manifestFile, *parsed.error));
+        } else if (!parsed) {
+            warnings.push_back(parsed.failure());
         } else {
-            warnings.push_back(displayPath(manifestFile) + ": no usable \"installdir\"");
+            warnings.push_back({.step = FileStep::Search,
+                                .problem = FileProblem::NoInstallDir,
+                                .file = manifestFile});
         }
     }
     auto common = findEntryIgnoringCase(*steamApps, "common");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/failure.h"
 #include "games/key_values.h"
 
 #include <filesystem>
@@ -21,6 +22,6 @@ std::optional<std::string> installDirIn(const KeyValue& manifest);
 // The Half-Life folder of a Steam library, if installed: the manifest's installdir when there
 // is a usable manifest, else "Half-Life". A broken manifest adds a warning and falls back.
 std::optional<std::filesystem::path> findHalfLifeFolder(const std::filesystem::path& library,
-                                                        std::vector<std::string>& warnings);
+                                                        std::vector<Failure>& warnings);
 
 } // namespace quarvel::games

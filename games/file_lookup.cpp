@@ -1,6 +1,6 @@
 #include "games/file_lookup.h"
 
-#include "games/ascii_case.h"
+#include "core/ascii.h"
 
 #include <system_error>
 
@@ -85,22 +85,13 @@ std::optional<fs::path> findEntryIgnoringCase(const fs::path& directory, std::st
     std::string bestName;
     fs::directory_iterator it(directory, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::string entryName = displayPath(it->path().filename());
+        std::string entryName = pathText(it->path().filename());
         if (equalsIgnoringCase(entryName, name) && (!best || entryName < bestName)) {
             best = it->path();
             bestName = std::move(entryName);
         }
     }
     return best;
-}
-
-std::string displayPath(const fs::path& path) {
-    std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-fs::path pathFromUtf8(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
 }
 
 } // namespace quarvel::games

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/paths.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,10 +22,5 @@ bool isRegularFile(const std::filesystem::path& path);
 // "steamapps" or "SteamApps" and Windows installs copied to Linux keep their capitals.
 std::optional<std::filesystem::path> findEntryIgnoringCase(const std::filesystem::path& directory,
                                                            std::string_view name);
-
-// Steam's files and our messages are UTF-8 on every platform, while a path's narrow string is in
-// the Windows code page there.
-std::string displayPath(const std::filesystem::path& path);
-std::filesystem::path pathFromUtf8(std::string_view text);
 
 } // namespace quarvel::games

@@ -42,9 +42,9 @@ public:
 
     void addExplicitSteamRoot(const fs::path& root) {
         if (!isDirectory(root)) {
-            warn(root, "no such folder");
+            warn(root, FileProblem::NoSuchFolder);
         } else if (!findSteamAppsFolder(root)) {
-            warn(root, "not a Steam folder (it has no steamapps folder)");
+            warn(root, FileProblem::NotSteamFolder);
         } else {
             addSteamRoot(root);
         }
@@ -52,9 +52,9 @@ public:
 
     void addInstallDirectory(const fs::path& folder) {
         if (!isDirectory(folder)) {
-            warn(folder, "no such folder");
+            warn(folder, FileProblem::NoSuchFolder);
         } else if (!holdsEngine(folder)) {
-            warn(folder, "not a Half-Life folder (it has neither hl.exe nor hl_linux)");
+            warn(folder, FileProblem::NotHalfLifeFolder);
         } else {
             addModsIn(folder);
         }
@@ -63,8 +63,8 @@ public:
 private:
     std::vector<fs::path> seenLibraries_;
 
-    void warn(const fs::path& path, const std::string& reason) {
-        result.warnings.push_back(displayPath(path) + ": " + reason);
+    void warn(const fs::path& path, FileProblem problem) {
+        result.warnings.push_back({.step = FileStep::Search, .problem = problem, .file = path});
     }
 
     void addModsIn(const fs::path& halfLife) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/failure.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,17 +20,17 @@ struct DetectedGame {
 };
 
 struct DetectOptions {
-    std::filesystem::path home; // searched for Steam; empty searches nothing there
+    std::filesystem::path home{}; // searched for Steam; empty searches nothing there
     // When set, these Steam folders are used instead of searching for them.
-    std::optional<std::vector<std::filesystem::path>> steamRoots;
+    std::optional<std::vector<std::filesystem::path>> steamRoots{};
     // Non-Steam Half-Life folders, holding hl.exe or hl_linux.
-    std::vector<std::filesystem::path> installDirectories;
+    std::vector<std::filesystem::path> installDirectories{};
 };
 
 struct DetectionResult {
     std::vector<DetectedGame> games;
-    // Why a file or folder was skipped, for the user to read.
-    std::vector<std::string> warnings;
+    // Why a file or folder was passed over, for the user to read.
+    std::vector<Failure> warnings;
 };
 
 // Options that search the user's own home folder.

@@ -1,7 +1,6 @@
 #include "games/key_values.h"
 
-#include "games/ascii_case.h"
-#include "games/file_lookup.h"
+#include "core/ascii.h"
 
 #include <cstdio>
 #include <fstream>
@@ -227,34 +226,33 @@ KeyValuesResult parseKeyValues(std::string_view text) {
     return result;
 }
 
-KeyValuesResult readKeyValuesFile(const std::filesystem::path& file) {
-    auto failed = [](std::string reason) {
-        KeyValuesResult result;
-        result.error = KeyValuesError{0, 0, std::move(reason)};
-        return result;
-    };
+Expected<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {
+    Failure failed{.step = FileStep::Search, .problem = FileProblem::System, .file = file};
     std::error_code ec;
-    std::uintmax_t size = std::filesystem::file_size(file, ec);
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec) {
-        return failed("cannot read the file: " + ec.message());
+        failed.code = ec;
+        return failed;
     }
     if (size > maxKeyValuesFileSize) {
-        return failed("file is too large (" + std::to_string(size) + " bytes)");
+        failed.problem = FileProblem::TooLarge;
+        failed.size = size;
+        return failed;
     }
     std::ifstream in(file, std::ios::binary);
     std::string text(static_cast<std::size_t>(size), '\0');
     if (!in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
-        return failed("cannot read the file");
+        return failed;
     }
-    return parseKeyValues(text);
-}
-
-std::string describeError(const std::filesystem::path& file, const KeyValuesError& error) {
-    std::string out = displayPath(file);
-    if (error.line > 0) {
-        out += ":" + std::to_string(error.line) + ":" + std::to_string(error.column);
+    KeyValuesResult parsed = parseKeyValues(text);
+    if (parsed.error) {
+        failed.problem = FileProblem::Syntax;
+        failed.line = parsed.error->line;
+        failed.column = parsed.error->column;
+        failed.detail = parsed.error->reason;
+        return failed;
     }
-    return out + ": " + error.reason;
+    return std::move(parsed.root);
 }
 
 } // namespace quarvel::games

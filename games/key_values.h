@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/failure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -44,9 +46,8 @@ struct KeyValuesResult {
 };
 
 KeyValuesResult parseKeyValues(std::string_view text);
-KeyValuesResult readKeyValuesFile(const std::filesystem::path& file);
 
-// "file:line:column: reason", the way compilers point at a mistake.
-std::string describeError(const std::filesystem::path& file, const KeyValuesError& error);
+// A Steam file read and parsed whole; what kept it from being read is a failure of the search.
+Expected<KeyValue> readKeyValuesFile(const std::filesystem::path& file);
 
 } // namespace quarvel::games

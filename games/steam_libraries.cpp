@@ -51,7 +51,7 @@ std::optional<std::vector<std::string>> libraryPathsIn(const KeyValue& document)
 }
 
 std::vector<fs::path> findSteamLibraries(const fs::path& steamRoot,
-                                         std::vector<std::string>& warnings) {
+                                         std::vector<Failure>& warnings) {
     std::vector<fs::path> libraries;
     auto add = [&libraries](const fs::path& folder) {
         auto real = canonicalPath(folder);
@@ -65,14 +65,15 @@ std::vector<fs::path> findSteamLibraries(const fs::path& steamRoot,
         if (!fs::exists(file, ec)) {
             continue;
         }
-        KeyValuesResult parsed = readKeyValuesFile(file);
-        if (!parsed.ok()) {
-            warnings.push_back(describeError(file, *parsed.error));
+        const Expected<KeyValue> parsed = readKeyValuesFile(file);
+        if (!parsed) {
+            warnings.push_back(parsed.failure());
             continue;
         }
-        auto paths = libraryPathsIn(parsed.root);
+        auto paths = libraryPathsIn(*parsed);
         if (!paths) {
-            warnings.push_back(displayPath(file) + ": no \"libraryfolders\" block");
+            warnings.push_back(
+                {.step = FileStep::Search, .problem = FileProblem::NoLibraryList, .file = file});
             continue;
         }
         for (const std::string& text : *paths) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/failure.h"
 #include "games/key_values.h"
 
 #include <filesystem>
@@ -20,6 +21,6 @@ std::optional<std::vector<std::string>> libraryPathsIn(const KeyValue& document)
 // libraryfolders.vdf. Only existing folders, as real paths, each once. A file that cannot be
 // read adds a warning naming the file, line and reason; the other libraries are still returned.
 std::vector<std::filesystem::path> findSteamLibraries(const std::filesystem::path& steamRoot,
-                                                      std::vector<std::string>& warnings);
+                                                      std::vector<Failure>& warnings);
 
 } // namespace quarvel::games

@@ -7,7 +7,7 @@ scripts/setup.sh build >/dev/null # the packages; the ordinary build is a by-pro
 
 build_dir=build-sanitize
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_BUILD_BENCH=OFF \
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_BUILD_BENCH=OFF -DQUARVEL_WERROR=ON \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 cmake --build "$build_dir"
 

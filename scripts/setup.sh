@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Quarvel needs on Debian 12, then configures and builds.
 # Usage: scripts/setup.sh [BUILD_DIR]   (default: build)
+# QUARVEL_WERROR=ON in the environment makes every compiler warning an error, as CI has it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
@@ -9,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
-  fontconfig fonts-dejavu-core
+  fontconfig fonts-dejavu-core locales
   dpkg-dev desktop-file-utils appstream librsvg2-bin gzip file
 )
 missing=()
@@ -23,5 +24,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests also run the rate calculator where the decimal mark is a comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUARVEL_WERROR="${QUARVEL_WERROR:-OFF}"
 cmake --build "$build_dir"

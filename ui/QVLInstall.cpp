@@ -281,9 +281,7 @@ void QVLInstall::keyPressEvent(QKeyEvent* event) {
 
 void QVLInstall::cmdInstall_Click() {
     if (scriptExists(directory_) &&
-        !dialogs_.askYesNo(
-            this, QStringLiteral("Warning!"),
-            QStringLiteral("Are you sure you want to overwrite your Quarvel Tweaks ?"))) {
+        !dialogs_.askYesNo(this, QStringLiteral("Warning!"), qs(overwriteQuestion))) {
         return;
     }
     InstallResult result;

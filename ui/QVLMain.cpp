@@ -57,9 +57,9 @@ void showText(QLineEdit* field, const QString& text) {
     }
 }
 
-QAction* addItem(QWidget* menu, const char* name, const QString& text, QObject* owner) {
+QAction* addItem(QWidget* menu, std::string_view name, const QString& text, QObject* owner) {
     auto* action = new QAction(text, owner);
-    action->setObjectName(QString::fromUtf8(name));
+    action->setObjectName(qs(name));
     menu->addAction(action);
     return action;
 }
@@ -92,12 +92,12 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
 
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
-    engine_.onEditorChanged = [this](EditorId id) { refresh(id); };
+    engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); }, .slotWritten = {}});
 }
 
 QVLMain::~QVLMain() {
     // The widgets outlive the engine by a moment: they must not be refreshed from it.
-    engine_.onEditorChanged = nullptr;
+    engine_.observe({});
 }
 
 void QVLMain::buildMenus() {
@@ -112,19 +112,8 @@ void QVLMain::buildMenus() {
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("mnuPresets"));
-    const struct {
-        const char* name;
-        const char* text;
-        Preset preset;
-    } items[] = {
-        {"mnuPreHiQ", "High &Quality", Preset::HighQuality},
-        {"mnuPreDefault", "&Default", Preset::Default},
-        {"mnuPreFPS", "High &FPS", Preset::HighFps},
-        {"mnuPreDHFPS", "Die &Hard FPS", Preset::DieHardFps},
-    };
-    for (const auto& item : items) {
-        connect(addItem(presets, item.name, QString::fromUtf8(item.text), this),
-                &QAction::triggered, this,
+    for (const PresetName& item : presetNames) {
+        connect(addItem(presets, item.menuItem, qs(item.menuText), this), &QAction::triggered, this,
                 [this, preset = item.preset] { engine_.applyPreset(preset); });
     }
 
@@ -164,8 +153,8 @@ void QVLMain::refreshAll() {
     }
 }
 
-void QVLMain::captionClicked(std::string_view label) {
-    DescriptionKey = std::string(descriptionKeyOfLabel(label));
+void QVLMain::captionClicked(EditorId id) {
+    DescriptionKey = std::string(editor(id).key);
     ShowDescription();
 }
 

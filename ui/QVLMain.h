@@ -64,7 +64,7 @@ private:
     void buildMenus();
     void refresh(EditorId id);
     void refreshAll();
-    void captionClicked(std::string_view label);
+    void captionClicked(EditorId id);
     void ShowDescription();
     void loadSettings();
     void openUrl(std::string_view address);

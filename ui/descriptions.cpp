@@ -1,4 +1,6 @@
 #include "ui/descriptions.h"
+
+#include "core/catalogue.h"
 #include "ui/text.h"
 
 #include <array>
@@ -8,143 +10,144 @@ namespace quarvel::ui {
 namespace {
 
 struct Description {
-    std::string_view label;
-    std::string_view key;
+    EditorId editor;
     std::string_view performance;
     std::string_view command;
     std::string_view explanation;
 };
 
 // clang-format off
-constexpr std::array<Description, 53> descriptions{{
-    {"Label1", "cl_himodels", "0", "cl_himodels",
+constexpr std::array descriptions{
+    Description{editorId("optHimodels"), "0", "cl_himodels",
      "Some HL mods support hi quality models, like TFC. They look better than the default models but impair performance."},
-    {"Label2", "gl_clear", "0", "gl_clear / gl_keeptjunctions",
+    Description{editorId("optClear"), "0", "gl_clear / gl_keeptjunctions",
      "If you turn this on 'gaps' between textures will be filled and textures will look smoother because the buffer will be cleared before repainting them."},
-    {"Label3", "gl_cull", "1", "gl_cull",
+    Description{editorId("optCull"), "1", "gl_cull",
      "Cull means HL will only render what is visible to you. If you turn this off, HL will calculate things you dont even see, which can have a huge performance impact."},
-    {"Label4", "gl_dither", "1", "gl_dither",
+    Description{editorId("optDither"), "1", "gl_dither",
      "Dithering textures makes them look blurred, but can improve performance. If you turn dithering off, all textures will be sharper and you will be able to display 32-bit texures."},
-    {"Label5", "gl_lightholes", "0", "gl_lightholes",
+    Description{editorId("optLightholes"), "0", "gl_lightholes",
      "You can turn light holes in textures on or off with this command."},
-    {"Label6", "gl_palette_tex", "Unknown", "gl_palette_tex",
+    Description{editorId("optPalt"), "Unknown", "gl_palette_tex",
      "HL uses a static color palette, however, you can make the palette generic by turning this off. Turning this off might cause errors with older video cards."},
-    {"Label7", "gl_spriteblend", "N/A", "gl_spriteblend",
+    Description{editorId("optSpriteblend"), "N/A", "gl_spriteblend",
      "If you want to make your zoomed crosshairs more sharp, you can turn this off. Also, if you turn this off, you get about 3x more blood!."},
-    {"Label18", "gl_ztrick", "Video Card Dependant", "gl_ztrick",
+    Description{editorId("optZTrick"), "Video Card Dependant", "gl_ztrick",
      "If you have a 3DFX video card (e.g. Voodoo 1/2/3), turning ZTrick on will improve performance. Some other video cards also support ZTrick, so experiment with this setting. Newer video cards should turn this off."},
-    {"Label8", "r_detailtextures", "0", "r_detailtextures / r_detailtexturessupported",
+    Description{editorId("optDetTex"), "0", "r_detailtextures / r_detailtexturessupported",
      "Turning on detail textures will make textures look sharper and more detailed. Turning this off will save RAM, because support for detail textures will be turned off."},
-    {"Label10", "r_mirroralpha", "0", "r_mirroralpha",
+    Description{editorId("optMirror"), "0", "r_mirroralpha",
      "Reflective textures can have a performance impact, so turn this off if you need FPS. If you like the reflecting glasses of the L337 KR3W, you can leave this on."},
-    {"Label11", "r_mmx", "1", "r_mmx",
+    Description{editorId("optMMX"), "1", "r_mmx",
      "Intel develloped MMX a couple of years ago, and HL should detect it if your CPU supports it. Unfortuneatly HL doesn't detect it properly. MMX can gain you up to 10 FPS and nowadays almost all CPU's support it, so turn it on!"},
-    {"Label12", "violence_blood", "0", "violence_ablood / violence_hblood",
+    Description{editorId("optBlood"), "0", "violence_ablood / violence_hblood",
      "If you really need FPS, you can turn off blood. This is not the blood on the walls but rather the blood you see coming out of a player when you make a headshot. I wouldn't turn this off because it adds to the game experience."},
-    {"Label15", "violence_gibs", "0", "violence_agibs / violence_hgibs",
+    Description{editorId("optGibs"), "0", "violence_agibs / violence_hgibs",
      "In some mods exploded players look like little meatchunks on the ground. They are called gibs. You can remove them by turning this command off."},
-    {"Label16", "precache", "1", "precache",
+    Description{editorId("optPrecache"), "1", "precache",
      "You can make HL load all necessary files before joining a game, it might make your connection times a little longer but it can seriously improve performance because HL won't have to load models and textures when you first see them."},
-    {"Label17", "fs_lazy_precache", "N/A", "fs_lazy_precache",
+    Description{editorId("optLPrecache"), "N/A", "fs_lazy_precache",
      "If you're having trouble joining games in steam, you can turn on lazy precache. Lazy precache will make sure you join a game (no timeouts), and only download/install the 'security modules' once per server."},
-    {"Label9", "cl_dynamiclights", "0", "cl_dynamiclights",
+    Description{editorId("optDynamic"), "0", "cl_dynamiclights",
      "Day of Defeat has its own dynamic lighting, you can turn it off to improve performance but it might cause some decal-artifacts."},
-    {"Label14", "cl_shadows", "0", "cl_shadows",
+    Description{editorId("optShadows"), "0", "cl_shadows",
      "Counter-Strike has new cartoon-like shadows beneath players. If you don't like them or want more FPS, turn them off."},
-    {"Label13", "cl_minmodels", "1", "cl_minmodels",
+    Description{editorId("optMinmodels"), "1", "cl_minmodels",
      "Turning this on will make CS load only 4 player models into your memory instead of 10. You will only be able to see L337 KR3W, GIGN, Hostage and VIP player models, thus improving performance."},
-    {"Label34", "s_a3d", "0", "s_a3d",
+    Description{editorId("optA3d"), "0", "s_a3d",
      "If you have an Areal 3D supported soundcard, turn this on for better 3D sound! If you don't, leave this off because it will impair performance. If you have A3D and EAX support, turn A3D on an leave EAX off because A3D is just so much better than EAX."},
-    {"Label35", "s_eax", "0", "s_eax",
+    Description{editorId("optEAX"), "0", "s_eax",
      "If you don't have A3D, but you do have EAX support, turn this on. It will improve your 3D sound but lower your FPS a little bit unless you have a good soundcard."},
-    {"Label36", "s_reverb", "0", "s_reverb",
+    Description{editorId("optReverb"), "0", "s_reverb",
      "You can hear echo background noises if you turn this on. This can happen when a grenade explodes in a small room or hallway. Sometimes, turning this on makes HL think you need background echo noises all over the map. I suggest you leave this off."},
-    {"Label67", "voice_dsound", "0", "voice_dsound",
+    Description{editorId("optDCVoice"), "0", "voice_dsound",
      "Using DirectSound for your VoiceComm may make sound quality better, but it lowers performance and can cause soundartifacts if you don't have enough FPS."},
-    {"Label19", "gl_texturemode", "Video Mode Dependant", "gl_texturemode",
+    Description{editorId("cmbTextureq"), "Video Mode Dependant", "gl_texturemode",
      "If you play in Direct3D, 'Trilinear: Medium' mode will improve performance the most. If you play in OpenGL 'Bilinear: Medium' will gain you max FPS. With this setting you can select the way HL filters textures, Trilinear filtering looks better than Bilinear."},
-    {"Label23", "gl_max_size", "Very Small", "gl_max_size",
+    Description{editorId("cmbTextureS"), "Very Small", "gl_max_size",
      "Set the maximum texture size with this command, the lower it is, the more RAM you save. 'Very Small' makes some textures look very repetetive on large objects. 'Small' improves performance without noticing any difference in graphics."},
-    {"Label20", "gl_round_down", "Low", "gl_round_down",
+    Description{editorId("cmbRnd"), "Low", "gl_round_down",
      "Setting this to Very Low will make the 'Texture Quality' (see below) slightly worse. Setting it any higher than low will allow for the textures to be rendered more accurately, though this is not advisable, because you probably won't notice much of a difference."},
-    {"Label21", "gl_picmip", "Medium", "gl_picmip",
+    Description{editorId("cmbMapq"), "Medium", "gl_picmip",
      "This setting can reduce texture quality. Setting this to 'Low' makes your Hit Points almost unreadable. 'Medium' is the best way to go here if you need FPS."},
-    {"Label22", "gl_playermip", "Low", "gl_playermip",
+    Description{editorId("cmbModelq"), "Low", "gl_playermip",
      "This command does the same as 'Texture Quality', only it does it for the player models. You don't really see any change in graphics with this on 'Low' or 'Perfect', but set it to 'Low' just so you know you might gain a few FPS."},
-    {"Label24", "fastsprites", "Low", "fastsprites",
+    Description{editorId("cmbSpriteq"), "Low", "fastsprites",
      "Sprites are things like gas from a smokegrenade, explosions, ... . You can change the way they Look with this command, 'Low' makes gas look very dark and thin, 'Medium' looks a bit like 'Perfect', which is white and whispy."},
-    {"Label77", "d_spriteskip", "Two Line Switch", "d_spriteskip",
+    Description{editorId("cmbSpriteSkip"), "Two Line Switch", "d_spriteskip",
      "When you see a grenade exploding, you actually see an animated image. You can select how much lines of this image are drawn, the less lines, the more time your computer has for other rendering. 'Two Line Switch' means the image loses 1 line every 2 lines. This command does not have any effect on newer video cards."},
-    {"Label26", "ati_npatch", "0", "ati_npatch",
+    Description{editorId("cmbTruform"), "0", "ati_npatch",
      "ATi video cards have a feature to make player/weapon models rounder. This effect makes some models look too round, and if it does, you can change the level of rounding. If you need more FPS, you can turn this feature off even if you don't have an ATi card."},
-    {"Label27", "cl_identiconmode", "No Head Icons", "cl_identiconmode",
+    Description{editorId("cmbIconMode"), "No Head Icons", "cl_identiconmode",
      "In Day of Defeat you see icons above players' heads. There are 3 settings for those icons: 'No Head Icons' remove the icons and improve performance, 'Crosshair' means you only see icons above players who you're aiming at and 'Everyone' means all players have head icons."},
-    {"Label28", "cl_particlefx", "No Effects", "cl_particlefx",
+    Description{editorId("cmbPFX"), "No Effects", "cl_particlefx",
      "Day of Defeat supports special particle effects, which are used in explosions and mist. 'No Effects' improves performance but lowers graphical quality. 'Some Effects' remove some effects, but the most important ones will still be displayed."},
-    {"Label25", "cl_weather", "No Weather", "cl_weather",
+    Description{editorId("cmbWeather"), "No Weather", "cl_weather",
      "Some maps like de_aztec have weather effects, which can be set to different levels. If you need more performance, select 'No Weather'. 'Hurricane' and 'Storm' are stronger than the default 'Light Rain'."},
-    {"Label80", "cd_fps", "Level 1", "cd_fps",
+    Description{editorId("cmbCDFPS"), "Level 1", "cd_fps",
      "Cheating-Death has a command to change the amount of visual tests it performs. This can have a perfomance impact on your computer if you use C-D. Change it to 'Level 1' to minimize the amount of tests done by C-D."},
-    {"Label29", "cl_corpsestay", "0.1", "cl_corpsestay",
+    Description{editorId("txtCorpsestay"), "0.1", "cl_corpsestay",
      "You can determine the amount of time that goes by before the dead bodies 'sink' (or fade) in the ground. Typing 1 here will make corpses sink in the ground almost immediately after they're killed. Type 0 to make the corpses stay indefinetly."},
-    {"Label31", "hpk_maxsize", "0.1", "hpk_maxsize",
+    Description{editorId("txtHPKMax"), "0.1", "hpk_maxsize",
      "Here you can determine the maximum filesize for custom.hpk, in megabytes. Custom.hpk is an almost useless file which is loaded into your RAM every time you play Half-Life. Type 0 for an infinite filesize."},
-    {"Label30", "max_wallpuffs", "1", "max_wallpuffs",
+    Description{editorId("txtWallPuffs"), "1", "max_wallpuffs",
      "When you shoot at a wall in DoD, you can see little wall shards. They really impair performance if there's a lot of shooting at walls. Setting this command to 1 will show almost no shards. Type 0 for an infinite maximum amount of shards."},
-    {"Label32", "max_rubble", "1", "max_rubble",
+    Description{editorId("txtRubble"), "1", "max_rubble",
      "This command affects the amount of rubble you can see after/during an explosion in DoD. Rubble is like gibs, and can impair performance if there is too much of it.Type 0 for an infinite maximum amount rubble."},
-    {"Label33", "max_shells", "1", "max_shells",
+    Description{editorId("txtShells"), "1", "max_shells",
      "When you fire a gun in CS, you can see an empty shell coming out of it. With this setting you can choose to be a regular Max Payne with a Para, or if you need FPS set it to 1. Type 0 for an infinite maximum amount of shells."},
-    {"Label78", "max_smokepuffs", "1", "max_smokepuffs",
+    Description{editorId("txtSmokePuffs"), "1", "max_smokepuffs",
      "When you shoot at a wall in CS, you can see 'smoke' near the wall. Set this to 1 to display almost no smokepuffs, thus improving performance."},
-    {"Label40", "cl_nopred", "N/A", "cl_nopred",
+    Description{editorId("optClPred"), "N/A", "cl_nopred",
      "You can turn clientside prediction on or off with this command. Do not turn this off unless you are playing on a LAN."},
-    {"Label41", "cl_lw", "N/A", "cl_lw",
+    Description{editorId("optFireC"), "N/A", "cl_lw",
      "When you click, you fire immediately. In reality you fire a bit later, depending on how much ping you have. If you're playing on a LAN you can turn the weapon fire prediction off, otherwise leave it on."},
-    {"Label42", "cl_lb", "N/A", "cl_lb",
+    Description{editorId("optHitC"), "N/A", "cl_lb",
      "When you hit a player, he immediately spurts some blood. In reality this happens a bit later, depending on how much ping you have. If you're playing on a LAN you can turn the direct hit prediction off, otherwise, leave it on."},
-    {"Label43", "cl_lc", "N/A", "cl_lc",
+    Description{editorId("optLagC"), "N/A", "cl_lc",
      "With this command you can turn lag compensation on or off. Again, don't turn this off unless you are playing  on a LAN. Lag compensation helps people with high pings and low pings to see the same things at the same time."},
-    {"Label44", "cl_download_ingame", "0", "cl_download_ingame",
+    Description{editorId("optDownIG"), "0", "cl_download_ingame",
      "Downloading in-game means that you keep downloading decals/sounds (e.g. custom sprays) after you've connected. If that happens during a heavy firefight, you might experiencemore lag than normal. Turn this off to prohibit that from happening."},
-    {"Label45", "cl_allowupload", "0", "cl_allowupload",
+    Description{editorId("optUpload"), "0", "cl_allowupload",
      "If you have your own custom spray or if you spray alot, don't turn this off. Connection times will be reduced by a small margin if you do turn this command off because you won't upload your spraypaint image."},
-    {"Label55", "rate", "Connection Dependant", "rate",
+    Description{editorId("txtRate"), "Connection Dependant", "rate",
      "Maximum amount of bytes that can be received from server in a second. Setting this value too high/low will cause choke. It is said the max value of this setting is 20000. Quarvel calculates this value for you."},
-    {"Label57", "cl_updaterate", "Connection Dependant", "cl_updaterate",
+    Description{editorId("txtURate"), "Connection Dependant", "cl_updaterate",
      "Number of updates the client will request from the server each second. If you are getting choke, lower this value until you have none. You can view your choke by typing 'net_graph 3' in console. You should only set this value to 100 if you are playing on a LAN. Quarvel calculates this value for you."},
-    {"Label79", "mp_decals", "0", "mp_decals",
+    Description{editorId("txtDecals"), "0", "mp_decals",
      "Number of decals that are allowed on your screen at one time. Once the number is hit, it starts 'deleting' the previous marks from your screen. Bullet holes, blood stains, grenade explosion marks, and countless other things count as decals. It is best to have a number under 100; the higher the number the more impact on FPS."},
-    {"Label89", "cl_rate", "Connection Dependant", "cl_rate",
+    Description{editorId("txtClRate"), "Connection Dependant", "cl_rate",
      "Maximum amount of bytes that can be sent to a server in a second. CS likes to reset this command back to 9999 if you change it, but let Quarvel try and set it to its correct value anyway."},
-    {"Label56", "cl_cmdrate", "Connection Dependant", "cl_cmdrate",
+    Description{editorId("txtCMDRate"), "Connection Dependant", "cl_cmdrate",
      "Number of times per second that the client will update the server. This command affects ping, recoil, and a really low value may affect voicecomm quality. Quarvel calculates this value for you."},
-    {"Label66", "cl_cmdbackup", "Connection Dependant", "cl_cmdbackup",
+    Description{editorId("txtCMDBackup"), "Connection Dependant", "cl_cmdbackup",
      "Use free bandwidth to send duplicated commands (cl_cmdrate) in case they get lost. The greater this value, the more bandwith you need to send the duplicate commands. If you have a bad connection, set this value higher, if you have high upload bandwith, you can also set this higher."},
-    {"Label68", "voice_enable", "0", "voice_enable",
+    Description{editorId("optVoice"), "0", "voice_enable",
      "If you have enough bandwith (read: downloadcapacity), you don't have to turn this off.If you do turn this off, you won't hear other people through the microphone. You won't be able to a microphone yourself aswell. Turning this off will reduce lag and increase FPS on older computers."},
-}};
+};
 // clang-format on
+
+// Every tweak has its description, once.
+static_assert([] {
+    std::array<int, slotCount> described{};
+    for (const Description& row : descriptions) {
+        if (!isTweak(row.editor) || described[static_cast<std::size_t>(row.editor)]++ != 0) {
+            return false;
+        }
+    }
+    return descriptions.size() == slotCount;
+}());
 
 } // namespace
 
 std::optional<QString> descriptionText(std::string_view key) {
     for (const auto& row : descriptions) {
-        if (row.key == key) {
+        if (editor(row.editor).key == key) {
             return QStringLiteral("Performance: %1\r\nCommand: %2\r\n%3")
                 .arg(qs(row.performance), qs(row.command), qs(row.explanation));
         }
     }
     return std::nullopt;
-}
-
-std::string_view descriptionKeyOfLabel(std::string_view label) {
-    for (const auto& row : descriptions) {
-        if (row.label == label) {
-            return row.key;
-        }
-    }
-    return {};
 }
 
 } // namespace quarvel::ui

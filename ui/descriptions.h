@@ -12,7 +12,4 @@ namespace quarvel::ui {
 // The panel text for a tweak key: three lines joined by CR LF. Nothing for an unknown key.
 std::optional<QString> descriptionText(std::string_view key);
 
-// The tweak key that a caption label (Label1, Label40, ...) shows the description of.
-std::string_view descriptionKeyOfLabel(std::string_view label);
-
 } // namespace quarvel::ui

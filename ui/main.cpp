@@ -1,4 +1,6 @@
+#include "core/product.h"
 #include "ui/QVLMain.h"
+#include "ui/text.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -7,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QApplication::setApplicationVersion(quarvel::ui::qs(quarvel::product::versionNumber));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quarvel.svg")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quarvel.Quarvel"));

@@ -20,8 +20,8 @@ std::optional<int> typedCharacterCode(const QKeyEvent& event) {
     if (key == Qt::Key_Backspace) {
         return backspace;
     }
-    // Ctrl with a letter types a control code on the desktop this rule comes from, so the
-    // shortcuts for cut, copy and paste are refused like any other character.
+    // Ctrl with a letter types a control code, as on Windows, so the shortcuts for cut, copy and
+    // paste are refused like any other character.
     const auto modifiers = event.modifiers();
     if (modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier) &&
         key >= Qt::Key_A && key <= Qt::Key_Z) {

@@ -22,8 +22,8 @@ enum class Block {
 enum class Marker { None, CS, DoD, CheatingDeath, Ati };
 
 struct TweakPlace {
-    std::string_view editor; // control name in the catalogue
-    std::string_view label;  // caption label
+    EditorId editor;
+    std::string_view label; // caption label
     Block block{};
     int column = 0;  // two-column blocks: 0 left, 1 right
     int blnCmd = -1; // option pairs: element of the container array
@@ -33,14 +33,14 @@ struct TweakPlace {
 
 namespace detail {
 
-constexpr TweakPlace toggle(std::string_view editor, std::string_view label, Block block,
+consteval TweakPlace toggle(std::string_view editor, std::string_view label, Block block,
                             int blnCmd, Marker marker = Marker::None, int markerIndex = -1) {
-    return {editor, label, block, 0, blnCmd, marker, markerIndex};
+    return {editorId(editor), label, block, 0, blnCmd, marker, markerIndex};
 }
 
-constexpr TweakPlace cell(std::string_view editor, std::string_view label, Block block, int column,
+consteval TweakPlace cell(std::string_view editor, std::string_view label, Block block, int column,
                           Marker marker = Marker::None, int markerIndex = -1) {
-    return {editor, label, block, column, -1, marker, markerIndex};
+    return {editorId(editor), label, block, column, -1, marker, markerIndex};
 }
 
 } // namespace detail
@@ -50,7 +50,7 @@ inline constexpr auto tweakPlaces = [] {
     using enum Marker;
     using detail::cell;
     using detail::toggle;
-    return std::array<TweakPlace, slotCount>{{
+    return std::array{
         toggle("optHimodels", "Label1", FpsToggles, 0),
         toggle("optClear", "Label2", FpsToggles, 1),
         toggle("optCull", "Label3", FpsToggles, 2),
@@ -106,23 +106,23 @@ inline constexpr auto tweakPlaces = [] {
         cell("txtCMDRate", "Label56", PingFields, 1),
         cell("txtCMDBackup", "Label66", PingFields, 1),
         toggle("optVoice", "Label68", PingVoice, 28),
-    }};
+    };
 }();
 
-// Every row names a tweak editor, and every tweak stands on the window exactly once.
+// Every row names a tweak editor, and every tweak stands on the window exactly once; option
+// pairs, and only they, have an element of the container array.
 static_assert([] {
     std::array<int, slotCount> seen{};
     for (const auto& place : tweakPlaces) {
-        const EditorId id = findEditor(place.editor);
-        if (id < 0 || id >= slotCount || seen[static_cast<std::size_t>(id)]++ != 0) {
+        if (!isTweak(place.editor) || seen[static_cast<std::size_t>(place.editor)]++ != 0) {
             return false;
         }
-        const bool pair = editor(id).kind == EditorKind::OptionPair;
+        const bool pair = editor(place.editor).kind == EditorKind::OptionPair;
         if (pair != (place.blnCmd >= 0)) {
             return false;
         }
     }
-    return true;
+    return tweakPlaces.size() == slotCount;
 }());
 
 } // namespace quarvel::ui

@@ -157,7 +157,8 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
 
     auto* text = bareLayout(new QVBoxLayout, 6);
     sides->addLayout(text, 1);
-    auto* heading = bareLayout(new QHBoxLayout, panel->fontMetrics().horizontalAdvance(' '));
+    auto* heading =
+        bareLayout(new QHBoxLayout, panel->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     heading->addWidget(boldLabel(QStringLiteral("How to find your UPLOAD/DOWNLOAD"), panel));
     heading->addWidget(boldLabel(QStringLiteral("speed:"), panel));
     heading->addStretch(1);
@@ -176,11 +177,11 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     };
     int row = 0;
     QVBoxLayout* hint = nullptr;
-    for (const QString& text : hints) {
+    for (const QString& hintText : hints) {
         steps->addWidget(boldLabel(QStringLiteral("%1]").arg(row + 1), panel), row, 0,
                          Qt::AlignTop);
         hint = bareLayout(new QVBoxLayout, 0);
-        hint->addWidget(plainLabel(text, panel, true));
+        hint->addWidget(plainLabel(hintText, panel, true));
         steps->addLayout(hint, row++, 1);
     }
     // The link ends the last hint's sentence, right under it.
@@ -317,17 +318,18 @@ void QVLMain::addToggleRows(QGridLayout* grid, QWidget* parent, Block block, boo
         if (place.block != block) {
             continue;
         }
-        const EditorId id = findEditor(place.editor);
+        const EditorId id = place.editor;
         if (QLabel* marker = markerPicture(place.marker, place.markerIndex, parent)) {
             grid->addWidget(marker, row, 0, Qt::AlignCenter);
         } else if (markerColumn) {
             // A grid column without widgets gets no gap after it: hold the place of a marker.
-            auto* place = new QWidget(parent);
-            place->setFixedSize(markerSize.width(), 0);
-            grid->addWidget(place, row, 0);
+            auto* room = new QWidget(parent);
+            room->setFixedSize(markerSize.width(), 0);
+            grid->addWidget(room, row, 0);
         }
         grid->addWidget(defaultButtonFor(id, parent), row, 1);
-        auto* pair = new OptionPair(qs(place.editor), qs(editor(id).caption), place.blnCmd, parent);
+        auto* pair =
+            new OptionPair(qs(editor(id).name), qs(editor(id).caption), place.blnCmd, parent);
         connect(pair, &OptionPair::picked, this,
                 [this, id](int element) { engine_.selectOption(id, element); });
         editors_[static_cast<std::size_t>(id)] = pair;
@@ -345,7 +347,7 @@ void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
         if (place.block != block) {
             continue;
         }
-        const EditorId id = findEditor(place.editor);
+        const EditorId id = place.editor;
         const int column = place.column;
         const int row = 3 * rows[static_cast<std::size_t>(column)]++;
         // Marker, DEFAULT button and caption on one line, the editor below them.
@@ -370,19 +372,18 @@ void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
 }
 
 QWidget* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
-    auto* label = new ClickableLabel(qs(editor(findEditor(place.editor)).caption), parent);
+    auto* label = new ClickableLabel(qs(editor(place.editor).caption), parent);
     label->setObjectName(qs(place.label));
     label->setTextFormat(Qt::PlainText);
     connect(label, &ClickableLabel::clicked, this,
-            [this, name = place.label] { captionClicked(name); });
+            [this, id = place.editor] { captionClicked(id); });
     return label;
 }
 
 QPushButton* QVLMain::defaultButtonFor(EditorId id, QWidget* parent) {
     const EditorDef& def = editor(id);
     QPushButton* button = defaultButton(qs(def.defaultButton), qs(def.caption), parent);
-    connect(button, &QPushButton::clicked, this,
-            [this, name = def.defaultButton] { engine_.pressDefault(name); });
+    connect(button, &QPushButton::clicked, this, [this, id] { engine_.pressDefault(id); });
     return button;
 }
 

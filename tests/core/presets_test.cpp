@@ -1,18 +1,12 @@
 // The presets: what they set, what they leave alone, and the order they set it in.
 
-#include "core/engine.h"
+#include "support/editors.h"
 
 #include <gtest/gtest.h>
 
 using namespace quarvel;
-
-namespace {
-
-EditorId id(std::string_view name) {
-    return findEditor(name);
-}
-
-} // namespace
+using testing_support::id;
+using testing_support::type;
 
 TEST(Presets, CoverTheirOwnEditorsOnly) {
     // How many tweak slots each preset may change, and the speed-unit lists it selects.
@@ -35,11 +29,8 @@ TEST(Presets, CoverTheirOwnEditorsOnly) {
         engine.selectItem(id("cmbSpeed2"), 2);
         const TweakLines before = engine.tweakLines();
         std::vector<int> written;
-        engine.onSlotWritten = [&](int slot) {
-            if (written.empty() || written.back() != slot) {
-                written.push_back(slot);
-            }
-        };
+        engine.observe(
+            {.editorChanged = {}, .slotWritten = [&](int slot) { written.push_back(slot); }});
         engine.applyPreset(preset);
         int touched = 0;
         for (int slot = 0; slot < slotCount; ++slot) {
@@ -57,17 +48,16 @@ TEST(Presets, CoverTheirOwnEditorsOnly) {
 
 TEST(Presets, DefaultAfterATypedRateSetsTheDerivedValueThenItsOwn) {
     Engine engine;
-    engine.setText(id("txtRate"), "");
-    for (const char c : std::string("12000")) {
-        engine.typeCharacter(id("txtRate"), c); // each keystroke runs the chain
-    }
+    type(engine, "txtRate", "12000"); // each keystroke runs the chain
     ASSERT_EQ(engine.text(id("txtURate")), "43");
     std::vector<std::string> updateRates;
-    engine.onEditorChanged = [&](EditorId changed) {
-        if (changed == id("txtURate")) {
-            updateRates.push_back(engine.text(changed));
-        }
-    };
+    engine.observe({.editorChanged =
+                        [&](EditorId changed) {
+                            if (changed == id("txtURate")) {
+                                updateRates.push_back(engine.text(changed));
+                            }
+                        },
+                    .slotWritten = {}});
     engine.applyPreset(Preset::Default);
     EXPECT_EQ(updateRates, (std::vector<std::string>{"27", "20"}));
     EXPECT_EQ(engine.slot(id("txtRate")), "rate 7500");

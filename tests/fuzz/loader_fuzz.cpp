@@ -20,10 +20,10 @@ using testing_support::shown;
     std::abort();
 }
 
-static void read(Engine& engine, std::string_view bytes, std::vector<std::size_t> cuts) {
+static void read(LoadedValues& values, std::string_view bytes, std::vector<std::size_t> cuts) {
     cuts.insert(cuts.end(), {0, bytes.size()});
     std::sort(cuts.begin(), cuts.end());
-    ConfigReader reader(engine);
+    ConfigReader reader(values);
     for (std::size_t i = 1; i < cuts.size(); ++i)
         reader.feed(bytes.substr(std::min(cuts[i - 1], bytes.size()), cuts[i] - cuts[i - 1]));
     reader.finish();
@@ -31,15 +31,16 @@ static void read(Engine& engine, std::string_view bytes, std::vector<std::size_t
 
 // Loads the bytes cut into pieces at the given places, and checks the load.
 void checkLoad(std::string_view bytes, const std::vector<std::size_t>& cuts) {
-    Engine whole, cut;
+    LoadedValues whole, cut;
     read(whole, bytes, {});
     read(cut, bytes, cuts);
-    for (std::size_t k = 0; k < knownCvarCount; ++k)
+    for (std::size_t k = 0; k < knownCvars.size(); ++k)
         if (cut.cvarFound[k] != whole.cvarFound[k] || cut.cvarValue[k] != whole.cvarValue[k])
             fail(std::string(knownCvars[k].name) + ": read \"" + shown(cut.cvarValue[k]) +
                  "\" in pieces but \"" + shown(whole.cvarValue[k]) + "\" in one");
-    applyLoadedValues(cut);
-    if (const std::string problem = testing_support::invariantViolation(cut); !problem.empty())
+    Engine engine;
+    applyLoadedValues(engine, cut);
+    if (const std::string problem = testing_support::invariantViolation(engine); !problem.empty())
         fail(problem);
 }
 

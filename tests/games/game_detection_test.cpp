@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 
+using namespace quarvel;
 using namespace quarvel::games;
 namespace fs = std::filesystem;
 
@@ -48,7 +49,7 @@ TEST_F(GameDetectionTest, ListsModsOfEveryLibraryInOrder) {
     halfLife("lib2/SteamApps/common/Half-Life", {"cstrike"}); // not the installed one
 
     auto result = detectGames({tmp.path("home"), std::nullopt, {}});
-    EXPECT_EQ(result.warnings, std::vector<std::string>{});
+    EXPECT_EQ(described(result.warnings), std::vector<std::string>{});
     EXPECT_EQ(
         result.games,
         (std::vector{game("Counter-Strike", hl, "cstrike"), game("Day of Defeat", hl, "dod"),
@@ -87,8 +88,8 @@ TEST_F(GameDetectionTest, BrokenLibraryFileIsReportedAndTheOtherLibrariesStillFo
         auto result = detectGames({{}, std::vector{tmp.path("steam")}, {}});
         fs::current_path(workingFolder);
         ASSERT_EQ(result.warnings.size(), 1u) << text;
-        EXPECT_EQ(result.warnings[0].rfind(displayPath(broken) + reason, 0), 0u)
-            << result.warnings[0];
+        const std::string warning = describe(result.warnings[0]);
+        EXPECT_EQ(warning.rfind(pathText(broken) + reason, 0), 0u) << warning;
         EXPECT_EQ(result.games, (std::vector{game("Counter-Strike", hl, "cstrike"),
                                              game("Day of Defeat", lib2Hl, "dod")}));
     }
@@ -118,10 +119,10 @@ TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachIsLookedAtOnce) {
                                          game("Counter-Strike", own, "cstrike"),
                                          game("Half-Life", own, "valve")}));
     EXPECT_EQ(
-        result.warnings,
+        described(result.warnings),
         (std::vector<std::string>{
-            displayPath(manifest) + ":1:13: missing '}' for the block opened at line 1, column 12",
-            displayPath(tmp.path("missing")) + ": no such folder",
-            displayPath(plain) + ": not a Steam folder (it has no steamapps folder)",
-            displayPath(plain) + ": not a Half-Life folder (it has neither hl.exe nor hl_linux)"}));
+            pathText(manifest) + ":1:13: missing '}' for the block opened at line 1, column 12",
+            pathText(tmp.path("missing")) + ": no such folder",
+            pathText(plain) + ": not a Steam folder (it has no steamapps folder)",
+            pathText(plain) + ": not a Half-Life folder (it has neither hl.exe nor hl_linux)"}));
 }

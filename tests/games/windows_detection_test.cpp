@@ -194,7 +194,7 @@ TEST_F(WindowsDetectionTest, SteamFolderFromTheRegistryThenFromProgramFiles) {
     };
     for (const auto& [type, steamPath, roots] : cases) {
         registry.setSteamPath(type, steamPath);
-        EXPECT_EQ(findSteamRoots(), roots) << displayPath(steamPath) << " of type " << type;
+        EXPECT_EQ(findSteamRoots(), roots) << pathText(steamPath) << " of type " << type;
     }
 }
 
@@ -205,7 +205,7 @@ TEST_F(WindowsDetectionTest, HomeFolderFromUserProfileInAnyLanguage) {
     };
     for (const auto& [userProfile, home] : cases) {
         EnvironmentVariable variable(L"USERPROFILE", userProfile);
-        EXPECT_EQ(homeDirectory(), home) << displayPath(userProfile);
+        EXPECT_EQ(homeDirectory(), home) << pathText(userProfile);
     }
 }
 
@@ -234,7 +234,7 @@ TEST_F(WindowsDetectionTest, LibrariesOnOtherDrivesAsSteamWritesThem) {
         {other.root_name().string() + vdfText(other.relative_path()), false},
         {"\\\\" + vdfText(other.relative_path()), false},
         {vdfText(drive.path("SteamLibrary")), true},
-        {displayPath(steamSpelling(drive.path("SteamLibrary"))) + "/", false}, // the same
+        {pathText(steamSpelling(drive.path("SteamLibrary"))) + "/", false}, // the same
         {vdfText(jogos), true},
         {vdfText(tmp.path("Jogos Çà/nowhere")), false},
     };
@@ -245,14 +245,14 @@ TEST_F(WindowsDetectionTest, LibrariesOnOtherDrivesAsSteamWritesThem) {
     }
     tmp.write(programFiles + "/Steam/steamapps/libraryfolders.vdf", text + "}\n");
 
-    std::vector<std::string> warnings;
+    std::vector<Failure> warnings;
     auto libraries = findSteamLibraries(steam, warnings);
     auto result = detectGames({{}, std::vector{steam}, {}});
     fs::current_path(workingFolder);
 
     EXPECT_EQ(libraries, (Paths{steam, drive.realPath("SteamLibrary"), jogos})) << text;
-    EXPECT_EQ(warnings, std::vector<std::string>{});
-    EXPECT_EQ(result.warnings, std::vector<std::string>{});
+    EXPECT_EQ(described(warnings), std::vector<std::string>{});
+    EXPECT_EQ(described(result.warnings), std::vector<std::string>{});
     EXPECT_EQ(result.games,
               (std::vector<DetectedGame>{
                   {"Counter-Strike", tmp.path(programFiles + "/Steam" + halfLife + "/cstrike"),
@@ -272,7 +272,7 @@ TEST_F(WindowsDetectionTest, GameFoldersNamedInAnyLanguage) {
                                 {"Counter-Strike", counterStrike / "cstrike", "cstrike"}}));
     // Messages are UTF-8, whatever the Windows code page.
     EXPECT_EQ(result.warnings,
-              std::vector<std::string>{displayPath(tmp.path("Jogos Çà").parent_path()) +
+              std::vector<std::string>{pathText(tmp.path("Jogos Çà").parent_path()) +
                                        "\\Jogos Çà\\Ninguém: not a Half-Life folder (it has "
                                        "neither hl.exe nor hl_linux)"});
 }

@@ -101,16 +101,14 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
     // Each action does something to the engine and says what it did.
     const std::function<std::string()> actions[] = {
         [&] {
-            const Preset preset = player.pick(allPresets);
+            const Preset preset = player.pick(presetNames).preset;
             engine.applyPreset(preset);
             return "preset " + std::to_string(static_cast<int>(preset));
         },
         [&] {
-            const std::string button =
-                below(20) == 0 ? "cmdNothing"
-                               : std::string(editor(player.pick(buttons)).defaultButton);
-            engine.pressDefault(button);
-            return "default " + button;
+            const EditorId id = below(20) == 0 ? below(editorCount) : player.pick(buttons);
+            engine.pressDefault(id);
+            return "default " + name(id);
         },
         [&] {
             const EditorId id = player.pick(below(2) == 0 ? pairs : lists);
@@ -145,41 +143,41 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
         },
         [&] {
             const std::string bytes = player.file();
-            ConfigReader reader(engine);
+            LoadedValues values;
+            ConfigReader reader(values);
             for (std::size_t at = 0, piece = 0; at < bytes.size(); at += piece) {
                 piece = static_cast<std::size_t>(below(12)) + 1;
                 reader.feed(std::string_view(bytes).substr(at, piece));
             }
             reader.finish();
-            applyLoadedValues(engine);
+            applyLoadedValues(engine, values);
             return "load \"" + shown(bytes) + "\"";
         },
     };
     std::discrete_distribution<std::size_t> choose{1, 2, 4, 3, 3, 1, 2}; // the actions' weights
 
     // The whole number nearest a value, a half to the even one, as the field shows it under a cap.
-    const auto capped = [](double value, std::string_view field) {
+    const auto capped = [](double value, EditorId field) {
         return rates::wholeNumberText(
-            std::min(testing_support::rateRule(field)->limit, std::nearbyint(value)));
+            std::min(rateRules[static_cast<std::size_t>(rateRuleIndex(field))].limit,
+                     std::nearbyint(value)));
     };
     // The texts the action's rates and speeds decide (none when empty): a packet rate follows the
     // byte rate last set, unless set straight after it (by a preset, a load or a typist); a byte
     // rate follows the speed last set straight, worked out in the unit's own way.
-    std::map<std::string_view, std::string> decided;
-    engine.onEditorChanged = [&](EditorId id) {
-        const std::string_view changed = editor(id).name;
+    std::map<EditorId, std::string> decided;
+    const auto decide = [&](EditorId changed) {
         const bool straight = engine.handlerDepth() == 0;
         if (straight)
             decided.erase(changed);
-        for (const auto& rule : rates::rateRules) {
-            const auto rate = rates::parseRate(engine.text(id));
-            if (changed == rule.field && !rule.derivedField.empty())
-                decided[rule.derivedField] =
-                    rate ? capped(*rate / rule.divisor, rule.derivedField) : "";
+        for (const auto& rule : rateRules) {
+            const auto rate = rates::parseRate(engine.text(changed));
+            if (changed == rule.field && rule.derived != noEditor)
+                decided[rule.derived] = rate ? capped(*rate / rule.divisor, rule.derived) : "";
         }
-        for (const auto& rule : rates::speedRules) {
-            const auto speed = rates::parseSpeed(engine.text(id));
-            const int unit = engine.selected(findEditor(rule.unitList));
+        for (const auto& rule : speedRules) {
+            const auto speed = rates::parseSpeed(engine.text(changed));
+            const int unit = engine.selected(rule.unitList);
             if (changed == rule.speedField && straight)
                 decided[rule.rateField] =
                     speed && unit >= 0 && unit <= 2
@@ -189,6 +187,7 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
                         : "";
         }
     };
+    engine.observe({.editorChanged = decide, .slotWritten = {}});
 
     std::deque<std::string> recent;
     for (int action = 0; action < 100'000; ++action) {
@@ -198,9 +197,10 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
             recent.pop_front();
         std::string problem = testing_support::invariantViolation(engine);
         for (const auto& [field, want] : decided)
-            if (problem.empty() && !want.empty() && engine.text(findEditor(field)) != want)
-                problem = std::string(field) + " holds \"" + shown(engine.text(findEditor(field))) +
-                          "\", not the " + want + " the action's rate or speed gives";
+            if (problem.empty() && !want.empty() && engine.text(field) != want)
+                problem = std::string(editor(field).name) + " holds \"" +
+                          shown(engine.text(field)) + "\", not the " + want +
+                          " the action's rate or speed gives";
         if (!problem.empty()) {
             std::string history;
             for (const auto& line : recent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine.h"
+#include "core/rate_rules.h"
 #include "rates/rate_calculator.h"
 
 #include <cstdio>
@@ -24,13 +25,6 @@ inline std::string shown(std::string_view text) {
     return text.size() > 60 ? result + "... (" + std::to_string(text.size()) + " bytes)" : result;
 }
 
-inline const rates::RateRule* rateRule(std::string_view field) {
-    for (const auto& rule : rates::rateRules)
-        if (rule.field == field)
-            return &rule;
-    return nullptr;
-}
-
 // What is wrong with the engine, or an empty text.
 inline std::string invariantViolation(const Engine& engine) {
     if (engine.handlerDepth() != 0)
@@ -51,9 +45,9 @@ inline std::string invariantViolation(const Engine& engine) {
             if (selected < 0 || selected >= static_cast<int>(def.items.size()))
                 return name + " has no item selected";
             expected = def.items[static_cast<std::size_t>(selected)].line;
-        } else if (const auto* rule = rateRule(def.name)) {
+        } else if (const int rule = rateRuleIndex(slot); rule >= 0) {
             const auto number = rates::parseRate(engine.text(slot));
-            if (number && *number > rule->limit)
+            if (number && *number > rateRules[static_cast<std::size_t>(rule)].limit)
                 return name + " holds \"" + shown(engine.text(slot)) + "\", over its cap";
             if (!number && held.starts_with(cvar + " "))
                 continue; // the slot keeps the last number the field held

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/file_lookup.h"
+#include "core/paths.h"
 
 #include <filesystem>
 #include <string>
@@ -8,7 +8,7 @@
 // A path as Steam writes it inside its .vdf and .acf files: UTF-8, each backslash doubled.
 inline std::string vdfText(const std::filesystem::path& path) {
     std::string text;
-    for (char c : quarvel::games::displayPath(path)) {
+    for (char c : quarvel::pathText(path)) {
         if (c == '\\') {
             text += '\\';
         }

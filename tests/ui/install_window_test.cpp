@@ -81,21 +81,24 @@ private slots:
         QVERIFY(!none.findChild<QComboBox*>(QStringLiteral("cmbGames"))->isEnabled());
     }
 
-    void aGameInAFolderWhoseNameIsNoUtf8InstallsIntoThatFolder() {
-        QTemporaryDir steam;
-        const std::filesystem::path folder =
-            std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / "cs\xff\xfe";
-        QVERIFY(std::filesystem::create_directory(folder));
-        QPointer<QVLInstall> window =
-            new QVLInstall(engine_.tweakLines(), dialogs_, {{"Counter-Strike", folder, "cstrike"}});
-        window->show();
-        auto* games = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
-        games->setFocus();
-        QTest::keyClick(games, Qt::Key_Down);
-        install(window);
-        QVERIFY(std::filesystem::is_regular_file(folder / "quarvel.cfg"));
-        QVERIFY(std::filesystem::is_regular_file(folder / "autoexec.cfg"));
-        QVERIFY(closed(window));
+    void aGameInAFolderOfAnyNameInstallsIntoThatFolder() {
+        // A Portuguese folder name, and one whose bytes are no UTF-8 at all.
+        for (const char* name : {"Jogos \xc3\x87\xc3\xa0", "cs\xff\xfe"}) {
+            QTemporaryDir steam;
+            const auto folder =
+                std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / name;
+            QVERIFY(std::filesystem::create_directory(folder));
+            QPointer<QVLInstall> window = new QVLInstall(engine_.tweakLines(), dialogs_,
+                                                         {{"Counter-Strike", folder, "cstrike"}});
+            window->show();
+            auto* games = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
+            games->setFocus();
+            QTest::keyClick(games, Qt::Key_Down);
+            install(window);
+            QVERIFY(std::filesystem::is_regular_file(folder / "quarvel.cfg"));
+            QVERIFY(std::filesystem::is_regular_file(folder / "autoexec.cfg"));
+            QVERIFY(closed(window));
+        }
     }
 
     void theDirectoryListMovesTheTargetAndEnterInstalls() {

@@ -7,6 +7,8 @@
 #include "ui/QVLAbout.h"
 #include "ui/QVLMain.h"
 #include "ui/QVLModels.h"
+#include "ui/descriptions.h"
+#include "ui/main_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -202,11 +204,17 @@ private slots:
         QCOMPARE(slot(40), "cl_nopred 0");
     }
 
-    void captionsFillTheDescriptionPanel() {
+    void everyCaptionFillsTheDescriptionPanelWithItsOwnTweak() {
+        for (const auto& place : quarvel::ui::tweakPlaces) {
+            const auto& def = quarvel::editor(place.editor);
+            click(std::string(place.label).c_str());
+            const auto expected = quarvel::ui::descriptionText(def.key);
+            QVERIFY2(expected && child<QLabel>("lblDes").text() == *expected, place.label.data());
+            QCOMPARE(window_->descriptionKey(), std::string(def.key));
+        }
         click("Label12");
         QVERIFY(child<QLabel>("lblDes").text().contains(
             QStringLiteral("Command: violence_ablood / violence_hblood")));
-        QCOMPARE(window_->descriptionKey(), std::string("violence_blood"));
         click("Label55");
         const QString rate = child<QLabel>("lblDes").text();
         QVERIFY(rate.contains(QStringLiteral("Command: rate\r\nMaximum amount of bytes")));
