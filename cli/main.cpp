@@ -31,8 +31,8 @@ Controls are named as in the main window: option pairs (optClPred ...) take 1 (O
 lists (cmbWeather, cmbSpeed ...) take their 0-based item index, fields (txtRate, txtDSpeed ...)
 take any text without ';', line breaks, tabs or other control characters.
 
-Games are looked for in Steam's usual places (or the folders given with --steam-root) and in
-every Steam library listed there.
+Games are looked for in Steam's usual places (or the folders given with --steam-root), in every
+Steam library listed there, and in the Half-Life folders given with --game-dir.
 
 Exit status: 0 done, 1 the install failed or the output could not be written, 2 a bad argument,
 3 quarvel.cfg exists and --overwrite was not given.)";
@@ -142,6 +142,13 @@ int run(int argc, char** argv) {
         ->type_name("DIR")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    std::vector<std::string> gameDirs;
+    app.add_option("--game-dir", gameDirs,
+                   "Also look for games in this Half-Life folder installed without Steam, the "
+                   "one holding hl.exe or hl_linux (repeatable)")
+        ->type_name("DIR")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
     Output out;
     try {
@@ -161,7 +168,9 @@ int run(int argc, char** argv) {
         auto options = quarvel::games::defaultDetectOptions();
         if (!steamRoots.empty()) {
             options.steamRoots.emplace(steamRoots.begin(), steamRoots.end());
+            options.usualInstallDirectories.clear(); // only what was named
         }
+        options.installDirectories.assign(gameDirs.begin(), gameDirs.end());
         auto result = quarvel::games::detectGames(options);
         for (const auto& warning : result.warnings) {
             complain(quarvel::describe(warning));

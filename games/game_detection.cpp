@@ -50,11 +50,16 @@ public:
         }
     }
 
-    void addInstallDirectory(const fs::path& folder) {
+    // A folder the user named is reported when it is no Half-Life folder; a usual one is not.
+    void addInstallDirectory(const fs::path& folder, bool named) {
         if (!isDirectory(folder)) {
-            warn(folder, FileProblem::NoSuchFolder);
+            if (named) {
+                warn(folder, FileProblem::NoSuchFolder);
+            }
         } else if (!holdsEngine(folder)) {
-            warn(folder, FileProblem::NotHalfLifeFolder);
+            if (named) {
+                warn(folder, FileProblem::NotHalfLifeFolder);
+            }
         } else {
             addModsIn(folder);
         }
@@ -88,6 +93,7 @@ private:
 DetectOptions defaultDetectOptions() {
     DetectOptions options;
     options.home = homeDirectory().value_or(fs::path());
+    options.usualInstallDirectories = usualInstallFolders(options.home);
     return options;
 }
 
@@ -103,7 +109,10 @@ DetectionResult detectGames(const DetectOptions& options) {
         }
     }
     for (const fs::path& folder : options.installDirectories) {
-        detector.addInstallDirectory(folder);
+        detector.addInstallDirectory(folder, true);
+    }
+    for (const fs::path& folder : options.usualInstallDirectories) {
+        detector.addInstallDirectory(folder, false);
     }
     return std::move(detector.result);
 }

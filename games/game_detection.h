@@ -23,8 +23,11 @@ struct DetectOptions {
     std::filesystem::path home{}; // searched for Steam; empty searches nothing there
     // When set, these Steam folders are used instead of searching for them.
     std::optional<std::vector<std::filesystem::path>> steamRoots{};
-    // Non-Steam Half-Life folders, holding hl.exe or hl_linux.
+    // Non-Steam Half-Life folders, holding hl.exe or hl_linux, that the user named: one that
+    // is not there, or is no Half-Life folder, is reported.
     std::vector<std::filesystem::path> installDirectories{};
+    // Where a non-Steam Half-Life is usually installed: passed over in silence when it is not.
+    std::vector<std::filesystem::path> usualInstallDirectories{};
 };
 
 struct DetectionResult {
@@ -33,7 +36,8 @@ struct DetectionResult {
     std::vector<Failure> warnings;
 };
 
-// Options that search the user's own home folder.
+// Options that search the user's own home folder, and the usual non-Steam install folders (the
+// retail game's C:\Sierra\Half-Life, and on Linux the same folder in the default Wine prefix).
 DetectOptions defaultDetectOptions();
 
 // Games in a stable order: Steam roots in search order, each root's libraries in file order,

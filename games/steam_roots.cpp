@@ -75,6 +75,17 @@ std::vector<fs::path> steamRootCandidates([[maybe_unused]] const fs::path& home)
     return candidates;
 }
 
+std::vector<fs::path> usualInstallFolders([[maybe_unused]] const fs::path& home) {
+#ifdef _WIN32
+    return {environmentPath(L"SystemDrive").value_or(fs::path(L"C:")) / L"\\Sierra\\Half-Life"};
+#else
+    if (home.empty()) {
+        return {};
+    }
+    return {home / ".wine/drive_c/Sierra/Half-Life"};
+#endif
+}
+
 std::vector<fs::path> findSteamRoots(const fs::path& home) {
     std::vector<fs::path> roots;
     for (const fs::path& candidate : steamRootCandidates(home)) {

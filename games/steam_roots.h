@@ -17,6 +17,10 @@ std::vector<std::filesystem::path> steamRootCandidates(const std::filesystem::pa
 std::vector<std::filesystem::path> findSteamRoots(const std::filesystem::path& home);
 std::vector<std::filesystem::path> findSteamRoots();
 
+// Where the retail Half-Life, which came without Steam, is usually installed: the
+// C:\Sierra\Half-Life of its installer, and on Linux that folder in the default Wine prefix.
+std::vector<std::filesystem::path> usualInstallFolders(const std::filesystem::path& home);
+
 // The user's home folder: $HOME, or %USERPROFILE% on Windows.
 std::optional<std::filesystem::path> homeDirectory();
 

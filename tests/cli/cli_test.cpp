@@ -248,6 +248,14 @@ TEST(Cli, ListsDetectedGamesAndInstallsIntoOneByItsMod) {
     EXPECT_EQ(cli(root + "--preset fps install --game tfc").status, 0);
     EXPECT_TRUE(
         TempFolder::readFile(common("Library") + "tfc/quarvel.cfg").starts_with(expected("fps")));
+    steam.makeDirs("Sierra/Half-Life/czero");
+    steam.write("Sierra/Half-Life/hl.exe", "");
+    const CliRun retail = cli(root + "--game-dir '" + steam.path("Sierra/Half-Life").string() +
+                              "' --game-dir '" + steam.path("nowhere").string() + "' games");
+    EXPECT_TRUE(retail.out.ends_with("Condition Zero\t" +
+                                     steam.path("Sierra/Half-Life/czero").string() + "\n"))
+        << retail.out;
+    EXPECT_EQ(retail.err, "quarvel-cli: " + steam.path("nowhere").string() + ": no such folder\n");
     const CliRun missing = cli(root + "install --game czero");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("czero"), std::string::npos);

@@ -112,12 +112,16 @@ TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachIsLookedAtOnce) {
     tmp.write("own/hl.exe", "");
     auto plain = tmp.makeDirs("plain/cstrike").parent_path();
 
+    auto usual = halfLife("wine/Sierra/Half-Life", {"tfc"});
+    tmp.write("wine/Sierra/Half-Life/hl.exe", "");
     auto result = detectGames({tmp.path("home"),
                                std::vector{link1, link2, tmp.path("missing"), plain},
-                               {own, steamHl, plain}});
-    EXPECT_EQ(result.games, (std::vector{game("Day of Defeat", steamHl, "dod"),
-                                         game("Counter-Strike", own, "cstrike"),
-                                         game("Half-Life", own, "valve")}));
+                               {own, steamHl, plain},
+                               {tmp.path("nowhere"), plain, usual}}); // usual ones: in silence
+    EXPECT_EQ(result.games,
+              (std::vector{game("Day of Defeat", steamHl, "dod"),
+                           game("Counter-Strike", own, "cstrike"), game("Half-Life", own, "valve"),
+                           game("Team Fortress Classic", usual, "tfc")}));
     EXPECT_EQ(
         described(result.warnings),
         (std::vector<std::string>{
