@@ -3,6 +3,7 @@
 #include "config/install.h"
 #include "config/loader.h"
 #include "config/script.h"
+#include "support/editors.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,9 @@
 #include <unistd.h>
 
 using namespace quarvel;
+using testing_support::id;
 
 namespace {
-
-EditorId id(std::string_view name) {
-    return findEditor(name);
-}
 
 class Loader : public testing::Test {
 protected:
