@@ -69,7 +69,7 @@ done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in the games section"
 # The names in Depends, without versions: the Qt libraries the program needs at run time.
 dpkg-deb -f "$deb" Depends | sed 's/[,|]/\n/g' | sed 's/^ *//; s/[ (:].*//' >"$work/depends"
-for library in libqt6core6 libqt6widgets6 libqt6svg6; do
+for library in libqt6core6 libqt6widgets6 libqt6gui6; do
   grep -qxF "$library" "$work/depends" || fail "the package does not depend on $library"
 done
 

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
   fontconfig fonts-dejavu-core locales
-  dpkg-dev desktop-file-utils appstream librsvg2-bin gzip file
+  dpkg-dev desktop-file-utils appstream gzip file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,13 +3,16 @@
 
 #include "core/product.h"
 #include "ui/clickable_label.h"
-#include "ui/step_frame.h"
+#include "ui/main_widgets.h"
 #include "ui/style.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
@@ -18,8 +21,6 @@
 namespace quarvel::ui {
 
 namespace {
-
-const QColor lightGrey{0xE0, 0xE0, 0xE0};
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
     QLabel* result = plainLabel(text, parent);
@@ -41,10 +42,8 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLAbout"));
     setWindowTitle(QStringLiteral("[Quarvel Works] About"));
-    setFont(verdana());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, lightGrey);
-    setPalette(grey);
+    setFont(roleFont(FontRole::Text));
+    shadeBackground();
     setAutoFillBackground(true);
 
     auto* close = new QPushButton(QStringLiteral("CLOSE THIS WINDOW"), this);
@@ -53,7 +52,7 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
 
     auto* heading = label(QStringLiteral("Label4"),
                           QStringLiteral("Special thanks to [in no particular order]:"), this);
-    heading->setFont(verdana(8.25, true));
+    heading->setFont(roleFont(FontRole::Bold));
     auto* thanks = label(
         QStringLiteral("Label10"),
         QStringLiteral("Everyone who tested the beta versions and sent in frame rates from their "
@@ -71,7 +70,7 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
                        "of Defeat and Team Fortress Classic are trademarks of their owners."),
         this);
     disclaimer->setWordWrap(true);
-    disclaimer->setFont(verdana(7.5));
+    disclaimer->setFont(roleFont(FontRole::Small));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -86,17 +85,43 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     layout->addStretch();
 
     setMinimumWidth(440);
-    resize(440, heightForWidth(440) > 0 ? heightForWidth(440) : sizeHint().height());
+    fitToScreen(this,
+                QSize(440, heightForWidth(440) > 0 ? heightForWidth(440) : sizeHint().height()));
+}
+
+void QVLAbout::shadeBackground() {
+    // A shade of grey a little apart from the other windows, in the theme's own lightness, so
+    // that the theme's text colour stays readable on it.
+    QPalette shaded = QApplication::palette(this);
+    const QColor window = shaded.color(QPalette::Window);
+    shaded.setColor(QPalette::Window,
+                    window.lightness() < 128 ? window.lighter(125) : window.darker(107));
+    setPalette(shaded);
+}
+
+void QVLAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        shadeBackground();
+    }
+    QWidget::changeEvent(event);
+}
+
+void QVLAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QWidget* QVLAbout::buildTitle() {
     QFrame* frame = box(this);
     auto* name = label(QStringLiteral("Label1"), QStringLiteral("QUARVEL WORKS"), frame);
-    name->setFont(arial(24, true));
-    setTextColour(name, stepOrange);
+    name->setFont(roleFont(FontRole::Name));
+    setTextColour(name, ColourRole::Heading);
     auto* version = label(QStringLiteral("Label2"), qs(product::version), frame);
-    version->setFont(arial(12, true));
-    setTextColour(version, stepOrange);
+    version->setFont(roleFont(FontRole::Version));
+    setTextColour(version, ColourRole::Heading);
 
     auto* layout = new QHBoxLayout(frame);
     layout->addStretch();
@@ -111,8 +136,7 @@ QWidget* QVLAbout::buildLinks() {
     QFrame* frame = box(this);
     auto* donate = new ClickableLabel(frame);
     donate->setObjectName(QStringLiteral("Image1"));
-    donate->setPixmap(
-        QIcon(QStringLiteral(":/images/donate.svg")).pixmap(QSize(92, 26), devicePixelRatioF()));
+    donate->setPixmap(picture(QStringLiteral("donate"), QSize(92, 26)));
     donate->setToolTip(QStringLiteral("Donate"));
     donate->setAccessibleName(QStringLiteral("Donate"));
     connect(donate, &ClickableLabel::clicked, this,
@@ -121,7 +145,7 @@ QWidget* QVLAbout::buildLinks() {
     auto* site = new ClickableLabel(qs(product::webAddress), frame);
     site->setObjectName(QStringLiteral("Label6"));
     site->setTextFormat(Qt::PlainText);
-    site->setFont(verdana(12, true));
+    site->setFont(roleFont(FontRole::Address));
     connect(site, &ClickableLabel::clicked, this,
             [this] { dialogs_.openUrl(QUrl(qs(product::webAddress))); });
 
@@ -136,9 +160,9 @@ QWidget* QVLAbout::buildCredits() {
     auto* design = label(QStringLiteral("Label7"), QStringLiteral("Design by:"), credits);
     auto* programming = label(QStringLiteral("Label3"), QStringLiteral("Programming by:"), credits);
     auto* brace = label(QStringLiteral("Label8"), QStringLiteral("}"), credits);
-    brace->setFont(verdana(24, true));
+    brace->setFont(roleFont(FontRole::Brace));
     auto* author = label(QStringLiteral("Label9"), qs(product::author), credits);
-    author->setFont(verdana(8.25, true));
+    author->setFont(roleFont(FontRole::Bold));
 
     auto* layout = new QGridLayout(credits);
     layout->setContentsMargins(0, 0, 0, 0);

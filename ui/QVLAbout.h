@@ -12,7 +12,12 @@ class QVLAbout : public QWidget {
 public:
     explicit QVLAbout(UserDialogs& dialogs, QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void shadeBackground();
     QWidget* buildTitle();
     QWidget* buildLinks();
     QWidget* buildCredits();

@@ -3,25 +3,21 @@
 
 #include "config/install.h"
 #include "config/script.h"
-#include "ui/step_frame.h"
+#include "ui/folder_chooser.h"
 #include "ui/style.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileSystemModel>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTimer>
-#include <QTreeView>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <filesystem>
 
@@ -40,16 +36,20 @@ QString withCrLf(QString text) {
 
 } // namespace
 
-QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
-                       std::vector<games::DetectedGame> games, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), games_(std::move(games)) {
+QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, GameFinder findGames,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
     setWindowTitle(QStringLiteral("Install Tweaks"));
-    setFont(verdana());
+    setFont(roleFont(FontRole::Text));
 
     auto* right = new QVBoxLayout;
-    right->addWidget(buildDirectoryStep(), 1);
+    QWidget* directoryStep = buildDirectoryStep();
+    addDetectedGames(directoryStep->layout(), directoryStep, std::move(findGames));
+    chooser_ = new FolderChooser(directoryStep);
+    directoryStep->layout()->addWidget(chooser_);
+    right->addWidget(directoryStep, 1);
     right->addWidget(buildInstallStep());
 
     auto* layout = new QHBoxLayout(this);
@@ -57,15 +57,13 @@ QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
     layout->addLayout(right, 2);
 
     setTabOrder(txtTweaks_, gamesList_);
-    setTabOrder(gamesList_, drive1_);
-    setTabOrder(drive1_, dir1_);
-    setTabOrder(dir1_, target_);
-    setTabOrder(target_, cmdInstall_);
+    setTabOrder(gamesList_, chooser_);
+    setTabOrder(chooser_, cmdInstall_);
 
     // Form_Load: the store is read once, here.
     showScript(buildScript(lines));
     setDirectory(QDir::currentPath());
-    resize(780, 540);
+    fitToScreen(this, QSize(780, 540));
 }
 
 QWidget* QVLInstall::buildEditor() {
@@ -79,7 +77,7 @@ QWidget* QVLInstall::buildEditor() {
                    editor);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);
-    setTextColour(note, Qt::red);
+    setTextColour(note, ColourRole::Warning);
     layout->addWidget(note);
 
     auto* frame = new QGroupBox(QStringLiteral("CUSTOM CONFIG EDITING"), editor);
@@ -120,82 +118,45 @@ QWidget* QVLInstall::buildDirectoryStep() {
     examples->addWidget(plainLabel(QStringLiteral("Non-Steam example:"), frame));
     examples->addWidget(plainLabel(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
     layout->addLayout(examples);
-    addDetectedGames(layout, frame);
-
-    drive1_ = new QComboBox(frame);
-    drive1_->setObjectName(QStringLiteral("Drive1"));
-    for (const QFileInfo& drive : QDir::drives()) {
-        drive1_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
-                         drive.absoluteFilePath());
-    }
-#ifdef Q_OS_WIN
-    connect(drive1_, &QComboBox::activated, this, &QVLInstall::Drive1_Change);
-#else
-    // One file system tree: the directory list reaches everything.
-    drive1_->setVisible(false);
-#endif
-    layout->addWidget(drive1_);
-
-    dirModel_ = new QFileSystemModel(this);
-    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    dirModel_->setReadOnly(true);
-    dirModel_->setRootPath(QString());
-    dir1_ = new QTreeView(frame);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setModel(dirModel_);
-    for (int column = 1; column < dirModel_->columnCount(); ++column) {
-        dir1_->hideColumn(column);
-    }
-    dir1_->setHeaderHidden(true);
-    dir1_->setMinimumHeight(160);
-    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { Dir1_Change(current); });
-    // Directories are read and sorted in the background, which moves the rows about: keep the
-    // target in view until the player scrolls the list himself.
-    scrollTimer_ = new QTimer(this);
-    scrollTimer_->setSingleShot(true);
-    connect(scrollTimer_, &QTimer::timeout, this, &QVLInstall::showTarget);
-    const auto follow = [this] {
-        if (followTarget_) {
-            scrollTimer_->start(0);
-        }
-    };
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, follow);
-    connect(dirModel_, &QFileSystemModel::layoutChanged, this, follow);
-    connect(dirModel_, &QFileSystemModel::rowsInserted, this, follow);
-    connect(dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this] { followTarget_ = false; });
-    layout->addWidget(dir1_, 1);
-
-    target_ = new QLineEdit(frame);
-    target_->setObjectName(QStringLiteral("txtDirectory"));
-    target_->setReadOnly(true);
-    target_->setToolTip(QStringLiteral("The directory the tweaks will be installed in."));
-    layout->addWidget(target_);
     return frame;
 }
 
-void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame) {
+void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames) {
     auto* caption = plainLabel(QStringLiteral("Detected games:"), frame);
-    auto* list = new QComboBox(frame);
-    list->setObjectName(QStringLiteral("cmbGames"));
-    caption->setBuddy(list);
-    for (const auto& game : games_) {
-        list->addItem(QStringLiteral("%1 (%2)").arg(
-            qs(game.name), QDir::toNativeSeparators(fromPath(game.directory))));
-    }
-    // Nothing is chosen at first: the directory list starts where it always does.
-    list->setCurrentIndex(-1);
-    list->setPlaceholderText(games_.empty() ? QStringLiteral("No games found")
-                                            : QStringLiteral("Choose a game..."));
-    list->setEnabled(!games_.empty());
-    list->setToolTip(QStringLiteral("Game directories found in your Steam libraries."));
-    connect(list, &QComboBox::activated, this, [this](int index) {
+    gamesList_ = new QComboBox(frame);
+    gamesList_->setObjectName(QStringLiteral("cmbGames"));
+    gamesList_->setToolTip(QStringLiteral("Game directories found in your Steam libraries."));
+    caption->setBuddy(gamesList_);
+    connect(gamesList_, &QComboBox::activated, this, [this](int index) {
         setDirectory(games_.at(static_cast<std::size_t>(index)).directory);
     });
     layout->addWidget(caption);
-    layout->addWidget(list);
-    gamesList_ = list;
+    layout->addWidget(gamesList_);
+    if (!findGames) {
+        showGames({});
+        return;
+    }
+    // Steam's libraries may lie on slow drives: the window never waits for them.
+    gamesList_->setEnabled(false);
+    gamesList_->setPlaceholderText(QStringLiteral("Searching for games..."));
+    gamesList_->setCurrentIndex(-1);
+    auto* search = new QFutureWatcher<std::vector<games::DetectedGame>>(this);
+    connect(search, &QFutureWatcherBase::finished, this,
+            [this, search] { showGames(search->result()); });
+    search->setFuture(QtConcurrent::run(std::move(findGames)));
+}
+
+void QVLInstall::showGames(std::vector<games::DetectedGame> found) {
+    games_ = std::move(found);
+    for (const auto& game : games_) {
+        gamesList_->addItem(QStringLiteral("%1 (%2)").arg(
+            qs(game.name), QDir::toNativeSeparators(fromPath(game.directory))));
+    }
+    // Nothing is chosen at first: the folder chooser stays where it is.
+    gamesList_->setCurrentIndex(-1);
+    gamesList_->setPlaceholderText(games_.empty() ? QStringLiteral("No games found")
+                                                  : QStringLiteral("Choose a game..."));
+    gamesList_->setEnabled(!games_.empty());
 }
 
 QWidget* QVLInstall::buildInstallStep() {
@@ -207,7 +168,7 @@ QWidget* QVLInstall::buildInstallStep() {
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    cmdInstall_ = new QPushButton(QStringLiteral("Install Tweaks"), frame);
+    cmdInstall_ = new QPushButton(QStringLiteral("&Install Tweaks"), frame);
     cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
     cmdInstall_->setDefault(true);
     connect(cmdInstall_, &QPushButton::clicked, this, &QVLInstall::cmdInstall_Click);
@@ -226,7 +187,7 @@ QString QVLInstall::scriptText() const {
 }
 
 QString QVLInstall::directory() const {
-    return fromPath(directory_);
+    return fromPath(chooser_->folder());
 }
 
 void QVLInstall::setDirectory(const QString& path) {
@@ -234,52 +195,23 @@ void QVLInstall::setDirectory(const QString& path) {
 }
 
 void QVLInstall::setDirectory(const std::filesystem::path& path) {
-    directory_ = path;
-    target_->setText(QDir::toNativeSeparators(directory()));
-    followTarget_ = true;
-    const QModelIndex index = dirModel_->index(directory());
-    if (index.isValid()) {
-        if (dir1_->currentIndex() != index) {
-            dir1_->setCurrentIndex(index);
-        }
-        showTarget();
-    } else {
-        dir1_->selectionModel()->clear();
-    }
-}
-
-void QVLInstall::showTarget() {
-    const QModelIndex index = dirModel_->index(directory());
-    if (index.isValid() && !dir1_->viewport()->rect().contains(dir1_->visualRect(index))) {
-        dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    }
-}
-
-void QVLInstall::Dir1_Change(const QModelIndex& current) {
-    if (!current.isValid()) {
-        return;
-    }
-    const QString path = dirModel_->filePath(current);
-    if (path != directory()) {
-        setDirectory(path);
-    }
-}
-
-void QVLInstall::Drive1_Change(int index) {
-    setDirectory(drive1_->itemData(index).toString());
+    chooser_->setFolder(path);
 }
 
 void QVLInstall::keyPressEvent(QKeyEvent* event) {
-    // Enter that no field used (in the directory list, say) presses the default button.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        cmdInstall_->click();
+    // Only the Install button installs; Escape closes the window, as in any dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
 void QVLInstall::cmdInstall_Click() {
+    if (!chooser_->acceptTypedPath()) {
+        return;
+    }
+    const std::filesystem::path directory_ = chooser_->folder();
     if (scriptExists(directory_) &&
         !dialogs_.askYesNo(this, QStringLiteral("Warning!"), qs(overwriteQuestion))) {
         return;

@@ -7,26 +7,27 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 
 class QComboBox;
 class QLayout;
-class QFileSystemModel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
-class QTreeView;
 
 namespace quarvel::ui {
+
+class FolderChooser;
 
 // The install window: the script to edit on the left, the game directory and the Install
 // button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg.
 class QVLInstall : public QWidget {
     Q_OBJECT
 public:
-    // `games` are the detected game directories the player may pick from.
+    // Finds the game directories the player may pick from; it runs on a worker thread.
+    using GameFinder = std::function<std::vector<games::DetectedGame>()>;
+
     explicit QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
-                        std::vector<games::DetectedGame> games = {}, QWidget* parent = nullptr);
+                        GameFinder findGames = {}, QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
     [[nodiscard]] QString directory() const;
@@ -42,25 +43,17 @@ protected:
 private:
     QWidget* buildEditor();
     QWidget* buildDirectoryStep();
-    void addDetectedGames(QLayout* layout, QWidget* frame);
+    void addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames);
+    void showGames(std::vector<games::DetectedGame> found);
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
-    void showTarget();
-    void Dir1_Change(const QModelIndex& current);
-    void Drive1_Change(int index);
     void cmdInstall_Click();
 
     UserDialogs& dialogs_;
     std::vector<games::DetectedGame> games_;
-    std::filesystem::path directory_; // as bytes, so that any folder name works
     QPlainTextEdit* txtTweaks_ = nullptr;
     QComboBox* gamesList_ = nullptr;
-    QComboBox* drive1_ = nullptr;
-    QTreeView* dir1_ = nullptr;
-    QFileSystemModel* dirModel_ = nullptr;
-    QLineEdit* target_ = nullptr;
-    QTimer* scrollTimer_ = nullptr;
-    bool followTarget_ = true;
+    FolderChooser* chooser_ = nullptr;
     QPushButton* cmdInstall_ = nullptr;
 };
 

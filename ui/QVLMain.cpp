@@ -10,6 +10,7 @@
 #include "ui/main_key_filter.h"
 #include "ui/main_option_pair.h"
 #include "ui/main_widgets.h"
+#include "ui/page_scroller.h"
 #include "ui/style.h"
 
 #include <QComboBox>
@@ -73,19 +74,21 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLMain"));
     setWindowTitle(QStringLiteral("[%1] %2").arg(qs(product::name), qs(product::version)));
-    setWindowIcon(QIcon(QStringLiteral(":/images/quarvel.svg")));
 
     // The font goes on first, so that every control is sized for it as it is made.
     auto* central = new QWidget(this);
-    central->setFont(verdana());
+    central->setFont(roleFont(FontRole::Text));
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("tabTweaks"));
-    tabs_->addTab(buildFpsPage(), QStringLiteral("FPS Tweaks"));
-    tabs_->addTab(buildPingPage(), QStringLiteral("Ping Tweaks"));
-    tabs_->addTab(buildModelsPage(), QStringLiteral("CS 1.6 Models"));
-    tabs_->setCurrentIndex(0);
+    for (const QString& title : {QStringLiteral("FPS Tweaks"), QStringLiteral("Ping Tweaks"),
+                                 QStringLiteral("CS 1.6 Models")}) {
+        tabs_->addTab(new PageScroller(tabs_), title);
+    }
+    // Only the page that is shown is built at start; the others when they are first shown.
+    showPage(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, &QVLMain::showPage);
     column->addWidget(tabs_, 1);
     column->addWidget(buildDescriptionPanel(central));
     buildMenus();
@@ -93,6 +96,26 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
     engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); }, .slotWritten = {}});
+}
+
+void QVLMain::showPage(int index) {
+    auto* scroller = static_cast<PageScroller*>(tabs_->widget(index));
+    if (scroller->widget() != nullptr) {
+        return;
+    }
+    QWidget* (QVLMain::*const builders[])() = {&QVLMain::buildFpsPage, &QVLMain::buildPingPage,
+                                               &QVLMain::buildModelsPage};
+    scroller->setWidget((this->*builders[index])());
+    refreshAll();
+}
+
+void QVLMain::showEvent(QShowEvent* event) {
+    // Opens at the size the pages ask for, but never larger than the screen; they scroll.
+    if (!sized_) {
+        sized_ = true;
+        fitToScreen(this, sizeHint());
+    }
+    QMainWindow::showEvent(event);
 }
 
 QVLMain::~QVLMain() {
@@ -181,8 +204,9 @@ void QVLMain::openUrl(std::string_view address) {
 void QVLMain::openInstall() {
     if (!install_) {
         // The games are looked for when the window opens, as the script is built then.
-        install_ = new QVLInstall(engine_.tweakLines(), dialogs_,
-                                  games::detectGames(games::defaultDetectOptions()).games);
+        install_ = new QVLInstall(engine_.tweakLines(), dialogs_, [] {
+            return games::detectGames(games::defaultDetectOptions()).games;
+        });
     }
     bringToFront(install_);
 }

@@ -42,7 +42,12 @@ public:
     [[nodiscard]] QVLModels* modelsWindow() const;
     [[nodiscard]] QVLWeapons* weaponsWindow() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showPage(int index);
+
     // Pages (main_pages.cpp)
     QWidget* buildFpsPage();
     QWidget* buildPingPage();
@@ -55,7 +60,7 @@ private:
                        const char* onName, const char* offName);
     void addToggleRows(QGridLayout* grid, QWidget* parent, Block block, bool markerColumn);
     void addCells(QGridLayout* grid, QWidget* parent, Block block);
-    QWidget* captionLabel(const TweakPlace& place, QWidget* parent);
+    QLabel* captionLabel(const TweakPlace& place, QWidget* parent);
     QPushButton* defaultButtonFor(EditorId id, QWidget* parent);
     QComboBox* listBox(EditorId id, QWidget* parent);
     QLineEdit* numericField(EditorId id, QWidget* parent);
@@ -81,6 +86,7 @@ private:
     std::vector<QWidget*> editors_; // indexed by editor id
     FieldKeyFilter* keyFilter_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    bool sized_ = false;
     QLabel* lblDes_ = nullptr;
 
     QPointer<QVLInstall> install_;

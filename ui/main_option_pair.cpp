@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -40,12 +41,42 @@ OptionPair::OptionPair(const QString& name, const QString& caption, int containe
         button->setAccessibleName(QStringLiteral("%1: %2").arg(caption, state));
         button->setToolTip(button->accessibleName());
         group_->addButton(button, element);
+        button->installEventFilter(this);
         // Equal halves of the container, each button centred in its half.
         row->addWidget(button, 1, Qt::AlignCenter);
         buttons_[static_cast<std::size_t>(element)] = button;
     }
     setFixedWidth(2 * cellWidth(*this));
     connect(group_, &QButtonGroup::idClicked, this, &OptionPair::picked);
+    takeFocusOnSelected();
+}
+
+bool OptionPair::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int other = watched == buttons_[1] ? 0 : 1;
+        emit picked(other);
+        button(other)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void OptionPair::takeFocusOnSelected() {
+    // Only the selected button is reached with Tab; a pair with neither selected offers ON.
+    const int selected = buttons_[0]->isChecked() ? 0 : 1;
+    for (const int element : {0, 1}) {
+        button(element)->setFocusPolicy(element == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    setFocusProxy(button(selected));
 }
 
 QRadioButton* OptionPair::button(int element) const {
@@ -58,14 +89,15 @@ void OptionPair::showSelected(int element) {
     const QSignalBlocker blockOff(buttons_[0]);
     if (element == 0 || element == 1) {
         button(element)->setChecked(true);
-        return;
+    } else {
+        // An exclusive group cannot be emptied while it is exclusive.
+        group_->setExclusive(false);
+        for (auto* each : buttons_) {
+            each->setChecked(false);
+        }
+        group_->setExclusive(true);
     }
-    // An exclusive group cannot be emptied while it is exclusive.
-    group_->setExclusive(false);
-    for (auto* button : buttons_) {
-        button->setChecked(false);
-    }
-    group_->setExclusive(true);
+    takeFocusOnSelected();
 }
 
 QWidget* OptionPair::legend(QLabel* on, QLabel* off, QWidget* parent) {

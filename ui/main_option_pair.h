@@ -11,7 +11,8 @@ class QRadioButton;
 namespace quarvel::ui {
 
 // An ON/OFF tweak: two option buttons without caption in a borderless container that makes them
-// one exclusive group. Element 1 (ON) stands left, element 0 (OFF) right.
+// one exclusive group. Element 1 (ON) stands left, element 0 (OFF) right. The pair is one stop of
+// the Tab key, on its selected button, and the arrow keys move the choice to the other one.
 class OptionPair : public QFrame {
     Q_OBJECT
 public:
@@ -27,10 +28,15 @@ public:
     static QWidget* legend(QLabel* on, QLabel* off, QWidget* parent = nullptr);
 
 signals:
-    // The user clicked one of the buttons.
+    // The user clicked one of the buttons, or chose it with the arrow keys.
     void picked(int element);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void takeFocusOnSelected();
+
     QButtonGroup* group_;
     std::array<QRadioButton*, 2> buttons_{};
 };

@@ -25,9 +25,9 @@ constexpr int cellGap = 6; // between one caption-and-editor cell and the next b
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     QLabel* label = plainLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
     return label;
 }
 
@@ -128,13 +128,18 @@ QWidget* QVLMain::buildSpeedEntry(QWidget* parent) {
         if (&step != &steps[0]) {
             rows->addSpacing(10);
         }
-        rows->addWidget(colouredLabel(QString::fromUtf8(step.heading), orange, true, entry));
-        rows->addWidget(plainLabel(qs(editor(step.unitList).caption), entry));
-        rows->addWidget(listBox(step.unitList, entry));
+        rows->addWidget(
+            colouredLabel(QString::fromUtf8(step.heading), ColourRole::Heading, true, entry));
+        QLabel* unitCaption = plainLabel(qs(editor(step.unitList).caption), entry);
+        rows->addWidget(unitCaption);
+        unitCaption->setBuddy(listBox(step.unitList, entry));
+        rows->addWidget(unitCaption->buddy());
         rows->addSpacing(4);
-        rows->addWidget(plainLabel(qs(editor(step.speedField).caption), entry));
+        QLabel* speedCaption = plainLabel(qs(editor(step.speedField).caption), entry);
+        rows->addWidget(speedCaption);
         auto* fieldRow = bareLayout(new QHBoxLayout, 6);
-        fieldRow->addWidget(numericField(step.speedField, entry), 1);
+        speedCaption->setBuddy(numericField(step.speedField, entry));
+        fieldRow->addWidget(speedCaption->buddy(), 1);
         auto* unit = plainLabel(QString(), entry);
         unit->setObjectName(qs(editor(step.unitLabel).name));
         // Wide enough for the longest unit, so the field does not jump when the unit changes.
@@ -152,7 +157,7 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     auto* sides = new QHBoxLayout(panel);
     sides->setSpacing(12);
     auto* image = new QLabel(panel);
-    image->setPixmap(picture(QStringLiteral(":/images/help-speed.svg"), QSize(64, 64)));
+    image->setPixmap(picture(QStringLiteral("help-speed"), QSize(64, 64)));
     sides->addWidget(image, 0, Qt::AlignTop);
 
     auto* text = bareLayout(new QVBoxLayout, 6);
@@ -173,28 +178,34 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
                        "Kbits/sec (e.g. 56K)"),
         QStringLiteral("Go to your ISP's website. If you can't find it there, then email your "
                        "ISP.   (ISP = Internet Service Provider)"),
-        QStringLiteral("If you couldn't find your speed in step 1 or 2, you can use"),
     };
     int row = 0;
-    QVBoxLayout* hint = nullptr;
     for (const QString& hintText : hints) {
         steps->addWidget(boldLabel(QStringLiteral("%1]").arg(row + 1), panel), row, 0,
                          Qt::AlignTop);
-        hint = bareLayout(new QVBoxLayout, 0);
-        hint->addWidget(plainLabel(hintText, panel, true));
-        steps->addLayout(hint, row++, 1);
+        steps->addWidget(plainLabel(hintText, panel, true), row++, 1);
     }
-    // The link ends the last hint's sentence, right under it.
-    auto* link = new ClickableLabel(QStringLiteral("this site."), panel);
+    // The link ends the third hint's sentence, on its line: the words before it and its own words
+    // are joined by spaces that do not break.
+    const auto unbroken = [](const QString& words) {
+        return words.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    };
+    const QString lead =
+        QStringLiteral("If you couldn't find your speed in step 1 or 2, you can use");
+    const qsizetype lastSpace = lead.lastIndexOf(QLatin1Char(' '));
+    auto* link = new QLabel(panel);
     link->setObjectName(QStringLiteral("Label63"));
-    link->setTextFormat(Qt::PlainText);
-    setTextColour(link, linkBlue);
-    QFont underlined = link->font();
-    underlined.setUnderline(true);
-    link->setFont(underlined);
-    connect(link, &ClickableLabel::clicked, this,
+    link->setTextFormat(Qt::RichText);
+    link->setWordWrap(true);
+    link->setText(QStringLiteral("%1 %2&nbsp;<a href=\"speed-test\">%3</a>")
+                      .arg(lead.left(lastSpace).toHtmlEscaped(), unbroken(lead.mid(lastSpace + 1)),
+                           unbroken(QStringLiteral("this site."))));
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setTextColour(link, ColourRole::InlineLink);
+    connect(link, &QLabel::linkActivated, this,
             [this] { openUrl(quarvel::product::speedTestPage); });
-    hint->addWidget(link, 0, Qt::AlignLeft);
+    steps->addWidget(boldLabel(QStringLiteral("3]"), panel), row, 0, Qt::AlignTop);
+    steps->addWidget(link, row++, 1);
     steps->addWidget(plainLabel(QStringLiteral("On the site, find the country closest to you and "
                                                "do the speedtest. NOTE: this method is not an "
                                                "accurate one."),
@@ -222,13 +233,11 @@ QWidget* QVLMain::buildModelsPage() {
         void (QVLMain::*open)();
     };
     const Section models[] = {
-        {"CS 1.6 Hi FPS Player  Models", "Line1", "Image2", ":/images/model-player.svg",
-         QSize(160, 200),
+        {"CS 1.6 Hi FPS Player  Models", "Line1", "Image2", "model-player", QSize(160, 200),
          "These models look a bit worse than the default models, but they can improve your "
          "performance vastly.",
          &QVLMain::openModels},
-        {"CS 1.6 Hi FPS Weapon Models", "Line2", "Image3", ":/images/model-weapon.svg",
-         QSize(200, 120),
+        {"CS 1.6 Hi FPS Weapon Models", "Line2", "Image3", "model-weapon", QSize(200, 120),
          "The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you "
          "see on other players however will remain visible. These models gain you about 5 to 10 "
          "FPS!",
@@ -241,7 +250,7 @@ QWidget* QVLMain::buildModelsPage() {
         auto* section = bareLayout(new QVBoxLayout, 8);
         sections->addLayout(section, 1);
         QLabel* title = plainLabel(QString::fromUtf8(model.title), page);
-        title->setFont(verdana(10, true));
+        title->setFont(roleFont(FontRole::Title));
         title->setAlignment(Qt::AlignCenter);
         section->addWidget(title);
         section->addWidget(decorativeLine(QString::fromUtf8(model.line), QFrame::HLine, page));
@@ -283,7 +292,7 @@ QWidget* QVLMain::buildDescriptionPanel(QWidget* parent) {
     auto* inside = new QVBoxLayout(frame);
     lblDes_ = plainLabel(QString(), frame, true);
     lblDes_->setObjectName(QStringLiteral("lblDes"));
-    lblDes_->setFont(verdana());
+    lblDes_->setFont(roleFont(FontRole::Text));
     lblDes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A fixed height, so that the window keeps its size whatever the text.
     lblDes_->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
@@ -298,16 +307,17 @@ QWidget* QVLMain::legendRow(QWidget* parent, bool markerColumn, const char* defa
     if (markerColumn) {
         row->addSpacing(markerSize.width());
     }
-    QLabel* head = legendHead(QString::fromUtf8(defaultName), QStringLiteral("D"), orange,
-                              QStringLiteral("Select the DEFAULT value."), legend);
+    QLabel* head =
+        legendHead(QString::fromUtf8(defaultName), QStringLiteral("D"), ColourRole::DefaultHead,
+                   QStringLiteral("Select the DEFAULT value."), legend);
     head->setFixedWidth(defaultButtonSide(*legend));
     row->addWidget(head);
-    row->addWidget(
-        OptionPair::legend(legendHead(QString::fromUtf8(onName), QStringLiteral("1"), green,
-                                      QStringLiteral("Turns a command ON."), legend),
-                           legendHead(QString::fromUtf8(offName), QStringLiteral("0"), red,
-                                      QStringLiteral("Turns a command OFF."), legend),
-                           legend));
+    row->addWidget(OptionPair::legend(
+        legendHead(QString::fromUtf8(onName), QStringLiteral("1"), ColourRole::OnHead,
+                   QStringLiteral("Turns a command ON."), legend),
+        legendHead(QString::fromUtf8(offName), QStringLiteral("0"), ColourRole::OffHead,
+                   QStringLiteral("Turns a command OFF."), legend),
+        legend));
     row->addStretch(1);
     return legend;
 }
@@ -334,7 +344,9 @@ void QVLMain::addToggleRows(QGridLayout* grid, QWidget* parent, Block block, boo
                 [this, id](int element) { engine_.selectOption(id, element); });
         editors_[static_cast<std::size_t>(id)] = pair;
         grid->addWidget(pair, row, 2);
-        grid->addWidget(captionLabel(place, parent), row, 3);
+        QLabel* caption = captionLabel(place, parent);
+        caption->setBuddy(pair); // a screen reader names the pair by its caption
+        grid->addWidget(caption, row, 3);
         ++row;
     }
 }
@@ -358,12 +370,14 @@ void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
         if (!editor(id).defaultButton.empty()) {
             header->addWidget(defaultButtonFor(id, parent));
         }
-        header->addWidget(captionLabel(place, parent));
+        QLabel* caption = captionLabel(place, parent);
+        header->addWidget(caption);
         header->addStretch(1);
         grid->addLayout(header, row, column);
         QWidget* widget = editor(id).kind == EditorKind::List
                               ? static_cast<QWidget*>(listBox(id, parent))
                               : numericField(id, parent);
+        caption->setBuddy(widget); // a screen reader names the list or field by its caption
         grid->addWidget(widget, row + 1, column);
         grid->setRowMinimumHeight(row + 2, cellGap);
     }
@@ -371,7 +385,7 @@ void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
     grid->setColumnStretch(1, 1);
 }
 
-QWidget* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
+QLabel* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
     auto* label = new ClickableLabel(qs(editor(place.editor).caption), parent);
     label->setObjectName(qs(place.label));
     label->setTextFormat(Qt::PlainText);

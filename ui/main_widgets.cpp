@@ -2,25 +2,28 @@
 
 #include "ui/style.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QResource>
 
 namespace quarvel::ui {
 
-QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent) {
+QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent) {
     QLabel* label = plainLabel(text, parent);
     setTextColour(label, colour);
     if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
+        QFont heavy = label->font();
+        heavy.setBold(true);
+        label->setFont(heavy);
     }
     return label;
 }
 
-QLabel* legendHead(const QString& name, const QString& text, const QColor& colour,
+QLabel* legendHead(const QString& name, const QString& text, ColourRole colour,
                    const QString& toolTip, QWidget* parent) {
     QLabel* head = colouredLabel(text, colour, true, parent);
     head->setObjectName(name);
@@ -38,17 +41,17 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
     Badge badge{};
     switch (marker) {
     case Marker::CS:
-        badge = {"imgCS", ":/images/badge-cs.svg", "This tweak only works for CS!"};
+        badge = {"imgCS", "badge-cs", "This tweak only works for CS!"};
         break;
     case Marker::CheatingDeath:
         // Cheating-Death runs with CS, so its badge is an element of the CS array.
-        badge = {"imgCS", ":/images/badge-cd.svg", "This tweak only works when you're using C-D!"};
+        badge = {"imgCS", "badge-cd", "This tweak only works when you're using C-D!"};
         break;
     case Marker::DoD:
-        badge = {"imgDoD", ":/images/badge-dod.svg", "This tweak only works for DoD!"};
+        badge = {"imgDoD", "badge-dod", "This tweak only works for DoD!"};
         break;
     case Marker::Ati:
-        badge = {"imgAti", ":/images/badge-ati.svg", "This tweak only works for ATi Radeon cards!"};
+        badge = {"imgAti", "badge-ati", "This tweak only works for ATi Radeon cards!"};
         break;
     case Marker::None:
         return nullptr;
@@ -91,16 +94,39 @@ QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent
     return line;
 }
 
-QPixmap picture(const QString& resource, QSize size) {
-    // A badge stands beside many tweaks: read its drawing once.
-    const QString key =
-        QStringLiteral("%1@%2x%3").arg(resource).arg(size.width()).arg(size.height());
+QPixmap picture(const QString& name, QSize size) {
+    // Twice the pixels on a screen of high density, where Qt shows them at half the size.
+    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const QString file = QStringLiteral(":/images/%1%2.raw")
+                             .arg(name, scale == 2 ? QStringLiteral("@2x") : QString());
+    // A badge stands beside many tweaks: made once.
     QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QIcon(resource).pixmap(size);
-        QPixmapCache::insert(key, pixmap);
+    if (!QPixmapCache::find(file, &pixmap)) {
+        const QByteArray pixels = QResource(file).uncompressedData();
+        const QSize pixelSize = size * scale;
+        if (pixels.size() == pixelSize.width() * pixelSize.height() * 4) {
+            pixmap = QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()),
+                                               pixelSize.width(), pixelSize.height(),
+                                               QImage::Format_ARGB32_Premultiplied));
+            pixmap.setDevicePixelRatio(scale);
+        }
+        QPixmapCache::insert(file, pixmap);
     }
     return pixmap;
+}
+
+} // namespace quarvel::ui
+
+namespace quarvel::ui {
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {32, 64, 128}) {
+        const QString name =
+            size == 32 ? QStringLiteral("quarvel") : QStringLiteral("quarvel-%1").arg(size);
+        icon.addPixmap(picture(name, QSize(size, size)));
+    }
+    return icon;
 }
 
 } // namespace quarvel::ui

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ui/main_layout.h"
+#include "ui/style.h"
 #include "ui/text.h"
 
 #include <QColor>
 #include <QFrame>
+#include <QIcon>
 #include <QSize>
 #include <QString>
 
@@ -17,16 +19,11 @@ class QPushButton;
 // Small pieces the main window's pages are built from.
 namespace quarvel::ui {
 
-inline const QColor orange{0xe0, 0x70, 0x00};
-inline const QColor green{0x00, 0x80, 0x00};
-inline const QColor red{0xe0, 0x00, 0x00};
-inline const QColor linkBlue{0x00, 0x00, 0xff};
-
 // A plain-text label in the given colour; bold for headings.
-QLabel* colouredLabel(const QString& text, const QColor& colour, bool bold, QWidget* parent);
+QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent);
 
 // One of the column heads "D", "1" and "0" above the ON/OFF rows.
-QLabel* legendHead(const QString& name, const QString& text, const QColor& colour,
+QLabel* legendHead(const QString& name, const QString& text, ColourRole colour,
                    const QString& toolTip, QWidget* parent);
 
 inline constexpr QSize markerSize{32, 16};
@@ -43,7 +40,11 @@ QPushButton* defaultButton(const QString& name, const QString& caption, QWidget*
 // A decorative line, HLine or VLine.
 QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent);
 
-// A picture from the program's resources at its own size, sharp on high-density screens.
-QPixmap picture(const QString& resource, QSize size);
+// One of the program's pictures (badge-cs, model-player ...) at the size it was drawn for,
+// sharp on screens of high density.
+QPixmap picture(const QString& name, QSize size);
+
+// The program's icon, at the sizes desktops ask for.
+QIcon programIcon();
 
 } // namespace quarvel::ui

@@ -1,7 +1,6 @@
 #include "ui/model_wizard.h"
 
 #include "ui/clickable_label.h"
-#include "ui/step_frame.h"
 #include "ui/style.h"
 
 #include <QButtonGroup>
@@ -24,7 +23,7 @@ namespace {
 QLabel* addLabel(QLayout* layout, const QString& text, bool bold = false) {
     QLabel* label = plainLabel(text, nullptr, true);
     if (bold) {
-        label->setFont(verdana(8.25, true));
+        label->setFont(roleFont(FontRole::Bold));
     }
     layout->addWidget(label);
     return label;
@@ -57,7 +56,7 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     : QWidget(parent, Qt::Window), dialogs_(dialogs), pack_(texts.pack) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(texts.caption);
-    setFont(verdana());
+    setFont(roleFont(FontRole::Text));
 
     txtStep_ = new QLineEdit(this);
     txtStep_->setObjectName(QStringLiteral("txtStep") + texts.nameSuffix);
@@ -89,7 +88,7 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     optInstall_->setChecked(true);
     txtStep_->setText(QStringLiteral("0"));
     setMinimumWidth(430);
-    resize(sizeHint().expandedTo(QSize(430, 0)));
+    fitToScreen(this, sizeHint().expandedTo(QSize(430, 0)));
 }
 
 QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
@@ -121,7 +120,7 @@ QGroupBox* ModelWizard::buildDownloadFrame(const ModelWizardTexts& texts) {
     auto* link = new ClickableLabel(QStringLiteral("Click here"), frame);
     link->setObjectName(QStringLiteral("Label2"));
     link->setTextFormat(Qt::PlainText);
-    setTextColour(link, Qt::blue);
+    setTextColour(link, ColourRole::Link);
     link->setToolTip(pack_.toString());
     connect(link, &ClickableLabel::clicked, this, [this] { dialogs_.openUrl(pack_); });
     firstLine->addWidget(link);
@@ -194,6 +193,7 @@ void ModelWizard::txtStep_Change(const QString& step) {
         cmdFinish_->setEnabled(false);
         cmdNext_->setEnabled(true);
         cmdBack_->setEnabled(false);
+        showDefault(cmdNext_);
     } else if (step == QLatin1String("1")) {
         const bool install = optInstall_->isChecked();
         framInstall_->setVisible(false);
@@ -202,14 +202,32 @@ void ModelWizard::txtStep_Change(const QString& step) {
         cmdFinish_->setEnabled(true);
         cmdNext_->setEnabled(false);
         cmdBack_->setEnabled(true);
+        showDefault(cmdFinish_);
     }
 }
 
+void ModelWizard::showDefault(QPushButton* button) {
+    // The button Enter presses is drawn as the default one and has the focus.
+    for (QPushButton* each : {cmdNext_, cmdFinish_}) {
+        each->setDefault(each == button);
+    }
+    button->setFocus();
+}
+
 void ModelWizard::keyPressEvent(QKeyEvent* event) {
-    // Escape works as Cancel, as in any wizard.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdCancel_->click();
-        return;
+    // Escape works as Cancel and Enter as the default button, as in any wizard.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            cmdCancel_->click();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            (cmdNext_->isEnabled() ? cmdNext_ : cmdFinish_)->click();
+            return;
+        default:
+            break;
+        }
     }
     QWidget::keyPressEvent(event);
 }

@@ -40,6 +40,7 @@ private:
     QGroupBox* buildRemoveFrame(const ModelWizardTexts& texts);
     QWidget* buildButtons(const QString& suffix);
     void setStep(int step);
+    void showDefault(QPushButton* button);
     void txtStep_Change(const QString& step);
 
     UserDialogs& dialogs_;

@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -59,26 +61,48 @@ class InstallWindowTest : public QObject {
         return QTest::qWaitFor([&] { return window.isNull(); }, 2000);
     }
 
+    // A window whose game list comes from `games`, filled once the search has ended.
+    QPointer<QVLInstall> openWithGames(std::vector<quarvel::games::DetectedGame> games) {
+        QPointer<QVLInstall> window =
+            new QVLInstall(engine_.tweakLines(), dialogs_, [games] { return games; });
+        window->show();
+        auto* list = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        if (!QTest::qWaitFor([&] { return list->placeholderText() != searching; }, 5000)) {
+            qFatal("the search for games never ended");
+        }
+        return window;
+    }
+    inline static const QString searching = QStringLiteral("Searching for games...");
+
 private slots:
     void init() { dialogs_ = FakeDialogs(); }
 
-    void detectedGamesMoveTheDirectoryChooser() {
+    void gamesAreFoundWithoutWaitingAndMoveTheFolderChooser() {
         QTemporaryDir steam;
         QVERIFY(QDir(steam.path()).mkpath(QStringLiteral("common/Half-Life/dod")));
         const QString dod = steam.filePath(QStringLiteral("common/Half-Life/dod"));
-        QVLInstall window(engine_.tweakLines(), dialogs_,
-                          {{"Day of Defeat", dod.toStdString(), "dod"}});
-        auto* games = window.findChild<QComboBox*>(QStringLiteral("cmbGames"));
-        QVERIFY(games && games->isEnabled());
-        QCOMPARE(window.directory(), QDir::currentPath()); // still starts where it did
+        // The window is up and usable while a slow search goes on.
+        QSemaphore release;
+        QVLInstall slow(engine_.tweakLines(), dialogs_, [&release] {
+            release.acquire();
+            return std::vector<quarvel::games::DetectedGame>{};
+        });
+        auto* slowList = slow.findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        QCOMPARE(slowList->placeholderText(), searching);
+        QVERIFY(!slowList->isEnabled());
+        release.release();
+        QTRY_COMPARE(slowList->placeholderText(), QStringLiteral("No games found"));
+
+        QPointer<QVLInstall> window = openWithGames({{"Day of Defeat", dod.toStdString(), "dod"}});
+        auto* games = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
+        QVERIFY(games->isEnabled());
+        QCOMPARE(window->directory(), QDir::currentPath()); // still starts where it did
         games->setFocus();
         QTest::keyClick(games, Qt::Key_Down); // the player picks the game with the keyboard
-        QCOMPARE(window.directory(), dod);
-        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtDirectory"))->text(),
+        QCOMPARE(window->directory(), dod);
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtDirectory"))->text(),
                  QDir::toNativeSeparators(dod));
-
-        QVLInstall none(engine_.tweakLines(), dialogs_);
-        QVERIFY(!none.findChild<QComboBox*>(QStringLiteral("cmbGames"))->isEnabled());
+        delete window;
     }
 
     void aGameInAFolderOfAnyNameInstallsIntoThatFolder() {
@@ -88,9 +112,7 @@ private slots:
             const auto folder =
                 std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / name;
             QVERIFY(std::filesystem::create_directory(folder));
-            QPointer<QVLInstall> window = new QVLInstall(engine_.tweakLines(), dialogs_,
-                                                         {{"Counter-Strike", folder, "cstrike"}});
-            window->show();
+            QPointer<QVLInstall> window = openWithGames({{"Counter-Strike", folder, "cstrike"}});
             auto* games = window->findChild<QComboBox*>(QStringLiteral("cmbGames"));
             games->setFocus();
             QTest::keyClick(games, Qt::Key_Down);
@@ -101,19 +123,39 @@ private slots:
         }
     }
 
-    void theDirectoryListMovesTheTargetAndEnterInstalls() {
+    void theFolderTreeAndThePathFieldChooseAndOnlyTheButtonInstalls() {
         QTemporaryDir games;
         QVERIFY(QDir(games.path()).mkpath(QStringLiteral("cstrike")));
+        QVERIFY(QDir(games.path()).mkpath(QStringLiteral(".wine/drive_c/Sierra/Half-Life/tfc")));
         const QString cstrike = games.filePath(QStringLiteral("cstrike"));
         QPointer<QVLInstall> window = open(games.path());
         auto* tree = window->findChild<QTreeView*>(QStringLiteral("Dir1"));
         tree->setCurrentIndex(qobject_cast<QFileSystemModel*>(tree->model())->index(cstrike));
         QCOMPARE(window->directory(), cstrike);
-        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtDirectory"))->text(),
-                 QDir::toNativeSeparators(cstrike));
+        // Enter opens the folder, in the tree as in the path field; it installs nothing.
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Return);
-        QVERIFY(QFile::exists(games.filePath(QStringLiteral("cstrike/quarvel.cfg"))));
+        auto* path = window->findChild<QLineEdit*>(QStringLiteral("txtDirectory"));
+        path->setFocus();
+        QTest::keyClick(path, Qt::Key_Return);
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(games.filePath(QStringLiteral("cstrike/quarvel.cfg"))));
+
+        // A typed path, into a hidden folder; then one that is no folder is said to be none and
+        // taken nowhere, even by the Install button.
+        const QString hidden = games.filePath(QStringLiteral(".wine/drive_c/Sierra/Half-Life/tfc"));
+        path->selectAll();
+        QTest::keyClicks(path, hidden);
+        QTest::keyClick(path, Qt::Key_Return);
+        QCOMPARE(window->directory(), hidden);
+        path->selectAll();
+        QTest::keyClicks(path, games.filePath(QStringLiteral("nowhere")));
+        install(window);
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblDirectoryProblem"))->isVisible());
+        QCOMPARE(window->directory(), hidden);
+        QVERIFY(!QFile::exists(hidden + QStringLiteral("/quarvel.cfg")));
+        QVERIFY(dialogs_.shown.empty());
+        QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(closed(window));
     }
 

@@ -4,6 +4,7 @@
 #include "fake_dialogs.h"
 #include "support/engine_invariants.h"
 #include "ui/QVLMain.h"
+#include "window_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -70,8 +71,8 @@ private slots:
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window_support::showEveryPage(window);
 
-        auto& tabs = *window.findChild<QTabWidget*>(QStringLiteral("tabTweaks"));
         const auto radios = named<QRadioButton>(window, "opt");
         const auto defaults = named<QPushButton>(window, "cmd");
         const auto lists = named<QComboBox>(window, "cmb");
@@ -81,13 +82,7 @@ private slots:
         QVERIFY(radios.size() == 58 && defaults.size() == 41 && lists.size() == 14 &&
                 fields.size() == 14 && presets.size() == 4);
         const auto pick = [&](const auto& list) { return list[int(random() % list.size())]; };
-        const auto bringUp = [&](QWidget* widget) {
-            for (int page = 0; page < tabs.count(); ++page) {
-                if (tabs.widget(page)->isAncestorOf(widget)) {
-                    tabs.setCurrentIndex(page);
-                }
-            }
-        };
+        const auto bringUp = window_support::bringUp;
         const char keys[] = "0123456789.5k -";
 
         QString last;

@@ -9,6 +9,7 @@
 #include "ui/QVLModels.h"
 #include "ui/descriptions.h"
 #include "ui/main_layout.h"
+#include "window_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -28,21 +30,7 @@
 
 using quarvel::ui::QVLMain;
 
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-template <typename T> int countWindows() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        count += qobject_cast<T*>(widget) != nullptr && widget->isVisible();
-    }
-    return count;
-}
-
-} // namespace
+using namespace window_support;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -51,11 +39,7 @@ class MainWindowTest : public QObject {
     QPointer<QVLMain> window_;
 
     template <typename T> T& child(const QString& name) {
-        T* found = window_->findChild<T*>(name);
-        if (!found) {
-            qFatal("the main window has no %s", qPrintable(name));
-        }
-        return *found;
+        return window_support::child<T>(*window_, name);
     }
     QString text(const char* field) { return child<QLineEdit>(field).text(); }
     std::string slot(int index) { return window_->engine().slot(index); }
@@ -64,12 +48,7 @@ class MainWindowTest : public QObject {
     // Brings up the tab that holds the control, as a player must, and clicks it.
     void click(const char* name) {
         auto& control = child<QWidget>(name);
-        auto& tabs = child<QTabWidget>("tabTweaks");
-        for (int tab = 0; tab < tabs.count(); ++tab) {
-            if (tabs.widget(tab)->isAncestorOf(&control)) {
-                tabs.setCurrentIndex(tab);
-            }
-        }
+        bringUp(&control);
         QTest::mouseClick(&control, Qt::LeftButton);
     }
     // Types at the end of the field, or over its whole text.
@@ -92,6 +71,7 @@ private slots:
         window_ = new QVLMain(*dialogs_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_));
+        showEveryPage(*window_);
     }
 
     void cleanup() {
@@ -219,14 +199,40 @@ private slots:
         const QString rate = child<QLabel>("lblDes").text();
         QVERIFY(rate.contains(QStringLiteral("Command: rate\r\nMaximum amount of bytes")));
 
-        // "this site." is a link, no caption: the panel keeps its text.
-        QCOMPARE(child<QLabel>("Label63").text(), QStringLiteral("this site."));
-        click("Label63");
+        // "this site." is a link at the end of its sentence, no caption: the panel keeps its text.
+        auto& link = child<QLabel>("Label63");
+        QVERIFY(link.text().contains(QStringLiteral("you can use&nbsp;<a")));
+        QVERIFY(link.text().endsWith(QStringLiteral(">this&nbsp;site.</a>")));
+        bringUp(&link);
+        link.setFocus();
+        QTest::keyClick(&link, Qt::Key_Tab); // to the link within the label
+        QTest::keyClick(&link, Qt::Key_Return);
         QCOMPARE(child<QLabel>("lblDes").text(), rate);
         QCOMPARE(dialogs_->openedUrls,
                  std::vector<QUrl>{QUrl(qs(quarvel::product::speedTestPage))});
         trigger("mnuUpdate");
         QCOMPARE(dialogs_->openedUrls.back(), QUrl(qs(quarvel::product::downloadPage)));
+    }
+
+    void aPairIsOneTabStopAndTheArrowsSwitchIt() {
+        auto& hiModels = child<QPushButton>("cmdHimodels");
+        hiModels.setFocus();
+        QStringList stops;
+        for (int key = 0; key < 6; ++key) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(stops, (QStringList{QStringLiteral("optHimodels_0"), QStringLiteral("Label1"),
+                                     QStringLiteral("cmdClear"), QStringLiteral("optClear_0"),
+                                     QStringLiteral("Label2"), QStringLiteral("cmdCull")}));
+        auto& off = child<QRadioButton>("optClear_0");
+        off.setFocus();
+        QTest::keyClick(&off, Qt::Key_Left);
+        QVERIFY(checked("optClear_1"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optClear_1"));
+        QCOMPARE(slot(1), "gl_clear 1");
+        QCOMPARE(child<QLabel>("Label2").buddy(), child<QRadioButton>("optClear_1").parentWidget());
+        QCOMPARE(child<QLabel>("Label19").buddy(), &child<QComboBox>("cmbTextureq"));
     }
 
     void loadsAConfigFile() {

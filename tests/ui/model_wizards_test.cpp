@@ -109,8 +109,17 @@ private slots:
         QVERIFY(closed());
     }
 
-    void cancelAndEscapeClose() {
+    void theKeyboardStepsThroughAndEscapeCloses() {
+        // Enter presses the default button, which has the focus: Next, then Finish.
         open(0);
+        QTRY_VERIFY(get<QPushButton>(QStringLiteral("cmdNext"))->hasFocus());
+        QVERIFY(get<QPushButton>(QStringLiteral("cmdNext"))->isDefault());
+        QTest::keyClick(window_, Qt::Key_Return);
+        QCOMPARE(state(), QStringLiteral("framDownload cmdCancel cmdBack cmdFinish"));
+        QVERIFY(get<QPushButton>(QStringLiteral("cmdFinish"))->isDefault());
+        QTest::keyClick(window_, Qt::Key_Return);
+        QVERIFY(closed());
+        open(1);
         click("cmdCancel");
         QVERIFY(closed());
         open(1);

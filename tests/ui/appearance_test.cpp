@@ -1,0 +1,148 @@
+// Every coloured text of the five windows stays readable, on Qt's Fusion style with its light
+// palette and with a dark one, also when the theme changes while a window is open: the darkest or
+// lightest pixel of the text stands out from the background it is drawn on by 4.5 to 1 at least.
+
+#include "fake_dialogs.h"
+#include "ui/QVLAbout.h"
+#include "ui/QVLInstall.h"
+#include "ui/QVLMain.h"
+#include "ui/QVLModels.h"
+#include "ui/style.h"
+#include "window_support.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QImage>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+
+#include <memory>
+
+using namespace quarvel::ui;
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
+                                       {QPalette::WindowText, text},
+                                       {QPalette::Base, base},
+                                       {QPalette::AlternateBase, window},
+                                       {QPalette::Text, text},
+                                       {QPalette::Button, window},
+                                       {QPalette::ButtonText, text},
+                                       {QPalette::ToolTipBase, base},
+                                       {QPalette::ToolTipText, text},
+                                       {QPalette::Link, QColor(42, 130, 218)}}) {
+        dark.setColor(role, colour);
+    }
+    return dark;
+}
+
+// The contrast between the most common colour of a picture (its background) and the colour that
+// stands out from it most (the text).
+double textContrast(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background)) {
+            background = it.key();
+        }
+    }
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        most = std::max(most, contrastRatio(QColor(it.key()), QColor(background)));
+    }
+    return most;
+}
+
+// What a coloured widget shows of its text: a frame only its caption.
+QImage shownText(QWidget* widget) {
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        return frame
+            ->grab(frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                  QStyle::SC_GroupBoxLabel, frame))
+            .toImage();
+    }
+    return widget->grab().toImage();
+}
+
+// Checks every coloured text that a window shows.
+int checkColouredTexts(QWidget& window, const QString& palette) {
+    int checked = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->property("quarvelColourRole").isValid() || !widget->isVisible()) {
+            continue;
+        }
+        const double contrast = textContrast(shownText(widget));
+        if (contrast < 4.5) {
+            qWarning("%s on %s: contrast %.2f", qPrintable(widget->objectName()),
+                     qPrintable(palette), contrast);
+            return -1;
+        }
+        ++checked;
+    }
+    return checked;
+}
+
+} // namespace
+
+class AppearanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void colouredTextsAreReadableOnLightAndDarkThemes() {
+        const QPalette light = QApplication::style()->standardPalette();
+        FakeDialogs dialogs;
+        for (const auto& [name, palette] :
+             {std::pair{QStringLiteral("light"), light}, {QStringLiteral("dark"), darkPalette()}}) {
+            QApplication::setPalette(palette);
+            std::unique_ptr<QVLMain> main(new QVLMain(dialogs));
+            main->setAttribute(Qt::WA_DeleteOnClose, false);
+            main->show();
+            auto& tabs = window_support::child<QTabWidget>(*main, QStringLiteral("tabTweaks"));
+            int checked = 0;
+            for (int page = 0; page < tabs.count(); ++page) {
+                tabs.setCurrentIndex(page);
+                checked += checkColouredTexts(*main, name);
+            }
+            QVLInstall install(main->engine().tweakLines(), dialogs);
+            QVLModels models(dialogs);
+            QVLAbout about(dialogs);
+            for (QWidget* window : std::initializer_list<QWidget*>{&install, &models, &about}) {
+                window->setAttribute(Qt::WA_DeleteOnClose, false);
+                window->show();
+                checked += checkColouredTexts(*window, name);
+            }
+            QTest::mouseClick(
+                &window_support::child<QPushButton>(models, QStringLiteral("cmdNext")),
+                Qt::LeftButton); // the download step with its link
+            checked += checkColouredTexts(models, name);
+
+            // The other theme, while the windows are open.
+            QApplication::setPalette(name == QStringLiteral("light") ? darkPalette() : light);
+            checked += checkColouredTexts(about, name + QStringLiteral(" then the other"));
+            tabs.setCurrentIndex(0);
+            checked += checkColouredTexts(*main, name + QStringLiteral(" then the other"));
+            QVERIFY2(checked >= 20, qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(AppearanceTest)
+#include "appearance_test.moc"

@@ -1,0 +1,71 @@
+// The windows fit the screen they open on. Run on a screen of 1920x1080 less a 48-pixel panel at
+// 100, 150 and 200 %, and on one of 1366x768 less the panel (see CMakeLists.txt): each window
+// opens inside the screen's free area, and the main window stays usable down to its smallest
+// size, where its pages scroll and the description panel is still in view.
+
+#include "fake_dialogs.h"
+#include "ui/QVLAbout.h"
+#include "ui/QVLInstall.h"
+#include "ui/QVLMain.h"
+#include "ui/QVLModels.h"
+#include "window_support.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace quarvel::ui;
+
+class WindowSizeTest : public QObject {
+    Q_OBJECT
+
+    static QRect freeArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+private slots:
+    void everyWindowOpensInsideTheScreen() {
+        FakeDialogs dialogs;
+        QVLMain main(dialogs);
+        main.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVLInstall install(main.engine().tweakLines(), dialogs);
+        QVLModels models(dialogs);
+        QVLAbout about(dialogs);
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &install, &models, &about}) {
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY2(freeArea().contains(window->frameGeometry()),
+                     qPrintable(QStringLiteral("%1 is %2x%3 on %4x%5")
+                                    .arg(window->objectName())
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(freeArea().width())
+                                    .arg(freeArea().height())));
+        }
+    }
+
+    void theMainWindowStaysUsableAtItsSmallestSize() {
+        FakeDialogs dialogs;
+        QVLMain main(dialogs);
+        main.setAttribute(Qt::WA_DeleteOnClose, false);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QSize smallest = main.minimumSizeHint().expandedTo(main.minimumSize());
+        QVERIFY(smallest.width() <= std::min(1024, freeArea().width()));
+        QVERIFY(smallest.height() <= std::min(700, freeArea().height()));
+        main.resize(smallest);
+        QTest::qWait(20);
+
+        const auto& panel = window_support::child<QLabel>(main, QStringLiteral("lblDes"));
+        const QRect shown(panel.mapTo(&main, QPoint(0, 0)), panel.size());
+        QVERIFY(main.rect().contains(shown));
+        QVERIFY(panel.height() >= 3 * panel.fontMetrics().lineSpacing());
+        auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
+        auto* page = qobject_cast<QScrollArea*>(tabs.currentWidget());
+        QVERIFY(page && page->verticalScrollBar()->maximum() > 0); // the page scrolls
+    }
+};
+
+QTEST_MAIN(WindowSizeTest)
+#include "window_size_test.moc"

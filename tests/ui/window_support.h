@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <string_view>
+
+// What the window tests share: finding controls by name, and the main window's pages built.
+namespace window_support {
+
+inline QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The control of that name; a missing one ends the test with its name.
+template <typename T> T& child(const QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) {
+        qFatal("%s has no %s", qPrintable(window.objectName()), qPrintable(name));
+    }
+    return *found;
+}
+
+// Every page of the main window's tabs, each built the first time it is shown; the first page
+// shown again.
+inline void showEveryPage(const QWidget& window) {
+    auto& tabs = child<QTabWidget>(window, QStringLiteral("tabTweaks"));
+    for (int page = tabs.count() - 1; page >= 0; --page) {
+        tabs.setCurrentIndex(page);
+    }
+}
+
+// Brings up the page that holds a control, as a player must before he can click it.
+inline void bringUp(QWidget* control) {
+    for (QWidget* up = control; up != nullptr; up = up->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+            for (int page = 0; page < tabs->count(); ++page) {
+                if (tabs->widget(page)->isAncestorOf(control)) {
+                    tabs->setCurrentIndex(page);
+                }
+            }
+        }
+    }
+}
+
+// The top-level windows of a kind that are shown.
+template <typename T> int countWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += qobject_cast<T*>(widget) != nullptr && widget->isVisible();
+    }
+    return count;
+}
+
+} // namespace window_support
