@@ -127,11 +127,8 @@ InstallResult InstallTweaks(const fs::path& directory, std::string_view text, Fi
 }
 
 std::string installedMessage(const fs::path& directory) {
-    return std::string("Quarvel config tweaks have been installed in ")
-        .append(pathText(directory))
-        .append("!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, you do not have to start QVL anymore. If want "
-                "to check if the tweaks work, open your Console in CS, it should say Quarvel "
-                "loaded.");
+    std::string message(installedText);
+    return message.replace(message.find("%1"), 2, pathText(directory));
 }
 
 } // namespace quarvel

@@ -2,6 +2,7 @@
 
 #include "config/file_io.h"
 #include "core/failure.h"
+#include "core/translatable.h"
 
 #include <filesystem>
 #include <functional>
@@ -14,7 +15,14 @@ namespace quarvel {
 
 // What an install asks before it replaces a script that is already there.
 inline constexpr std::string_view overwriteQuestion =
-    "Are you sure you want to overwrite your Quarvel Tweaks ?";
+    QVL_TRANSLATABLE("Install", "Are you sure you want to overwrite your Quarvel Tweaks ?");
+
+// What the player is told after an install; %1 is the directory.
+inline constexpr std::string_view installedText = QVL_TRANSLATABLE(
+    "Install",
+    "Quarvel config tweaks have been installed in %1!\r\n\r\nINSTRUCTIONS:\r\nPlay CS, "
+    "you do not have to start QVL anymore. If want to check if the tweaks work, open your "
+    "Console in CS, it should say Quarvel loaded.");
 
 // An install asks before it replaces a script that is already there; a link where the script
 // would go counts, even one that leads nowhere yet.
@@ -34,7 +42,7 @@ struct InstallResult {
 InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
                             FileIo& io = systemFileIo());
 
-// What the player is told after an install.
+// The message after an install into the directory.
 std::string installedMessage(const std::filesystem::path& directory);
 
 // Calls `line` with each line of a text until it returns false; CR LF, LF and CR all end a

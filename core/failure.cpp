@@ -1,49 +1,62 @@
 #include "core/failure.h"
 
+#include "core/translatable.h"
+
 namespace quarvel {
 
 namespace {
 
-std::string_view verb(FileStep step) {
-    switch (step) {
-    case FileStep::Read:
-        return "read";
-    case FileStep::Write:
-        return "write";
-    case FileStep::Update:
-        return "update";
-    case FileStep::Remove:
-        return "remove";
-    case FileStep::Search:
-        break;
+std::string filled(std::string_view words, std::string_view first, std::string_view second = {}) {
+    std::string text(words);
+    if (const auto at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, first);
     }
-    return "write";
+    if (const auto at = text.find("%2"); at != std::string::npos) {
+        text.replace(at, 2, second);
+    }
+    return text;
 }
 
-std::string reasonOf(const Failure& failure) {
-    switch (failure.problem) {
+} // namespace
+
+std::string_view sentenceWords(FileStep step) {
+    switch (step) {
+    case FileStep::Read:
+        return QVL_TRANSLATABLE("Failure", "Could not read \"%1\": %2.");
+    case FileStep::Write:
+    case FileStep::Search:
+        break;
+    case FileStep::Update:
+        return QVL_TRANSLATABLE("Failure", "Could not update \"%1\": %2.");
+    case FileStep::Remove:
+        return QVL_TRANSLATABLE("Failure", "Could not remove \"%1\": %2.");
+    }
+    return QVL_TRANSLATABLE("Failure", "Could not write \"%1\": %2.");
+}
+
+std::string_view reasonWords(FileProblem problem) {
+    switch (problem) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
-        return failure.code.message();
+    case FileProblem::Syntax:
+        break;
     case FileProblem::NotRegularFile:
-        return "it is not a regular file";
+        return QVL_TRANSLATABLE("Failure", "it is not a regular file");
     case FileProblem::WriteProtected:
-        return "it is write-protected";
+        return QVL_TRANSLATABLE("Failure", "it is write-protected");
     case FileProblem::ForeignLink:
-        return "it is a symbolic link that belongs to another user";
+        return QVL_TRANSLATABLE("Failure", "it is a symbolic link that belongs to another user");
     case FileProblem::TooLarge:
-        return "it is larger than " + std::to_string(maxConfigFileSize >> 20) +
-               " MiB, more than any config the game runs";
+        return QVL_TRANSLATABLE("Failure",
+                                "it is larger than %1 MiB, more than any config the game runs");
     case FileProblem::OutOfMemory:
-        return "there is not enough memory";
+        return QVL_TRANSLATABLE("Failure", "there is not enough memory");
     case FileProblem::NoSuchFolder:
         return "no such folder";
     case FileProblem::NotSteamFolder:
         return "not a Steam folder (it has no steamapps folder)";
     case FileProblem::NotHalfLifeFolder:
         return "not a Half-Life folder (it has neither hl.exe nor hl_linux)";
-    case FileProblem::Syntax:
-        return failure.detail;
     case FileProblem::NoLibraryList:
         return "no \"libraryfolders\" block";
     case FileProblem::NoInstallDir:
@@ -51,8 +64,6 @@ std::string reasonOf(const Failure& failure) {
     }
     return {};
 }
-
-} // namespace
 
 Failure systemFailure(FileStep step, std::filesystem::path file, int error) {
     return {.step = step,
@@ -62,7 +73,17 @@ Failure systemFailure(FileStep step, std::filesystem::path file, int error) {
 }
 
 std::string reasonText(const Failure& failure) {
-    return reasonOf(failure);
+    switch (failure.problem) {
+    case FileProblem::System:
+    case FileProblem::OldContentKept:
+        return failure.code.message();
+    case FileProblem::Syntax:
+        return failure.detail;
+    case FileProblem::TooLarge:
+        return filled(reasonWords(failure.problem), std::to_string(maxConfigFileSize >> 20));
+    default:
+        return std::string(reasonWords(failure.problem));
+    }
 }
 
 // A file passed over while looking for games, the way compilers point at a mistake:
@@ -90,15 +111,10 @@ std::string describe(const Failure& failure) {
     if (failure.step == FileStep::Search) {
         return describeSearch(failure);
     }
-    std::string text = "Could not ";
-    text.append(verb(failure.step))
-        .append(" \"")
-        .append(pathText(failure.file))
-        .append("\": ")
-        .append(reasonText(failure))
-        .append(".");
+    std::string text =
+        filled(sentenceWords(failure.step), pathText(failure.file), reasonText(failure));
     if (failure.problem == FileProblem::OldContentKept) {
-        text.append(" Its old content is kept in \"").append(pathText(failure.copy)).append("\".");
+        text.append(" ").append(filled(oldContentKeptWords, pathText(failure.copy)));
     }
     return text;
 }

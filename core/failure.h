@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/paths.h"
+#include "core/translatable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -58,6 +59,14 @@ struct Failure {
 
 // A failure from the system's error number.
 Failure systemFailure(FileStep step, std::filesystem::path file, int error);
+
+// The words failures are told in, with %1 and %2 for what fills them in: a sentence per step
+// ("Could not read \"%1\": %2." with the file and the reason), a reason per problem (empty where
+// the system's words or the parser's are the reason), and what follows when a copy was kept.
+std::string_view sentenceWords(FileStep step);
+std::string_view reasonWords(FileProblem problem);
+inline constexpr std::string_view oldContentKeptWords =
+    QVL_TRANSLATABLE("Failure", "Its old content is kept in \"%1\".");
 
 // Why it failed, in the words quarvel-cli prints: "it is not a regular file".
 std::string reasonText(const Failure& failure);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/translatable.h"
 
 #include <array>
 #include <string_view>
@@ -19,15 +20,19 @@ struct PresetName {
     Preset preset;
     std::string_view shortName; // "hiq"
     std::string_view caption;   // "High Quality"
-    std::string_view menuText;  // "High &Quality", with its access key
+    std::string_view menuText;  // QVL_TRANSLATABLE("Presets", "High &Quality"), with its access key
     std::string_view menuItem;  // the menu item's control name
 };
 
 inline constexpr std::array presetNames{
-    PresetName{Preset::HighQuality, "hiq", "High Quality", "High &Quality", "mnuPreHiQ"},
-    PresetName{Preset::Default, "default", "Default", "&Default", "mnuPreDefault"},
-    PresetName{Preset::HighFps, "fps", "High FPS", "High &FPS", "mnuPreFPS"},
-    PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS", "Die &Hard FPS", "mnuPreDHFPS"},
+    PresetName{Preset::HighQuality, "hiq", "High Quality",
+               QVL_TRANSLATABLE("Presets", "High &Quality"), "mnuPreHiQ"},
+    PresetName{Preset::Default, "default", "Default", QVL_TRANSLATABLE("Presets", "&Default"),
+               "mnuPreDefault"},
+    PresetName{Preset::HighFps, "fps", "High FPS", QVL_TRANSLATABLE("Presets", "High &FPS"),
+               "mnuPreFPS"},
+    PresetName{Preset::DieHardFps, "dhfps", "Die Hard FPS",
+               QVL_TRANSLATABLE("Presets", "Die &Hard FPS"), "mnuPreDHFPS"},
 };
 
 struct PresetRow {

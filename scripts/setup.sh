@@ -8,10 +8,10 @@ build_dir=${1:-build}
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
   libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
   fontconfig fonts-dejavu-core locales
-  dpkg-dev desktop-file-utils appstream gzip file
+  dpkg-dev desktop-file-utils appstream gzip file hyperfine time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -41,34 +41,34 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLAbout"));
-    setWindowTitle(QStringLiteral("[Quarvel Works] About"));
+    setWindowTitle(tr("[Quarvel Works] About"));
     setFont(roleFont(FontRole::Text));
     shadeBackground();
     setAutoFillBackground(true);
 
-    auto* close = new QPushButton(QStringLiteral("CLOSE THIS WINDOW"), this);
+    auto* close = new QPushButton(tr("CLOSE THIS WINDOW"), this);
     close->setObjectName(QStringLiteral("Command1"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* heading = label(QStringLiteral("Label4"),
-                          QStringLiteral("Special thanks to [in no particular order]:"), this);
+    auto* heading =
+        label(QStringLiteral("Label4"), tr("Special thanks to [in no particular order]:"), this);
     heading->setFont(roleFont(FontRole::Bold));
-    auto* thanks = label(
-        QStringLiteral("Label10"),
-        QStringLiteral("Everyone who tested the beta versions and sent in frame rates from their "
-                       "own machines, the regulars of the Quarvel forums for their ideas and bug "
-                       "reports, the Counter-Strike and Day of Defeat community sites that spread "
-                       "the word, the makers of the Hi FPS model packs, and every clan that put "
-                       "these tweaks through their paces on a busy server."),
-        this);
+    auto* thanks =
+        label(QStringLiteral("Label10"),
+              tr("Everyone who tested the beta versions and sent in frame rates from their "
+                 "own machines, the regulars of the Quarvel forums for their ideas and bug "
+                 "reports, the Counter-Strike and Day of Defeat community sites that spread "
+                 "the word, the makers of the Hi FPS model packs, and every clan that put "
+                 "these tweaks through their paces on a busy server."),
+              this);
     thanks->setWordWrap(true);
-    auto* disclaimer = label(
-        QStringLiteral("Label5"),
-        QStringLiteral("Quarvel changes only two files in the game directory you choose: it "
-                       "writes quarvel.cfg and adds one line to autoexec.cfg. It comes without "
-                       "any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day "
-                       "of Defeat and Team Fortress Classic are trademarks of their owners."),
-        this);
+    auto* disclaimer =
+        label(QStringLiteral("Label5"),
+              tr("Quarvel changes only two files in the game directory you choose: it "
+                 "writes quarvel.cfg and adds one line to autoexec.cfg. It comes without "
+                 "any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day "
+                 "of Defeat and Team Fortress Classic are trademarks of their owners."),
+              this);
     disclaimer->setWordWrap(true);
     disclaimer->setFont(roleFont(FontRole::Small));
 
@@ -85,8 +85,9 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     layout->addStretch();
 
     setMinimumWidth(440);
-    fitToScreen(this,
-                QSize(440, heightForWidth(440) > 0 ? heightForWidth(440) : sizeHint().height()));
+    // The wrapped paragraphs decide the height at the narrowest width, in every language.
+    setMinimumHeight(layout->totalHeightForWidth(minimumWidth()));
+    fitToScreen(this, minimumSize());
 }
 
 void QVLAbout::shadeBackground() {
@@ -116,7 +117,7 @@ void QVLAbout::keyPressEvent(QKeyEvent* event) {
 
 QWidget* QVLAbout::buildTitle() {
     QFrame* frame = box(this);
-    auto* name = label(QStringLiteral("Label1"), QStringLiteral("QUARVEL WORKS"), frame);
+    auto* name = label(QStringLiteral("Label1"), tr("QUARVEL WORKS"), frame);
     name->setFont(roleFont(FontRole::Name));
     setTextColour(name, ColourRole::Heading);
     auto* version = label(QStringLiteral("Label2"), qs(product::version), frame);
@@ -137,14 +138,13 @@ QWidget* QVLAbout::buildLinks() {
     auto* donate = new ClickableLabel(frame);
     donate->setObjectName(QStringLiteral("Image1"));
     donate->setPixmap(picture(QStringLiteral("donate"), QSize(92, 26)));
-    donate->setToolTip(QStringLiteral("Donate"));
-    donate->setAccessibleName(QStringLiteral("Donate"));
+    donate->setToolTip(tr("Donate"));
+    donate->setAccessibleName(tr("Donate"));
     connect(donate, &ClickableLabel::clicked, this,
             [this] { dialogs_.openUrl(QUrl(qs(product::donationPage))); });
 
     auto* site = new ClickableLabel(qs(product::webAddress), frame);
     site->setObjectName(QStringLiteral("Label6"));
-    site->setTextFormat(Qt::PlainText);
     site->setFont(roleFont(FontRole::Address));
     connect(site, &ClickableLabel::clicked, this,
             [this] { dialogs_.openUrl(QUrl(qs(product::webAddress))); });
@@ -157,8 +157,8 @@ QWidget* QVLAbout::buildLinks() {
 
 QWidget* QVLAbout::buildCredits() {
     auto* credits = new QWidget(this);
-    auto* design = label(QStringLiteral("Label7"), QStringLiteral("Design by:"), credits);
-    auto* programming = label(QStringLiteral("Label3"), QStringLiteral("Programming by:"), credits);
+    auto* design = label(QStringLiteral("Label7"), tr("Design by:"), credits);
+    auto* programming = label(QStringLiteral("Label3"), tr("Programming by:"), credits);
     auto* brace = label(QStringLiteral("Label8"), QStringLiteral("}"), credits);
     brace->setFont(roleFont(FontRole::Brace));
     auto* author = label(QStringLiteral("Label9"), qs(product::author), credits);

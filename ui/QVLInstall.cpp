@@ -41,7 +41,7 @@ QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, G
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
-    setWindowTitle(QStringLiteral("Install Tweaks"));
+    setWindowTitle(tr("Install Tweaks"));
     setFont(roleFont(FontRole::Text));
 
     auto* right = new QVBoxLayout;
@@ -71,16 +71,15 @@ QWidget* QVLInstall::buildEditor() {
     auto* layout = new QVBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* note =
-        plainLabel(QStringLiteral("Any changes made to the following code will be saved once "
-                                  "you INSTALL the tweaks using Step 1 and 2."),
-                   editor);
+    auto* note = plainLabel(tr("Any changes made to the following code will be saved once "
+                               "you INSTALL the tweaks using Step 1 and 2."),
+                            editor);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);
     setTextColour(note, ColourRole::Warning);
     layout->addWidget(note);
 
-    auto* frame = new QGroupBox(QStringLiteral("CUSTOM CONFIG EDITING"), editor);
+    auto* frame = new QGroupBox(tr("CUSTOM CONFIG EDITING"), editor);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* inner = new QVBoxLayout(frame);
     txtTweaks_ = new QPlainTextEdit(frame);
@@ -95,37 +94,36 @@ QWidget* QVLInstall::buildEditor() {
 }
 
 QWidget* QVLInstall::buildDirectoryStep() {
-    QGroupBox* frame = stepFrame(QStringLiteral("[Step 1]"), this);
+    QGroupBox* frame = stepFrame(tr("[Step 1]"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QVBoxLayout(frame);
 
-    auto* prompt =
-        plainLabel(QStringLiteral("Please select the path to the game directory."), frame);
+    auto* prompt = plainLabel(tr("Please select the path to the game directory."), frame);
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
 
     auto* examples = new QVBoxLayout;
     examples->setSpacing(1);
-    examples->addWidget(plainLabel(QStringLiteral("Steam example:"), frame));
-    examples->addWidget(plainLabel(QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"), frame));
+    examples->addWidget(plainLabel(tr("Steam example:"), frame));
+    examples->addWidget(plainLabel(tr("C:\\Program Files\\Steam\\SteamApps\\"), frame));
     auto* account = new QHBoxLayout;
     account->setSpacing(0);
-    account->addWidget(plainLabel(QStringLiteral("ACCOUNT@NAME"), frame));
-    account->addWidget(plainLabel(QStringLiteral("\\Counter-Strike\\cstrike"), frame));
+    account->addWidget(plainLabel(tr("ACCOUNT@NAME"), frame));
+    account->addWidget(plainLabel(tr("\\Counter-Strike\\cstrike"), frame));
     account->addStretch();
     examples->addLayout(account);
     examples->addSpacing(4);
-    examples->addWidget(plainLabel(QStringLiteral("Non-Steam example:"), frame));
-    examples->addWidget(plainLabel(QStringLiteral("C:\\Sierra\\Half-Life\\cstrike"), frame));
+    examples->addWidget(plainLabel(tr("Non-Steam example:"), frame));
+    examples->addWidget(plainLabel(tr("C:\\Sierra\\Half-Life\\cstrike"), frame));
     layout->addLayout(examples);
     return frame;
 }
 
 void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames) {
-    auto* caption = plainLabel(QStringLiteral("Detected games:"), frame);
+    auto* caption = plainLabel(tr("Detected games:"), frame);
     gamesList_ = new QComboBox(frame);
     gamesList_->setObjectName(QStringLiteral("cmbGames"));
-    gamesList_->setToolTip(QStringLiteral("Game directories found in your Steam libraries."));
+    gamesList_->setToolTip(tr("Game directories found in your Steam libraries."));
     caption->setBuddy(gamesList_);
     connect(gamesList_, &QComboBox::activated, this, [this](int index) {
         setDirectory(games_.at(static_cast<std::size_t>(index)).directory);
@@ -138,7 +136,7 @@ void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder fi
     }
     // Steam's libraries may lie on slow drives: the window never waits for them.
     gamesList_->setEnabled(false);
-    gamesList_->setPlaceholderText(QStringLiteral("Searching for games..."));
+    gamesList_->setPlaceholderText(tr("Searching for games..."));
     gamesList_->setCurrentIndex(-1);
     auto* search = new QFutureWatcher<std::vector<games::DetectedGame>>(this);
     connect(search, &QFutureWatcherBase::finished, this,
@@ -154,21 +152,20 @@ void QVLInstall::showGames(std::vector<games::DetectedGame> found) {
     }
     // Nothing is chosen at first: the folder chooser stays where it is.
     gamesList_->setCurrentIndex(-1);
-    gamesList_->setPlaceholderText(games_.empty() ? QStringLiteral("No games found")
-                                                  : QStringLiteral("Choose a game..."));
+    gamesList_->setPlaceholderText(games_.empty() ? tr("No games found") : tr("Choose a game..."));
     gamesList_->setEnabled(!games_.empty());
 }
 
 QWidget* QVLInstall::buildInstallStep() {
-    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    QGroupBox* frame = stepFrame(tr("[Step 2]"), this);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
-    auto* hint = plainLabel(
-        QStringLiteral("Click on [Install Tweaks] once you have finished [Step 1]."), frame);
+    auto* hint =
+        plainLabel(tr("Click on [Install Tweaks] once you have finished [Step 1]."), frame);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    cmdInstall_ = new QPushButton(QStringLiteral("&Install Tweaks"), frame);
+    cmdInstall_ = new QPushButton(tr("&Install Tweaks"), frame);
     cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
     cmdInstall_->setDefault(true);
     connect(cmdInstall_, &QPushButton::clicked, this, &QVLInstall::cmdInstall_Click);
@@ -213,7 +210,7 @@ void QVLInstall::cmdInstall_Click() {
     }
     const std::filesystem::path directory_ = chooser_->folder();
     if (scriptExists(directory_) &&
-        !dialogs_.askYesNo(this, QStringLiteral("Warning!"), qs(overwriteQuestion))) {
+        !dialogs_.askYesNo(this, tr("Warning!"), translated("Install", overwriteQuestion))) {
         return;
     }
     InstallResult result;
@@ -224,12 +221,13 @@ void QVLInstall::cmdInstall_Click() {
             Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
     }
     if (!result.installed()) {
-        dialogs_.warn(this, QStringLiteral("Install failed"),
-                      fromEngine(describe(*result.failure)));
+        dialogs_.warn(this, tr("Install failed"), failureText(*result.failure));
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(this, QStringLiteral("Quarvel"), fromEngine(installedMessage(directory_)));
+    dialogs_.inform(
+        this, tr("Quarvel"),
+        translated("Install", installedText).arg(QDir::toNativeSeparators(fromPath(directory_))));
     close();
 }
 

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -82,8 +83,7 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     auto* column = new QVBoxLayout(central);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("tabTweaks"));
-    for (const QString& title : {QStringLiteral("FPS Tweaks"), QStringLiteral("Ping Tweaks"),
-                                 QStringLiteral("CS 1.6 Models")}) {
+    for (const QString& title : {tr("FPS Tweaks"), tr("Ping Tweaks"), tr("CS 1.6 Models")}) {
         tabs_->addTab(new PageScroller(tabs_), title);
     }
     // Only the page that is shown is built at start; the others when they are first shown.
@@ -92,6 +92,10 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     column->addWidget(tabs_, 1);
     column->addWidget(buildDescriptionPanel(central));
     buildMenus();
+    // The keyboard's way to a description: F1 on a tweak's editor or DEFAULT button does what a
+    // click on its caption does.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &QVLMain::describeFocusedTweak);
 
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
@@ -124,26 +128,27 @@ QVLMain::~QVLMain() {
 }
 
 void QVLMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(file, "mnuLoad", QStringLiteral("&Load *.cfg Settings"), this),
-            &QAction::triggered, this, &QVLMain::loadSettings);
-    connect(addItem(file, "mnuUpdate", QStringLiteral("&Update Quarvel"), this),
-            &QAction::triggered, this, [this] { openUrl(product::downloadPage); });
-    connect(addItem(file, "mnuQuit", QStringLiteral("Q&uit"), this), &QAction::triggered, this,
+    connect(addItem(file, "mnuLoad", tr("&Load *.cfg Settings"), this), &QAction::triggered, this,
+            &QVLMain::loadSettings);
+    connect(addItem(file, "mnuUpdate", tr("&Update Quarvel"), this), &QAction::triggered, this,
+            [this] { openUrl(product::downloadPage); });
+    connect(addItem(file, "mnuQuit", tr("Q&uit"), this), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
+    QMenu* presets = menuBar()->addMenu(tr("&Presets"));
     presets->setObjectName(QStringLiteral("mnuPresets"));
     for (const PresetName& item : presetNames) {
-        connect(addItem(presets, item.menuItem, qs(item.menuText), this), &QAction::triggered, this,
+        connect(addItem(presets, item.menuItem, translated("Presets", item.menuText), this),
+                &QAction::triggered, this,
                 [this, preset = item.preset] { engine_.applyPreset(preset); });
     }
 
-    connect(addItem(menuBar(), "mnuInstall", QStringLiteral("&Install Tweaks"), this),
-            &QAction::triggered, this, &QVLMain::openInstall);
-    connect(addItem(menuBar(), "mnuAbout", QStringLiteral("&About"), this), &QAction::triggered,
-            this, &QVLMain::openAbout);
+    connect(addItem(menuBar(), "mnuInstall", tr("&Install Tweaks"), this), &QAction::triggered,
+            this, &QVLMain::openInstall);
+    connect(addItem(menuBar(), "mnuAbout", tr("&About"), this), &QAction::triggered, this,
+            &QVLMain::openAbout);
 }
 
 void QVLMain::refresh(EditorId id) {
@@ -165,7 +170,8 @@ void QVLMain::refresh(EditorId id) {
         showText(static_cast<QLineEdit*>(widget), fromEngine(engine_.text(id)));
         break;
     case EditorKind::Label:
-        static_cast<QLabel*>(widget)->setText(fromEngine(engine_.text(id)));
+        // The unit labels, whose words are the catalogue's.
+        static_cast<QLabel*>(widget)->setText(catalogueText(engine_.text(id)));
         break;
     }
 }
@@ -181,6 +187,16 @@ void QVLMain::captionClicked(EditorId id) {
     ShowDescription();
 }
 
+void QVLMain::describeFocusedTweak() {
+    for (QWidget* widget = focusWidget(); widget != nullptr; widget = widget->parentWidget()) {
+        const QVariant id = widget->property(tweakProperty);
+        if (id.isValid()) {
+            captionClicked(id.toInt());
+            return;
+        }
+    }
+}
+
 void QVLMain::ShowDescription() {
     if (const auto text = descriptionText(DescriptionKey)) {
         lblDes_->setText(*text);
@@ -188,7 +204,7 @@ void QVLMain::ShowDescription() {
 }
 
 void QVLMain::loadSettings() {
-    const QString file = dialogs_.openFileName(this, QStringLiteral("Config File (*.cfg)"));
+    const QString file = dialogs_.openFileName(this, tr("Config File (*.cfg)"));
     if (file.isEmpty()) {
         return;
     }

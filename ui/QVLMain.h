@@ -70,6 +70,7 @@ private:
     void refresh(EditorId id);
     void refreshAll();
     void captionClicked(EditorId id);
+    void describeFocusedTweak();
     void ShowDescription();
     void loadSettings();
     void openUrl(std::string_view address);
@@ -77,6 +78,9 @@ private:
     void openAbout();
     void openModels();
     void openWeapons();
+
+    // The editor id that an editor or DEFAULT button carries, for F1.
+    static constexpr const char* tweakProperty = "quarvelTweak";
 
     UserDialogs& dialogs_;
     quarvel::Engine engine_;

@@ -5,25 +5,23 @@
 
 namespace quarvel::ui {
 
-namespace {
-
-ModelWizardTexts playerModels() {
+// What tells this wizard from the other; translated in this wizard's own context.
+ModelWizardTexts QVLModels::texts() {
     return {
-        QStringLiteral("Hi FPS Player Models"),
+        tr("Hi FPS Player Models"),
         QString(),
-        QStringLiteral("Player Models"),
-        {QStringLiteral("Then find the 'models' folder. In the models folder you should see "
-                        "another folder called 'player'."),
-         QStringLiteral("Right-click on the player folder and select Delete. Confirm the "
-                        "deletion.")},
+        tr("Remove Hi FPS Player Models"),
+        tr("Install Hi FPS Player Models"),
+        tr("Player Models."),
+        {tr("Then find the 'models' folder. In the models folder you should see another folder "
+            "called 'player'."),
+         tr("Right-click on the player folder and select Delete. Confirm the deletion.")},
         QUrl(qs(product::playerModelsPack)),
     };
 }
 
-} // namespace
-
 QVLModels::QVLModels(UserDialogs& dialogs, QWidget* parent)
-    : ModelWizard(playerModels(), dialogs, parent) {
+    : ModelWizard(texts(), dialogs, parent) {
     setObjectName(QStringLiteral("QVLModels"));
 }
 

@@ -9,6 +9,9 @@ class QVLModels : public ModelWizard {
     Q_OBJECT
 public:
     explicit QVLModels(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+private:
+    static ModelWizardTexts texts();
 };
 
 } // namespace quarvel::ui

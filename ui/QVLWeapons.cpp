@@ -5,24 +5,23 @@
 
 namespace quarvel::ui {
 
-namespace {
-
-ModelWizardTexts weaponModels() {
+// What tells this wizard from the other; translated in this wizard's own context.
+ModelWizardTexts QVLWeapons::texts() {
     return {
-        QStringLiteral("Hi FPS Weapon Models"),
+        tr("Hi FPS Weapon Models"),
         QStringLiteral("2"),
-        QStringLiteral("Weapon Models"),
-        {QStringLiteral("Then find the 'models' folder. In the models folder you have to delete "
-                        "ALL .mdl files."),
-         QStringLiteral("Don't delete the .mdl files in the 'player' folder however.")},
+        tr("Remove Hi FPS Weapon Models"),
+        tr("Install Hi FPS Weapon Models"),
+        tr("Weapon Models."),
+        {tr("Then find the 'models' folder. In the models folder you have to delete ALL .mdl "
+            "files."),
+         tr("Don't delete the .mdl files in the 'player' folder however.")},
         QUrl(qs(product::weaponModelsPack)),
     };
 }
 
-} // namespace
-
 QVLWeapons::QVLWeapons(UserDialogs& dialogs, QWidget* parent)
-    : ModelWizard(weaponModels(), dialogs, parent) {
+    : ModelWizard(texts(), dialogs, parent) {
     setObjectName(QStringLiteral("QVLWeapons"));
 }
 

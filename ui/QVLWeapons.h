@@ -9,6 +9,9 @@ class QVLWeapons : public ModelWizard {
     Q_OBJECT
 public:
     explicit QVLWeapons(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+private:
+    static ModelWizardTexts texts();
 };
 
 } // namespace quarvel::ui

@@ -9,8 +9,28 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace quarvel::ui {
+
+bool useLanguage(const QLocale& locale) {
+    auto* ours = new QTranslator(qApp);
+    const bool translated = ours->load(locale, QStringLiteral("quarvel"), QStringLiteral("_"),
+                                       QStringLiteral(":/translations"));
+    if (translated) {
+        QCoreApplication::installTranslator(ours);
+        auto* qts = new QTranslator(qApp);
+        if (qts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qts);
+        }
+    } else {
+        delete ours;
+    }
+    return translated;
+}
 
 int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& firstFrame) {
     QApplication app(argc, argv);
@@ -19,6 +39,10 @@ int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& first
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quarvel.Quarvel"));
+
+    // The player's language: QUARVEL_LANGUAGE (such as "ru") when it is set, else the system's.
+    const QString language = qEnvironmentVariable("QUARVEL_LANGUAGE");
+    useLanguage(language.isEmpty() ? QLocale::system() : QLocale(language));
 
     // The main window deletes itself when closed; secondary windows may outlive it, and the
     // program ends with the last window.

@@ -10,7 +10,10 @@ namespace quarvel::ui {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    // A link's text is shown as it is, never taken for markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -45,6 +46,9 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
         dir1_->hideColumn(column);
     }
     dir1_->setHeaderHidden(true);
+    // Deep folders scroll sideways instead of having their names cut short.
+    dir1_->header()->setStretchLastSection(false);
+    dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     dir1_->setMinimumHeight(120);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Dir1_Change(current); });
@@ -69,7 +73,7 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
 
     path_ = new QLineEdit(this);
     path_->setObjectName(QStringLiteral("txtDirectory"));
-    path_->setToolTip(QStringLiteral("The directory the tweaks will be installed in."));
+    path_->setToolTip(tr("The directory the tweaks will be installed in."));
     path_->setAccessibleName(path_->toolTip());
     connect(path_, &QLineEdit::editingFinished, this, &FolderChooser::acceptTypedPath);
     layout->addWidget(path_);
@@ -113,7 +117,7 @@ bool FolderChooser::acceptTypedPath() {
     }
     const QFileInfo entered(QDir::fromNativeSeparators(typed));
     if (!entered.isDir()) {
-        problem_->setText(QStringLiteral("\"%1\" is not a folder.").arg(typed));
+        problem_->setText(tr("\"%1\" is not a folder.").arg(typed));
         problem_->setVisible(true);
         return false;
     }

@@ -37,8 +37,7 @@ OptionPair::OptionPair(const QString& name, const QString& caption, int containe
     for (const int element : {1, 0}) {
         auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("%1_%2").arg(name).arg(element));
-        const QString state = element == 1 ? QStringLiteral("ON") : QStringLiteral("OFF");
-        button->setAccessibleName(QStringLiteral("%1: %2").arg(caption, state));
+        button->setAccessibleName((element == 1 ? tr("%1: ON") : tr("%1: OFF")).arg(caption));
         button->setToolTip(button->accessibleName());
         group_->addButton(button, element);
         button->installEventFilter(this);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -121,21 +122,22 @@ QWidget* QVLMain::buildSpeedEntry(QWidget* parent) {
         EditorId unitLabel;
     };
     const Step steps[] = {
-        {"[Step 1]", editorId("cmbSpeed"), editorId("txtUSpeed"), editorId("lblUSpeed")},
-        {"[Step 2]", editorId("cmbSpeed2"), editorId("txtDSpeed"), editorId("lblDSpeed")},
+        {QT_TR_NOOP("[Step 1]"), editorId("cmbSpeed"), editorId("txtUSpeed"),
+         editorId("lblUSpeed")},
+        {QT_TR_NOOP("[Step 2]"), editorId("cmbSpeed2"), editorId("txtDSpeed"),
+         editorId("lblDSpeed")},
     };
     for (const Step& step : steps) {
         if (&step != &steps[0]) {
             rows->addSpacing(10);
         }
-        rows->addWidget(
-            colouredLabel(QString::fromUtf8(step.heading), ColourRole::Heading, true, entry));
-        QLabel* unitCaption = plainLabel(qs(editor(step.unitList).caption), entry);
+        rows->addWidget(colouredLabel(tr(step.heading), ColourRole::Heading, true, entry));
+        QLabel* unitCaption = plainLabel(catalogueText(editor(step.unitList).caption), entry);
         rows->addWidget(unitCaption);
         unitCaption->setBuddy(listBox(step.unitList, entry));
         rows->addWidget(unitCaption->buddy());
         rows->addSpacing(4);
-        QLabel* speedCaption = plainLabel(qs(editor(step.speedField).caption), entry);
+        QLabel* speedCaption = plainLabel(catalogueText(editor(step.speedField).caption), entry);
         rows->addWidget(speedCaption);
         auto* fieldRow = bareLayout(new QHBoxLayout, 6);
         speedCaption->setBuddy(numericField(step.speedField, entry));
@@ -143,7 +145,8 @@ QWidget* QVLMain::buildSpeedEntry(QWidget* parent) {
         auto* unit = plainLabel(QString(), entry);
         unit->setObjectName(qs(editor(step.unitLabel).name));
         // Wide enough for the longest unit, so the field does not jump when the unit changes.
-        unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("KBytes/s")));
+        unit->setMinimumWidth(
+            unit->fontMetrics().horizontalAdvance(catalogueText(speedUnitItems[2].line)));
         editors_[static_cast<std::size_t>(step.unitLabel)] = unit;
         fieldRow->addWidget(unit);
         rows->addLayout(fieldRow);
@@ -164,8 +167,8 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     sides->addLayout(text, 1);
     auto* heading =
         bareLayout(new QHBoxLayout, panel->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
-    heading->addWidget(boldLabel(QStringLiteral("How to find your UPLOAD/DOWNLOAD"), panel));
-    heading->addWidget(boldLabel(QStringLiteral("speed:"), panel));
+    heading->addWidget(boldLabel(tr("How to find your UPLOAD/DOWNLOAD"), panel));
+    heading->addWidget(boldLabel(tr("speed:"), panel));
     heading->addStretch(1);
     text->addLayout(heading);
 
@@ -174,10 +177,10 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     steps->setHorizontalSpacing(6);
     steps->setColumnStretch(1, 1);
     const QString hints[] = {
-        QStringLiteral("Look on the box of your modem. The speed will be in bits/sec or in "
-                       "Kbits/sec (e.g. 56K)"),
-        QStringLiteral("Go to your ISP's website. If you can't find it there, then email your "
-                       "ISP.   (ISP = Internet Service Provider)"),
+        tr("Look on the box of your modem. The speed will be in bits/sec or in "
+           "Kbits/sec (e.g. 56K)"),
+        tr("Go to your ISP's website. If you can't find it there, then email your "
+           "ISP.   (ISP = Internet Service Provider)"),
     };
     int row = 0;
     for (const QString& hintText : hints) {
@@ -190,8 +193,7 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     const auto unbroken = [](const QString& words) {
         return words.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
     };
-    const QString lead =
-        QStringLiteral("If you couldn't find your speed in step 1 or 2, you can use");
+    const QString lead = tr("If you couldn't find your speed in step 1 or 2, you can use");
     const qsizetype lastSpace = lead.lastIndexOf(QLatin1Char(' '));
     auto* link = new QLabel(panel);
     link->setObjectName(QStringLiteral("Label63"));
@@ -199,16 +201,16 @@ QWidget* QVLMain::buildSpeedHelp(QWidget* parent) {
     link->setWordWrap(true);
     link->setText(QStringLiteral("%1 %2&nbsp;<a href=\"speed-test\">%3</a>")
                       .arg(lead.left(lastSpace).toHtmlEscaped(), unbroken(lead.mid(lastSpace + 1)),
-                           unbroken(QStringLiteral("this site."))));
+                           unbroken(tr("this site."))));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     setTextColour(link, ColourRole::InlineLink);
     connect(link, &QLabel::linkActivated, this,
             [this] { openUrl(quarvel::product::speedTestPage); });
     steps->addWidget(boldLabel(QStringLiteral("3]"), panel), row, 0, Qt::AlignTop);
     steps->addWidget(link, row++, 1);
-    steps->addWidget(plainLabel(QStringLiteral("On the site, find the country closest to you and "
-                                               "do the speedtest. NOTE: this method is not an "
-                                               "accurate one."),
+    steps->addWidget(plainLabel(tr("On the site, find the country closest to you and "
+                                   "do the speedtest. NOTE: this method is not an "
+                                   "accurate one."),
                                 panel, true),
                      row, 1);
     text->addLayout(steps);
@@ -233,14 +235,19 @@ QWidget* QVLMain::buildModelsPage() {
         void (QVLMain::*open)();
     };
     const Section models[] = {
-        {"CS 1.6 Hi FPS Player  Models", "Line1", "Image2", "model-player", QSize(160, 200),
-         "These models look a bit worse than the default models, but they can improve your "
-         "performance vastly.",
+        {QT_TR_NOOP("CS 1.6 Hi FPS Player  Models"), "Line1", "Image2", "model-player",
+         QSize(160, 200),
+         QT_TR_NOOP(
+             "These models look a bit worse than the default models, but they can improve your "
+             "performance vastly."),
          &QVLMain::openModels},
-        {"CS 1.6 Hi FPS Weapon Models", "Line2", "Image3", "model-weapon", QSize(200, 120),
-         "The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you "
-         "see on other players however will remain visible. These models gain you about 5 to 10 "
-         "FPS!",
+        {QT_TR_NOOP("CS 1.6 Hi FPS Weapon Models"), "Line2", "Image3", "model-weapon",
+         QSize(200, 120),
+         QT_TR_NOOP("The Hi FPS Weapon Models make your primary and secondary guns disappear. The "
+                    "guns you "
+                    "see on other players however will remain visible. These models gain you about "
+                    "5 to 10 "
+                    "FPS!"),
          &QVLMain::openWeapons},
     };
     for (const Section& model : models) {
@@ -249,7 +256,7 @@ QWidget* QVLMain::buildModelsPage() {
         }
         auto* section = bareLayout(new QVBoxLayout, 8);
         sections->addLayout(section, 1);
-        QLabel* title = plainLabel(QString::fromUtf8(model.title), page);
+        QLabel* title = plainLabel(tr(model.title), page);
         title->setFont(roleFont(FontRole::Title));
         title->setAlignment(Qt::AlignCenter);
         section->addWidget(title);
@@ -263,9 +270,9 @@ QWidget* QVLMain::buildModelsPage() {
         image->setFixedSize(model.size.width(), 200);
         connect(image, &ClickableLabel::clicked, this, model.open);
         section->addWidget(image, 0, Qt::AlignHCenter);
-        section->addWidget(plainLabel(QString::fromUtf8(model.text), page, true));
-        section->addWidget(plainLabel(QStringLiteral("Click on the model to start the install "
-                                                     "wizard."),
+        section->addWidget(plainLabel(tr(model.text), page, true));
+        section->addWidget(plainLabel(tr("Click on the model to start the install "
+                                         "wizard."),
                                       page, true));
         section->addStretch(1);
     }
@@ -276,10 +283,10 @@ QWidget* QVLMain::buildModelsPage() {
     credits->setFrameShape(QFrame::Box);
     credits->setFrameShadow(QFrame::Sunken);
     auto* creditsRow = new QHBoxLayout(credits);
-    QLabel* names = plainLabel(
-        QStringLiteral("Hi FPS Player Models by Ruud \"Rux\" Kessel, Hi FPS Weapon Models by "
-                       "Tomasz \"Tomek\" Lind"),
-        credits, true);
+    QLabel* names =
+        plainLabel(tr("Hi FPS Player Models by Ruud \"Rux\" Kessel, Hi FPS Weapon Models by "
+                      "Tomasz \"Tomek\" Lind"),
+                   credits, true);
     names->setAlignment(Qt::AlignCenter);
     creditsRow->addWidget(names);
     column->addWidget(credits);
@@ -287,16 +294,22 @@ QWidget* QVLMain::buildModelsPage() {
 }
 
 QWidget* QVLMain::buildDescriptionPanel(QWidget* parent) {
-    auto* frame = new QGroupBox(QStringLiteral("Description"), parent);
+    auto* frame = new QGroupBox(tr("Description"), parent);
     frame->setObjectName(QStringLiteral("frameDes"));
     auto* inside = new QVBoxLayout(frame);
     lblDes_ = plainLabel(QString(), frame, true);
     lblDes_->setObjectName(QStringLiteral("lblDes"));
     lblDes_->setFont(roleFont(FontRole::Text));
     lblDes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A fixed height, so that the window keeps its size whatever the text.
-    lblDes_->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
-    inside->addWidget(lblDes_);
+    // A fixed height, so that the window keeps its size whatever the text; a text longer than
+    // that, in a narrow window or a wordy language, scrolls.
+    auto* scroller = new QScrollArea(frame);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setBackgroundRole(QPalette::Window);
+    scroller->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
+    scroller->setWidget(lblDes_);
+    inside->addWidget(scroller);
     return frame;
 }
 
@@ -307,17 +320,16 @@ QWidget* QVLMain::legendRow(QWidget* parent, bool markerColumn, const char* defa
     if (markerColumn) {
         row->addSpacing(markerSize.width());
     }
-    QLabel* head =
-        legendHead(QString::fromUtf8(defaultName), QStringLiteral("D"), ColourRole::DefaultHead,
-                   QStringLiteral("Select the DEFAULT value."), legend);
+    QLabel* head = legendHead(QString::fromUtf8(defaultName), QStringLiteral("D"),
+                              ColourRole::DefaultHead, tr("Select the DEFAULT value."), legend);
     head->setFixedWidth(defaultButtonSide(*legend));
     row->addWidget(head);
-    row->addWidget(OptionPair::legend(
-        legendHead(QString::fromUtf8(onName), QStringLiteral("1"), ColourRole::OnHead,
-                   QStringLiteral("Turns a command ON."), legend),
-        legendHead(QString::fromUtf8(offName), QStringLiteral("0"), ColourRole::OffHead,
-                   QStringLiteral("Turns a command OFF."), legend),
-        legend));
+    row->addWidget(
+        OptionPair::legend(legendHead(QString::fromUtf8(onName), QStringLiteral("1"),
+                                      ColourRole::OnHead, tr("Turns a command ON."), legend),
+                           legendHead(QString::fromUtf8(offName), QStringLiteral("0"),
+                                      ColourRole::OffHead, tr("Turns a command OFF."), legend),
+                           legend));
     row->addStretch(1);
     return legend;
 }
@@ -338,11 +350,12 @@ void QVLMain::addToggleRows(QGridLayout* grid, QWidget* parent, Block block, boo
             grid->addWidget(room, row, 0);
         }
         grid->addWidget(defaultButtonFor(id, parent), row, 1);
-        auto* pair =
-            new OptionPair(qs(editor(id).name), qs(editor(id).caption), place.blnCmd, parent);
+        auto* pair = new OptionPair(qs(editor(id).name), catalogueText(editor(id).caption),
+                                    place.blnCmd, parent);
         connect(pair, &OptionPair::picked, this,
                 [this, id](int element) { engine_.selectOption(id, element); });
         editors_[static_cast<std::size_t>(id)] = pair;
+        pair->setProperty(tweakProperty, id);
         grid->addWidget(pair, row, 2);
         QLabel* caption = captionLabel(place, parent);
         caption->setBuddy(pair); // a screen reader names the pair by its caption
@@ -386,9 +399,10 @@ void QVLMain::addCells(QGridLayout* grid, QWidget* parent, Block block) {
 }
 
 QLabel* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
-    auto* label = new ClickableLabel(qs(editor(place.editor).caption), parent);
+    auto* label = new ClickableLabel(catalogueText(editor(place.editor).caption), parent);
     label->setObjectName(qs(place.label));
-    label->setTextFormat(Qt::PlainText);
+    // Not a Tab stop of its own: F1 on the editor shows the same description.
+    label->setFocusPolicy(Qt::NoFocus);
     connect(label, &ClickableLabel::clicked, this,
             [this, id = place.editor] { captionClicked(id); });
     return label;
@@ -396,8 +410,9 @@ QLabel* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
 
 QPushButton* QVLMain::defaultButtonFor(EditorId id, QWidget* parent) {
     const EditorDef& def = editor(id);
-    QPushButton* button = defaultButton(qs(def.defaultButton), qs(def.caption), parent);
+    QPushButton* button = defaultButton(qs(def.defaultButton), catalogueText(def.caption), parent);
     connect(button, &QPushButton::clicked, this, [this, id] { engine_.pressDefault(id); });
+    button->setProperty(tweakProperty, id);
     return button;
 }
 
@@ -405,13 +420,14 @@ QComboBox* QVLMain::listBox(EditorId id, QWidget* parent) {
     const EditorDef& def = editor(id);
     auto* list = new QComboBox(parent);
     list->setObjectName(qs(def.name));
-    list->setAccessibleName(qs(def.caption));
+    list->setAccessibleName(catalogueText(def.caption));
     for (const ListItem& item : def.items) {
-        list->addItem(qs(item.text));
+        list->addItem(catalogueText(item.text));
     }
     connect(list, &QComboBox::activated, this,
             [this, id](int index) { engine_.selectItem(id, index); });
     editors_[static_cast<std::size_t>(id)] = list;
+    list->setProperty(tweakProperty, id);
     return list;
 }
 
@@ -419,11 +435,12 @@ QLineEdit* QVLMain::numericField(EditorId id, QWidget* parent) {
     const EditorDef& def = editor(id);
     auto* field = new QLineEdit(parent);
     field->setObjectName(qs(def.name));
-    field->setAccessibleName(qs(def.caption));
+    field->setAccessibleName(catalogueText(def.caption));
     keyFilter_->watch(field, id);
     connect(field, &QLineEdit::textEdited, this,
             [this, id](const QString& text) { engine_.setText(id, toEngine(text)); });
     editors_[static_cast<std::size_t>(id)] = field;
+    field->setProperty(tweakProperty, id);
     return field;
 }
 

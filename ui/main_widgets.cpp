@@ -3,6 +3,7 @@
 #include "ui/style.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -41,17 +42,23 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
     Badge badge{};
     switch (marker) {
     case Marker::CS:
-        badge = {"imgCS", "badge-cs", "This tweak only works for CS!"};
+        badge = {"imgCS", "badge-cs",
+                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain", "This tweak only works for CS!")};
         break;
     case Marker::CheatingDeath:
         // Cheating-Death runs with CS, so its badge is an element of the CS array.
-        badge = {"imgCS", "badge-cd", "This tweak only works when you're using C-D!"};
+        badge = {"imgCS", "badge-cd",
+                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain",
+                                   "This tweak only works when you're using C-D!")};
         break;
     case Marker::DoD:
-        badge = {"imgDoD", "badge-dod", "This tweak only works for DoD!"};
+        badge = {"imgDoD", "badge-dod",
+                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain", "This tweak only works for DoD!")};
         break;
     case Marker::Ati:
-        badge = {"imgAti", "badge-ati", "This tweak only works for ATi Radeon cards!"};
+        badge = {"imgAti", "badge-ati",
+                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain",
+                                   "This tweak only works for ATi Radeon cards!")};
         break;
     case Marker::None:
         return nullptr;
@@ -59,7 +66,7 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge.array)).arg(index));
     label->setPixmap(picture(QLatin1String(badge.resource), markerSize));
-    label->setToolTip(QString::fromUtf8(badge.toolTip));
+    label->setToolTip(QCoreApplication::translate("quarvel::ui::QVLMain", badge.toolTip));
     label->setFixedSize(markerSize);
     return label;
 }
@@ -67,8 +74,10 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
 QPushButton* defaultButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(QStringLiteral("D"), parent);
     button->setObjectName(name);
-    button->setToolTip(QStringLiteral("Select the DEFAULT value."));
-    button->setAccessibleName(QStringLiteral("%1: DEFAULT").arg(caption));
+    button->setToolTip(
+        QCoreApplication::translate("quarvel::ui::QVLMain", "Select the DEFAULT value."));
+    button->setAccessibleName(
+        QCoreApplication::translate("quarvel::ui::QVLMain", "%1: DEFAULT").arg(caption));
     const int side = defaultButtonSide(*button);
     button->setFixedSize(side, side);
     return button;

@@ -4,6 +4,7 @@
 #include "ui/style.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,11 +34,15 @@ QLabel* addLabel(QLayout* layout, const QString& text, bool bold = false) {
 void addSteamPath(QVBoxLayout* layout) {
     auto* lines = new QVBoxLayout;
     lines->setSpacing(1);
-    addLabel(lines, QStringLiteral("C:\\Program Files\\Steam\\SteamApps\\"));
+    addLabel(lines, QCoreApplication::translate("quarvel::ui::ModelWizard",
+                                                "C:\\Program Files\\Steam\\SteamApps\\"));
     auto* account = new QHBoxLayout;
     account->setSpacing(0);
-    addLabel(account, QStringLiteral("ACCOUNT@NAME"), true)->setWordWrap(false);
-    addLabel(account, QStringLiteral("\\Counter-Strike\\cstrike"))->setWordWrap(false);
+    addLabel(account, QCoreApplication::translate("quarvel::ui::ModelWizard", "ACCOUNT@NAME"), true)
+        ->setWordWrap(false);
+    addLabel(account,
+             QCoreApplication::translate("quarvel::ui::ModelWizard", "\\Counter-Strike\\cstrike"))
+        ->setWordWrap(false);
     account->addStretch();
     lines->addLayout(account);
     layout->addLayout(lines);
@@ -88,16 +93,19 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     optInstall_->setChecked(true);
     txtStep_->setText(QStringLiteral("0"));
     setMinimumWidth(430);
-    fitToScreen(this, sizeHint().expandedTo(QSize(430, 0)));
+    // Sentences wrap into more lines in a narrow window and in longer languages; the window never
+    // gets shorter than its longest step needs at its narrowest.
+    setMinimumHeight(layout->totalHeightForWidth(minimumWidth()));
+    fitToScreen(this, sizeHint().expandedTo(minimumSize()));
 }
 
 QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
-    QGroupBox* frame = stepFrame(QStringLiteral("[Step 1]"), this);
+    QGroupBox* frame = stepFrame(tr("[Step 1]"), this);
     auto* layout = new QVBoxLayout(frame);
-    addLabel(layout, QStringLiteral("Choose what you want to do:"), true);
-    optRemove_ = new QRadioButton(QStringLiteral("Remove Hi FPS ") + texts.models, frame);
+    addLabel(layout, tr("Choose what you want to do:"), true);
+    optRemove_ = new QRadioButton(texts.removeChoice, frame);
     optRemove_->setObjectName(QStringLiteral("optInstall_0"));
-    optInstall_ = new QRadioButton(QStringLiteral("Install Hi FPS ") + texts.models, frame);
+    optInstall_ = new QRadioButton(texts.installChoice, frame);
     optInstall_->setObjectName(QStringLiteral("optInstall_1"));
     auto* group = new QButtonGroup(frame);
     group->addButton(optRemove_, 0);
@@ -110,48 +118,46 @@ QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
 }
 
 QGroupBox* ModelWizard::buildDownloadFrame(const ModelWizardTexts& texts) {
-    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    QGroupBox* frame = stepFrame(tr("[Step 2]"), this);
     auto* layout = new QVBoxLayout(frame);
 
     auto* sentence = new QVBoxLayout;
     sentence->setSpacing(1);
     auto* firstLine = new QHBoxLayout;
     firstLine->setSpacing(4);
-    auto* link = new ClickableLabel(QStringLiteral("Click here"), frame);
+    auto* link = new ClickableLabel(tr("Click here"), frame);
     link->setObjectName(QStringLiteral("Label2"));
-    link->setTextFormat(Qt::PlainText);
     setTextColour(link, ColourRole::Link);
     link->setToolTip(pack_.toString());
     connect(link, &ClickableLabel::clicked, this, [this] { dialogs_.openUrl(pack_); });
     firstLine->addWidget(link);
-    addLabel(firstLine, QStringLiteral("to start downloading the Hi FPS"))->setWordWrap(false);
+    addLabel(firstLine, tr("to start downloading the Hi FPS"))->setWordWrap(false);
     firstLine->addStretch();
     sentence->addLayout(firstLine);
-    addLabel(sentence, texts.models + QLatin1Char('.'));
+    addLabel(sentence, texts.models);
     layout->addLayout(sentence);
 
-    addLabel(layout, QStringLiteral("Once you have downloaded the models. Open the .zip file and "
-                                    "extract to:"));
+    addLabel(layout, tr("Once you have downloaded the models. Open the .zip file and "
+                        "extract to:"));
     addSteamPath(layout);
-    addLabel(layout,
-             QStringLiteral("NOTE: If you installed Steam elsewhere, please adjust the path "
-                            "to cstrike accordingly."));
+    addLabel(layout, tr("NOTE: If you installed Steam elsewhere, please adjust the path "
+                        "to cstrike accordingly."));
     layout->addStretch();
     return frame;
 }
 
 QGroupBox* ModelWizard::buildRemoveFrame(const ModelWizardTexts& texts) {
-    QGroupBox* frame = stepFrame(QStringLiteral("[Step 2]"), this);
+    QGroupBox* frame = stepFrame(tr("[Step 2]"), this);
     auto* layout = new QVBoxLayout(frame);
-    addLabel(layout, QStringLiteral("Open Windows Explorer (Start > Program Files > Windows "
-                                    "Explorer), and go to your cstrike folder in Steam."));
-    addLabel(layout, QStringLiteral("For example:"));
+    addLabel(layout, tr("Open Windows Explorer (Start > Program Files > Windows "
+                        "Explorer), and go to your cstrike folder in Steam."));
+    addLabel(layout, tr("For example:"));
     addSteamPath(layout);
     for (const QString& step : texts.removeSteps) {
         addLabel(layout, step);
     }
-    addLabel(layout, QStringLiteral("The next time you play CS with Steam, you should see the "
-                                    "default models again!"));
+    addLabel(layout, tr("The next time you play CS with Steam, you should see the "
+                        "default models again!"));
     layout->addStretch();
     return frame;
 }
@@ -160,10 +166,10 @@ QWidget* ModelWizard::buildButtons(const QString& suffix) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, QStringLiteral("Cancel"), row);
-    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, QStringLiteral("< Back"), row);
-    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, QStringLiteral("Next >"), row);
-    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, QStringLiteral("Finish"), row);
+    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, tr("Cancel"), row);
+    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, tr("< Back"), row);
+    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, tr("Next >"), row);
+    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, tr("Finish"), row);
     layout->addWidget(cmdCancel_);
     layout->addStretch();
     layout->addWidget(cmdBack_);

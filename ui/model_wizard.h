@@ -19,7 +19,9 @@ namespace quarvel::ui {
 struct ModelWizardTexts {
     QString caption;         // window caption
     QString nameSuffix;      // appended to the names of the step field, buttons and frames
-    QString models;          // "Player Models" or "Weapon Models"
+    QString removeChoice;    // "Remove Hi FPS Player Models"
+    QString installChoice;   // "Install Hi FPS Player Models"
+    QString models;          // "Player Models." ending the download sentence
     QStringList removeSteps; // what to delete, said after the example path
     QUrl pack;               // the download that "Click here" opens
 };

@@ -1,5 +1,6 @@
 #include "ui/text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace quarvel::ui {
@@ -14,6 +15,41 @@ QString fromEngine(std::string_view text) {
 
 std::string toEngine(const QString& text) {
     return text.toLocal8Bit().toStdString();
+}
+
+QString translated(const char* context, std::string_view english) {
+    // The engine's marked texts are string literals, so they end in a null.
+    return QCoreApplication::translate(context, english.data());
+}
+
+QString catalogueText(std::string_view english) {
+    return translated("Catalogue", english);
+}
+
+QString failureText(const Failure& failure) {
+    QString reason;
+    switch (failure.problem) {
+    case FileProblem::System:
+    case FileProblem::OldContentKept:
+        reason = fromEngine(failure.code.message());
+        break;
+    case FileProblem::Syntax:
+        reason = fromEngine(failure.detail);
+        break;
+    case FileProblem::TooLarge:
+        reason = translated("Failure", reasonWords(failure.problem)).arg(maxConfigFileSize >> 20);
+        break;
+    default:
+        reason = translated("Failure", reasonWords(failure.problem));
+        break;
+    }
+    QString text =
+        translated("Failure", sentenceWords(failure.step)).arg(fromPath(failure.file), reason);
+    if (failure.problem == FileProblem::OldContentKept) {
+        text += QLatin1Char(' ') +
+                translated("Failure", oldContentKeptWords).arg(fromPath(failure.copy));
+    }
+    return text;
 }
 
 std::filesystem::path toPath(const QString& path) {

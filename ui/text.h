@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/failure.h"
+
 #include <QString>
 
 #include <filesystem>
@@ -11,6 +13,14 @@ namespace quarvel::ui {
 
 // The program's own texts: captions, names and addresses, written as UTF-8.
 [[nodiscard]] QString qs(std::string_view text);
+
+// A text of the engine marked translatable, in the player's language (English when there is no
+// translation): the catalogue's captions and items, the preset menu, the install's questions.
+[[nodiscard]] QString translated(const char* context, std::string_view english);
+[[nodiscard]] QString catalogueText(std::string_view english);
+
+// What failed, in the player's language: the same sentence quarvel-cli prints in English.
+[[nodiscard]] QString failureText(const Failure& failure);
 
 // What the engine holds of the player's files — field texts, the script, messages that quote
 // paths — is 8-bit text in the system's code page, as the game reads and writes it.

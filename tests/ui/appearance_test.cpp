@@ -3,6 +3,7 @@
 // lightest pixel of the text stands out from the background it is drawn on by 4.5 to 1 at least.
 
 #include "fake_dialogs.h"
+#include "tools/screenshots/dark_palette.h"
 #include "ui/QVLAbout.h"
 #include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
@@ -24,24 +25,6 @@
 using namespace quarvel::ui;
 
 namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, window},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::ToolTipBase, base},
-                                       {QPalette::ToolTipText, text},
-                                       {QPalette::Link, QColor(42, 130, 218)}}) {
-        dark.setColor(role, colour);
-    }
-    return dark;
-}
 
 // The contrast between the most common colour of a picture (its background) and the colour that
 // stands out from it most (the text).

@@ -222,9 +222,23 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             stops << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(stops, (QStringList{QStringLiteral("optHimodels_0"), QStringLiteral("Label1"),
-                                     QStringLiteral("cmdClear"), QStringLiteral("optClear_0"),
-                                     QStringLiteral("Label2"), QStringLiteral("cmdCull")}));
+        QCOMPARE(stops, (QStringList{QStringLiteral("optHimodels_0"), QStringLiteral("cmdClear"),
+                                     QStringLiteral("optClear_0"), QStringLiteral("cmdCull"),
+                                     QStringLiteral("optCull_1"), QStringLiteral("cmdDither")}));
+        // F1 on a pair, a DEFAULT button or a list shows what a click on its caption shows.
+        const std::pair<const char*, const char*> helped[] = {
+            {"optClear_0", "Label2"}, {"cmdCull", "Label3"}, {"cmbTextureq", "Label19"}};
+        for (const auto& [focused, caption] : helped) {
+            click(caption);
+            const QString description = child<QLabel>("lblDes").text();
+            click("Label1");
+            QVERIFY(child<QLabel>("lblDes").text() != description);
+            auto& widget = child<QWidget>(focused);
+            bringUp(&widget);
+            widget.setFocus();
+            QTest::keyClick(&widget, Qt::Key_F1);
+            QCOMPARE(child<QLabel>("lblDes").text(), description);
+        }
         auto& off = child<QRadioButton>("optClear_0");
         off.setFocus();
         QTest::keyClick(&off, Qt::Key_Left);

@@ -1,15 +1,27 @@
 // Renders Quarvel's windows offscreen to PNG for the README:
 //   quarvel-screenshots OUTPUT_DIR
-// Nothing is shown and no file but the pictures is written.
+// The three tabs and the install window as they come, the first tab on a dark theme, and the
+// Ping Tweaks tab in Russian. Nothing is shown and no file but the pictures is written.
 
+#include "dark_palette.h"
 #include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
+#include "ui/application.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -23,6 +35,57 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
     }
     QTextStream(stdout) << file << "\n";
     return true;
+}
+
+// The main window with one of its pages shown.
+bool savePage(const QDir& folder, int page, const QString& name) {
+    std::unique_ptr<quarvel::ui::QVLMain> main(
+        new quarvel::ui::QVLMain(quarvel::ui::silentDialogs()));
+    main->setAttribute(Qt::WA_DeleteOnClose, false);
+    main->findChild<QTabWidget*>()->setCurrentIndex(page);
+    return save(*main, folder, name);
+}
+
+// The install window of a player with two Steam libraries, Counter-Strike chosen from the list.
+// The libraries are made in a temporary folder so that the folder tree has something to show.
+bool saveInstallWindow(const QDir& folder, const QString& name) {
+    QTemporaryDir scratch;
+    const QDir home(scratch.filePath(QStringLiteral("home/player")));
+    for (const char* other : {"Documents", "Games", "Music", "Pictures", "SteamLibrary/steamapps",
+                              ".steam/steam/steamapps/common/Half-Life/valve"}) {
+        home.mkpath(QString::fromLatin1(other));
+    }
+    const auto game = [&home](const char* library, const char* mod) {
+        const QString path = home.filePath(QString::fromLatin1(library) +
+                                           QStringLiteral("/steamapps/common/Half-Life/") +
+                                           QString::fromLatin1(mod));
+        home.mkpath(path);
+        return std::filesystem::path(path.toStdString());
+    };
+    std::vector<quarvel::games::DetectedGame> games{
+        {"Counter-Strike", game(".steam/steam", "cstrike"), "cstrike"},
+        {"Day of Defeat", game(".steam/steam", "dod"), "dod"},
+        {"Team Fortress Classic", game(".steam/steam", "tfc"), "tfc"}};
+    quarvel::Engine engine;
+    quarvel::ui::QVLInstall install(engine.tweakLines(), quarvel::ui::silentDialogs(),
+                                    [games] { return games; });
+    install.setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* list = install.findChild<QComboBox*>(QStringLiteral("cmbGames"));
+    while (!list->isEnabled()) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    install.show();
+    list->setCurrentIndex(0);
+    emit list->activated(0); // as when the player picks it
+    // The folder tree reads folders on a thread of its own and then scrolls to the chosen one.
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < 500) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    return save(install, folder, name);
 }
 
 } // namespace
@@ -39,19 +102,18 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "cannot create " << folder.path() << "\n";
         return 1;
     }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = QApplication::style()->standardPalette();
+    QApplication::setPalette(light);
 
-    quarvel::ui::UserDialogs& dialogs = quarvel::ui::silentDialogs();
-    auto* main = new quarvel::ui::QVLMain(dialogs);
-    auto* tabs = main->findChild<QTabWidget*>();
-    const char* pages[] = {"fps-tweaks.png", "ping-tweaks.png", "cs16-models.png"};
-    bool ok = tabs != nullptr;
-    for (int page = 0; ok && page < tabs->count(); ++page) {
-        tabs->setCurrentIndex(page);
-        ok = save(*main, folder, QString::fromLatin1(pages[page]));
-    }
-    auto* install = new quarvel::ui::QVLInstall(main->engine().tweakLines(), dialogs);
-    ok = ok && save(*install, folder, QStringLiteral("install-window.png"));
-    delete install;
-    delete main;
+    bool ok = savePage(folder, 0, QStringLiteral("fps-tweaks.png")) &&
+              savePage(folder, 1, QStringLiteral("ping-tweaks.png")) &&
+              savePage(folder, 2, QStringLiteral("cs16-models.png")) &&
+              saveInstallWindow(folder, QStringLiteral("install-window.png"));
+    QApplication::setPalette(darkPalette());
+    ok = ok && savePage(folder, 0, QStringLiteral("fps-tweaks-dark.png"));
+    QApplication::setPalette(light);
+    ok = ok && quarvel::ui::useLanguage(QLocale(QLocale::Russian)) &&
+         savePage(folder, 1, QStringLiteral("ping-tweaks-ru.png"));
     return ok ? 0 : 1;
 }
