@@ -1,6 +1,7 @@
 // How long the engine takes for what a player does: start-up, presets, building and installing
 // the script, and loading a large config compared with merely splitting it into lines.
 
+#include "config/exec_line.h"
 #include "config/install.h"
 #include "config/loader.h"
 #include "config/script.h"

@@ -2,8 +2,10 @@
 // steps in the order given, then prints the script, prints the editors' states or installs.
 
 #include "cli/steps.h"
+#include "config/check.h"
 #include "config/install.h"
 #include "config/script.h"
+#include "config/uninstall.h"
 #include "games/game_detection.h"
 
 #include <CLI/CLI.hpp>
@@ -21,6 +23,7 @@ namespace {
 constexpr int exitFailed = 1;
 constexpr int exitBadArgument = 2;
 constexpr int exitWouldOverwrite = 3;
+constexpr int exitFindings = 4;
 
 constexpr const char* description = R"(Quarvel's settings engine on the command line.
 
@@ -34,8 +37,12 @@ take any text without ';', line breaks, tabs or other control characters.
 Games are looked for in Steam's usual places (or the folders given with --steam-root), in every
 Steam library listed there, and in the Half-Life folders given with --game-dir.
 
-Exit status: 0 done, 1 the install failed or the output could not be written, 2 a bad argument,
-3 quarvel.cfg exists and --overwrite was not given.)";
+Rates are capped as the classic game takes them (rate 20000, cl_updaterate 45) unless
+--limits steam chooses those of today's Steam build (rate 100000, cl_updaterate 102).
+
+Exit status: 0 done, 1 an install, uninstall or check failed or the output could not be written,
+2 a bad argument, 3 quarvel.cfg exists and --overwrite was not given, 4 check found that the
+tweaks are not installed, not run or did not hold.)";
 
 struct StepFailed : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -114,6 +121,9 @@ int run(int argc, char** argv) {
         ->type_name("CONTROL=TEXT");
     addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
         ->type_name("BUTTON");
+    addStep("--limits", "Cap the rates as the classic game (the default) or today's Steam "
+                        "build takes them")
+        ->type_name("classic|steam");
     addStep("--load", "Load a config file as \"Load *.cfg Settings\" does (only a regular file)")
         ->type_name("FILE");
 
@@ -124,17 +134,28 @@ int run(int argc, char** argv) {
     auto* games =
         app.add_subcommand("games", "List the detected games, one NAME<TAB>DIRECTORY a line");
     auto* install = app.add_subcommand("install", "Install the script into a game directory");
+    auto* uninstall = app.add_subcommand(
+        "uninstall", "Take the tweaks out of a game directory: delete quarvel.cfg and the line "
+                     "that runs it from autoexec.cfg and userconfig.cfg");
+    auto* check = app.add_subcommand(
+        "check", "Tell whether the tweaks are installed, run and held in a game directory");
     std::string directory;
     std::string mod;
+    for (auto* command : {install, uninstall, check}) {
+        auto* dirOption = command->add_option("DIR", directory,
+                                              "The game directory (e.g. .../Half-Life/cstrike)");
+        command
+            ->add_option("--game", mod,
+                         "The first detected directory of this mod (cstrike, dod, tfc, czero, "
+                         "valve) instead of DIR")
+            ->excludes(dirOption);
+    }
     bool overwrite = false;
-    auto* dirOption =
-        install->add_option("DIR", directory, "The game directory (e.g. .../Half-Life/cstrike)");
-    install
-        ->add_option("--game", mod,
-                     "Install into the first detected directory of this mod (cstrike, dod, tfc, "
-                     "czero, valve) instead of DIR")
-        ->excludes(dirOption);
+    bool userconfig = false;
     install->add_flag("--overwrite", overwrite, "Replace a quarvel.cfg that is already there");
+    install->add_flag("--userconfig", userconfig,
+                      "Also make userconfig.cfg run the script: the game runs it after config.cfg, "
+                      "its settings saved at the last exit");
     std::vector<std::string> steamRoots;
     app.add_option("--steam-root", steamRoots,
                    "Look for games in this Steam folder instead of Steam's usual places "
@@ -188,7 +209,7 @@ int run(int argc, char** argv) {
         return finishOutput(out);
     }
     const std::string script = quarvel::buildScript(engine.tweakLines());
-    if (!*install) {
+    if (!*install && !*uninstall && !*check) {
         out.write(script);
         return finishOutput(out);
     }
@@ -203,26 +224,55 @@ int run(int argc, char** argv) {
         }
         target = game->directory;
     } else if (directory.empty()) {
-        complain("install needs a directory (DIR) or --game MOD");
+        complain((*install     ? "install"
+                  : *uninstall ? "uninstall"
+                               : "check") +
+                 std::string(" needs a directory (DIR) or --game MOD"));
         return exitBadArgument;
     }
-    if (quarvel::scriptExists(target) && !overwrite) {
-        std::cerr << quarvel::overwriteQuestion << '\n';
-        return exitWouldOverwrite;
+
+    if (*check) {
+        const auto report = quarvel::checkTweaks(target, engine.rateLimits());
+        if (report.failure) {
+            std::cerr << quarvel::describe(*report.failure) << '\n';
+            return exitFailed;
+        }
+        for (const auto& line : report.lines) {
+            out.write(quarvel::sentenceText(line) + '\n');
+        }
+        const int written = finishOutput(out);
+        return written != 0 ? written : report.held() ? 0 : exitFindings;
     }
-    const auto result = quarvel::InstallTweaks(target, script);
-    if (!result.installed()) {
-        std::cerr << quarvel::describe(*result.failure) << '\n';
-        return exitFailed;
+    std::string done;
+    if (*uninstall) {
+        const auto result = quarvel::UninstallTweaks(target);
+        if (result.failure) {
+            std::cerr << quarvel::describe(*result.failure) << '\n';
+            return exitFailed;
+        }
+        for (const auto& line : quarvel::uninstallReport(target, result)) {
+            done.append(quarvel::sentenceText(line)).append("\n");
+        }
+    } else {
+        if (quarvel::scriptExists(target) && !overwrite) {
+            std::cerr << quarvel::overwriteQuestion << '\n';
+            return exitWouldOverwrite;
+        }
+        const auto result = quarvel::InstallTweaks(target, script, quarvel::systemFileIo(),
+                                                   {.userconfig = userconfig});
+        if (!result.installed()) {
+            std::cerr << quarvel::describe(*result.failure) << '\n';
+            return exitFailed;
+        }
+        done = quarvel::installedMessage(target) + '\n';
     }
-    // The install is done whatever becomes of its message: a reader gone or a full disk is said
-    // on standard error, and the exit status stays that of the install.
+    // The change is done whatever becomes of its message: a reader gone or a full disk is said
+    // on standard error, and the exit status stays that of the change.
     std::signal(SIGPIPE, SIG_IGN);
-    out.write(quarvel::installedMessage(target) + '\n');
+    out.write(done);
     if (const int error = out.finish()) {
-        complain(std::string("the tweaks were installed, but this could not be said on standard "
-                             "output: ") +
-                 std::strerror(error));
+        complain(std::string(*uninstall ? "the tweaks were removed" : "the tweaks were installed") +
+                 ", but this could not be said on standard output: " + std::strerror(error));
     }
     return 0;
 }

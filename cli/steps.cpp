@@ -4,6 +4,7 @@
 #include "core/config_text.h"
 #include "core/rate_rules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quarvel::cli {
@@ -95,6 +96,14 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
         if (!engine.pressDefault(findDefaultButton(argument))) {
             return error(option, argument, "unknown DEFAULT button");
         }
+    } else if (option == "limits") {
+        const auto named =
+            std::find_if(rateLimitsNames.begin(), rateLimitsNames.end(),
+                         [&](const RateLimitsName& name) { return name.shortName == argument; });
+        if (named == rateLimitsNames.end()) {
+            return error(option, argument, "expected classic or steam");
+        }
+        engine.setRateLimits(named->limits);
     } else if (option == "load") {
         if (const Outcome failed = loadConfig(engine, std::string(argument))) {
             return error(option, argument, reasonText(*failed));

@@ -15,7 +15,7 @@ struct StepError {
 };
 
 // Runs one step on the engine. `option` is the step's option name without dashes ("preset",
-// "set", "type", "default", "load"), `argument` its value.
+// "set", "type", "default", "limits", "load"), `argument` its value.
 std::optional<StepError> runStep(Engine& engine, std::string_view option,
                                  std::string_view argument);
 

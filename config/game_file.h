@@ -71,6 +71,22 @@ private:
     FileFacts facts_;
 };
 
+// The game folder itself: one that is not there, or is no folder, is a failure of the step, so that
+// a mistyped folder is not taken for one where nothing is installed.
+inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+    } else if (!error && status.type() != std::filesystem::file_type::directory) {
+        error = std::make_error_code(std::errc::not_a_directory);
+    }
+    if (!error) {
+        return std::nullopt;
+    }
+    return Failure{.step = step, .problem = FileProblem::System, .file = folder, .code = error};
+}
+
 // Feeds a config file to `consume` piece by piece. Only a regular file is read: a FIFO, device,
 // socket or directory is refused at once, before it could block or never end.
 Outcome readInPieces(FileIo& io, const std::filesystem::path& file,

@@ -1,9 +1,12 @@
 #include "config/install.h"
 
+#include "config/exec_line.h"
 #include "config/game_file.h"
 #include "config/script.h"
+#include "core/words.h"
 
 #include <new>
+#include <vector>
 
 namespace quarvel {
 
@@ -11,73 +14,74 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool runsScript(std::string_view autoexec) {
-    bool found = false;
-    forEachLine(autoexec, [&](std::string_view line) {
-        found = line == execLine;
-        return !found;
-    });
-    return found;
-}
+// A config of the game that is to run the script, and what it is to hold when that changes it.
+struct Runner {
+    GameFile file;
+    std::optional<std::string> content;
+};
 
-// The player's lines in their order, each ended by CR LF, then two empty lines and the exec
-// line. Built in one piece of about the file's size: a large autoexec.cfg takes twice its size.
-std::string withExecLine(std::string_view autoexec) {
-    std::size_t lines = 0;
-    forEachLine(autoexec, [&](std::string_view) { return ++lines, true; });
-    std::string updated;
-    updated.reserve(autoexec.size() + lines + 4 * crlf.size() + execLine.size());
-    forEachLine(autoexec, [&](std::string_view line) {
-        updated.append(line).append(crlf);
-        return true;
-    });
-    updated.append(crlf).append(crlf).append(execLine).append(crlf);
-    return updated;
+Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
+    auto file = GameFile::look(io, path, FileStep::Update);
+    if (!file) {
+        return file.failure();
+    }
+    Runner runner{std::move(*file), std::nullopt};
+    if (!runner.file.exists()) {
+        runner.content = std::string(execLine).append(crlf);
+        return runner;
+    }
+    const Expected<std::string> current = runner.file.read();
+    if (!current) {
+        return current.failure();
+    }
+    if (!runsScript(*current)) {
+        try {
+            runner.content = withExecLine(*current);
+        } catch (const std::bad_alloc&) {
+            return Failure{.step = FileStep::Update,
+                           .problem = FileProblem::OutOfMemory,
+                           .file = runner.file.path()};
+        }
+    }
+    return runner;
 }
 
 Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
-                std::string& installedText) {
+                InstallOptions options, std::string& installedText) {
     // Everything is looked at first; nothing is written until every file has passed.
-    auto autoexec = GameFile::look(io, directory / autoexecFileName, FileStep::Update);
-    if (!autoexec) {
-        return autoexec.failure();
-    }
-    std::optional<std::string> newAutoexec;
-    if (!autoexec->exists()) {
-        newAutoexec = std::string(execLine).append(crlf);
-    } else {
-        const Expected<std::string> current = autoexec->read();
-        if (!current) {
-            return current.failure();
+    std::vector<Runner> runners;
+    for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
+        if (name == userconfigFileName && !options.userconfig) {
+            continue;
         }
-        if (!runsScript(*current)) {
-            try {
-                newAutoexec = withExecLine(*current);
-            } catch (const std::bad_alloc&) {
-                return Failure{.step = FileStep::Update,
-                               .problem = FileProblem::OutOfMemory,
-                               .file = autoexec->path()};
-            }
+        auto runner = lookAtRunner(io, directory / name);
+        if (!runner) {
+            return runner.failure();
         }
+        runners.push_back(std::move(*runner));
     }
     auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
     if (!script) {
         return script.failure();
     }
-    if (newAutoexec) {
-        if (Outcome refused = autoexec->checkWritable()) {
-            return refused;
+    for (Runner& runner : runners) {
+        if (runner.content) {
+            if (Outcome refused = runner.file.checkWritable()) {
+                return refused;
+            }
         }
     }
     if (Outcome refused = script->checkWritable()) {
         return refused;
     }
 
-    if (newAutoexec) {
-        if (Outcome failed = autoexec->replace(*newAutoexec)) {
-            return failed;
+    for (Runner& runner : runners) {
+        if (runner.content) {
+            if (Outcome failed = runner.file.replace(*runner.content)) {
+                return failed;
+            }
+            runner.content.reset(); // a large file is not held twice while the rest is written
         }
-        newAutoexec.reset(); // a large file is not held twice while the script is written
     }
     std::string installed = std::string(text).append(echoBanner());
     if (Outcome failed = script->replace(std::string(installed).append(crlf))) {
@@ -94,29 +98,12 @@ bool scriptExists(const fs::path& directory, FileIo& io) {
     return script && script->named();
 }
 
-void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            line(text.substr(start));
-            return;
-        }
-        if (!line(text.substr(start, end - start))) {
-            return;
-        }
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
-}
-
-InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io) {
+InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io,
+                            InstallOptions options) {
     InstallResult result;
     const HeldSignals held; // a Ctrl-C now waits until both files are whole
     try {
-        result.failure = install(directory, text, io, result.installedText);
+        result.failure = install(directory, text, io, options, result.installedText);
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Write,
                                  .problem = FileProblem::OutOfMemory,
@@ -127,8 +114,7 @@ InstallResult InstallTweaks(const fs::path& directory, std::string_view text, Fi
 }
 
 std::string installedMessage(const fs::path& directory) {
-    std::string message(installedText);
-    return message.replace(message.find("%1"), 2, pathText(directory));
+    return filledWords(installedText, {pathText(directory)});
 }
 
 } // namespace quarvel

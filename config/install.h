@@ -5,7 +5,6 @@
 #include "core/translatable.h"
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +27,12 @@ inline constexpr std::string_view installedText = QVL_TRANSLATABLE(
 // would go counts, even one that leads nowhere yet.
 bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());
 
+struct InstallOptions {
+    // Also make userconfig.cfg run the script. The game runs it last, after config.cfg, the
+    // settings it saved at its last exit, which would otherwise override what autoexec.cfg ran.
+    bool userconfig = false;
+};
+
 struct InstallResult {
     std::optional<Failure> failure; // what kept the install from being done
     std::string installedText;      // the script with its echo banner, as written
@@ -35,18 +40,14 @@ struct InstallResult {
     [[nodiscard]] bool installed() const { return !failure; }
 };
 
-// Makes autoexec.cfg in the directory run the script, then writes the script with its echo
-// banner as quarvel.cfg. Both files are looked at before either is written, and anything that
-// makes a write unsafe stops the install before it begins; each file is then replaced whole or
-// not at all. Running out of memory is a failure like any other.
+// Makes autoexec.cfg in the directory run the script (and userconfig.cfg, when asked), then writes
+// the script with its echo banner as quarvel.cfg. Every file is looked at before any is written,
+// and anything that makes a write unsafe stops the install before it begins; each file is then
+// replaced whole or not at all. Running out of memory is a failure like any other.
 InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
-                            FileIo& io = systemFileIo());
+                            FileIo& io = systemFileIo(), InstallOptions options = {});
 
 // The message after an install into the directory.
 std::string installedMessage(const std::filesystem::path& directory);
-
-// Calls `line` with each line of a text until it returns false; CR LF, LF and CR all end a
-// line, and a last line end adds no empty line.
-void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line);
 
 } // namespace quarvel

@@ -11,6 +11,9 @@ inline constexpr std::string_view crlf = "\r\n";
 inline constexpr std::string_view execLine = "exec quarvel.cfg";
 inline constexpr std::string_view scriptFileName = "quarvel.cfg";
 inline constexpr std::string_view autoexecFileName = "autoexec.cfg";
+// The game runs it at the end of config.cfg, the settings it saved at its last exit.
+inline constexpr std::string_view userconfigFileName = "userconfig.cfg";
+inline constexpr std::string_view savedSettingsFileName = "config.cfg";
 
 // The script as the install window first shows it: header, the FPS and Ping sections in slot
 // order, and the author's lines. CR LF between lines, none after the last.

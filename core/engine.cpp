@@ -222,6 +222,25 @@ void Engine::applyPreset(Preset preset) {
     }
 }
 
+void Engine::setRateLimits(RateLimits limits) {
+    if (limits == rateLimits_) {
+        return;
+    }
+    rateLimits_ = limits;
+    if (observer_.limitsChanged) {
+        observer_.limitsChanged();
+    }
+    // In rule order: a byte rate is capped, and derives its packet rate, before the packet rate
+    // itself is looked at.
+    for (const RateRule& rule : rateRules) {
+        const RateLimit& limit = limitOf(rule);
+        const auto value = rates::parseRate(text(rule.field));
+        if (value && *value > limit.value) {
+            setText(rule.field, std::string(limit.text));
+        }
+    }
+}
+
 void Engine::changed(EditorId id) {
     if (observer_.editorChanged) {
         observer_.editorChanged(id);
@@ -282,8 +301,9 @@ void Engine::rateFieldHandler(EditorId id) {
     if (!value) {
         return; // not a number: the slot and the derived field keep what they hold
     }
-    if (*value > rule.limit) {
-        setText(id, std::string(rule.limitText)); // runs this handler again, at the limit
+    const RateLimit& limit = limitOf(rule);
+    if (*value > limit.value) {
+        setText(id, std::string(limit.text)); // runs this handler again, at the limit
     }
     if (rule.derived != noEditor) {
         if (const auto capped = rates::parseRate(text(id))) {

@@ -2,6 +2,7 @@
 
 #include "core/catalogue.h"
 #include "core/presets.h"
+#include "core/rate_rules.h"
 
 #include <array>
 #include <functional>
@@ -19,6 +20,7 @@ using TweakLines = std::array<std::string, slotCount>;
 struct EngineObserver {
     std::function<void(EditorId)> editorChanged; // an editor's state was set
     std::function<void(int slot)> slotWritten;   // a slot of the store was written
+    std::function<void()> limitsChanged;         // the game build's rate limits were chosen
 };
 
 // The editors of the main window, as objects with a state and a handler. Setting an editor's state
@@ -60,6 +62,16 @@ public:
     bool pressDefault(EditorId editor);
     void applyPreset(Preset preset);
 
+    // The game build whose rate limits are in force; classic at start, like every setting.
+    [[nodiscard]] RateLimits rateLimits() const { return rateLimits_; }
+    // Chooses the limits: each rate field above its new limit is set to that limit, through its
+    // handler, which derives as usual. A field within its limit keeps its value; nothing is
+    // raised.
+    void setRateLimits(RateLimits limits);
+    [[nodiscard]] const RateLimit& limitOf(const RateRule& rule) const {
+        return rule.limit(rateLimits_);
+    }
+
     // The state the Default preset gives an editor; empty for the speed fields and labels.
     [[nodiscard]] static std::string_view defaultState(EditorId id);
 
@@ -90,6 +102,7 @@ private:
     TweakLines tweakLines_;
     std::vector<EditorState> states_;
     int depth_ = 0;
+    RateLimits rateLimits_ = RateLimits::Classic;
     EngineObserver observer_;
     // The key of the last DEFAULT button pressed.
     std::string DefaultKey;

@@ -1,23 +1,9 @@
 #include "core/failure.h"
 
 #include "core/translatable.h"
+#include "core/words.h"
 
 namespace quarvel {
-
-namespace {
-
-std::string filled(std::string_view words, std::string_view first, std::string_view second = {}) {
-    std::string text(words);
-    if (const auto at = text.find("%1"); at != std::string::npos) {
-        text.replace(at, 2, first);
-    }
-    if (const auto at = text.find("%2"); at != std::string::npos) {
-        text.replace(at, 2, second);
-    }
-    return text;
-}
-
-} // namespace
 
 std::string_view sentenceWords(FileStep step) {
     switch (step) {
@@ -80,7 +66,7 @@ std::string reasonText(const Failure& failure) {
     case FileProblem::Syntax:
         return failure.detail;
     case FileProblem::TooLarge:
-        return filled(reasonWords(failure.problem), std::to_string(maxConfigFileSize >> 20));
+        return filledWords(reasonWords(failure.problem), {std::to_string(maxConfigFileSize >> 20)});
     default:
         return std::string(reasonWords(failure.problem));
     }
@@ -112,9 +98,9 @@ std::string describe(const Failure& failure) {
         return describeSearch(failure);
     }
     std::string text =
-        filled(sentenceWords(failure.step), pathText(failure.file), reasonText(failure));
+        filledWords(sentenceWords(failure.step), {pathText(failure.file), reasonText(failure)});
     if (failure.problem == FileProblem::OldContentKept) {
-        text.append(" ").append(filled(oldContentKeptWords, pathText(failure.copy)));
+        text.append(" ").append(filledWords(oldContentKeptWords, {pathText(failure.copy)}));
     }
     return text;
 }

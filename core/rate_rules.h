@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/translatable.h"
 
 #include <array>
 #include <string_view>
@@ -9,20 +10,46 @@
 // rate gives a packet rate, and every rate has the cap the game's servers accept.
 namespace quarvel {
 
-// A rate field's cap, and the packet-rate field derived from it (if any).
+// The game build the rates are capped for. The classic one is the game as it long was; since 2013
+// the Steam build accepts rate up to 100000 and cl_updaterate up to 102. cl_rate is reset to 20000
+// on connecting and the command rate is bounded by the frame rate, so their caps stay.
+enum class RateLimits { Classic, Steam };
+
+struct RateLimitsName {
+    RateLimits limits;
+    std::string_view shortName; // as quarvel-cli takes it
+    std::string_view caption;   // as the Ping Tweaks tab lists it
+};
+
+inline constexpr std::array rateLimitsNames{
+    RateLimitsName{RateLimits::Classic, "classic", QVL_TRANSLATABLE("Limits", "Classic limits")},
+    RateLimitsName{RateLimits::Steam, "steam", QVL_TRANSLATABLE("Limits", "Steam limits")},
+};
+
+struct RateLimit {
+    double value;
+    std::string_view text; // what the field is set to when above it
+};
+
+// A rate field's cap under each game build, and the packet-rate field derived from it (if any).
 struct RateRule {
     EditorId field;
-    double limit;
-    std::string_view limitText;
+    std::array<RateLimit, rateLimitsNames.size()> limits;
     EditorId derived; // noEditor: nothing is derived
     double divisor;
+
+    [[nodiscard]] constexpr const RateLimit& limit(RateLimits build) const {
+        return limits[static_cast<std::size_t>(build)];
+    }
 };
 
 inline constexpr std::array rateRules{
-    RateRule{editorId("txtRate"), 20000, "20000", editorId("txtURate"), 280},
-    RateRule{editorId("txtClRate"), 20000, "20000", editorId("txtCMDRate"), 140},
-    RateRule{editorId("txtURate"), 45, "45", noEditor, 0},
-    RateRule{editorId("txtCMDRate"), 100, "100", noEditor, 0},
+    RateRule{
+        editorId("txtRate"), {{{20000, "20000"}, {100000, "100000"}}}, editorId("txtURate"), 280},
+    RateRule{
+        editorId("txtClRate"), {{{20000, "20000"}, {20000, "20000"}}}, editorId("txtCMDRate"), 140},
+    RateRule{editorId("txtURate"), {{{45, "45"}, {102, "102"}}}, noEditor, 0},
+    RateRule{editorId("txtCMDRate"), {{{100, "100"}, {100, "100"}}}, noEditor, 0},
 };
 
 // A speed field, the unit list it is read in, the label that names the unit and the byte rate
@@ -60,6 +87,12 @@ constexpr int speedRuleIndex(EditorId id) {
         }
     }
     return -1;
+}
+
+// The rule of a rate field; null for any other editor.
+inline const RateRule* rateRuleOf(EditorId id) {
+    const int index = rateRuleIndex(id);
+    return index < 0 ? nullptr : &rateRules[static_cast<std::size_t>(index)];
 }
 
 } // namespace quarvel

@@ -429,6 +429,41 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>quarvel.cfg is not there: the tweaks are not installed in this folder.</source>
+        <translation>quarvel.cfg нет: твики в этой папке не установлены.</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg is there, but neither autoexec.cfg nor userconfig.cfg runs it.</source>
+        <translation>quarvel.cfg есть, но его не запускает ни autoexec.cfg, ни userconfig.cfg.</translation>
+    </message>
+    <message>
+        <source>%1 runs quarvel.cfg.</source>
+        <translation>%1 запускает quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>config.cfg holds %1 &quot;%2&quot; where quarvel.cfg sets &quot;%3&quot;: the game saved another value at its last exit.</source>
+        <translation>В config.cfg записано %1 &quot;%2&quot;, а quarvel.cfg задаёт &quot;%3&quot;: при последнем выходе игра сохранила другое значение.</translation>
+    </message>
+    <message>
+        <source>config.cfg is not there: the game has not saved its settings here yet.</source>
+        <translation>config.cfg нет: игра ещё не сохраняла здесь свои настройки.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, above %4, the most the classic game takes.</source>
+        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает классическая игра.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, above %4, the most the Steam build takes.</source>
+        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает версия Steam.</translation>
+    </message>
+    <message>
+        <source>Every setting of quarvel.cfg held.</source>
+        <translation>Все настройки quarvel.cfg сохранились.</translation>
+    </message>
+</context>
+<context>
     <name>Description</name>
     <message>
         <source>0</source>
@@ -774,6 +809,37 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
 ИНСТРУКЦИЯ:<byte value="xd"/>
 Играйте в CS, запускать QVL больше не нужно. Чтобы проверить, работают ли твики, откройте консоль в CS: там должно появиться сообщение о загрузке Quarvel.</translation>
     </message>
+    <message>
+        <source>No Quarvel tweaks were installed in %1; nothing has changed.</source>
+        <translation>В %1 твики Quarvel не установлены; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The Quarvel tweaks have been removed from %1:</source>
+        <translation>Твики Quarvel удалены из %1:</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg has been deleted.</source>
+        <translation>quarvel.cfg удалён.</translation>
+    </message>
+    <message>
+        <source>%1 no longer runs quarvel.cfg.</source>
+        <translation>%1 больше не запускает quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.</source>
+        <translation>Удалить твики Quarvel из %1? Файл quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg; больше ничего не изменится.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>Classic limits</source>
+        <translation>Классические ограничения</translation>
+    </message>
+    <message>
+        <source>Steam limits</source>
+        <translation>Ограничения Steam</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -1016,6 +1082,46 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Quarvel</source>
         <translation>Quarvel</translation>
     </message>
+    <message>
+        <source>Also run after the game&apos;s own settings (&amp;userconfig.cfg)</source>
+        <translation>Запускать и после настроек самой игры (&amp;userconfig.cfg)</translation>
+    </message>
+    <message>
+        <source>The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, and userconfig.cfg after that. Tick this when a tweak does not hold because the game saved another value.</source>
+        <translation>Игра запускает config.cfg — настройки, сохранённые при последнем выходе, — после autoexec.cfg, а userconfig.cfg — после него. Отметьте, если твик не сохраняется, потому что игра записала другое значение.</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Проверить</translation>
+    </message>
+    <message>
+        <source>Tells whether the tweaks in the folder are installed, run and held.</source>
+        <translation>Показывает, установлены ли твики в этой папке, запускаются ли они и сохранились ли.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Tweaks</source>
+        <translation>&amp;Удалить твики</translation>
+    </message>
+    <message>
+        <source>Deletes quarvel.cfg from the folder and the line that runs it from autoexec.cfg and userconfig.cfg.</source>
+        <translation>Удаляет из папки quarvel.cfg, а из autoexec.cfg и userconfig.cfg — строку, которая его запускает.</translation>
+    </message>
+    <message>
+        <source>Remove Tweaks</source>
+        <translation>Удалить твики</translation>
+    </message>
+    <message>
+        <source>Remove failed</source>
+        <translation>Ошибка удаления</translation>
+    </message>
+    <message>
+        <source>Check failed</source>
+        <translation>Ошибка проверки</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
 </context>
 <context>
     <name>quarvel::ui::QVLMain</name>
@@ -1158,6 +1264,18 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you see on other players however will remain visible. These models gain you about 5 to 10 FPS!</source>
         <translation>Модели оружия Hi FPS делают ваше основное и дополнительное оружие невидимым. Оружие в руках других игроков при этом остаётся видимым. Эти модели добавляют примерно 5–10 FPS!</translation>
+    </message>
+    <message>
+        <source>With %1 Quarvel keeps it at most %2.</source>
+        <translation>В режиме «%1» Quarvel не даёт этому значению превысить %2.</translation>
+    </message>
+    <message>
+        <source>Rate limits:</source>
+        <translation>Ограничения рейтов:</translation>
+    </message>
+    <message>
+        <source>Classic limits: the game as it long was, rate up to 20000 and cl_updaterate up to 45. Steam limits: today&apos;s Steam build, rate up to 100000 and cl_updaterate up to 102.</source>
+        <translation>Классические ограничения — игра, какой она была долгие годы: rate до 20000, cl_updaterate до 45. Ограничения Steam — нынешняя версия Steam: rate до 100000, cl_updaterate до 102.</translation>
     </message>
 </context>
 <context>

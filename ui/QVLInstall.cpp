@@ -1,11 +1,14 @@
 #include "ui/QVLInstall.h"
 #include "ui/text.h"
 
+#include "config/check.h"
 #include "config/install.h"
 #include "config/script.h"
+#include "config/uninstall.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFutureWatcher>
@@ -165,11 +168,37 @@ QWidget* QVLInstall::buildInstallStep() {
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
+    chkUserconfig_ =
+        new QCheckBox(tr("Also run after the game's own settings (&userconfig.cfg)"), frame);
+    chkUserconfig_->setObjectName(QStringLiteral("chkUserconfig"));
+    chkUserconfig_->setToolTip(
+        tr("The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, "
+           "and userconfig.cfg after that. Tick this when a tweak does not hold because the game "
+           "saved another value."));
+    layout->addWidget(chkUserconfig_);
+
     cmdInstall_ = new QPushButton(tr("&Install Tweaks"), frame);
     cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
     cmdInstall_->setDefault(true);
     connect(cmdInstall_, &QPushButton::clicked, this, &QVLInstall::cmdInstall_Click);
     layout->addWidget(cmdInstall_, 0, Qt::AlignHCenter);
+
+    // What is done with tweaks already in the folder.
+    auto* others = new QHBoxLayout;
+    auto* check = new QPushButton(tr("&Check"), frame);
+    check->setObjectName(QStringLiteral("cmdCheck"));
+    check->setToolTip(tr("Tells whether the tweaks in the folder are installed, run and held."));
+    connect(check, &QPushButton::clicked, this, &QVLInstall::cmdCheck_Click);
+    auto* remove = new QPushButton(tr("&Remove Tweaks"), frame);
+    remove->setObjectName(QStringLiteral("cmdRemove"));
+    remove->setToolTip(tr("Deletes quarvel.cfg from the folder and the line that runs it from "
+                          "autoexec.cfg and userconfig.cfg."));
+    connect(remove, &QPushButton::clicked, this, &QVLInstall::cmdRemove_Click);
+    others->addStretch();
+    others->addWidget(check);
+    others->addWidget(remove);
+    others->addStretch();
+    layout->addLayout(others);
     return frame;
 }
 
@@ -204,18 +233,27 @@ void QVLInstall::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void QVLInstall::cmdInstall_Click() {
+std::optional<std::filesystem::path> QVLInstall::chosenFolder() {
     if (!chooser_->acceptTypedPath()) {
+        return std::nullopt;
+    }
+    return chooser_->folder();
+}
+
+void QVLInstall::cmdInstall_Click() {
+    const auto chosen = chosenFolder();
+    if (!chosen) {
         return;
     }
-    const std::filesystem::path directory_ = chooser_->folder();
+    const std::filesystem::path& directory_ = *chosen;
     if (scriptExists(directory_) &&
         !dialogs_.askYesNo(this, tr("Warning!"), translated("Install", overwriteQuestion))) {
         return;
     }
     InstallResult result;
     try {
-        result = InstallTweaks(directory_, toEngine(scriptText()));
+        result = InstallTweaks(directory_, toEngine(scriptText()), systemFileIo(),
+                               {.userconfig = chkUserconfig_->isChecked()});
     } catch (const std::bad_alloc&) {
         result.failure =
             Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
@@ -229,6 +267,37 @@ void QVLInstall::cmdInstall_Click() {
         this, tr("Quarvel"),
         translated("Install", installedText).arg(QDir::toNativeSeparators(fromPath(directory_))));
     close();
+}
+
+void QVLInstall::cmdRemove_Click() {
+    const auto chosen = chosenFolder();
+    if (!chosen || !dialogs_.askYesNo(this, tr("Remove Tweaks"),
+                                      translated("Install", uninstallQuestion)
+                                          .arg(QDir::toNativeSeparators(fromPath(*chosen))))) {
+        return;
+    }
+    const UninstallResult result = UninstallTweaks(*chosen);
+    if (result.failure) {
+        dialogs_.warn(this, tr("Remove failed"), failureText(*result.failure));
+        return;
+    }
+    dialogs_.inform(this, tr("Quarvel"),
+                    sentencesText("Install", uninstallReport(*chosen, result)));
+}
+
+void QVLInstall::cmdCheck_Click() {
+    const auto chosen = chosenFolder();
+    if (!chosen) {
+        return;
+    }
+    const CheckReport report = checkTweaks(*chosen, limits_);
+    if (report.failure) {
+        dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
+    } else if (report.findings) {
+        dialogs_.warn(this, tr("Check"), sentencesText("Check", report.lines));
+    } else {
+        dialogs_.inform(this, tr("Check"), sentencesText("Check", report.lines));
+    }
 }
 
 } // namespace quarvel::ui

@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLayout;
 class QPlainTextEdit;
@@ -19,7 +21,9 @@ namespace quarvel::ui {
 class FolderChooser;
 
 // The install window: the script to edit on the left, the game directory and the Install
-// button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg.
+// button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg (and in
+// userconfig.cfg, when asked); the window can also take the tweaks out again and check whether
+// they held.
 class QVLInstall : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +40,8 @@ public:
     void setDirectory(const std::filesystem::path& path);
     // The script as the file would receive it, with CR LF line ends.
     [[nodiscard]] QString scriptText() const;
+    // The game build a check holds the rates to.
+    void setRateLimits(RateLimits limits) { limits_ = limits; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,6 +54,10 @@ private:
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
     void cmdInstall_Click();
+    void cmdRemove_Click();
+    void cmdCheck_Click();
+    // The folder the chooser shows, once it holds one; nothing when the typed path is none.
+    [[nodiscard]] std::optional<std::filesystem::path> chosenFolder();
 
     UserDialogs& dialogs_;
     std::vector<games::DetectedGame> games_;
@@ -55,6 +65,8 @@ private:
     QComboBox* gamesList_ = nullptr;
     FolderChooser* chooser_ = nullptr;
     QPushButton* cmdInstall_ = nullptr;
+    QCheckBox* chkUserconfig_ = nullptr;
+    RateLimits limits_ = RateLimits::Classic;
 };
 
 } // namespace quarvel::ui

@@ -99,7 +99,9 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
 
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
-    engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); }, .slotWritten = {}});
+    engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); },
+                     .slotWritten = {},
+                     .limitsChanged = [this] { refreshLimits(); }});
 }
 
 void QVLMain::showPage(int index) {
@@ -180,6 +182,28 @@ void QVLMain::refreshAll() {
     for (EditorId id = 0; id < editorCount; ++id) {
         refresh(id);
     }
+    refreshLimits();
+}
+
+void QVLMain::refreshLimits() {
+    if (cmbLimits_) {
+        const QSignalBlocker block(cmbLimits_);
+        cmbLimits_->setCurrentIndex(static_cast<int>(engine_.rateLimits()));
+    }
+    for (const RateRule& rule : rateRules) {
+        if (QWidget* field = editors_.at(static_cast<std::size_t>(rule.field))) {
+            field->setToolTip(limitSentence(rule));
+        }
+        if (DescriptionKey == editor(rule.field).key) {
+            ShowDescription();
+        }
+    }
+}
+
+QString QVLMain::limitSentence(const RateRule& rule) const {
+    const auto& limits = rateLimitsNames[static_cast<std::size_t>(engine_.rateLimits())];
+    return tr("With %1 Quarvel keeps it at most %2.")
+        .arg(translated("Limits", limits.caption), qs(engine_.limitOf(rule).text));
 }
 
 void QVLMain::captionClicked(EditorId id) {
@@ -199,7 +223,13 @@ void QVLMain::describeFocusedTweak() {
 
 void QVLMain::ShowDescription() {
     if (const auto text = descriptionText(DescriptionKey)) {
-        lblDes_->setText(*text);
+        QString shown = *text;
+        for (const RateRule& rule : rateRules) {
+            if (editor(rule.field).key == DescriptionKey) {
+                shown += QStringLiteral("\r\n\r\n") + limitSentence(rule);
+            }
+        }
+        lblDes_->setText(shown);
     }
 }
 
@@ -223,6 +253,7 @@ void QVLMain::openInstall() {
         install_ = new QVLInstall(engine_.tweakLines(), dialogs_, [] {
             return games::detectGames(games::defaultDetectOptions()).games;
         });
+        install_->setRateLimits(engine_.rateLimits()); // what a check holds the rates to
     }
     bringToFront(install_);
 }

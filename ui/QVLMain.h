@@ -64,11 +64,15 @@ private:
     QPushButton* defaultButtonFor(EditorId id, QWidget* parent);
     QComboBox* listBox(EditorId id, QWidget* parent);
     QLineEdit* numericField(EditorId id, QWidget* parent);
+    QWidget* limitsList(QWidget* parent);
 
     // Behaviour (QVLMain.cpp)
     void buildMenus();
     void refresh(EditorId id);
     void refreshAll();
+    void refreshLimits();
+    // What the limits in force allow a rate field, for its tooltip and description.
+    [[nodiscard]] QString limitSentence(const RateRule& rule) const;
     void captionClicked(EditorId id);
     void describeFocusedTweak();
     void ShowDescription();
@@ -92,6 +96,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     bool sized_ = false;
     QLabel* lblDes_ = nullptr;
+    QComboBox* cmbLimits_ = nullptr;
 
     QPointer<QVLInstall> install_;
     QPointer<QVLAbout> about_;

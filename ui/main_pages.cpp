@@ -101,6 +101,7 @@ QWidget* QVLMain::buildPingPage() {
     auto* fields = new QGridLayout;
     fields->setContentsMargins(0, 0, 0, 0);
     addCells(fields, container, Block::PingFields);
+    fields->addWidget(limitsList(container), fields->rowCount(), 0);
     sides->addLayout(fields, 1);
     column->addWidget(container);
 
@@ -442,6 +443,29 @@ QLineEdit* QVLMain::numericField(EditorId id, QWidget* parent) {
     editors_[static_cast<std::size_t>(id)] = field;
     field->setProperty(tweakProperty, id);
     return field;
+}
+
+// The game build whose rate limits are in force: the caption above the list, as for a tweak.
+QWidget* QVLMain::limitsList(QWidget* parent) {
+    auto* cell = new QWidget(parent);
+    auto* rows = bareLayout(new QVBoxLayout(cell), 2);
+    QLabel* caption = plainLabel(tr("Rate limits:"), cell);
+    caption->setObjectName(QStringLiteral("lblLimits"));
+    cmbLimits_ = new QComboBox(cell);
+    cmbLimits_->setObjectName(QStringLiteral("cmbLimits"));
+    for (const RateLimitsName& name : rateLimitsNames) {
+        cmbLimits_->addItem(translated("Limits", name.caption));
+    }
+    cmbLimits_->setToolTip(tr("Classic limits: the game as it long was, rate up to 20000 and "
+                              "cl_updaterate up to 45. Steam limits: today's Steam build, rate "
+                              "up to 100000 and cl_updaterate up to 102."));
+    caption->setBuddy(cmbLimits_);
+    connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
+        engine_.setRateLimits(rateLimitsNames.at(static_cast<std::size_t>(index)).limits);
+    });
+    rows->addWidget(caption);
+    rows->addWidget(cmbLimits_);
+    return cell;
 }
 
 } // namespace quarvel::ui

@@ -52,6 +52,16 @@ QString failureText(const Failure& failure) {
     return text;
 }
 
+QString sentencesText(const char* context, const std::vector<Sentence>& sentences) {
+    QStringList lines;
+    for (const Sentence& sentence : sentences) {
+        // The values are the engine's: file names, cvars and their values, paths as UTF-8.
+        lines << QString::fromStdString(
+            filledWords(translated(context, sentence.words).toStdString(), sentence.values));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 std::filesystem::path toPath(const QString& path) {
 #ifdef Q_OS_WIN
     return std::filesystem::path(path.toStdWString());

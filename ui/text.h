@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/failure.h"
+#include "core/words.h"
 
 #include <QString>
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Texts crossing between the engine and the windows.
 namespace quarvel::ui {
@@ -21,6 +23,8 @@ namespace quarvel::ui {
 
 // What failed, in the player's language: the same sentence quarvel-cli prints in English.
 [[nodiscard]] QString failureText(const Failure& failure);
+// Sentences of the engine, one a line, in the player's language.
+[[nodiscard]] QString sentencesText(const char* context, const std::vector<Sentence>& sentences);
 
 // What the engine holds of the player's files — field texts, the script, messages that quote
 // paths — is 8-bit text in the system's code page, as the game reads and writes it.

@@ -240,3 +240,50 @@ TEST(Cli, ListsDetectedGamesAndInstallsIntoOneByItsMod) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("czero"), std::string::npos);
 }
+
+TEST(Cli, CapsRatesForTheChosenGameBuild) {
+    // The Die Hard FPS script with a 10 Mbit/s download, byte for byte, under each build's limits.
+    const auto withRates = [](const std::string& rate, const std::string& update) {
+        std::string text = expected("dhfps");
+        text.replace(text.find("rate 7500\r\n"), 11, "rate " + rate + "\r\n");
+        text.replace(text.find("cl_updaterate 20\r\n"), 18, "cl_updaterate " + update + "\r\n");
+        return text;
+    };
+    const std::string download = " --preset dhfps --type txtDSpeed=10240 print";
+    EXPECT_EQ(cli("--limits steam" + download).out, withRates("100000", "102"));
+    EXPECT_EQ(cli("--limits classic" + download).out, withRates("20000", "45"));
+    // Going back to classic limits caps what Steam's let through, and derives again.
+    EXPECT_NE(cli("--limits steam --type txtDSpeed=10240 --limits classic state")
+                  .out.find("\ntxtRate=20000\ntxtURate=45\n"),
+              std::string::npos);
+    EXPECT_EQ(cli("--limits modern").status, 2);
+}
+
+TEST(Cli, UninstallsAndChecksWhatItInstalled) {
+    TempFolder game;
+    const std::string dir = " '" + game.path().string() + "'";
+    game.write("autoexec.cfg", "bind x jump\r\n");
+    EXPECT_EQ(cli("check" + dir).status, 4);
+    ASSERT_EQ(cli("install --userconfig" + dir).status, 0);
+    EXPECT_EQ(game.read("userconfig.cfg"), "exec quarvel.cfg\r\n");
+    game.write("config.cfg", "cl_himodels \"0\"\n");
+    const CliRun held = cli("check" + dir);
+    EXPECT_EQ(held.status, 0) << held.out;
+    EXPECT_EQ(held.out, "autoexec.cfg runs quarvel.cfg.\nuserconfig.cfg runs quarvel.cfg.\n"
+                        "Every setting of quarvel.cfg held.\n");
+    game.write("config.cfg", "cl_himodels \"1\"\n");
+    EXPECT_EQ(cli("check" + dir).status, 4);
+
+    const CliRun removed = cli("uninstall" + dir);
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_TRUE(removed.out.starts_with("The Quarvel tweaks have been removed from "));
+    EXPECT_EQ(game.read("autoexec.cfg"), "bind x jump\r\n");
+    EXPECT_FALSE(std::filesystem::exists(game.path("quarvel.cfg")));
+    EXPECT_NE(cli("uninstall" + dir).out.find("No Quarvel tweaks were installed"),
+              std::string::npos);
+
+    std::filesystem::permissions(game.path("autoexec.cfg"), std::filesystem::perms(0444));
+    ASSERT_EQ(cli("install --overwrite" + dir).status, 1);
+    EXPECT_EQ(cli("uninstall '" + game.path("missing").string() + "'").status, 1);
+    EXPECT_EQ(cli("check '" + game.path("missing").string() + "'").status, 1);
+}

@@ -1,8 +1,10 @@
-// Every system call of an install failing in turn, in each way a game directory can be laid
-// out: nothing is lost, nothing half-written, nothing left behind, and a failure names a file.
+// Every system call of an install or an uninstall failing in turn, in each way a game directory
+// can be laid out: nothing is lost, nothing half-written, nothing left behind, and a failure names
+// a file.
 
 #include "config/install.h"
 #include "config/script.h"
+#include "config/uninstall.h"
 #include "support/faulty_io.h"
 #include "support/temp_folder.h"
 
@@ -60,86 +62,102 @@ const Layout layouts[] = {
      "configs/mine.cfg"},
 };
 
-// Every file below a folder, with its content.
-std::map<std::string, std::string> contents(const TempFolder& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
-        if (entry.is_regular_file() && !entry.is_symlink()) {
-            files[entry.path().lexically_relative(folder.path()).string()] =
-                TempFolder::readFile(entry.path());
-        }
-    }
-    return files;
-}
+// A change of the game folder: an install, or an uninstall of what an install put there.
+struct Change {
+    const char* name;
+    std::function<void(const TempFolder&)> before;
+    std::function<Outcome(const fs::path&, FileIo&)> run;
+};
+
+const Change changes[] = {
+    {"install", [](const TempFolder&) {},
+     [](const fs::path& game, FileIo& io) { return InstallTweaks(game, script, io).failure; }},
+    {"uninstall",
+     [](const TempFolder& game) {
+         InstallTweaks(game.path(), script, systemFileIo(), {.userconfig = true});
+     },
+     [](const fs::path& game, FileIo& io) { return UninstallTweaks(game, io).failure; }},
+};
 
 struct Attempt {
-    InstallResult result;
-    std::map<std::string, std::string> files;
+    Outcome failure;
+    TempFolder::Snapshot files;
     std::vector<FaultyIo::Record> calls;
 };
 
-Attempt install(const Layout& layout, const std::function<void(FaultyIo&)>& arrange) {
+Attempt attempt(const Layout& layout, const Change& change,
+                const std::function<void(FaultyIo&)>& arrange) {
     TempFolder game;
     layout.make(game);
+    change.before(game);
     FaultyIo io;
     arrange(io);
     Attempt run;
-    run.result = InstallTweaks(game.path(), script, io);
-    run.files = contents(game);
+    run.failure = change.run(game.path(), io);
+    run.files = game.snapshot();
     run.calls = io.calls;
     return run;
 }
 
-std::string failureText(const InstallResult& result) {
-    return result.failure ? describe(*result.failure) : "installed";
+Attempt install(const Layout& layout, const std::function<void(FaultyIo&)>& arrange) {
+    return attempt(layout, changes[0], arrange);
+}
+
+std::string failureText(const Outcome& failure) {
+    return failure ? describe(*failure) : "done";
 }
 
 } // namespace
 
 TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
     int injected = 0;
-    for (const Layout& layout : layouts) {
-        SCOPED_TRACE(layout.name);
-        const Attempt plain = install(layout, [](FaultyIo&) {});
-        ASSERT_TRUE(plain.result.installed()) << failureText(plain.result);
-        std::set<std::string> names;
-        for (const auto& [name, content] : plain.files) {
-            names.insert(name);
-        }
-        TempFolder untouched;
-        layout.make(untouched);
-        const auto old = contents(untouched);
+    for (const Change& change : changes) {
+        for (const Layout& layout : layouts) {
+            SCOPED_TRACE(testing::Message() << change.name << ", " << layout.name);
+            const Attempt plain = attempt(layout, change, [](FaultyIo&) {});
+            ASSERT_FALSE(plain.failure) << failureText(plain.failure);
+            TempFolder untouched;
+            layout.make(untouched);
+            change.before(untouched);
+            const auto old = untouched.snapshot();
 
-        for (int call = 1; call <= static_cast<int>(plain.calls.size()); ++call) {
-            const Attempt run = install(layout, [&](FaultyIo& io) { io.failNth(call); });
-            const auto& failed = plain.calls[static_cast<std::size_t>(call - 1)];
-            SCOPED_TRACE(testing::Message()
-                         << "call " << call << ", " << testing_support::callName(failed.call) << " "
-                         << failed.path << ": " << failureText(run.result));
-            ++injected;
-            for (const auto& [name, content] : run.files) {
-                if (names.count(name) != 0) {
+            for (int call = 1; call <= static_cast<int>(plain.calls.size()); ++call) {
+                const Attempt run =
+                    attempt(layout, change, [&](FaultyIo& io) { io.failNth(call); });
+                const auto& failed = plain.calls[static_cast<std::size_t>(call - 1)];
+                SCOPED_TRACE(testing::Message()
+                             << "call " << call << ", " << testing_support::callName(failed.call)
+                             << " " << failed.path << ": " << failureText(run.failure));
+                ++injected;
+                for (const auto& [name, content] : run.files) {
                     const bool oldContent = old.count(name) != 0 && old.at(name) == content;
-                    EXPECT_TRUE(oldContent || content == plain.files.at(name)) << name;
-                } else if (failed.call != Call::Remove) {
-                    // Only a copy kept because the old content could not be put back stays.
-                    ASSERT_TRUE(run.result.failure) << "left behind: " << name;
-                    EXPECT_EQ(run.result.failure->problem, FileProblem::OldContentKept) << name;
+                    const bool newContent =
+                        plain.files.count(name) != 0 && plain.files.at(name) == content;
+                    if (old.count(name) != 0 || plain.files.count(name) != 0) {
+                        EXPECT_TRUE(oldContent || newContent) << name;
+                    } else if (failed.call != Call::Remove) {
+                        // Only a copy kept because the old content could not be put back stays.
+                        ASSERT_TRUE(run.failure) << "left behind: " << name;
+                        EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
+                    }
                 }
-            }
-            if (run.result.installed()) {
-                EXPECT_EQ(run.files.at("quarvel.cfg"), plain.files.at("quarvel.cfg"));
-                EXPECT_EQ(run.files.at(layout.autoexecFile), plain.files.at(layout.autoexecFile));
-            } else {
-                const std::string text = describe(*run.result.failure);
-                EXPECT_TRUE(text.find("autoexec.cfg\": ") != std::string::npos ||
-                            text.find("quarvel.cfg\": ") != std::string::npos)
-                    << text;
-                EXPECT_TRUE(run.result.installedText.empty());
+                if (!run.failure) {
+                    // Done as without the fault; at most a copy whose removal failed is left.
+                    for (const auto& [name, content] : run.files) {
+                        EXPECT_TRUE(plain.files.count(name) != 0
+                                        ? plain.files.at(name) == content
+                                        : failed.call == Call::Remove && old.count(name) == 0)
+                            << name;
+                    }
+                    EXPECT_GE(run.files.size(), plain.files.size());
+                } else {
+                    const std::string text = describe(*run.failure);
+                    EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos) << text;
+                }
             }
         }
     }
-    EXPECT_GE(injected, 100);
+    EXPECT_GE(injected, 200);
 }
 
 TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
@@ -177,11 +195,11 @@ TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
                 layouts[0], [&](FaultyIo& io) { io.failCall(look.call, look.occurrence, error); });
             SCOPED_TRACE(testing::Message() << testing_support::callName(look.call) << " "
                                             << look.occurrence << ": " << std::strerror(error));
-            ASSERT_FALSE(run.result.installed());
+            ASSERT_TRUE(run.failure);
             EXPECT_EQ(run.files.at("autoexec.cfg"), userAutoexec);
             EXPECT_EQ(run.files.at("quarvel.cfg"), oldScript);
             EXPECT_EQ(run.files.size(), 2u);
-            const std::string text = describe(*run.result.failure);
+            const std::string text = describe(*run.failure);
             EXPECT_NE(text.find(std::string(look.file) + "\": "), std::string::npos) << text;
             if (look.call != Call::MayWrite || (error != EACCES)) {
                 EXPECT_NE(text.find(std::strerror(error)), std::string::npos) << text;
@@ -234,7 +252,7 @@ TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        const auto files = contents(game);
+        const auto files = game.snapshot();
         EXPECT_EQ(files.size(), 2u) << "a temporary file was left behind";
         EXPECT_TRUE(files.at("quarvel.cfg") == oldScript ||
                     files.at("quarvel.cfg") == script + echoBanner() + "\r\n");

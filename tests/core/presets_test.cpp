@@ -29,8 +29,9 @@ TEST(Presets, CoverTheirOwnEditorsOnly) {
         engine.selectItem(id("cmbSpeed2"), 2);
         const TweakLines before = engine.tweakLines();
         std::vector<int> written;
-        engine.observe(
-            {.editorChanged = {}, .slotWritten = [&](int slot) { written.push_back(slot); }});
+        engine.observe({.editorChanged = {},
+                        .slotWritten = [&](int slot) { written.push_back(slot); },
+                        .limitsChanged = {}});
         engine.applyPreset(preset);
         int touched = 0;
         for (int slot = 0; slot < slotCount; ++slot) {
@@ -57,7 +58,8 @@ TEST(Presets, DefaultAfterATypedRateSetsTheDerivedValueThenItsOwn) {
                                 updateRates.push_back(engine.text(changed));
                             }
                         },
-                    .slotWritten = {}});
+                    .slotWritten = {},
+                    .limitsChanged = {}});
     engine.applyPreset(Preset::Default);
     EXPECT_EQ(updateRates, (std::vector<std::string>{"27", "20"}));
     EXPECT_EQ(engine.slot(id("txtRate")), "rate 7500");

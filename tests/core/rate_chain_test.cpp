@@ -71,7 +71,8 @@ TEST(RateChain, NestsSpeedRateRateAgainPacketRatePacketRateAgain) {
                             deepest = std::max(deepest, engine.handlerDepth());
                             changes.emplace_back(editor(changed).name, engine.text(changed));
                         },
-                    .slotWritten = {}});
+                    .slotWritten = {},
+                    .limitsChanged = {}});
     engine.setText(id("txtDSpeed"), "512");
     EXPECT_EQ(deepest, 4); // the fifth handler starts after its field changed
     ASSERT_GE(changes.size(), 5u);
@@ -142,4 +143,36 @@ TEST(RateChain, ChangingTheUnitOnlyRenamesIt) {
     EXPECT_EQ(engine.text(id("txtClRate")), "3802");
     engine.typeCharacter(id("txtUSpeed"), 8); // editing the speed recomputes in the new unit
     EXPECT_EQ(engine.text(id("txtClRate")), "2765");
+}
+
+TEST(RateChain, SteamLimitsCarryAModernLineAndClassicOnesCapItAgain) {
+    Engine engine;
+    engine.selectItem(id("cmbSpeed2"), 1);
+    engine.setRateLimits(RateLimits::Steam);
+    // Nothing is raised by the choice itself.
+    EXPECT_EQ(engine.text(id("txtRate")), "7500");
+    EXPECT_EQ(engine.text(id("txtURate")), "20");
+    type(engine, "txtDSpeed", "10240"); // 10 Mbit/s
+    EXPECT_EQ(engine.slot(id("txtRate")), "rate 100000");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 102");
+    type(engine, "txtURate", "103");
+    EXPECT_EQ(engine.text(id("txtURate")), "102");
+    type(engine, "txtClRate", "50000"); // cl_rate and the command rate keep their caps
+    EXPECT_EQ(engine.text(id("txtClRate")), "20000");
+    EXPECT_EQ(engine.text(id("txtCMDRate")), "100");
+
+    // Back to classic: each field above its cap is capped through its handler, which derives.
+    type(engine, "txtURate", "60");
+    engine.setRateLimits(RateLimits::Classic);
+    EXPECT_EQ(engine.slot(id("txtRate")), "rate 20000");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
+    EXPECT_EQ(engine.handlerDepth(), 0);
+
+    // A packet rate over its cap is capped even when its byte rate is within its own.
+    engine.setRateLimits(RateLimits::Steam);
+    type(engine, "txtRate", "15000");
+    type(engine, "txtURate", "80");
+    engine.setRateLimits(RateLimits::Classic);
+    EXPECT_EQ(engine.text(id("txtRate")), "15000");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
 }

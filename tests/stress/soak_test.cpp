@@ -39,7 +39,7 @@ struct Player {
         switch (below(5)) {
         case 0:
             return std::string(static_cast<std::size_t>(below(4)), '0') +
-                   std::to_string(below(30001)) +
+                   std::to_string(below(120001)) +
                    (below(2) ? "." + std::to_string(below(100)) : "");
         case 1: {
             // Digits past what a double holds, or just short of it, where a speed in KBits or
@@ -151,8 +151,13 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
             applyLoadedValues(engine, values);
             return "load \"" + shown(bytes) + "\"";
         },
+        [&] {
+            const RateLimitsName& limits = player.pick(rateLimitsNames);
+            engine.setRateLimits(limits.limits);
+            return "limits " + std::string(limits.shortName);
+        },
     };
-    std::discrete_distribution<std::size_t> choose{1, 2, 4, 3, 3, 1, 2}; // the actions' weights
+    std::discrete_distribution<std::size_t> choose{1, 2, 4, 3, 3, 1, 2, 1}; // the actions' weights
 
     std::deque<std::string> recent;
     for (int action = 0; action < 100'000; ++action) {

@@ -47,7 +47,7 @@ inline std::string invariantViolation(const Engine& engine) {
             expected = def.items[static_cast<std::size_t>(selected)].line;
         } else if (const int rule = rateRuleIndex(slot); rule >= 0) {
             const auto number = rates::parseRate(engine.text(slot));
-            if (number && *number > rateRules[static_cast<std::size_t>(rule)].limit)
+            if (number && *number > engine.limitOf(rateRules[static_cast<std::size_t>(rule)]).value)
                 return name + " holds \"" + shown(engine.text(slot)) + "\", over its cap";
             if (!number && held.starts_with(cvar + " "))
                 continue; // the slot keeps the last number the field held

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -68,6 +69,20 @@ public:
     static std::string readFile(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Every name below the folder and what it is: a file's content, "-> TARGET" for a link,
+    // "<folder>" for a folder. Two equal snapshots are folders a player could not tell apart.
+    using Snapshot = std::map<std::string, std::string>;
+    Snapshot snapshot() const {
+        Snapshot names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root_)) {
+            const std::string name = entry.path().lexically_relative(root_).generic_string();
+            names[name] = entry.is_symlink()     ? "-> " + read_symlink(entry.path()).string()
+                          : entry.is_directory() ? std::string("<folder>")
+                                                 : readFile(entry.path());
+        }
+        return names;
     }
 
     // A link at `relative` pointing to `target`, which need not exist.

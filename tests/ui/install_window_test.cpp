@@ -6,6 +6,7 @@
 #include "fake_dialogs.h"
 #include "ui/QVLInstall.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -225,6 +226,46 @@ private slots:
         QVERIFY(!window.isNull() && window->isVisible());
         QCOMPARE(field(window)->toPlainText(), before);
         QVERIFY(!before.contains(QStringLiteral("Optimisations Loaded")));
+        delete window;
+    }
+
+    void runsAfterTheSavedSettingsChecksAndRemovesWhenAsked() {
+        QTemporaryDir game;
+        const auto click = [](QVLInstall* window, const char* name) {
+            QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(name)),
+                              Qt::LeftButton);
+        };
+        QPointer<QVLInstall> window = open(game.path());
+        click(window, "chkUserconfig");
+        install(window);
+        QCOMPARE(readAll(game.filePath(QStringLiteral("userconfig.cfg"))),
+                 QByteArray("exec quarvel.cfg\r\n"));
+        QVERIFY(closed(window));
+
+        window = open(game.path());
+        click(window, "cmdCheck");
+        QCOMPARE(dialogs_.shown.back().kind, QStringLiteral("information"));
+        QCOMPARE(dialogs_.shown.back().text,
+                 QStringLiteral("autoexec.cfg runs quarvel.cfg.\nuserconfig.cfg runs "
+                                "quarvel.cfg.\nconfig.cfg is not there: the game has not saved "
+                                "its settings here yet."));
+
+        // No is the default answer: nothing is removed until the player says Yes.
+        click(window, "cmdRemove");
+        QCOMPARE(dialogs_.shown.back().kind, QStringLiteral("question"));
+        QVERIFY(dialogs_.shown.back().text.contains(QDir::toNativeSeparators(game.path())));
+        QVERIFY(QFile::exists(game.filePath(QStringLiteral("quarvel.cfg"))));
+        dialogs_.answers = {true};
+        click(window, "cmdRemove");
+        QCOMPARE(dialogs_.shown.back().kind, QStringLiteral("information"));
+        QVERIFY(dialogs_.shown.back().text.endsWith(
+            QStringLiteral("userconfig.cfg no longer runs quarvel.cfg.")));
+        QVERIFY(!QFile::exists(game.filePath(QStringLiteral("quarvel.cfg"))));
+        QCOMPARE(readAll(game.filePath(QStringLiteral("autoexec.cfg"))), QByteArray());
+
+        click(window, "cmdCheck");
+        QCOMPARE(dialogs_.shown.back().kind, QStringLiteral("warning"));
+        QVERIFY(!window.isNull() && window->isVisible());
         delete window;
     }
 };

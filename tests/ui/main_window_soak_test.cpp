@@ -57,6 +57,10 @@ class MainWindowSoakTest : public QObject {
                 return name;
             }
         }
+        if (window.findChild<QComboBox*>(QStringLiteral("cmbLimits"))->currentIndex() !=
+            static_cast<int>(engine.rateLimits())) {
+            return QStringLiteral("cmbLimits");
+        }
         return {};
     }
 
@@ -79,7 +83,7 @@ private slots:
         const auto fields = named<QLineEdit>(window, "txt");
         const auto presets =
             window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnuPre")));
-        QVERIFY(radios.size() == 58 && defaults.size() == 41 && lists.size() == 14 &&
+        QVERIFY(radios.size() == 58 && defaults.size() == 41 && lists.size() == 15 &&
                 fields.size() == 14 && presets.size() == 4);
         const auto pick = [&](const auto& list) { return list[int(random() % list.size())]; };
         const auto bringUp = window_support::bringUp;

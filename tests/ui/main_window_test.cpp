@@ -189,15 +189,30 @@ private slots:
             const auto& def = quarvel::editor(place.editor);
             click(std::string(place.label).c_str());
             const auto expected = quarvel::ui::descriptionText(def.key);
-            QVERIFY2(expected && child<QLabel>("lblDes").text() == *expected, place.label.data());
+            QVERIFY2(expected && child<QLabel>("lblDes").text().startsWith(*expected),
+                     place.label.data());
             QCOMPARE(window_->descriptionKey(), std::string(def.key));
         }
         click("Label12");
         QVERIFY(child<QLabel>("lblDes").text().contains(
             QStringLiteral("Command: violence_ablood / violence_hblood")));
+        // The rate fields say what the game build's limits let them hold, and follow a change.
+        auto& limits = child<QComboBox>("cmbLimits");
+        QCOMPARE(child<QLabel>("lblLimits").buddy(), &limits);
+        bringUp(&limits);
+        limits.setFocus();
+        QTest::keyClick(&limits, Qt::Key_Down);
+        QCOMPARE(window_->engine().rateLimits(), quarvel::RateLimits::Steam);
         click("Label55");
+        QVERIFY(child<QLabel>("lblDes").text().endsWith(
+            QStringLiteral("\r\n\r\nWith Steam limits Quarvel keeps it at most 100000.")));
+        QTest::keyClick(&limits, Qt::Key_Up);
         const QString rate = child<QLabel>("lblDes").text();
         QVERIFY(rate.contains(QStringLiteral("Command: rate\r\nMaximum amount of bytes")));
+        QVERIFY(
+            rate.endsWith(QStringLiteral("With Classic limits Quarvel keeps it at most 20000.")));
+        QCOMPARE(child<QLineEdit>("txtURate").toolTip(),
+                 QStringLiteral("With Classic limits Quarvel keeps it at most 45."));
 
         // "this site." is a link at the end of its sentence, no caption: the panel keeps its text.
         auto& link = child<QLabel>("Label63");

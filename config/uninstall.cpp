@@ -1,0 +1,106 @@
+#include "config/uninstall.h"
+
+#include "config/exec_line.h"
+#include "config/game_file.h"
+#include "config/script.h"
+
+#include <new>
+#include <optional>
+#include <string>
+
+namespace quarvel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A config that runs the script, and what it holds without the exec line.
+struct Hook {
+    GameFile file;
+    std::string content;
+};
+
+Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result) {
+    if (Outcome failed = lookAtFolder(directory, FileStep::Update)) {
+        return failed;
+    }
+    // Everything is looked at first; nothing is changed until every file has passed.
+    std::vector<Hook> hooks;
+    for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
+        auto file = GameFile::look(io, directory / name, FileStep::Update);
+        if (!file) {
+            return file.failure();
+        }
+        const Expected<std::string> current = file->read();
+        if (!current) {
+            return current.failure();
+        }
+        if (auto without = withoutExecLine(*current)) {
+            hooks.push_back({std::move(*file), std::move(*without)});
+        }
+    }
+    auto script = GameFile::look(io, directory / scriptFileName, FileStep::Remove);
+    if (!script) {
+        return script.failure();
+    }
+    if (script->named()) {
+        if (Outcome refused = script->checkWritable()) {
+            return refused;
+        }
+    }
+    for (Hook& hook : hooks) {
+        if (Outcome refused = hook.file.checkWritable()) {
+            return refused;
+        }
+    }
+
+    if (script->named()) {
+        if (Outcome failed = script->remove()) {
+            return failed;
+        }
+        result.scriptDeleted = true;
+    }
+    for (Hook& hook : hooks) {
+        if (Outcome failed = hook.file.replace(hook.content)) {
+            return failed;
+        }
+        result.unhooked.push_back(hook.file.path());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+UninstallResult UninstallTweaks(const fs::path& directory, FileIo& io) {
+    UninstallResult result;
+    const HeldSignals held; // a Ctrl-C now waits until every file is whole
+    try {
+        result.failure = uninstall(directory, io, result);
+    } catch (const std::bad_alloc&) {
+        result.failure = Failure{.step = FileStep::Update,
+                                 .problem = FileProblem::OutOfMemory,
+                                 .file = directory / autoexecFileName};
+    }
+    return result;
+}
+
+std::vector<Sentence> uninstallReport(const fs::path& directory, const UninstallResult& result) {
+    if (!result.removedAnything()) {
+        return {{QVL_TRANSLATABLE("Install",
+                                  "No Quarvel tweaks were installed in %1; nothing has changed."),
+                 {pathText(directory)}}};
+    }
+    std::vector<Sentence> report{
+        {QVL_TRANSLATABLE("Install", "The Quarvel tweaks have been removed from %1:"),
+         {pathText(directory)}}};
+    if (result.scriptDeleted) {
+        report.push_back({QVL_TRANSLATABLE("Install", "quarvel.cfg has been deleted.")});
+    }
+    for (const fs::path& config : result.unhooked) {
+        report.push_back({QVL_TRANSLATABLE("Install", "%1 no longer runs quarvel.cfg."),
+                          {pathText(config.filename())}});
+    }
+    return report;
+}
+
+} // namespace quarvel

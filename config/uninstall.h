@@ -1,0 +1,39 @@
+#pragma once
+
+#include "config/file_io.h"
+#include "core/failure.h"
+#include "core/translatable.h"
+#include "core/words.h"
+
+#include <filesystem>
+#include <vector>
+
+// Taking the tweaks out of a game directory again, with the same care as putting them in.
+namespace quarvel {
+
+struct UninstallResult {
+    std::optional<Failure> failure;                // what kept the uninstall from being done
+    std::vector<std::filesystem::path> unhooked{}; // the configs that no longer run the script
+    bool scriptDeleted = false;
+
+    [[nodiscard]] bool removedAnything() const { return !unhooked.empty() || scriptDeleted; }
+};
+
+// Takes the exec line, and the two empty lines an install put before it, out of autoexec.cfg and
+// userconfig.cfg, keeping every other byte of them, and deletes quarvel.cfg. Every file is looked
+// at before any is changed, and what makes a change unsafe stops it before it begins; each file
+// is then changed whole or not at all. The script goes first: a config that still names it for a
+// moment makes the game say only that it is missing.
+UninstallResult UninstallTweaks(const std::filesystem::path& directory,
+                                FileIo& io = systemFileIo());
+
+// What the player is told after an uninstall that was done: one sentence a line.
+std::vector<Sentence> uninstallReport(const std::filesystem::path& directory,
+                                      const UninstallResult& result);
+
+// What an uninstall asks before it begins; %1 is the directory.
+inline constexpr std::string_view uninstallQuestion = QVL_TRANSLATABLE(
+    "Install", "Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs "
+               "it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.");
+
+} // namespace quarvel
