@@ -2,6 +2,7 @@
 
 #include "config/loader.h"
 #include "core/config_text.h"
+#include "core/paths.h"
 #include "core/rate_rules.h"
 
 #include <array>
@@ -96,7 +97,7 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
             return error(option, argument, "unknown DEFAULT button");
         }
     } else if (option == "load") {
-        if (const Outcome failed = loadConfig(engine, std::string(argument))) {
+        if (const Outcome failed = loadConfig(engine, pathFromUtf8(argument))) {
             return error(option, argument, reasonText(*failed));
         }
     } else {
