@@ -17,6 +17,19 @@
 #include <iostream>
 #include <new>
 #include <stdexcept>
+#include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// After windows.h, which they need.
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -76,6 +89,40 @@ public:
 
 private:
     int error_ = 0;
+};
+
+// The arguments in UTF-8, as the messages and Steam's files are. Windows gives main() the
+// arguments in the ANSI code page, where a folder named in another language loses letters, so
+// they are taken from the UTF-16 command line there.
+class Arguments {
+public:
+    Arguments(int argc, char** argv) {
+#ifdef _WIN32
+        int count = 0;
+        wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+        if (wide != nullptr) {
+            for (int i = 0; i < count; ++i) {
+                texts_.push_back(quarvel::pathText(std::filesystem::path(wide[i])));
+            }
+            LocalFree(wide);
+            for (auto& text : texts_) {
+                pointers_.push_back(text.data());
+            }
+            return;
+        }
+#endif
+        pointers_.assign(argv, argv + argc);
+    }
+    [[nodiscard]] int count() const {
+        return static_cast<int>(pointers_.size());
+    }
+    [[nodiscard]] char** values() {
+        return pointers_.data();
+    }
+
+private:
+    std::vector<std::string> texts_;
+    std::vector<char*> pointers_;
 };
 
 int finishOutput(Output& out) {
@@ -188,10 +235,16 @@ int run(int argc, char** argv) {
     const auto detect = [&] {
         auto options = quarvel::games::defaultDetectOptions();
         if (!steamRoots.empty()) {
-            options.steamRoots.emplace(steamRoots.begin(), steamRoots.end());
+            options.steamRoots.emplace();
+            for (const auto& root : steamRoots) {
+                options.steamRoots->push_back(quarvel::pathFromUtf8(root));
+            }
             options.usualInstallDirectories.clear(); // only what was named
         }
-        options.installDirectories.assign(gameDirs.begin(), gameDirs.end());
+        options.installDirectories.clear();
+        for (const auto& dir : gameDirs) {
+            options.installDirectories.push_back(quarvel::pathFromUtf8(dir));
+        }
         auto result = quarvel::games::detectGames(options);
         for (const auto& warning : result.warnings) {
             complain(quarvel::describe(warning));
@@ -214,7 +267,7 @@ int run(int argc, char** argv) {
         return finishOutput(out);
     }
 
-    std::filesystem::path target = directory;
+    std::filesystem::path target = quarvel::pathFromUtf8(directory);
     if (!mod.empty()) {
         const auto found = detect();
         const auto* game = quarvel::games::firstGameForMod(found, mod);
@@ -268,7 +321,9 @@ int run(int argc, char** argv) {
     }
     // The change is done whatever becomes of its message: a reader gone or a full disk is said
     // on standard error, and the exit status stays that of the change.
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     out.write(done);
     if (const int error = out.finish()) {
         complain(std::string(*uninstall ? "the tweaks were removed" : "the tweaks were installed") +
@@ -280,8 +335,15 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The bytes as they are: the script's CR LF would otherwise leave as CR CR LF, and every
+    // other line end as CR LF, unlike on Linux.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     try {
-        return run(argc, argv);
+        Arguments arguments(argc, argv);
+        return run(arguments.count(), arguments.values());
     } catch (const std::bad_alloc&) {
         complain("there is not enough memory");
         return exitFailed;

@@ -2,6 +2,7 @@
 
 #include "config/loader.h"
 #include "core/config_text.h"
+#include "core/paths.h"
 #include "core/rate_rules.h"
 
 #include <algorithm>
@@ -105,7 +106,7 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
         }
         engine.setRateLimits(named->limits);
     } else if (option == "load") {
-        if (const Outcome failed = loadConfig(engine, std::string(argument))) {
+        if (const Outcome failed = loadConfig(engine, pathFromUtf8(argument))) {
             return error(option, argument, reasonText(*failed));
         }
     } else {

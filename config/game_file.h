@@ -13,10 +13,12 @@
 // quarvel.cfg. Everything that could make a write unsafe is found out by looking at the file first,
 // before anything is written, so that a refused change changes nothing:
 // - only "it does not exist" means missing; every other error of a look is a failure;
-// - a symbolic link is followed only when it belongs to the player or to root;
-// - what is no regular file is never replaced, and a file the player may not write is refused.
-// A replaced file keeps its owner, group, permission bits, ACL entries and extended attributes and
-// stays a hard link when it is one.
+// - a symbolic link (on Windows also a junction) is followed only when it belongs to the player or
+//   to root (on Windows to the Administrators or the system);
+// - what is no regular file is never replaced, and a file the player may not write, or has made
+//   read-only, is refused; on Windows so is a file another program holds open without sharing.
+// A replaced file keeps its owner, group, permission bits, ACL entries and extended attributes (on
+// Windows its ACL, streams and hidden and system attributes) and stays a hard link when it is one.
 namespace quarvel {
 
 // What a look found out about an existing file.
@@ -28,6 +30,7 @@ struct FileFacts {
     std::uint32_t group = 0;
     std::uint32_t mode = 0;
     std::uint64_t links = 1;
+    std::uint32_t attributes = 0; // Windows: FILE_ATTRIBUTE_*
 };
 
 class GameFile {
@@ -57,8 +60,12 @@ private:
     [[nodiscard]] Failure failed(int error) const;
     [[nodiscard]] Failure failed(FileProblem problem) const;
     [[nodiscard]] Failure failedWrite(int error) const;
+#ifdef _WIN32
+    [[nodiscard]] Outcome writeBeside(std::string_view content);
+#else
     [[nodiscard]] Expected<bool> canReplaceByRename() const;
     [[nodiscard]] Outcome writeBeside(std::string_view content, bool& carried);
+#endif
     [[nodiscard]] Outcome updateInPlace(std::string_view content);
     [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
 
@@ -92,8 +99,9 @@ inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) 
 Outcome readInPieces(FileIo& io, const std::filesystem::path& file,
                      const std::function<void(std::string_view)>& consume);
 
-// While it lives, Ctrl-C, SIGTERM and SIGHUP wait: a change of files runs to its end or is undone
-// before the program stops, so no temporary file or half-written file is left behind.
+// While it lives, Ctrl-C, SIGTERM and SIGHUP (on Windows Ctrl-C, Ctrl-Break and closing the
+// console) wait: a change of files runs to its end or is undone before the program stops, so no
+// temporary file or half-written file is left behind.
 class HeldSignals {
 public:
     HeldSignals();

@@ -3,7 +3,43 @@
 #include "core/translatable.h"
 #include "core/words.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace quarvel {
+
+std::string systemReason(const std::error_code& code) {
+    std::string text;
+#ifdef _WIN32
+    // The C++ library asks for the text in the ANSI code page; asked for UTF-16, Windows gives
+    // it in any language.
+    if (code.category() == std::system_category()) {
+        LPWSTR words = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, DWORD(code.value()), 0, reinterpret_cast<LPWSTR>(&words), 0, nullptr);
+        if (length > 0) {
+            text = pathText(std::filesystem::path(std::wstring(words, length)));
+        }
+        LocalFree(words);
+    }
+#endif
+    if (text.empty()) {
+        text = code.message();
+    }
+    // Windows' texts end in ".\r\n"; the sentence they go into has its own full stop.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
+                             text.back() == '.')) {
+        text.pop_back();
+    }
+    return text;
+}
 
 std::string_view sentenceWords(FileStep step) {
     switch (step) {
@@ -32,6 +68,8 @@ std::string_view reasonWords(FileProblem problem) {
         return QVL_TRANSLATABLE("Failure", "it is write-protected");
     case FileProblem::ForeignLink:
         return QVL_TRANSLATABLE("Failure", "it is a symbolic link that belongs to another user");
+    case FileProblem::InUse:
+        return QVL_TRANSLATABLE("Failure", "it is in use by another program");
     case FileProblem::TooLarge:
         return QVL_TRANSLATABLE("Failure",
                                 "it is larger than %1 MiB, more than any config the game runs");
@@ -62,7 +100,7 @@ std::string reasonText(const Failure& failure) {
     switch (failure.problem) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
-        return failure.code.message();
+        return systemReason(failure.code);
     case FileProblem::Syntax:
         return failure.detail;
     case FileProblem::TooLarge:
@@ -88,7 +126,7 @@ std::string describeSearch(const Failure& failure) {
     }
     if (failure.problem == FileProblem::System) {
         text.append("cannot read the file");
-        return failure.code ? text.append(": ").append(failure.code.message()) : text;
+        return failure.code ? text.append(": ").append(systemReason(failure.code)) : text;
     }
     return text.append(reasonText(failure));
 }

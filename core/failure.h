@@ -33,6 +33,7 @@ enum class FileProblem {
     NotRegularFile, // a directory, FIFO, device or socket stands at the name
     WriteProtected, // the player made it read-only, or may not write it
     ForeignLink,    // a symbolic link that belongs to another user
+    InUse,          // another program holds it open and shares it with nobody (Windows)
     TooLarge,       // larger than any config the game runs
     OutOfMemory,    // the file did not fit into memory
     OldContentKept, // an update failed and could not be undone; `copy` holds the old content
@@ -67,6 +68,9 @@ std::string_view sentenceWords(FileStep step);
 std::string_view reasonWords(FileProblem problem);
 inline constexpr std::string_view oldContentKeptWords =
     QVL_TRANSLATABLE("Failure", "Its old content is kept in \"%1\".");
+
+// The system's own words for an error, without a closing full stop; UTF-8 on every system.
+std::string systemReason(const std::error_code& code);
 
 // Why it failed, in the words quarvel-cli prints: "it is not a regular file".
 std::string reasonText(const Failure& failure);

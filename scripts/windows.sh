@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds Quarvel for 64-bit Windows with MinGW-w64 on Debian 12 and runs its tests under Wine.
-# Only what has a Windows implementation is built: for now the game detection and its tests
-# (QUARVEL_BUILD_ENGINE in CMakeLists.txt says why and is the switch for the rest).
+# Builds Quarvel for 64-bit Windows with MinGW-w64 on Debian 12 and runs its tests under Wine:
+# the engine, quarvel-cli.exe (linked statically, it runs alone on Windows) and their tests. The
+# windows need Qt for Windows, which Debian does not have; the README says how to build them.
 # Usage: scripts/windows.sh [CMAKE_ARGS...]   (builds in build-windows/)
 #   CMAKE_BUILD_PARALLEL_LEVEL limits the build jobs, CTEST_PARALLEL_LEVEL the tests run at once.
 # To run the tests again by hand, with the same Wine prefix and second drive:
@@ -12,13 +12,14 @@ start=$SECONDS
 build_dir=build-windows
 toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
 
-# --- Set-up: the cross compiler, Wine and GoogleTest's sources, all Debian packages -----------
-# No recommends: Wine's 32-bit half, fonts and sound are not needed for console test programs.
+# --- Set-up: the cross compiler, Wine, GoogleTest's sources and CLI11, all Debian packages ------
+# Installed here, not by scripts/setup.sh, so that only this build brings them. No recommends:
+# Wine's 32-bit half, fonts and sound are not needed for console test programs.
 packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine64 wine
-  googletest
+  googletest libcli11-dev
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -63,10 +64,15 @@ if [ "$(cat "$gtest_prefix/debian-version" 2>/dev/null)" != "$gtest_version" ]; 
 fi
 echo "windows: GoogleTest ready after $((SECONDS - start)) s"
 
+# CLI11 is header-only; its headers alone, away from the Linux headers beside them.
+mkdir -p "$build_dir/cli11"
+ln -sfn /usr/include/CLI "$build_dir/cli11/CLI"
+
 # --- Configure, build, test --------------------------------------------------------------------
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_BUILD_UI=OFF -DQUARVEL_BUILD_BENCH=OFF \
-  -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" "$@"
+  -DQUARVEL_WERROR="${QUARVEL_WERROR:-OFF}" -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" \
+  -DCLI11_INCLUDE_DIR="$PWD/$build_dir/cli11" "$@"
 cmake --build "$build_dir"
 echo "windows: built after $((SECONDS - start)) s"
 

@@ -785,6 +785,10 @@ Command: %2<byte value="xd"/>
         <translation>это символическая ссылка другого пользователя</translation>
     </message>
     <message>
+        <source>it is in use by another program</source>
+        <translation>он занят другой программой</translation>
+    </message>
+    <message>
         <source>it is larger than %1 MiB, more than any config the game runs</source>
         <translation>он больше %1 МиБ, а таких больших конфигов игра не запускает</translation>
     </message>

@@ -109,9 +109,10 @@ void QVLMain::showPage(int index) {
     if (scroller->widget() != nullptr) {
         return;
     }
-    QWidget* (QVLMain::*const builders[])() = {&QVLMain::buildFpsPage, &QVLMain::buildPingPage,
-                                               &QVLMain::buildModelsPage};
-    scroller->setWidget((this->*builders[index])());
+    // Not a table of member pointers: GCC's bounds check misreads an index into one.
+    scroller->setWidget(index == 0   ? buildFpsPage()
+                        : index == 1 ? buildPingPage()
+                                     : buildModelsPage());
     refreshAll();
 }
 

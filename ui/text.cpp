@@ -31,7 +31,7 @@ QString failureText(const Failure& failure) {
     switch (failure.problem) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
-        reason = fromEngine(failure.code.message());
+        reason = fromEngine(systemReason(failure.code));
         break;
     case FileProblem::Syntax:
         reason = fromEngine(failure.detail);

@@ -89,11 +89,11 @@ TEST(Check, AFolderOrConfigThatCannotBeReadIsAFailure) {
     TempFolder game;
     const CheckReport missing = checkTweaks(game.path("missing"), RateLimits::Classic);
     ASSERT_TRUE(missing.failure);
-    EXPECT_EQ(describe(*missing.failure), "Could not read \"" + game.path("missing").string() +
+    EXPECT_EQ(describe(*missing.failure), "Could not read \"" + pathText(game.path("missing")) +
                                               "\": No such file or directory.");
     game.makeDirs("config.cfg");
     const Checked folder = check(game);
     EXPECT_TRUE(folder.failed);
-    EXPECT_EQ(folder.lines.back(), "Could not read \"" + game.path("config.cfg").string() +
+    EXPECT_EQ(folder.lines.back(), "Could not read \"" + pathText(game.path("config.cfg")) +
                                        "\": it is not a regular file.");
 }

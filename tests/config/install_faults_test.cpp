@@ -10,14 +10,17 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <set>
+
+#ifndef _WIN32
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace quarvel;
 using testing_support::Call;
@@ -53,6 +56,7 @@ const Layout layouts[] = {
          game.write("quarvel.cfg", oldScript);
      },
      "other/autoexec.cfg"},
+#ifndef _WIN32
     {"autoexec.cfg a link to the player's own file",
      [](const TempFolder& game) {
          game.write("configs/mine.cfg", userAutoexec);
@@ -60,7 +64,26 @@ const Layout layouts[] = {
          game.write("quarvel.cfg", oldScript);
      },
      "configs/mine.cfg"},
+#endif
 };
+
+#ifdef _WIN32
+constexpr unsigned long diskFull = ERROR_DISK_FULL;
+#else
+constexpr int diskFull = ENOSPC;
+#endif
+
+// Every file below a folder, with its content.
+std::map<std::string, std::string> contents(const TempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+        if (entry.is_regular_file() && !entry.is_symlink()) {
+            files[pathText(entry.path().lexically_relative(folder.path()))] =
+                TempFolder::readFile(entry.path());
+        }
+    }
+    return files;
+}
 
 // A change of the game folder: an install, or an uninstall of what an install put there.
 struct Change {
@@ -81,7 +104,7 @@ const Change changes[] = {
 
 struct Attempt {
     Outcome failure;
-    TempFolder::Snapshot files;
+    std::map<std::string, std::string> files;
     std::vector<FaultyIo::Record> calls;
 };
 
@@ -94,7 +117,7 @@ Attempt attempt(const Layout& layout, const Change& change,
     arrange(io);
     Attempt run;
     run.failure = change.run(game.path(), io);
-    run.files = game.snapshot();
+    run.files = contents(game);
     run.calls = io.calls;
     return run;
 }
@@ -119,7 +142,7 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
             TempFolder untouched;
             layout.make(untouched);
             change.before(untouched);
-            const auto old = untouched.snapshot();
+            const auto old = contents(untouched);
 
             for (int call = 1; call <= static_cast<int>(plain.calls.size()); ++call) {
                 const Attempt run =
@@ -157,9 +180,34 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
             }
         }
     }
+#ifdef _WIN32
+    EXPECT_GE(injected, 140); // fewer calls: no owner, mode or ACL to carry over by hand
+#else
     EXPECT_GE(injected, 200);
+#endif
 }
 
+#ifdef _WIN32
+TEST(InstallFaults, EveryFileIsFlushedAndClosedBeforeItTakesItsName) {
+    // A name must never lead to content still on its way to the disk.
+    const Attempt run = install(layouts[0], [](FaultyIo&) {});
+    int placed = 0;
+    for (std::size_t i = 0; i < run.calls.size(); ++i) {
+        if (run.calls[i].call != Call::Replace && run.calls[i].call != Call::Move) {
+            continue;
+        }
+        ++placed;
+        std::size_t before = i;
+        while (before > 0 && run.calls[before - 1].call == Call::LookAt) {
+            --before; // looking for a free name for the old file
+        }
+        ASSERT_GE(before, 2u);
+        EXPECT_EQ(run.calls[before - 1].call, Call::Close);
+        EXPECT_EQ(run.calls[before - 2].call, Call::Flush);
+    }
+    EXPECT_EQ(placed, 2);
+}
+#else
 TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
     const Attempt run = install(layouts[0], [](FaultyIo&) {});
     int renames = 0;
@@ -175,6 +223,7 @@ TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
     }
     EXPECT_EQ(renames, 2);
 }
+#endif
 
 TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
     // The first looks fall on autoexec.cfg, then on quarvel.cfg; none of these errors means
@@ -183,27 +232,46 @@ TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
         Call call;
         int occurrence;
         const char* file;
+        bool writeCheck; // whether a file the player may not write fails it
     };
-    const Look looks[] = {{Call::LookAt, 1, "autoexec.cfg"},
-                          {Call::LookAt, 2, "quarvel.cfg"},
-                          {Call::MayWrite, 1, "autoexec.cfg"},
-                          {Call::MayWrite, 2, "quarvel.cfg"},
-                          {Call::Stat, 1, "autoexec.cfg"}};
+#ifdef _WIN32
+    const Look looks[] = {{Call::LookAt, 1, "autoexec.cfg", false},
+                          {Call::LookAt, 2, "quarvel.cfg", false},
+                          {Call::Open, 2, "autoexec.cfg", true},
+                          {Call::Open, 3, "quarvel.cfg", true},
+                          {Call::Look, 1, "autoexec.cfg", false}};
+    const unsigned long errors[] = {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_NOT_READY,
+                                    ERROR_INVALID_NAME, ERROR_BAD_NETPATH};
+    const unsigned long denied = ERROR_ACCESS_DENIED;
+#else
+    const Look looks[] = {{Call::LookAt, 1, "autoexec.cfg", false},
+                          {Call::LookAt, 2, "quarvel.cfg", false},
+                          {Call::MayWrite, 1, "autoexec.cfg", true},
+                          {Call::MayWrite, 2, "quarvel.cfg", true},
+                          {Call::Stat, 1, "autoexec.cfg", false}};
+    const int errors[] = {ELOOP, EIO, EACCES, EINTR, ENAMETOOLONG};
+    const int denied = EACCES;
+#endif
     for (const Look& look : looks) {
-        for (const int error : {ELOOP, EIO, EACCES, EINTR, ENAMETOOLONG}) {
+        for (const auto error : errors) {
             const Attempt run = install(
                 layouts[0], [&](FaultyIo& io) { io.failCall(look.call, look.occurrence, error); });
+            const std::string reason =
+                systemReason(std::error_code(static_cast<int>(error), std::system_category()));
             SCOPED_TRACE(testing::Message() << testing_support::callName(look.call) << " "
-                                            << look.occurrence << ": " << std::strerror(error));
+                                            << look.occurrence << ": " << reason);
             ASSERT_TRUE(run.failure);
             EXPECT_EQ(run.files.at("autoexec.cfg"), userAutoexec);
             EXPECT_EQ(run.files.at("quarvel.cfg"), oldScript);
             EXPECT_EQ(run.files.size(), 2u);
             const std::string text = describe(*run.failure);
             EXPECT_NE(text.find(std::string(look.file) + "\": "), std::string::npos) << text;
-            if (look.call != Call::MayWrite || (error != EACCES)) {
-                EXPECT_NE(text.find(std::strerror(error)), std::string::npos) << text;
-            }
+            const bool inUse = run.failure->problem == FileProblem::InUse;
+            EXPECT_NE(text.find(look.writeCheck && error == denied ? "it is write-protected"
+                                : inUse ? "it is in use by another program"
+                                        : reason),
+                      std::string::npos)
+                << text;
         }
     }
 }
@@ -218,21 +286,23 @@ TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
     int writes = 0;
     io.onCall = [&](const FaultyIo::Record& record) {
         if (record.call == Call::Write && ++writes == 2) {
-            io.failCall(Call::Write, 1, ENOSPC, true);
+            io.failCall(Call::Write, 1, diskFull, true);
         }
     };
     const InstallResult result = InstallTweaks(game.path(), script, io);
     ASSERT_FALSE(result.installed());
     ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
     const std::string text = describe(*result.failure);
-    EXPECT_NE(text.find("autoexec.cfg\": No space left on device. Its old content is kept in \"" +
-                        pathText(result.failure->copy) + "\"."),
+    EXPECT_NE(text.find("autoexec.cfg\": " +
+                        systemReason(std::error_code(int(diskFull), std::system_category())) +
+                        ". Its old content is kept in \"" + pathText(result.failure->copy) + "\"."),
               std::string::npos)
         << text;
     EXPECT_EQ(TempFolder::readFile(result.failure->copy), userAutoexec);
     EXPECT_EQ(game.read("quarvel.cfg"), oldScript);
 }
 
+#ifndef _WIN32
 TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         TempFolder game;
@@ -252,9 +322,10 @@ TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        const auto files = game.snapshot();
+        const auto files = contents(game);
         EXPECT_EQ(files.size(), 2u) << "a temporary file was left behind";
         EXPECT_TRUE(files.at("quarvel.cfg") == oldScript ||
                     files.at("quarvel.cfg") == script + echoBanner() + "\r\n");
     }
 }
+#endif

@@ -9,10 +9,19 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 using namespace quarvel;
 using testing_support::id;
@@ -129,6 +138,25 @@ TEST_F(Loader, AValueThatCouldCarryACommandIsPassedOver) {
 }
 
 TEST_F(Loader, OnlyARegularFileLoadsAndAnythingElseIsRefusedAtOnce) {
+    struct Case {
+        std::filesystem::path file;
+        std::string reason;
+    };
+#ifdef _WIN32
+    // A pipe that nobody writes to, and a device.
+    const std::wstring pipeName =
+        L"\\\\.\\pipe\\quarvel-test-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE pipe = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 4096,
+                                   4096, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const Case cases[] = {
+        {pipeName, "it is not a regular file"},
+        {"NUL", "it is not a regular file"},
+        {folder.makeDirs("a-directory.cfg"), "it is not a regular file"},
+        {folder.path("missing.cfg"),
+         systemReason(std::error_code(ERROR_FILE_NOT_FOUND, std::system_category()))},
+    };
+#else
     ASSERT_EQ(::mkfifo(folder.path("fifo.cfg").c_str(), 0644), 0);
     const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
@@ -136,11 +164,6 @@ TEST_F(Loader, OnlyARegularFileLoadsAndAnythingElseIsRefusedAtOnce) {
     const std::string socketPath = folder.path("socket.cfg").string();
     socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    const TweakLines before = engine.tweakLines();
-    struct Case {
-        std::filesystem::path file;
-        const char* reason;
-    };
     const Case cases[] = {
         {folder.path("fifo.cfg"), "it is not a regular file"},
         {"/dev/zero", "it is not a regular file"},
@@ -149,6 +172,8 @@ TEST_F(Loader, OnlyARegularFileLoadsAndAnythingElseIsRefusedAtOnce) {
         {folder.makeDirs("a-directory.cfg"), "it is not a regular file"},
         {folder.path("missing.cfg"), "No such file or directory"},
     };
+#endif
+    const TweakLines before = engine.tweakLines();
     for (const auto& c : cases) {
         const auto start = std::chrono::steady_clock::now();
         const Outcome failed = loadConfig(engine, c.file);
@@ -157,7 +182,11 @@ TEST_F(Loader, OnlyARegularFileLoadsAndAnythingElseIsRefusedAtOnce) {
         EXPECT_EQ(reasonText(*failed), c.reason) << c.file;
     }
     EXPECT_EQ(engine.tweakLines(), before);
+#ifdef _WIN32
+    CloseHandle(pipe);
+#else
     ::close(listening);
+#endif
 }
 
 TEST_F(Loader, AScriptQuarvelWroteLoadsBackToTheSameStates) {

@@ -47,9 +47,14 @@ TEST(RateChain, SpeedsGiveCappedRatesAndPacketRates) {
 
 TEST(RateChain, ReadsAndWritesNumbersAlikeWhereTheDecimalMarkIsAComma) {
     // The windows run in the player's locale, and German writes 0,5 for 0.5.
+#ifdef _WIN32
+    const char* german = "German_Germany.1252";
+#else
+    const char* german = "de_DE.UTF-8";
+#endif
     const std::string before = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the de_DE.UTF-8 locale is missing (scripts/setup.sh generates it)";
+    ASSERT_NE(std::setlocale(LC_ALL, german), nullptr)
+        << "the " << german << " locale is missing (scripts/setup.sh generates it)";
     Engine engine;
     engine.selectItem(id("cmbSpeed2"), 1);
     type(engine, "txtDSpeed", "56");

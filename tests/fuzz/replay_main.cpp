@@ -2,6 +2,8 @@
 // after its first byte (which splits a byte-order mark over two pieces); then over the inputs too
 // large to keep as files, which it makes itself: one 10 MiB line and a million short lines.
 
+#include "core/paths.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
             if (entry.is_regular_file())
                 files.insert(entry.path());
         for (const auto& file : files) {
-            std::fprintf(stderr, "%s\n", file.c_str());
+            std::fprintf(stderr, "%s\n", quarvel::pathText(file).c_str());
             std::ifstream in(file, std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(in), {}};
             run(bytes);

@@ -21,6 +21,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+using namespace quarvel;
 using namespace quarvel::games;
 namespace fs = std::filesystem;
 using Paths = std::vector<fs::path>;
@@ -271,7 +272,7 @@ TEST_F(WindowsDetectionTest, GameFoldersNamedInAnyLanguage) {
     EXPECT_EQ(result.games, (std::vector<DetectedGame>{
                                 {"Counter-Strike", counterStrike / "cstrike", "cstrike"}}));
     // Messages are UTF-8, whatever the Windows code page.
-    EXPECT_EQ(result.warnings,
+    EXPECT_EQ(described(result.warnings),
               std::vector<std::string>{pathText(tmp.path("Jogos Çà").parent_path()) +
                                        "\\Jogos Çà\\Ninguém: not a Half-Life folder (it has "
                                        "neither hl.exe nor hl_linux)"});

@@ -1,16 +1,47 @@
 #pragma once
 
 #include "config/file_io.h"
+#include "core/paths.h"
 
 #include <cerrno>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 // The real system calls, with a record of every call made and, on request, one of them failing:
 // the n-th call overall, or the n-th call of one kind. A hook can act at a chosen call, to raise
 // a signal in the middle of an install, say.
 namespace quarvel::testing_support {
+
+#ifdef _WIN32
+// clang-format off
+enum class Call { LookAt, OwnerOf, CurrentUser, ReadLink, Open, Create, Look, Read, Write, Rewind,
+                  Truncate, Flush, Close, Replace, Move, Remove };
+
+// Each kind's name, and the error it fails with when none is asked for.
+struct CallKind { const char* name; unsigned long error; };
+inline constexpr CallKind callKinds[] = {
+    {"lookAt", ERROR_NOT_READY}, {"ownerOf", ERROR_ACCESS_DENIED},
+    {"currentUser", ERROR_NO_TOKEN}, {"readLink", ERROR_NOT_A_REPARSE_POINT},
+    {"open", ERROR_SHARING_VIOLATION}, {"create", ERROR_ACCESS_DENIED}, {"look", ERROR_IO_DEVICE},
+    {"read", ERROR_CRC}, {"write", ERROR_DISK_FULL}, {"rewind", ERROR_SEEK},
+    {"truncate", ERROR_DISK_FULL}, {"flush", ERROR_IO_DEVICE}, {"close", ERROR_INVALID_HANDLE},
+    {"replace", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2}, {"move", ERROR_ACCESS_DENIED},
+    {"remove", ERROR_SHARING_VIOLATION}};
+// clang-format on
+
+// Another user's SID, for a link he planted.
+inline constexpr const wchar_t* otherUser = L"S-1-5-21-1004336348-1177238915-682003330-1001";
+#else
 
 // clang-format off
 enum class Call { LookAt, ReadLink, MayWrite, Open, Stat, Read, Write, Rewind, Truncate, Sync,
@@ -25,10 +56,147 @@ inline constexpr CallKind callKinds[] = {
     {"rename", EXDEV}, {"remove", EACCES}};
 // clang-format on
 
+#endif
+
 inline const char* callName(Call call) {
     return callKinds[static_cast<int>(call)].name;
 }
 
+#ifdef _WIN32
+class FaultyIo final : public FileIo {
+public:
+    struct Record {
+        Call call;
+        std::string path; // for calls that name a path
+    };
+
+    // Symbolic links, which Wine cannot make: the name stands for a link to `target` owned by
+    // `owner`. An empty file stands at the name, so that it is seen in its folder.
+    struct Link {
+        std::filesystem::path target;
+        std::wstring owner; // empty: the user the program runs as
+    };
+    std::map<std::wstring, Link> links;
+    static std::wstring key(const std::filesystem::path& path) {
+        return path.lexically_normal().make_preferred().wstring();
+    }
+
+    void failCall(Call call, int occurrence, unsigned long error = 0, bool always = false) {
+        kind_ = call;
+        failAt_ = occurrence;
+        anyKind_ = false;
+        error_ = error;
+        always_ = always;
+        seen_ = 0;
+    }
+    void failNth(int index) {
+        anyKind_ = true;
+        failAt_ = index;
+        error_ = 0;
+        seen_ = 0;
+    }
+    std::function<void(const Record&)> onCall;
+    std::vector<Record> calls;
+
+    unsigned long lookAt(const std::filesystem::path& path, FileLook& info) override {
+        if (const auto error = fails(Call::LookAt, path)) {
+            return error;
+        }
+        const auto error = real().lookAt(path, info);
+        if (error == 0 && links.count(key(path)) != 0) {
+            info.attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+            info.reparseTag = IO_REPARSE_TAG_SYMLINK;
+        }
+        return error;
+    }
+    unsigned long ownerOf(const std::filesystem::path& path, std::wstring& sid) override {
+        if (const auto error = fails(Call::OwnerOf, path)) {
+            return error;
+        }
+        const auto link = links.find(key(path));
+        if (link == links.end() || link->second.owner.empty()) {
+            return real().currentUser(sid);
+        }
+        sid = link->second.owner;
+        return 0;
+    }
+    unsigned long currentUser(std::wstring& sid) override {
+        const auto error = fails(Call::CurrentUser);
+        return error ? error : real().currentUser(sid);
+    }
+    unsigned long readLink(const std::filesystem::path& path,
+                           std::filesystem::path& target) override {
+        if (const auto error = fails(Call::ReadLink, path)) {
+            return error;
+        }
+        const auto link = links.find(key(path));
+        if (link == links.end()) {
+            return real().readLink(path, target);
+        }
+        target = link->second.target;
+        return 0;
+    }
+    // clang-format off
+    unsigned long open(const std::filesystem::path& path, Access access, FileHandle& file) override {
+        const auto error = fails(Call::Open, path); return error ? error : real().open(path, access, file); }
+    unsigned long create(const std::filesystem::path& path, std::uint32_t attributes, FileHandle& file) override {
+        const auto error = fails(Call::Create, path); return error ? error : real().create(path, attributes, file); }
+    unsigned long look(FileHandle file, FileLook& info) override {
+        const auto error = fails(Call::Look); return error ? error : real().look(file, info); }
+    unsigned long read(FileHandle file, char* buffer, std::size_t size, std::size_t& got) override {
+        const auto error = fails(Call::Read); return error ? error : real().read(file, buffer, size, got); }
+    unsigned long write(FileHandle file, const char* data, std::size_t size, std::size_t& written) override {
+        const auto error = fails(Call::Write); return error ? error : real().write(file, data, size, written); }
+    unsigned long rewind(FileHandle file) override {
+        const auto error = fails(Call::Rewind); return error ? error : real().rewind(file); }
+    unsigned long truncate(FileHandle file) override {
+        const auto error = fails(Call::Truncate); return error ? error : real().truncate(file); }
+    unsigned long flush(FileHandle file) override {
+        const auto error = fails(Call::Flush); return error ? error : real().flush(file); }
+    unsigned long move(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        const auto error = fails(Call::Move, to); return error ? error : real().move(from, to); }
+    unsigned long remove(const std::filesystem::path& path) override {
+        const auto error = fails(Call::Remove, path); return error ? error : real().remove(path); }
+    // clang-format on
+    unsigned long close(FileHandle file) override {
+        // A failing close still lets go of the handle, as the system's does.
+        const auto error = fails(Call::Close);
+        const auto closed = real().close(file);
+        return error ? error : closed;
+    }
+    unsigned long replace(const std::filesystem::path& target,
+                          const std::filesystem::path& replacement,
+                          const std::filesystem::path& backup) override {
+        const auto error = fails(Call::Replace, target);
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            // What ReplaceFileW leaves then: the old file at the backup name, none at its own.
+            real().move(target, backup);
+        }
+        return error ? error : real().replace(target, replacement, backup);
+    }
+
+private:
+    static FileIo& real() { return systemFileIo(); }
+
+    unsigned long fails(Call call, const std::filesystem::path& path = {}) {
+        calls.push_back({call, pathText(path)});
+        if (onCall) {
+            onCall(calls.back());
+        }
+        const bool counted = anyKind_ || call == kind_;
+        seen_ += counted ? 1 : 0;
+        const bool failing = counted && (seen_ == failAt_ || (always_ && seen_ > failAt_));
+        return !failing ? 0 : error_ ? error_ : callKinds[static_cast<int>(call)].error;
+    }
+
+    Call kind_ = Call::LookAt;
+    int failAt_ = 0;
+    bool anyKind_ = false;
+    bool always_ = false;
+    unsigned long error_ = 0;
+    int seen_ = 0;
+};
+#else
 class FaultyIo final : public FileIo {
 public:
     struct Record {
@@ -119,5 +287,7 @@ private:
     int error_ = 0;
     int seen_ = 0;
 };
+
+#endif
 
 } // namespace quarvel::testing_support

@@ -40,6 +40,12 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
+#ifdef _WIN32
+        // Windows deletes no read-only file.
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root_, ignored)) {
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+#endif
         std::filesystem::remove_all(root_, ignored);
     }
     TempFolder(const TempFolder&) = delete;

@@ -1,4 +1,4 @@
-#include "config/file_io.h"
+#include "config/file_io_posix.h"
 
 #include <acl/libacl.h>
 #include <cerrno>

@@ -1,0 +1,42 @@
+// Holds a file open as another program would, the game or an editor, until its standard input
+// closes: quarvel_hold_file FILE none|read|all, the sharing it allows others. It says "holding"
+// once the file is open.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+int main() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr || count != 3) {
+        std::fputs("usage: quarvel_hold_file FILE none|read|all\n", stderr);
+        return 2;
+    }
+    const DWORD share = std::wcscmp(arguments[2], L"all") == 0
+                            ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
+                        : std::wcscmp(arguments[2], L"read") == 0 ? FILE_SHARE_READ
+                                                                  : 0;
+    HANDLE file = CreateFileW(arguments[1], GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::fprintf(stderr, "cannot open the file: error %lu\n", GetLastError());
+        return 1;
+    }
+    _setmode(_fileno(stdout), _O_BINARY); // "\n" as it is, as on Linux
+    std::fputs("holding\n", stdout);
+    std::fflush(stdout);
+    char c = 0;
+    DWORD got = 0;
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &got, nullptr) && got > 0) {
+    }
+    CloseHandle(file);
+    return 0;
+}
