@@ -183,6 +183,15 @@ private slots:
         QCOMPARE(slot("optClPred"), "cl_nopred 0");
     }
 
+    void presetMenuItemsApplyTheirPresets() {
+        for (const auto& item : quarvel::presetNames) {
+            child<QAction>(qs(item.menuItem)).trigger();
+            quarvel::Engine expected;
+            expected.applyPreset(item.preset);
+            QCOMPARE(window_->engine().tweakLines(), expected.tweakLines());
+        }
+    }
+
     void loadsAConfigFile() {
         QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("autoexec.cfg")));
