@@ -1,52 +1,79 @@
-// The editors: what each kind writes into its slot where no preset's script shows it, and the key
-// filters.
+// The editors' key filters, the DEFAULT buttons and the presets.
 
 #include "support/editors.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace quarvel;
 using testing_support::id;
+using testing_support::type;
 
-TEST(Editors, WriteTheTextOfTheirState) {
-    struct Case {
-        const char* editor;
-        const char* state;
-        const char* slot;
+TEST(Editors, KeyFiltersLetThroughDigitsBackspaceAndThePointOnlyWhereAllowed) {
+    for (const int refused : std::initializer_list<int>{'.', 'K', ' ', '-', '\r', 22, 3, 24}) {
+        EXPECT_EQ(Engine::filterKey(id("txtRate"), refused), 0) << refused;
+    }
+    EXPECT_EQ(Engine::filterKey(id("cmbWeather"), '1'), 0);
+    Engine engine;
+    type(engine, "txtHPKMax", "0.5");
+    EXPECT_EQ(engine.slot(id("txtHPKMax")), "hpk_maxsize 0.5");
+    EXPECT_FALSE(engine.typeCharacter(id("txtCorpsestay"), '.'));
+    EXPECT_TRUE(engine.typeCharacter(id("txtCorpsestay"), 8)); // Backspace
+    EXPECT_EQ(engine.slot(id("txtCorpsestay")), "cl_corpsestay 1");
+}
+
+TEST(DefaultButtons, EachRestoresItsEditorAndNoOtherTweak) {
+    // Rate and Client Rate derive their packet rates again; every other button is alone.
+    const std::map<std::string_view, std::pair<std::string_view, std::string>> derived{
+        {"txtRate", {"txtURate", "cl_updaterate 27"}},  // 7500 / 280
+        {"txtClRate", {"txtCMDRate", "cl_cmdrate 71"}}, // 9999 / 140
     };
-    const Case cases[] = {
-        {"optClPred", "0", "cl_nopred 1"}, // prediction off: the cvar is inverted
-        {"optBlood", "0", "violence_ablood 0\r\nviolence_hblood 0"},
-        {"cmbCDFPS", "4", "cd_fps 5"},
-        {"cmbWeather", "0", "cl_weather 3"}, // the weather falls as the index rises
-        {"cmbTruform", "7", "ati_npatch 1\r\nati_subdiv 7"},
-        {"txtCorpsestay", "", "cl_corpsestay "},
-        {"txtRubble", "lots of it", "max_rubble lots of it"}, // a field writes what it holds
-        {"txtCMDBackup", "", "cl_cmdbackup "},
-    };
-    for (const auto& c : cases) {
+    const Engine pristine;
+    for (int slot = 0; slot < slotCount; ++slot) {
+        const auto& def = editor(slot);
         Engine engine;
-        ASSERT_TRUE(engine.setState(id(c.editor), c.state)) << c.editor;
-        EXPECT_EQ(engine.slot(id(c.editor)), c.slot) << c.editor;
+        // Every tweak editor away from its default state.
+        engine.applyPreset(Preset::HighQuality);
+        for (int other = 0; other < slotCount; ++other) {
+            if (editor(other).kind == EditorKind::OptionPair) {
+                engine.selectOption(other, 1 - engine.selected(other));
+            } else if (editor(other).kind == EditorKind::Field) {
+                engine.setText(other, "3");
+            }
+        }
+        const TweakLines before = engine.tweakLines();
+        if (def.defaultButton.empty()) {
+            EXPECT_FALSE(engine.pressDefault(slot)) << def.name; // lists have no button
+            continue;
+        }
+        ASSERT_TRUE(engine.pressDefault(findDefaultButton(def.defaultButton)));
+        EXPECT_EQ(engine.slot(slot), pristine.slot(slot)) << def.defaultButton;
+        const auto pair = derived.find(def.name);
+        for (int other = 0; other < slotCount; ++other) {
+            if (pair != derived.end() && other == id(pair->second.first)) {
+                EXPECT_EQ(engine.slot(other), pair->second.second);
+            } else if (other != slot) {
+                EXPECT_EQ(engine.slot(other), before[other])
+                    << def.defaultButton << " changed slot " << other;
+            }
+        }
     }
 }
 
-TEST(Editors, KeyFiltersLetThroughDigitsBackspaceAndThePointOnlyWhereAllowed) {
+TEST(Presets, QualityPresetsKeepThePlayersConnectionAndDefaultKeepsTheSpeeds) {
     Engine engine;
-    const EditorId corpses = id("txtCorpsestay");
-    const EditorId hpk = id("txtHPKMax");
-    for (const int refused : std::initializer_list<int>{'.', 'K', ' ', '-', '\r', 22, 3, 24}) {
-        for (const char* field : {"txtCorpsestay", "txtRate", "txtDSpeed"}) {
-            EXPECT_EQ(Engine::filterKey(id(field), refused), 0) << field << " " << refused;
-        }
+    engine.setText(id("txtDSpeed"), "56");
+    engine.setText(id("txtRate"), "5000");
+    engine.selectOption(id("optClPred"), 0);
+    for (const Preset preset : {Preset::HighQuality, Preset::HighFps, Preset::DieHardFps}) {
+        engine.applyPreset(preset);
+        EXPECT_EQ(engine.slot(id("txtRate")), "rate 5000");
+        EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 18");
+        EXPECT_EQ(engine.slot(id("optClPred")), "cl_nopred 1");
     }
-    EXPECT_EQ(Engine::filterKey(id("cmbWeather"), '1'), 0);
-    engine.setText(hpk, "");
-    for (const char c : std::string("0.5")) {
-        EXPECT_TRUE(engine.typeCharacter(hpk, c));
-    }
-    EXPECT_EQ(engine.slot(hpk), "hpk_maxsize 0.5");
-    EXPECT_FALSE(engine.typeCharacter(corpses, '.'));
-    EXPECT_TRUE(engine.typeCharacter(corpses, 8)); // Backspace
-    EXPECT_EQ(engine.slot(corpses), "cl_corpsestay 1");
+    // The packet rate comes after the rate it is derived from, so it ends at its own default.
+    engine.applyPreset(Preset::Default);
+    EXPECT_EQ(engine.tweakLines(), Engine().tweakLines());
+    EXPECT_EQ(engine.text(id("txtDSpeed")), "56");
 }

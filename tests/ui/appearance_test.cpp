@@ -8,23 +8,25 @@
 #include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
 #include "ui/QVLModels.h"
-#include "ui/style.h"
 #include "window_support.h"
 
-#include <QGroupBox>
-#include <QHash>
-#include <QImage>
-#include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionGroupBox>
-#include <QTest>
-
-#include <memory>
+#include <cmath>
 
 using namespace quarvel::ui;
 
 namespace {
+
+// The contrast of two colours, as the accessibility guidelines for the web measure it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
 
 // The contrast between the most common colour of a picture (its background) and the colour that
 // stands out from it most (the text).
@@ -43,7 +45,7 @@ double textContrast(const QImage& image) {
     }
     double most = 1;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        most = std::max(most, contrastRatio(QColor(it.key()), QColor(background)));
+        most = std::max(most, contrast(QColor(it.key()), QColor(background)));
     }
     return most;
 }
@@ -63,18 +65,18 @@ QImage shownText(QWidget* widget) {
     return widget->grab().toImage();
 }
 
-// Checks every coloured text that a window shows.
+// Checks every coloured text that a window shows; how many there were, or -1000 on a failure.
 int checkColouredTexts(QWidget& window, const QString& palette) {
     int checked = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         if (!widget->property("quarvelColourRole").isValid() || !widget->isVisible()) {
             continue;
         }
-        const double contrast = textContrast(shownText(widget));
-        if (contrast < 4.5) {
+        const double measured = textContrast(shownText(widget));
+        if (measured < 4.5) {
             qWarning("%s on %s: contrast %.2f", qPrintable(widget->objectName()),
-                     qPrintable(palette), contrast);
-            return -1;
+                     qPrintable(palette), measured);
+            return -1000;
         }
         ++checked;
     }
@@ -95,21 +97,19 @@ private slots:
         for (const auto& [name, palette] :
              {std::pair{QStringLiteral("light"), light}, {QStringLiteral("dark"), darkPalette()}}) {
             QApplication::setPalette(palette);
-            std::unique_ptr<QVLMain> main(new QVLMain(dialogs));
-            main->setAttribute(Qt::WA_DeleteOnClose, false);
-            main->show();
-            auto& tabs = window_support::child<QTabWidget>(*main, QStringLiteral("tabTweaks"));
+            QVLMain main(dialogs);
+            window_support::showOwned(main);
+            auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
             int checked = 0;
             for (int page = 0; page < tabs.count(); ++page) {
                 tabs.setCurrentIndex(page);
-                checked += checkColouredTexts(*main, name);
+                checked += checkColouredTexts(main, name);
             }
-            QVLInstall install(main->engine().tweakLines(), dialogs);
+            QVLInstall install(main.engine().tweakLines(), dialogs);
             QVLModels models(dialogs);
             QVLAbout about(dialogs);
             for (QWidget* window : std::initializer_list<QWidget*>{&install, &models, &about}) {
-                window->setAttribute(Qt::WA_DeleteOnClose, false);
-                window->show();
+                window_support::showOwned(*window);
                 checked += checkColouredTexts(*window, name);
             }
             QTest::mouseClick(
@@ -121,7 +121,7 @@ private slots:
             QApplication::setPalette(name == QStringLiteral("light") ? darkPalette() : light);
             checked += checkColouredTexts(about, name + QStringLiteral(" then the other"));
             tabs.setCurrentIndex(0);
-            checked += checkColouredTexts(*main, name + QStringLiteral(" then the other"));
+            checked += checkColouredTexts(main, name + QStringLiteral(" then the other"));
             QVERIFY2(checked >= 20, qPrintable(name));
         }
     }

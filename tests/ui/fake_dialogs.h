@@ -18,7 +18,6 @@ public:
     std::deque<bool> answers; // for askYesNo, in order; No when empty
     QString fileToOpen;       // what the file dialog returns
     QString lastFilter;       // the filter it was shown with
-    int fileDialogs = 0;
     std::vector<Shown> shown;
     std::vector<QUrl> openedUrls;
 
@@ -38,7 +37,6 @@ public:
         shown.push_back({QStringLiteral("warning"), text});
     }
     QString openFileName(QWidget*, const QString& filter) override {
-        ++fileDialogs;
         lastFilter = filter;
         return fileToOpen;
     }

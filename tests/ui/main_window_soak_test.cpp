@@ -6,16 +6,6 @@
 #include "ui/QVLMain.h"
 #include "window_support.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
-
 #include <random>
 
 using namespace quarvel;
@@ -24,13 +14,8 @@ class MainWindowSoakTest : public QObject {
     Q_OBJECT
 
     template <typename T> static QList<T*> named(QWidget& window, const char* prefix) {
-        QList<T*> found;
-        for (T* child : window.findChildren<T*>()) {
-            if (child->objectName().startsWith(QLatin1String(prefix))) {
-                found.append(child);
-            }
-        }
-        return found;
+        return window.findChildren<T*>(
+            QRegularExpression(QLatin1Char('^') + QLatin1String(prefix)));
     }
 
     // The first editor whose widget shows something else than the engine holds.
@@ -38,19 +23,21 @@ class MainWindowSoakTest : public QObject {
         const Engine& engine = window.engine();
         for (EditorId id = 0; id < editorCount; ++id) {
             const auto& def = editor(id);
-            const QString name = QString::fromUtf8(def.name.data(), qsizetype(def.name.size()));
+            const QString name = window_support::qs(def.name);
+            const auto* widget = window.findChild<QWidget*>(name);
             bool same = true;
             if (def.kind == EditorKind::OptionPair) {
-                same = window.findChild<QRadioButton*>(name + QStringLiteral("_1"))->isChecked() ==
-                           (engine.selected(id) == 1) &&
-                       window.findChild<QRadioButton*>(name + QStringLiteral("_0"))->isChecked() ==
-                           (engine.selected(id) == 0);
-            } else if (def.kind == EditorKind::List) {
-                same = window.findChild<QComboBox*>(name)->currentIndex() == engine.selected(id);
+                for (const int element : {0, 1}) {
+                    same = same && window_support::child<QRadioButton>(
+                                       window, name + QStringLiteral("_%1").arg(element))
+                                           .isChecked() == (engine.selected(id) == element);
+                }
+            } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+                same = list->currentIndex() == engine.selected(id);
             } else {
-                const QString shown = def.kind == EditorKind::Field
-                                          ? window.findChild<QLineEdit*>(name)->text()
-                                          : window.findChild<QLabel*>(name)->text();
+                const auto* field = qobject_cast<const QLineEdit*>(widget);
+                const QString shown =
+                    field ? field->text() : qobject_cast<const QLabel*>(widget)->text();
                 same = shown == QString::fromStdString(engine.text(id));
             }
             if (!same) {
@@ -72,8 +59,7 @@ private slots:
         std::mt19937 random(seed);
         FakeDialogs dialogs;
         ui::QVLMain window(dialogs);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        window.show();
+        window_support::showOwned(window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window_support::showEveryPage(window);
 
@@ -81,12 +67,10 @@ private slots:
         const auto defaults = named<QPushButton>(window, "cmd");
         const auto lists = named<QComboBox>(window, "cmb");
         const auto fields = named<QLineEdit>(window, "txt");
-        const auto presets =
-            window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnuPre")));
+        const auto presets = named<QAction>(window, "mnuPre");
         QVERIFY(radios.size() == 58 && defaults.size() == 41 && lists.size() == 15 &&
                 fields.size() == 14 && presets.size() == 4);
         const auto pick = [&](const auto& list) { return list[int(random() % list.size())]; };
-        const auto bringUp = window_support::bringUp;
         const char keys[] = "0123456789.5k -";
 
         QString last;
@@ -95,18 +79,18 @@ private slots:
             if (roll < 3) { // an option or a DEFAULT button
                 QAbstractButton* button =
                     roll < 2 ? static_cast<QAbstractButton*>(pick(radios)) : pick(defaults);
-                bringUp(button);
+                window_support::bringUp(button);
                 QTest::mouseClick(button, Qt::LeftButton);
                 last = QStringLiteral("click ") + button->objectName();
             } else if (roll < 5) {
                 QComboBox* list = pick(lists);
-                bringUp(list);
+                window_support::bringUp(list);
                 list->setFocus();
                 QTest::keyClick(list, random() % 2 ? Qt::Key_Down : Qt::Key_Up);
                 last = QStringLiteral("arrow in ") + list->objectName();
             } else if (roll < 9) { // typing, erasing or pasting at a random place in a field
                 QLineEdit* field = pick(fields);
-                bringUp(field);
+                window_support::bringUp(field);
                 field->setFocus();
                 field->setCursorPosition(int(random() % (field->text().size() + 1)));
                 QString typed;
@@ -118,20 +102,19 @@ private slots:
                 } else {
                     QTest::keyClick(field, random() % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
                     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+                    typed = QStringLiteral("erase");
                 }
-                last = QStringLiteral("keys \"%1\" in %2")
-                           .arg(roll < 8 ? typed : "erase", field->objectName());
+                last = QStringLiteral("keys \"%1\" in %2").arg(typed, field->objectName());
             } else {
                 pick(presets)->trigger();
                 last = QStringLiteral("preset");
             }
             const QString where =
-                QStringLiteral("seed %1, action %2 (%3)").arg(seed).arg(action).arg(last);
+                QStringLiteral("seed %1, action %2 (%3): ").arg(seed).arg(action).arg(last);
             const QString differs = mismatch(window);
-            QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
+            QVERIFY2(differs.isEmpty(), qPrintable(where + differs));
             const std::string broken = testing_support::invariantViolation(window.engine());
-            QVERIFY2(broken.empty(),
-                     qPrintable(where + QStringLiteral(": ") + QString::fromStdString(broken)));
+            QVERIFY2(broken.empty(), qPrintable(where + QString::fromStdString(broken)));
         }
     }
 };

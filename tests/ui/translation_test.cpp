@@ -10,17 +10,6 @@
 #include "ui/application.h"
 #include "window_support.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLocale>
-#include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QXmlStreamReader>
-
 using namespace quarvel::ui;
 
 namespace {
@@ -108,7 +97,6 @@ private slots:
         QVERIFY(useLanguage(QLocale(QLocale::Russian)));
         FakeDialogs dialogs;
         QVLMain main(dialogs);
-        main.setAttribute(Qt::WA_DeleteOnClose, false);
         QVLInstall install(main.engine().tweakLines(), dialogs);
         QVLModels models(dialogs);
         QVLWeapons weapons(dialogs);
@@ -116,8 +104,7 @@ private slots:
         auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
         for (QWidget* window :
              std::initializer_list<QWidget*>{&main, &install, &models, &weapons, &about}) {
-            window->setAttribute(Qt::WA_DeleteOnClose, false);
-            window->show();
+            window_support::showOwned(*window);
             window->resize(window->minimumSizeHint());
             const int pages = window == &main ? tabs.count() : 2;
             for (int page = 0; page < pages; ++page) {

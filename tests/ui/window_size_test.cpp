@@ -10,12 +10,6 @@
 #include "ui/QVLModels.h"
 #include "window_support.h"
 
-#include <QLabel>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTest>
-
 using namespace quarvel::ui;
 
 class WindowSizeTest : public QObject {
@@ -27,29 +21,21 @@ private slots:
     void everyWindowOpensInsideTheScreen() {
         FakeDialogs dialogs;
         QVLMain main(dialogs);
-        main.setAttribute(Qt::WA_DeleteOnClose, false);
         QVLInstall install(main.engine().tweakLines(), dialogs);
         QVLModels models(dialogs);
         QVLAbout about(dialogs);
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &install, &models, &about}) {
-            window->setAttribute(Qt::WA_DeleteOnClose, false);
-            window->show();
+            window_support::showOwned(*window);
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QVERIFY2(freeArea().contains(window->frameGeometry()),
-                     qPrintable(QStringLiteral("%1 is %2x%3 on %4x%5")
-                                    .arg(window->objectName())
-                                    .arg(window->width())
-                                    .arg(window->height())
-                                    .arg(freeArea().width())
-                                    .arg(freeArea().height())));
+                     qPrintable(window->objectName()));
         }
     }
 
     void theMainWindowStaysUsableAtItsSmallestSize() {
         FakeDialogs dialogs;
         QVLMain main(dialogs);
-        main.setAttribute(Qt::WA_DeleteOnClose, false);
-        main.show();
+        window_support::showOwned(main);
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const QSize smallest = main.minimumSizeHint().expandedTo(main.minimumSize());
         QVERIFY(smallest.width() <= std::min(1024, freeArea().width()));

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QApplication>
-#include <QString>
-#include <QTabWidget>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <string_view>
 
@@ -43,6 +41,12 @@ inline void bringUp(QWidget* control) {
             }
         }
     }
+}
+
+// Shows a window that the test owns, which closing must not delete.
+inline void showOwned(QWidget& window) {
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
 }
 
 // The top-level windows of a kind that are shown.
