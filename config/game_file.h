@@ -68,6 +68,9 @@ private:
 #endif
     [[nodiscard]] Outcome updateInPlace(std::string_view content);
     [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
+    // A name for a new file beside `file`, unlikely to be taken: ".autoexec.cfg.Xf3k9Q".
+    static std::filesystem::path besideName(const std::filesystem::path& file,
+                                            std::string_view kind);
 
     FileIo* io_;
     std::filesystem::path path_;   // as the player names it

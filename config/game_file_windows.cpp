@@ -86,18 +86,6 @@ unsigned long overwrite(FileIo& io, FileHandle file, std::string_view content) {
     return error != 0 ? error : io.flush(file);
 }
 
-// A name for a new file beside `file`, unlikely to be taken: ".autoexec.cfg.Xf3k9Q".
-fs::path besideName(const fs::path& file, std::wstring_view kind) {
-    static constexpr std::wstring_view letters =
-        L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937_64 random{std::random_device{}()};
-    std::wstring name = L"." + file.filename().wstring() + std::wstring(kind);
-    for (int i = 0; i < 6; ++i) {
-        name += letters[random() % letters.size()];
-    }
-    return file.parent_path() / name;
-}
-
 // Creates a new file for writing under a fresh name made by `name`; the name used goes to `made`.
 unsigned long createFresh(FileIo& io, const std::function<fs::path()>& name,
                           std::uint32_t attributes, fs::path& made, FileHandle& file) {
@@ -126,19 +114,12 @@ unsigned long freeName(FileIo& io, const std::function<fs::path()>& name, fs::pa
 
 } // namespace
 
-GameFile::GameFile(FileIo& io, fs::path path, FileStep step)
-    : io_(&io), path_(std::move(path)), step_(step) {}
-
 Failure GameFile::failed(int error) const {
     return windowsFailure(step_, path_, static_cast<unsigned long>(error));
 }
 
 Failure GameFile::failedWrite(int error) const {
     return windowsFailure(FileStep::Write, path_, static_cast<unsigned long>(error));
-}
-
-Failure GameFile::failed(FileProblem problem) const {
-    return {.step = step_, .problem = problem, .file = path_};
 }
 
 Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep step) {
@@ -287,7 +268,7 @@ Outcome GameFile::writeBeside(std::string_view content) {
     FileHandle file = nullptr;
     const std::uint32_t attributes = exists_ ? facts_.attributes & keptAttributes : 0;
     if (const auto error = createFresh(
-            *io_, [this] { return besideName(target_, L""); }, attributes, temp, file)) {
+            *io_, [this] { return besideName(target_, ""); }, attributes, temp, file)) {
         return failedWrite(static_cast<int>(error));
     }
     bool open = true;
@@ -316,7 +297,7 @@ Outcome GameFile::writeBeside(std::string_view content) {
     // old file is either back at its name or at the backup name.
     fs::path backup;
     error = freeName(
-        *io_, [this] { return besideName(target_, L".quarvel-old-"); }, backup);
+        *io_, [this] { return besideName(target_, ".quarvel-old-"); }, backup);
     if (error != 0) {
         return fail(error);
     }
@@ -343,10 +324,10 @@ Expected<fs::path> GameFile::keepCopy(std::string_view content) {
     fs::path copy;
     FileHandle file = nullptr;
     auto error = createFresh(
-        *io_, [this] { return besideName(target_, L".quarvel-copy-"); }, 0, copy, file);
+        *io_, [this] { return besideName(target_, ".quarvel-copy-"); }, 0, copy, file);
     if (error == ERROR_ACCESS_DENIED) {
         error = createFresh(
-            *io_, [&] { return besideName(elsewhere, L".copy-"); }, 0, copy, file);
+            *io_, [&] { return besideName(elsewhere, ".copy-"); }, 0, copy, file);
     }
     if (error != 0) {
         return failedWrite(static_cast<int>(error));
