@@ -5,10 +5,6 @@
 #include <memory>
 #include <vector>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 // After windows.h, which they need.
 #include <aclapi.h>

@@ -7,12 +7,7 @@
 #include <array>
 #include <atomic>
 #include <new>
-#include <random>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace quarvel {

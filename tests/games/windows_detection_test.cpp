@@ -15,10 +15,6 @@
 #include <random>
 #include <string>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 using namespace quarvel;

@@ -1,10 +1,6 @@
 // Holds a file open as another program would, the game or an editor, until its standard input
 // closes: quarvel_hold_file FILE none|read|all, the sharing it allows others. It says "holding"
 // once the file is open.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>

@@ -2,10 +2,6 @@
 
 // Starting another program on Windows, with its standard input, output and error as pipes of the
 // test: quarvel-cli, icacls, or a helper that holds a file open.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <filesystem>
