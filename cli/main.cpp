@@ -199,20 +199,21 @@ int run(int argc, char** argv) {
     install->add_flag("--userconfig", userconfig,
                       "Also make userconfig.cfg run the script: the game runs it after config.cfg, "
                       "its settings saved at the last exit");
+    // A folder option that may be given more than once, each time with one folder.
+    const auto addFolders = [&app](const std::string& name, std::vector<std::string>& folders,
+                                   const std::string& help) {
+        app.add_option(name, folders, help)
+            ->type_name("DIR")
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    };
     std::vector<std::string> steamRoots;
-    app.add_option("--steam-root", steamRoots,
-                   "Look for games in this Steam folder instead of Steam's usual places "
-                   "(repeatable)")
-        ->type_name("DIR")
-        ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    addFolders("--steam-root", steamRoots,
+               "Look for games in this Steam folder instead of Steam's usual places (repeatable)");
     std::vector<std::string> gameDirs;
-    app.add_option("--game-dir", gameDirs,
-                   "Also look for games in this Half-Life folder installed without Steam, the "
-                   "one holding hl.exe or hl_linux (repeatable)")
-        ->type_name("DIR")
-        ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    addFolders("--game-dir", gameDirs,
+               "Also look for games in this Half-Life folder installed without Steam, the one "
+               "holding hl.exe or hl_linux (repeatable)");
 
     Output out;
     try {
