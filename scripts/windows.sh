@@ -8,6 +8,7 @@
 #   WINEPREFIX=$PWD/build-windows/wineprefix QUARVEL_TEST_DRIVE=Q: ctest --test-dir build-windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/debian.sh
 start=$SECONDS
 build_dir=build-windows
 toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
@@ -21,16 +22,7 @@ packages=(
   wine64 wine
   googletest libcli11-dev
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+install_packages "${packages[@]}"
 echo "windows: set-up done after $((SECONDS - start)) s"
 
 # --- Wine: a prefix of the build's own, made while the build runs ------------------------------
