@@ -15,6 +15,22 @@ Failure GameFile::failed(FileProblem problem) const {
     return {.step = step_, .problem = problem, .file = path_};
 }
 
+Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep step) {
+    GameFile file(io, path, step);
+    file.target_ = path;
+    for (int hop = 0;; ++hop) {
+        auto link = file.lookAtTarget(hop < maxLinkHops);
+        if (!link) {
+            return link.failure();
+        }
+        if (!*link) {
+            file.named_ = file.exists_ || hop > 0; // a dangling link still names the file
+            return file;
+        }
+        file.target_ = (*link)->is_absolute() ? **link : file.target_.parent_path() / **link;
+    }
+}
+
 fs::path GameFile::besideName(const fs::path& file, std::string_view kind) {
     static constexpr std::string_view letters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";

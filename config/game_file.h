@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,7 +56,19 @@ public:
     [[nodiscard]] Outcome remove();
 
 private:
+    // As many links as the system follows in one path before it gives up.
+#ifdef _WIN32
+    static constexpr int maxLinkHops = 63;
+#else
+    static constexpr int maxLinkHops = 40;
+#endif
+
     GameFile(FileIo& io, std::filesystem::path path, FileStep step);
+
+    // Looks at target_: a regular file there is taken (exists_, facts_); a link that may be
+    // followed gives where it leads, one more than `mayFollow` allows is a failure; nothing there
+    // gives nothing. Each system has its own.
+    [[nodiscard]] Expected<std::optional<std::filesystem::path>> lookAtTarget(bool mayFollow);
 
     [[nodiscard]] Failure failed(int error) const;
     [[nodiscard]] Failure failed(FileProblem problem) const;

@@ -15,9 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// As many links as the kernel follows in one path before it gives up with ELOOP.
-constexpr int maxLinkHops = 40;
-
 constexpr int readFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 
 FileFacts factsOf(const struct stat& info) {
@@ -159,44 +156,35 @@ Failure GameFile::failedWrite(int error) const {
     return systemFailure(FileStep::Write, path_, error);
 }
 
-Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep step) {
-    GameFile file(io, path, step);
-    fs::path at = path;
-    for (int hop = 0;; ++hop) {
-        struct stat info {};
-        if (io.lookAt(at.string(), info) != 0) {
-            if (errno != ENOENT) {
-                return file.failed(errno);
-            }
-            file.target_ = at;
-            file.named_ = hop > 0; // a dangling link still names the file
-            return file;
+Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
+    struct stat info {};
+    if (io_->lookAt(target_.string(), info) != 0) {
+        if (errno != ENOENT) {
+            return failed(errno);
         }
-        if (S_ISLNK(info.st_mode)) {
-            if (!trustedLinkOwner(info.st_uid)) {
-                Failure refused = file.failed(FileProblem::ForeignLink);
-                refused.file = at;
-                return refused;
-            }
-            std::string target;
-            if (hop == maxLinkHops) {
-                return file.failed(ELOOP);
-            }
-            if (io.readLink(at.string(), target) != 0) {
-                return file.failed(errno);
-            }
-            const fs::path next(target);
-            at = next.is_absolute() ? next : at.parent_path() / next;
-            continue;
-        }
-        if (!S_ISREG(info.st_mode)) {
-            return file.failed(FileProblem::NotRegularFile);
-        }
-        file.target_ = at;
-        file.exists_ = file.named_ = true;
-        file.facts_ = factsOf(info);
-        return file;
+        return std::optional<fs::path>();
     }
+    if (S_ISLNK(info.st_mode)) {
+        if (!trustedLinkOwner(info.st_uid)) {
+            Failure refused = failed(FileProblem::ForeignLink);
+            refused.file = target_;
+            return refused;
+        }
+        std::string next;
+        if (!mayFollow) {
+            return failed(ELOOP);
+        }
+        if (io_->readLink(target_.string(), next) != 0) {
+            return failed(errno);
+        }
+        return std::optional<fs::path>(next);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return failed(FileProblem::NotRegularFile);
+    }
+    exists_ = true;
+    facts_ = factsOf(info);
+    return std::optional<fs::path>();
 }
 
 Outcome GameFile::checkWritable() {

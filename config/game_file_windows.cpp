@@ -16,9 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// As many links as Windows follows in one path before it gives up.
-constexpr int maxLinkHops = 63;
-
 // What a replacement takes over from the file it replaces besides what ReplaceFileW carries.
 constexpr std::uint32_t keptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -117,53 +114,45 @@ Failure GameFile::failedWrite(int error) const {
     return windowsFailure(FileStep::Write, path_, static_cast<unsigned long>(error));
 }
 
-Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep step) {
-    GameFile file(io, path, step);
-    fs::path at = path;
-    for (int hop = 0;; ++hop) {
-        FileLook info;
-        if (const auto error = io.lookAt(at, info)) {
-            if (!missing(error)) {
-                return file.failed(static_cast<int>(error));
-            }
-            file.target_ = at;
-            file.named_ = hop > 0; // a dangling link still names the file
-            return file;
+Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
+    FileLook info;
+    if (const auto error = io_->lookAt(target_, info)) {
+        if (!missing(error)) {
+            return failed(static_cast<int>(error));
         }
-        if (isLink(info)) {
-            std::wstring owner, user;
-            unsigned long unknown = io.ownerOf(at, owner);
-            unknown = unknown != 0 ? unknown : io.currentUser(user);
-            if (unknown != 0) {
-                return file.failed(static_cast<int>(unknown));
-            }
-            if (owner != user && owner != administrators && owner != localSystem) {
-                Failure refused = file.failed(FileProblem::ForeignLink);
-                refused.file = at;
-                return refused;
-            }
-            if ((info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                return file.failed(FileProblem::NotRegularFile); // a link to a folder
-            }
-            if (hop == maxLinkHops) {
-                return file.failed(ERROR_CANT_RESOLVE_FILENAME);
-            }
-            fs::path next;
-            if (const auto error = io.readLink(at, next)) {
-                return file.failed(static_cast<int>(error));
-            }
-            at = next.is_absolute() ? next : at.parent_path() / next;
-            continue;
-        }
-        if ((info.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 ||
-            !info.onDisk) {
-            return file.failed(FileProblem::NotRegularFile);
-        }
-        file.target_ = at;
-        file.exists_ = file.named_ = true;
-        file.facts_ = factsOf(info);
-        return file;
+        return std::optional<fs::path>();
     }
+    if (isLink(info)) {
+        std::wstring owner, user;
+        unsigned long unknown = io_->ownerOf(target_, owner);
+        unknown = unknown != 0 ? unknown : io_->currentUser(user);
+        if (unknown != 0) {
+            return failed(static_cast<int>(unknown));
+        }
+        if (owner != user && owner != administrators && owner != localSystem) {
+            Failure refused = failed(FileProblem::ForeignLink);
+            refused.file = target_;
+            return refused;
+        }
+        if ((info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return failed(FileProblem::NotRegularFile); // a link to a folder
+        }
+        if (!mayFollow) {
+            return failed(ERROR_CANT_RESOLVE_FILENAME);
+        }
+        fs::path next;
+        if (const auto error = io_->readLink(target_, next)) {
+            return failed(static_cast<int>(error));
+        }
+        return std::optional<fs::path>(next);
+    }
+    if ((info.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 ||
+        !info.onDisk) {
+        return failed(FileProblem::NotRegularFile);
+    }
+    exists_ = true;
+    facts_ = factsOf(info);
+    return std::optional<fs::path>();
 }
 
 Outcome GameFile::checkWritable() {
