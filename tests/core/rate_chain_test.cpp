@@ -19,11 +19,13 @@ std::string line(const Engine& engine, const char* field) {
 
 } // namespace
 
-TEST(RateChain, SpeedsGiveCappedRatesAndPacketRates) {
+TEST(RateChain, TypedSpeedsAndRatesGiveCappedRatesAndPacketRates) {
+    // The field typed into key by key after choosing the speeds' unit (Bits/s, KBits/s, KBytes/s),
+    // and the rate and packet rate of its direction that follow.
     struct Case {
-        const char* speedField;
+        const char* field;
         int unit;
-        const char* speed;
+        const char* typed;
         const char* rate;
         const char* packetRate;
     };
@@ -36,14 +38,24 @@ TEST(RateChain, SpeedsGiveCappedRatesAndPacketRates) {
         {"txtUSpeed", 1, "33", "cl_rate 3802", "cl_cmdrate 27"},
         {"txtUSpeed", 1, "128", "cl_rate 14746", "cl_cmdrate 100"},
         {"txtUSpeed", 2, "10", "cl_rate 9216", "cl_cmdrate 66"},
+        // Typed rates are capped at their limits only.
+        {"txtURate", 1, "50", "rate 7500", "cl_updaterate 45"},
+        {"txtURate", 1, "0030", "rate 7500", "cl_updaterate 0030"},
+        {"txtURate", 1, "0075", "rate 7500", "cl_updaterate 45"},
+        {"txtRate", 1, "20001", "rate 20000", "cl_updaterate 45"},
+        {"txtCMDRate", 1, "101", "cl_rate 9999", "cl_cmdrate 100"},
+        {"txtClRate", 1, "20000", "cl_rate 20000", "cl_cmdrate 100"}, // 143 derived, then capped
     };
     for (const auto& c : cases) {
         Engine engine;
-        const bool download = std::string_view(c.speedField) == "txtDSpeed";
+        const std::string_view field = c.field;
+        const bool download = field == "txtDSpeed" || field == "txtRate" || field == "txtURate";
         engine.selectItem(id(download ? "cmbSpeed2" : "cmbSpeed"), c.unit);
-        type(engine, c.speedField, c.speed);
-        EXPECT_EQ(line(engine, download ? "txtRate" : "txtClRate"), c.rate) << c.speed;
-        EXPECT_EQ(line(engine, download ? "txtURate" : "txtCMDRate"), c.packetRate) << c.speed;
+        type(engine, c.field, c.typed);
+        EXPECT_EQ(line(engine, download ? "txtRate" : "txtClRate"), c.rate)
+            << c.field << " " << c.typed;
+        EXPECT_EQ(line(engine, download ? "txtURate" : "txtCMDRate"), c.packetRate)
+            << c.field << " " << c.typed;
     }
 }
 
@@ -68,24 +80,6 @@ TEST(RateChain, ReadsAndWritesNumbersAlikeWhereTheDecimalMarkIsAComma) {
     EXPECT_EQ(command, "31"); // 4270.5 / 140 = 30.50..., where 4270 would give an even 30
 }
 
-TEST(RateChain, TypedRatesAreCappedAtTheirLimitsOnly) {
-    // A field, what is typed into it key by key, and what it or the field it derives holds.
-    const std::array<const char*, 4> cases[] = {
-        {"txtURate", "50", "txtURate", "cl_updaterate 45"},
-        {"txtURate", "0030", "txtURate", "cl_updaterate 0030"},
-        {"txtURate", "0075", "txtURate", "cl_updaterate 45"},
-        {"txtRate", "20001", "txtRate", "rate 20000"},
-        {"txtCMDRate", "101", "txtCMDRate", "cl_cmdrate 100"},
-        {"txtClRate", "20000", "txtClRate", "cl_rate 20000"},
-        {"txtClRate", "20000", "txtCMDRate", "cl_cmdrate 100"}, // 143 derived, then capped
-    };
-    for (const auto& [field, typed, shown, expected] : cases) {
-        Engine engine;
-        type(engine, field, typed);
-        EXPECT_EQ(line(engine, shown), expected) << field << " " << typed;
-    }
-}
-
 TEST(RateChain, TextsThatAreNoNumberLeaveSlotAndDerivedFieldAlone) {
     Engine engine;
     for (const auto* text : {"", "\"25000\"", " 5", "-5", "1e3", "fast"}) {
@@ -98,33 +92,27 @@ TEST(RateChain, TextsThatAreNoNumberLeaveSlotAndDerivedFieldAlone) {
     EXPECT_EQ(engine.text(id("txtURate")), "45");
 }
 
-TEST(RateChain, SpeedsThatAreNoNumberAreIgnoredAndAnEmptySpeedEmptiesTheRate) {
+TEST(RateChain, SpeedsThatAreNoNumberAreIgnoredAndChangingTheUnitOnlyRenamesIt) {
     Engine engine;
-    engine.setText(id("txtDSpeed"), "56");
+    engine.setText(id("txtDSpeed"), "56"); // in KBits, the unit at start
+    engine.selectItem(id("cmbSpeed2"), 2);
+    EXPECT_EQ(engine.text(id("lblDSpeed")), "KBytes/s");
+    EXPECT_EQ(engine.text(id("txtRate")), "6451");
     engine.setText(id("txtDSpeed"), "5.6");
     EXPECT_EQ(engine.text(id("txtRate")), "6451");
     engine.setText(id("txtDSpeed"), std::string(400, '9')); // beyond a double
     EXPECT_EQ(engine.text(id("txtRate")), "6451");
-    engine.setText(id("txtDSpeed"), std::string(300, '9')); // huge but finite
-    EXPECT_EQ(engine.text(id("txtRate")), "20000");
-    engine.selectItem(id("cmbSpeed2"), 2);
-    engine.setText(id("txtDSpeed"), "2" + std::string(308, '0')); // finite, but not in bytes
+    engine.setText(id("txtDSpeed"), "5"); // editing the speed computes in the new unit
+    EXPECT_EQ(engine.text(id("txtRate")), "4608");
+    // Finite, but not in bytes per second: above every cap.
+    engine.setText(id("txtDSpeed"), "1" + std::string(306, '0'));
     EXPECT_EQ(engine.text(id("txtRate")), "20000");
     EXPECT_EQ(engine.text(id("txtURate")), "45");
+    // An empty speed empties the rate field; its slot keeps the last rate.
     engine.setText(id("txtDSpeed"), "");
     EXPECT_EQ(engine.text(id("txtRate")), "");
     EXPECT_EQ(line(engine, "txtRate"), "rate 20000");
     EXPECT_EQ(engine.text(id("txtURate")), "45");
-}
-
-TEST(RateChain, ChangingTheUnitOnlyRenamesIt) {
-    Engine engine;
-    engine.setText(id("txtUSpeed"), "33"); // in KBits, the unit at start
-    engine.selectItem(id("cmbSpeed"), 2);
-    EXPECT_EQ(engine.text(id("lblUSpeed")), "KBytes/s");
-    EXPECT_EQ(engine.text(id("txtClRate")), "3802");
-    engine.typeCharacter(id("txtUSpeed"), 8); // editing the speed recomputes in the new unit
-    EXPECT_EQ(engine.text(id("txtClRate")), "2765");
 }
 
 TEST(RateChain, SteamLimitsCarryAModernLineAndClassicOnesCapItAgain) {

@@ -1,12 +1,9 @@
+#include "games/app_manifest.h"
 #include "games/key_values.h"
-
-#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-using namespace quarvel;
 using namespace quarvel::games;
-namespace fs = std::filesystem;
 
 TEST(KeyValuesTest, ReadsNestedBlocksEscapesCommentsAndBareWords) {
     auto parsed = parseKeyValues(R"(// written by Steam
@@ -30,8 +27,13 @@ TEST(KeyValuesTest, ReadsNestedBlocksEscapesCommentsAndBareWords) {
 }
 
 TEST(KeyValuesTest, ReportsWhereAndWhyTextIsBroken) {
+    std::string deep;
+    for (int i = 0; i < 100; ++i) {
+        deep += "\"k\" {\n";
+    }
     // Text, and the start of "line:column: reason", or nothing when the text holds no entries.
     const std::pair<std::string_view, std::string> cases[] = {
+        {deep, "33:5: blocks nested deeper"},
         {"  \r\n\t// only a comment", ""},
         {"\"a\" \"b\\", "1:5: string is never closed"},
         {"\"a\"\n{\n  \"b\" \"c\"\n", "4:1: missing '}' for the block opened at line 2, column 1"},
@@ -55,19 +57,15 @@ TEST(KeyValuesTest, ReportsWhereAndWhyTextIsBroken) {
     }
 }
 
-TEST(KeyValuesTest, NamesAFileThatCannotBeReadOrIsTooLargeForASteamFile) {
-    TempFolder folder;
-    const auto missing = folder.path("none.vdf");
-    const auto read = readKeyValuesFile(missing);
-    ASSERT_FALSE(read);
-    EXPECT_EQ(describe(read.failure()).rfind(pathText(missing) + ": cannot read the file: ", 0),
-              0u);
-    // Steam writes a few kilobytes; a larger file is not read into memory at all.
-    const auto large = folder.write("large.vdf", "\"libraryfolders\" { }");
-    fs::resize_file(large, maxKeyValuesFileSize + 1);
-    const auto tooLarge = readKeyValuesFile(large);
-    ASSERT_FALSE(tooLarge);
-    EXPECT_EQ(describe(tooLarge.failure()), pathText(large) + ": file is too large (" +
-                                                std::to_string(maxKeyValuesFileSize + 1) +
-                                                " bytes)");
+TEST(KeyValuesTest, ManifestWithoutAPlainInstallFolderNamesNone) {
+    std::vector<std::string> texts{R"("AppState" { "name" "Half-Life" })",
+                                   R"("Other" { "installdir" "Half-Life" })"};
+    for (const char* folder : {"", ".", "..", "a/b", R"(a\\b)", "C:"}) {
+        texts.push_back(R"("AppState" { "installdir" ")" + std::string(folder) + "\" }");
+    }
+    for (const std::string& text : texts) {
+        const auto parsed = parseKeyValues(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        EXPECT_EQ(installDirIn(parsed.root), std::nullopt) << text;
+    }
 }

@@ -5,8 +5,6 @@
 
 #include <cstdio>
 #include <cwchar>
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 
 int main() {
@@ -26,11 +24,10 @@ int main() {
         std::fprintf(stderr, "cannot open the file: error %lu\n", GetLastError());
         return 1;
     }
-    _setmode(_fileno(stdout), _O_BINARY); // "\n" as it is, as on Linux
-    std::fputs("holding\n", stdout);
-    std::fflush(stdout);
+    // Straight to the pipe, past the C runtime, which would write "\n" as "\r\n".
     char c = 0;
     DWORD got = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), "holding\n", 8, &got, nullptr);
     while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &got, nullptr) && got > 0) {
     }
     CloseHandle(file);

@@ -27,6 +27,12 @@ inline std::wstring quotedArgument(const std::wstring& argument) {
     return quoted.append(2 * backslashes, L'\\') + L"\"";
 }
 
+struct ProcessRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
 class Process {
 public:
     // Starts `program` with the arguments, given in UTF-8.
@@ -67,15 +73,7 @@ public:
             CloseHandle(theirs);
         }
     }
-    ~Process() {
-        closeInput();
-        wait();
-        for (HANDLE ours : {output_, error_}) {
-            if (ours != nullptr) {
-                CloseHandle(ours);
-            }
-        }
-    }
+    ~Process() { finish(); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
@@ -94,23 +92,33 @@ public:
         }
         return line;
     }
-    void closeInput() {
-        if (input_ != nullptr) {
-            CloseHandle(input_);
-            input_ = nullptr;
-        }
-    }
-    // Waits for the end; the exit status, or -1.
-    int wait() {
-        DWORD status = DWORD(-1);
+
+    // Closes its standard input, reads its output and error to their ends and waits for its end.
+    ProcessRun finish() {
+        ProcessRun run;
+        close(input_);
+        run.out = readAll(output_); // the pipes hold what a run writes to stderr
+        run.err = readAll(error_);
         if (process_ != nullptr) {
+            DWORD status = DWORD(-1);
             WaitForSingleObject(process_, INFINITE);
             GetExitCodeProcess(process_, &status);
-            CloseHandle(process_);
-            process_ = nullptr;
-            status_ = int(status);
+            run.status = int(status);
         }
-        return status_;
+        for (HANDLE* handle : {&output_, &error_, &process_}) {
+            close(*handle);
+        }
+        return run;
+    }
+
+private:
+    HANDLE input_ = nullptr, output_ = nullptr, error_ = nullptr, process_ = nullptr;
+
+    static void close(HANDLE& handle) {
+        if (handle != nullptr) {
+            CloseHandle(handle);
+            handle = nullptr;
+        }
     }
     static std::string readAll(HANDLE pipe) {
         std::string text;
@@ -121,34 +129,16 @@ public:
         }
         return text;
     }
-    [[nodiscard]] HANDLE output() const { return output_; }
-    [[nodiscard]] HANDLE error() const { return error_; }
-
-private:
-    HANDLE input_ = nullptr, output_ = nullptr, error_ = nullptr, process_ = nullptr;
-    int status_ = -1;
-};
-
-struct ProcessRun {
-    int status = -1;
-    std::string out;
-    std::string err;
 };
 
 // Runs a program to its end with nothing on its standard input.
 inline ProcessRun runProcess(const std::filesystem::path& program,
                              const std::vector<std::string>& arguments) {
     Process process(program, arguments);
-    process.closeInput();
-    ProcessRun run;
     if (!process.started()) {
-        run.err = "could not start " + program.string();
-        return run;
+        return {-1, "", "could not start " + program.string()};
     }
-    run.out = Process::readAll(process.output()); // the pipes hold what a run writes to stderr
-    run.err = Process::readAll(process.error());
-    run.status = process.wait();
-    return run;
+    return process.finish();
 }
 
 } // namespace quarvel::testing_support
