@@ -19,12 +19,21 @@
 namespace quarvel::testing_support {
 
 #ifdef _WIN32
+using Error = unsigned long; // a Win32 error code
+#else
+using Error = int; // an errno value
+#endif
+
+// Each kind's name, and the error it fails with when none is asked for.
+struct CallKind {
+    const char* name;
+    Error error;
+};
+
+#ifdef _WIN32
 // clang-format off
 enum class Call { LookAt, OwnerOf, CurrentUser, ReadLink, Open, Create, Look, Read, Write, Rewind,
                   Truncate, Flush, Close, Replace, Move, Remove };
-
-// Each kind's name, and the error it fails with when none is asked for.
-struct CallKind { const char* name; unsigned long error; };
 inline constexpr CallKind callKinds[] = {
     {"lookAt", ERROR_NOT_READY}, {"ownerOf", ERROR_ACCESS_DENIED},
     {"currentUser", ERROR_NO_TOKEN}, {"readLink", ERROR_NOT_A_REPARSE_POINT},
@@ -38,34 +47,74 @@ inline constexpr CallKind callKinds[] = {
 // Another user's SID, for a link he planted.
 inline constexpr const wchar_t* otherUser = L"S-1-5-21-1004336348-1177238915-682003330-1001";
 #else
-
 // clang-format off
 enum class Call { LookAt, ReadLink, MayWrite, Open, Stat, Read, Write, Rewind, Truncate, Sync,
                   Close, Chown, Chmod, CopyAttributes, Rename, Remove };
-
-// Each kind's name, and the error it fails with when none is asked for.
-struct CallKind { const char* name; int error; };
 inline constexpr CallKind callKinds[] = {
     {"lookAt", EIO}, {"readLink", EIO}, {"mayWrite", EIO}, {"open", EACCES}, {"stat", EIO},
     {"read", EIO}, {"write", ENOSPC}, {"rewind", ESPIPE}, {"truncate", ENOSPC}, {"sync", EIO},
     {"close", EIO}, {"chown", EPERM}, {"chmod", EPERM}, {"copyAttributes", ENOTSUP},
     {"rename", EXDEV}, {"remove", EACCES}};
 // clang-format on
-
 #endif
 
 inline const char* callName(Call call) {
     return callKinds[static_cast<int>(call)].name;
 }
 
-#ifdef _WIN32
-class FaultyIo final : public FileIo {
+// The record of every call, and which of them is to fail.
+class FaultPlan {
 public:
     struct Record {
         Call call;
         std::string path; // for calls that name a path
     };
 
+    // The `occurrence`-th call (counting from 1) of kind `call` fails with `error` (0: the kind's
+    // own); with `always`, every call of that kind from then on.
+    void failCall(Call call, int occurrence, Error error = 0, bool always = false) {
+        plan_ = {call, occurrence, false, always, error};
+        seen_ = 0;
+    }
+    // The `index`-th call of any kind (counting from 1) fails.
+    void failNth(int index) {
+        plan_ = {Call::LookAt, index, true, false, 0};
+        seen_ = 0;
+    }
+    std::function<void(const Record&)> onCall;
+    std::vector<Record> calls;
+
+protected:
+    static FileIo& real() { return systemFileIo(); }
+
+    // Records the call; the error it is to fail with, or 0.
+    Error fault(Call call, std::string path) {
+        calls.push_back({call, std::move(path)});
+        if (onCall) {
+            onCall(calls.back());
+        }
+        const bool counted = plan_.anyKind || call == plan_.kind;
+        seen_ += counted ? 1 : 0;
+        if (!counted || !(seen_ == plan_.at || (plan_.always && seen_ > plan_.at))) {
+            return 0;
+        }
+        return plan_.error ? plan_.error : callKinds[static_cast<int>(call)].error;
+    }
+
+private:
+    struct Plan {
+        Call kind = Call::LookAt;
+        int at = 0;
+        bool anyKind = false;
+        bool always = false;
+        Error error = 0;
+    } plan_;
+    int seen_ = 0;
+};
+
+#ifdef _WIN32
+class FaultyIo final : public FileIo, public FaultPlan {
+public:
     // Symbolic links, which Wine cannot make: the name stands for a link to `target` owned by
     // `owner`. An empty file stands at the name, so that it is seen in its folder.
     struct Link {
@@ -76,23 +125,6 @@ public:
     static std::wstring key(const std::filesystem::path& path) {
         return path.lexically_normal().make_preferred().wstring();
     }
-
-    void failCall(Call call, int occurrence, unsigned long error = 0, bool always = false) {
-        kind_ = call;
-        failAt_ = occurrence;
-        anyKind_ = false;
-        error_ = error;
-        always_ = always;
-        seen_ = 0;
-    }
-    void failNth(int index) {
-        anyKind_ = true;
-        failAt_ = index;
-        error_ = 0;
-        seen_ = 0;
-    }
-    std::function<void(const Record&)> onCall;
-    std::vector<Record> calls;
 
     unsigned long lookAt(const std::filesystem::path& path, FileLook& info) override {
         if (const auto error = fails(Call::LookAt, path)) {
@@ -172,54 +204,13 @@ public:
     }
 
 private:
-    static FileIo& real() { return systemFileIo(); }
-
     unsigned long fails(Call call, const std::filesystem::path& path = {}) {
-        calls.push_back({call, pathText(path)});
-        if (onCall) {
-            onCall(calls.back());
-        }
-        const bool counted = anyKind_ || call == kind_;
-        seen_ += counted ? 1 : 0;
-        const bool failing = counted && (seen_ == failAt_ || (always_ && seen_ > failAt_));
-        return !failing ? 0 : error_ ? error_ : callKinds[static_cast<int>(call)].error;
+        return fault(call, pathText(path));
     }
-
-    Call kind_ = Call::LookAt;
-    int failAt_ = 0;
-    bool anyKind_ = false;
-    bool always_ = false;
-    unsigned long error_ = 0;
-    int seen_ = 0;
 };
 #else
-class FaultyIo final : public FileIo {
+class FaultyIo final : public FileIo, public FaultPlan {
 public:
-    struct Record {
-        Call call;
-        std::string path; // for calls that name a path
-    };
-
-    // The `occurrence`-th call (counting from 1) of kind `call` fails with `error`; with
-    // `always`, every call of that kind from then on.
-    void failCall(Call call, int occurrence, int error = 0, bool always = false) {
-        kind_ = call;
-        failAt_ = occurrence;
-        anyKind_ = false;
-        error_ = error;
-        always_ = always;
-        seen_ = 0;
-    }
-    // The `index`-th call of any kind (counting from 1) fails.
-    void failNth(int index) {
-        anyKind_ = true;
-        failAt_ = index;
-        error_ = 0;
-        seen_ = 0;
-    }
-    std::function<void(const Record&)> onCall;
-    std::vector<Record> calls;
-
     // clang-format off
     int lookAt(const std::string& path, struct stat& info) override {
         return fails(Call::LookAt, path) ? -1 : real().lookAt(path, info); }
@@ -252,38 +243,20 @@ public:
     // clang-format on
     int close(int fd) override {
         // A failing close still lets go of the descriptor, as the system's does.
-        const bool failing = fails(Call::Close);
-        const int error = errno;
+        const int error = fault(Call::Close, {});
         const int closed = real().close(fd);
-        errno = failing ? error : errno;
-        return failing ? -1 : closed;
+        errno = error ? error : errno;
+        return error ? -1 : closed;
     }
 
 private:
-    static FileIo& real() { return systemFileIo(); }
-
+    // Whether the call fails, with errno set as the system call sets it.
     bool fails(Call call, const std::string& path = {}) {
-        calls.push_back({call, path});
-        if (onCall) {
-            onCall(calls.back());
-        }
-        const bool counted = anyKind_ || call == kind_;
-        seen_ += counted ? 1 : 0;
-        const bool failing = counted && (seen_ == failAt_ || (always_ && seen_ > failAt_));
-        if (failing) {
-            errno = error_ ? error_ : callKinds[static_cast<int>(call)].error;
-        }
-        return failing;
+        const int error = fault(call, path);
+        errno = error ? error : errno;
+        return error != 0;
     }
-
-    Call kind_ = Call::LookAt;
-    int failAt_ = 0;
-    bool anyKind_ = false;
-    bool always_ = false;
-    int error_ = 0;
-    int seen_ = 0;
 };
-
 #endif
 
 } // namespace quarvel::testing_support
