@@ -265,8 +265,9 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
             fs::resize_file(path, maxConfigFileSize + 1);
         } else if (verb == "chain") {
             const auto link = [](int i) { return "l" + std::to_string(i); };
-            game.write(link(linkHops + 1), binds);
-            for (int i = linkHops; i >= 0; --i) {
+            // autoexec.cfg and l0 ... to the file: one link more than the system follows.
+            game.write(link(linkHops), binds);
+            for (int i = linkHops - 1; i >= 0; --i) {
                 makeLink(game, laid, link(i), link(i + 1));
             }
             makeLink(game, laid, "autoexec.cfg", "l0");
