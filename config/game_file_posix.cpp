@@ -390,10 +390,11 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     // Put the old content back, through a fresh handle if the first one is gone.
     const int restoreFd =
         open ? fd : io_->open(target_.string(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0);
-    const bool restored =
-        restoreFd >= 0 && overwrite(*io_, restoreFd, *old) == 0 && io_->close(restoreFd) == 0;
-    if (!restored && restoreFd >= 0 && open) {
-        io_->close(restoreFd);
+    bool restored = false;
+    if (restoreFd >= 0) {
+        restored = overwrite(*io_, restoreFd, *old) == 0;
+        // Closed once, whatever happened: a second close could close a file opened meanwhile.
+        restored = io_->close(restoreFd) == 0 && restored;
     }
     if (restored) {
         io_->remove(copy->string());

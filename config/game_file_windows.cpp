@@ -359,10 +359,10 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     // Put the old content back, through a fresh handle if the first one is gone.
     FileHandle restore = file;
     const bool reopened = open || io_->open(target_, Access::Write, restore) == 0;
-    const bool restored =
-        reopened && overwrite(*io_, restore, *old) == 0 && io_->close(restore) == 0;
-    if (!restored && reopened && open) {
-        io_->close(restore);
+    bool restored = false;
+    if (reopened) {
+        restored = overwrite(*io_, restore, *old) == 0;
+        restored = io_->close(restore) == 0 && restored; // closed once, whatever happened
     }
     if (restored) {
         io_->remove(*copy);

@@ -536,6 +536,8 @@ struct Attempt {
     Outcome failure;
     TempFolder::Snapshot files;
     std::vector<FaultyIo::Record> calls;
+    std::size_t leftOpen = 0; // handles the change did not close
+    int strayCloses = 0;      // closes of a handle it did not hold
 };
 
 // Lays a game folder out and makes the change, with calls failing as `arrange` has them fail.
@@ -546,7 +548,8 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     laid.io.calls.clear();
     arrange(laid.io);
     const Outcome failure = change(game.path(), laid.uninstall, laid.io);
-    return {failure, game.snapshot(), laid.io.calls};
+    return {failure, game.snapshot(), laid.io.calls, laid.io.openHandles.size(),
+            laid.io.strayCloses};
 }
 
 // The folder as laid out, before any change.
@@ -580,6 +583,8 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
                              << "call " << call << ", " << testing_support::callName(failed.call)
                              << " " << failed.path << ": " << failureText(run.failure));
                 ++injected;
+                EXPECT_EQ(run.leftOpen, 0u);
+                EXPECT_EQ(run.strayCloses, 0);
                 for (const auto& [name, content] : run.files) {
                     const bool oldContent = old.count(name) != 0 && old.at(name) == content;
                     const bool newContent =
@@ -705,30 +710,55 @@ TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
 }
 
 TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
-    // The new content fails half-way and so does every write after it: the old content cannot
-    // be put back, so its synced copy stays and the message names it.
-    TempFolder game;
-    Laid laid;
-    lay(game, faultLayouts[2], laid);
-    const auto diskFull = testing_support::callKinds[static_cast<int>(Call::Write)].error;
-    int writes = 0;
-    laid.io.onCall = [&](const FaultyIo::Record& record) {
-        if (record.call == Call::Write && ++writes == 2) {
-            laid.io.failCall(Call::Write, 1, diskFull, true);
-        }
+    // The new content fails, and so does putting the old content back: its synced copy stays and
+    // the message names it. Every handle is closed once, whichever call failed.
+    const auto errorOf = [](Call call) {
+        return testing_support::callKinds[static_cast<int>(call)].error;
     };
-    const InstallResult result = InstallTweaks(game.path(), script, laid.io);
-    ASSERT_FALSE(result.installed());
-    ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
-    const std::string text = describe(*result.failure);
-    const std::string full =
-        systemReason(std::error_code(static_cast<int>(diskFull), std::system_category()));
-    EXPECT_NE(text.find("autoexec.cfg\": " + full + ". Its old content is kept in \"" +
-                        pathText(result.failure->copy) + "\"."),
-              std::string::npos)
-        << text;
-    EXPECT_EQ(TempFolder::readFile(result.failure->copy), binds);
-    EXPECT_EQ(game.read("quarvel.cfg"), binds);
+    struct Faults {
+        const char* what;
+        Call first; // fails once the new content is on its way
+        Call then;  // fails from then on, while the old content is put back
+    };
+    const Faults cases[] = {
+        {"a full disk", Call::Write, Call::Write},
+        {"a failed close, then a full disk", Call::Close, Call::Write},
+        {"a full disk, then a failed close", Call::Write, Call::Close},
+    };
+    for (const auto& [what, first, then] : cases) {
+        SCOPED_TRACE(what);
+        TempFolder game;
+        Laid laid;
+        lay(game, faultLayouts[2], laid);
+        int writes = 0;
+        int stage = 0; // 1: the first fault to come, 2: it came, 3: the rest fail
+        laid.io.onCall = [&](const FaultyIo::Record& record) {
+            // The second write is the new content of autoexec.cfg, after its copy.
+            if (stage == 0 && record.call == Call::Write && ++writes == 2) {
+                laid.io.failCall(first, 1);
+                stage = first == Call::Write ? 2 : 1;
+            } else if (stage == 1 && record.call == first) {
+                stage = 2;
+            } else if (stage == 2) {
+                laid.io.failCall(then, 1, 0, true);
+                stage = 3;
+            }
+        };
+        const InstallResult result = InstallTweaks(game.path(), script, laid.io);
+        ASSERT_FALSE(result.installed());
+        ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
+        const std::string text = describe(*result.failure);
+        const std::string reason =
+            systemReason(std::error_code(static_cast<int>(errorOf(first)), std::system_category()));
+        EXPECT_NE(text.find("autoexec.cfg\": " + reason + ". Its old content is kept in \"" +
+                            pathText(result.failure->copy) + "\"."),
+                  std::string::npos)
+            << text;
+        EXPECT_EQ(TempFolder::readFile(result.failure->copy), binds);
+        EXPECT_EQ(game.read("quarvel.cfg"), binds);
+        EXPECT_TRUE(laid.io.openHandles.empty());
+        EXPECT_EQ(laid.io.strayCloses, 0);
+    }
 }
 
 #ifndef _WIN32

@@ -4,8 +4,10 @@
 #include "core/paths.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,9 +85,16 @@ public:
     }
     std::function<void(const Record&)> onCall;
     std::vector<Record> calls;
+    // Handles opened through the interface and not closed yet, and closes of a handle that was not
+    // open: a second close may close a file that another thread has opened meanwhile.
+    std::set<std::uintptr_t> openHandles;
+    int strayCloses = 0;
 
 protected:
     static FileIo& real() { return systemFileIo(); }
+
+    void opened(std::uintptr_t handle) { openHandles.insert(handle); }
+    void closing(std::uintptr_t handle) { strayCloses += openHandles.erase(handle) == 0 ? 1 : 0; }
 
     // Records the call; the error it is to fail with, or 0.
     Error fault(Call call, std::string path) {
@@ -166,9 +175,9 @@ public:
     }
     // clang-format off
     unsigned long open(const std::filesystem::path& path, Access access, FileHandle& file) override {
-        const auto error = fails(Call::Open, path); return error ? error : real().open(path, access, file); }
+        const auto error = fails(Call::Open, path); return error ? error : held(file, [&] { return real().open(path, access, file); }); }
     unsigned long create(const std::filesystem::path& path, std::uint32_t attributes, FileHandle& file) override {
-        const auto error = fails(Call::Create, path); return error ? error : real().create(path, attributes, file); }
+        const auto error = fails(Call::Create, path); return error ? error : held(file, [&] { return real().create(path, attributes, file); }); }
     unsigned long look(FileHandle file, FileLook& info) override {
         const auto error = fails(Call::Look); return error ? error : real().look(file, info); }
     unsigned long read(FileHandle file, char* buffer, std::size_t size, std::size_t& got) override {
@@ -189,6 +198,7 @@ public:
     unsigned long close(FileHandle file) override {
         // A failing close still lets go of the handle, as the system's does.
         const auto error = fails(Call::Close);
+        closing(reinterpret_cast<std::uintptr_t>(file));
         const auto closed = real().close(file);
         return error ? error : closed;
     }
@@ -207,6 +217,14 @@ private:
     unsigned long fails(Call call, const std::filesystem::path& path = {}) {
         return fault(call, pathText(path));
     }
+    // Makes the call that opens `file` and records the handle it got.
+    template <typename Opening> unsigned long held(FileHandle& file, Opening opening) {
+        const unsigned long error = opening();
+        if (error == 0) {
+            opened(reinterpret_cast<std::uintptr_t>(file));
+        }
+        return error;
+    }
 };
 #else
 class FaultyIo final : public FileIo, public FaultPlan {
@@ -219,7 +237,9 @@ public:
     int mayWrite(const std::string& path) override {
         return fails(Call::MayWrite, path) ? -1 : real().mayWrite(path); }
     int open(const std::string& path, int flags, mode_t mode) override {
-        return fails(Call::Open, path) ? -1 : real().open(path, flags, mode); }
+        const int fd = fails(Call::Open, path) ? -1 : real().open(path, flags, mode);
+        if (fd >= 0) { opened(static_cast<std::uintptr_t>(fd)); }
+        return fd; }
     int stat(int fd, struct stat& info) override {
         return fails(Call::Stat) ? -1 : real().stat(fd, info); }
     ssize_t read(int fd, char* buffer, std::size_t size) override {
@@ -244,6 +264,7 @@ public:
     int close(int fd) override {
         // A failing close still lets go of the descriptor, as the system's does.
         const int error = fault(Call::Close, {});
+        closing(static_cast<std::uintptr_t>(fd));
         const int closed = real().close(fd);
         errno = error ? error : errno;
         return error ? -1 : closed;
