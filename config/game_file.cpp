@@ -31,6 +31,17 @@ Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep ste
     }
 }
 
+fs::path GameFile::elsewhere() const {
+    std::error_code error;
+    const fs::path temporary = fs::temp_directory_path(error);
+    if (error) {
+        return {};
+    }
+    fs::path name("quarvel-");
+    name += target_.filename().native();
+    return temporary / name;
+}
+
 fs::path GameFile::besideName(const fs::path& file, std::string_view kind) {
     static constexpr std::string_view letters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";

@@ -81,6 +81,9 @@ private:
 #endif
     [[nodiscard]] Outcome updateInPlace(std::string_view content);
     [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
+    // Where a copy of the old content goes when the file's own folder takes no new file: in the
+    // folder for temporary files. Empty when there is none (TMPDIR naming a missing folder, say).
+    [[nodiscard]] std::filesystem::path elsewhere() const;
     // A name for a new file beside `file`, unlikely to be taken: ".autoexec.cfg.Xf3k9Q".
     static std::filesystem::path besideName(const std::filesystem::path& file,
                                             std::string_view kind);

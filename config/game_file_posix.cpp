@@ -333,19 +333,21 @@ Outcome GameFile::writeBeside(std::string_view content, bool& carried) {
 
 Expected<fs::path> GameFile::keepCopy(std::string_view content) {
     // Beside the file when its folder allows it, else in the folder for temporary files.
-    const fs::path elsewhere =
-        fs::temp_directory_path() / ("quarvel-" + target_.filename().string());
     fs::path copy;
     int fd = createFresh(
         *io_, [this] { return besideName(target_, ".quarvel-copy-"); }, 0600, copy);
-    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    int error = fd < 0 ? errno : 0;
+    const fs::path other =
+        error == EACCES || error == EPERM || error == EROFS ? elsewhere() : fs::path();
+    if (!other.empty()) {
         fd = createFresh(
-            *io_, [&] { return besideName(elsewhere, ".copy-"); }, 0600, copy);
+            *io_, [&] { return besideName(other, ".copy-"); }, 0600, copy);
+        error = fd < 0 ? errno : 0;
     }
     if (fd < 0) {
-        return failedWrite(errno);
+        return failedWrite(error);
     }
-    int error = writeAll(*io_, fd, content);
+    error = writeAll(*io_, fd, content);
     if (error == 0 && io_->sync(fd) != 0) {
         error = errno;
     }

@@ -303,15 +303,14 @@ Outcome GameFile::writeBeside(std::string_view content) {
 
 Expected<fs::path> GameFile::keepCopy(std::string_view content) {
     // Beside the file when its folder allows it, else in the folder for temporary files.
-    const fs::path elsewhere =
-        fs::temp_directory_path() / (L"quarvel-" + target_.filename().wstring());
     fs::path copy;
     FileHandle file = nullptr;
     auto error = createFresh(
         *io_, [this] { return besideName(target_, ".quarvel-copy-"); }, 0, copy, file);
-    if (error == ERROR_ACCESS_DENIED) {
+    const fs::path other = error == ERROR_ACCESS_DENIED ? elsewhere() : fs::path();
+    if (!other.empty()) {
         error = createFresh(
-            *io_, [&] { return besideName(elsewhere, ".copy-"); }, 0, copy, file);
+            *io_, [&] { return besideName(other, ".copy-"); }, 0, copy, file);
     }
     if (error != 0) {
         return failedWrite(static_cast<int>(error));

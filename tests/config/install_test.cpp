@@ -167,6 +167,7 @@ struct Laid {
     bool asNobody = false; // the change is made as another user than root
 #ifndef _WIN32
     rlim_t sizeLimit = RLIM_INFINITY; // the largest file the change may write
+    bool noTemporaryFolder = false;   // TMPDIR names a folder that is not there
 #endif
 };
 
@@ -206,7 +207,7 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
     if (child == 0) {
         ::close(pipe[0]);
         ::umask(mask);
-        ::setenv("TMPDIR", temporaryFiles.c_str(), 1);
+        ::setenv("TMPDIR", (temporaryFiles / (laid.noTemporaryFolder ? "gone" : "")).c_str(), 1);
         const rlimit limit{laid.sizeLimit, laid.sizeLimit};
         if ((laid.asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(nobody().gid) != 0 ||
                                ::setuid(nobody().uid) != 0)) ||
@@ -241,7 +242,8 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
 // extended attribute, "grow A" makes A larger than any config, "chain" makes a chain of more links
 // than the system follows to autoexec.cfg. "installed" (or "installed userconfig") installs the
 // tweaks, after which the change made is an uninstall; "in A" makes it in the folder A, "nobody"
-// as another user than root, "limit N" with files of at most N bytes. On Windows "hidden A" and
+// as another user than root, "limit N" with files of at most N bytes, "notemp" with TMPDIR naming
+// no folder. On Windows "hidden A" and
 // "system A" set those attributes, "held A" has another program hold A open without sharing it and
 // "shared A" sharing it with everyone, as the game does.
 void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
@@ -282,6 +284,8 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
 #ifndef _WIN32
         } else if (verb == "limit") {
             laid.sizeLimit = std::stoul(name);
+        } else if (verb == "notemp") {
+            laid.noTemporaryFolder = true;
 #endif
 #ifdef _WIN32
         } else if (verb == "foreign") {
@@ -385,6 +389,11 @@ const Layout layouts[] = {
     {"a folder the player may not write, with files he may",
      "file autoexec.cfg; file quarvel.cfg; foreign .; foreign autoexec.cfg; foreign quarvel.cfg; "
      "mode . 555; nobody", true},
+    {"a hard-linked autoexec.cfg, and TMPDIR naming no folder",
+     "file other/autoexec.cfg; hard autoexec.cfg other/autoexec.cfg; notemp", true},
+    {"a folder the player may not write, and TMPDIR naming no folder",
+     "file autoexec.cfg; file quarvel.cfg; foreign .; foreign autoexec.cfg; foreign quarvel.cfg; "
+     "mode . 555; nobody; notemp", false, "autoexec.cfg", "Permission denied"},
 #endif
 };
 // clang-format on
