@@ -31,6 +31,24 @@ Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep ste
     }
 }
 
+Outcome GameFile::checkWritable() {
+    if (!exists_) {
+        return std::nullopt; // a new file: its folder decides when the file is made
+    }
+    return checkTargetWritable();
+}
+
+Outcome GameFile::remove() {
+    if (!named_) {
+        return std::nullopt;
+    }
+    if (Outcome failure = removeName()) {
+        return failure;
+    }
+    named_ = exists_ = false;
+    return std::nullopt;
+}
+
 fs::path GameFile::elsewhere() const {
     std::error_code error;
     const fs::path temporary = fs::temp_directory_path(error);

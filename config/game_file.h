@@ -69,6 +69,9 @@ private:
     // followed gives where it leads, one more than `mayFollow` allows is a failure; nothing there
     // gives nothing. Each system has its own.
     [[nodiscard]] Expected<std::optional<std::filesystem::path>> lookAtTarget(bool mayFollow);
+    // Whether the existing file may be written, and taking its name away; each system's own.
+    [[nodiscard]] Outcome checkTargetWritable();
+    [[nodiscard]] Outcome removeName();
 
     [[nodiscard]] Failure failed(int error) const;
     [[nodiscard]] Failure failed(FileProblem problem) const;

@@ -187,10 +187,7 @@ Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
     return std::optional<fs::path>();
 }
 
-Outcome GameFile::checkWritable() {
-    if (!exists_) {
-        return std::nullopt; // a new file: its folder decides when the file is made
-    }
+Outcome GameFile::checkTargetWritable() {
     if (io_->mayWrite(target_.string()) != 0) {
         return errno == EACCES || errno == EPERM ? failed(FileProblem::WriteProtected)
                                                  : failed(errno);
@@ -408,10 +405,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     return kept;
 }
 
-Outcome GameFile::remove() {
-    if (!named_) {
-        return std::nullopt;
-    }
+Outcome GameFile::removeName() {
     Failure removing = failed(0);
     removing.step = FileStep::Remove;
     if (io_->remove(path_.string()) != 0) {
@@ -422,7 +416,6 @@ Outcome GameFile::remove() {
         removing.code = std::error_code(error, std::system_category());
         return removing;
     }
-    named_ = exists_ = false;
     return std::nullopt;
 }
 

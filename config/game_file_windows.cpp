@@ -155,10 +155,7 @@ Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
     return std::optional<fs::path>();
 }
 
-Outcome GameFile::checkWritable() {
-    if (!exists_) {
-        return std::nullopt; // a new file: its folder decides when the file is made
-    }
+Outcome GameFile::checkTargetWritable() {
     // Checked here: the system lets an administrator, and Wine anyone, write over it.
     if ((facts_.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return failed(FileProblem::WriteProtected);
@@ -373,10 +370,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     return kept;
 }
 
-Outcome GameFile::remove() {
-    if (!named_) {
-        return std::nullopt;
-    }
+Outcome GameFile::removeName() {
     if (exists_ && path_ == target_ && (facts_.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         Failure refused = failed(FileProblem::WriteProtected);
         refused.step = FileStep::Remove;
@@ -385,7 +379,6 @@ Outcome GameFile::remove() {
     if (const auto error = io_->remove(path_)) {
         return windowsFailure(FileStep::Remove, path_, error);
     }
-    named_ = exists_ = false;
     return std::nullopt;
 }
 
