@@ -338,6 +338,8 @@ const std::string noSuchFolder = "No such file or directory";
 
 // clang-format off
 const Layout layouts[] = {
+    {"a link loop", "link autoexec.cfg a.cfg; link a.cfg autoexec.cfg", false,
+     "autoexec.cfg", tooManyLinks},
     {"a chain of links longer than the system follows", "chain", false, "autoexec.cfg",
      tooManyLinks},
     {"a directory in quarvel.cfg's place", "file autoexec.cfg; dir quarvel.cfg", false,
