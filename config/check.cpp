@@ -63,15 +63,6 @@ bool sameValue(std::string_view a, std::string_view b) {
     return x && y ? *x == *y : equalsIgnoringCase(a, b);
 }
 
-int knownCvarNamed(std::string_view name) {
-    for (int k = 0; k < knownCvarCount; ++k) {
-        if (cvarNames(k) == name) {
-            return k;
-        }
-    }
-    return -1;
-}
-
 void report(CheckReport& result, std::array<ReadConfig, 4>& configs, RateLimits limits) {
     ReadConfig& autoexec = configs[0];
     ReadConfig& userconfig = configs[1];
@@ -123,7 +114,7 @@ void report(CheckReport& result, std::array<ReadConfig, 4>& configs, RateLimits 
     for (const ReadConfig* config : {&script, &saved}) {
         for (const RateRule& rule : rateRules) {
             const std::string_view cvar = editor(rule.field).cvar;
-            const auto k = static_cast<std::size_t>(knownCvarNamed(cvar));
+            const auto k = static_cast<std::size_t>(knownCvarIndex(cvar));
             const auto value = rates::parseRate(config->values.cvarValue[k]);
             const RateLimit& limit = rule.limit(limits);
             if (config->values.cvarFound[k] && value && *value > limit.value) {

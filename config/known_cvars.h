@@ -127,6 +127,16 @@ constexpr std::string_view cvarNames(int k) {
     return knownCvars[static_cast<std::size_t>(k)].name;
 }
 
+// The known cvar of that name, or -1.
+constexpr int knownCvarIndex(std::string_view name) {
+    for (int k = 0; k < knownCvarCount; ++k) {
+        if (cvarNames(k) == name) {
+            return k;
+        }
+    }
+    return -1;
+}
+
 // What no known cvar loads into, on purpose: tweaks whose cvar is not among the known ones, and
 // cvars that are read and kept although no editor writes them.
 inline constexpr std::array tweaksNotLoaded{editorId("optLPrecache"), editorId("cmbCDFPS")};

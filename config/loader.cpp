@@ -21,15 +21,6 @@ constexpr std::size_t longestKnownName = [] {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-int knownCvarIndex(std::string_view head) {
-    for (int k = 0; k < knownCvarCount; ++k) {
-        if (cvarNames(k) == head) {
-            return k;
-        }
-    }
-    return -1;
-}
-
 std::string_view withoutQuotes(std::string_view value) {
     if (value.size() >= 2 && value.front() == valueQuote && value.back() == valueQuote) {
         value.remove_prefix(1);
