@@ -8,50 +8,29 @@ namespace quarvel {
 
 namespace {
 
-// A line of a text, with the line end that follows it.
-struct Line {
-    std::string_view text;
+// Hands `visit` each line of a text, and the same line with the line end after it (CR LF, LF or
+// CR), until `visit` says stop.
+template <typename Visit> void splitLines(std::string_view text, Visit visit) {
     std::size_t start = 0;
-    std::size_t end = 0; // after its line end
-};
-
-std::vector<Line> linesOf(std::string_view text) {
-    std::vector<Line> lines;
-    forEachLine(text, [&](std::string_view line) {
-        const auto start = static_cast<std::size_t>(line.data() - text.data());
-        std::size_t end = start + line.size();
-        if (end < text.size() && text[end] == '\r') {
-            ++end;
-            if (end < text.size() && text[end] == '\n') {
-                ++end;
-            }
-        } else if (end < text.size() && text[end] == '\n') {
-            ++end;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = text.size();
+        } else if (text[end] == '\r' && next < text.size() && text[next] == '\n') {
+            ++next;
         }
-        lines.push_back({line, start, end});
-        return true;
-    });
-    return lines;
+        if (!visit(text.substr(start, end - start), text.substr(start, next - start))) {
+            return;
+        }
+        start = next;
+    }
 }
 
 } // namespace
 
 void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            line(text.substr(start));
-            return;
-        }
-        if (!line(text.substr(start, end - start))) {
-            return;
-        }
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
+    splitLines(text, [&](std::string_view content, std::string_view) { return line(content); });
 }
 
 bool runsScript(std::string_view config) {
@@ -77,19 +56,27 @@ std::string withExecLine(std::string_view config) {
 }
 
 std::optional<std::string> withoutExecLine(std::string_view config) {
-    const std::vector<Line> lines = linesOf(config);
-    std::vector<bool> removed(lines.size(), false);
+    struct Line {
+        std::string_view text;
+        std::string_view whole; // with its line end
+        bool removed = false;
+    };
+    std::vector<Line> lines;
+    splitLines(config, [&](std::string_view text, std::string_view whole) {
+        lines.push_back({text, whole});
+        return true;
+    });
     bool any = false;
     for (std::size_t at = 0; at < lines.size(); ++at) {
         if (lines[at].text != execLine) {
             continue;
         }
         any = true;
-        removed[at] = true;
+        lines[at].removed = true;
         // The install's two empty lines, when both are still there and not taken already.
         if (at >= 2 && lines[at - 1].text.empty() && lines[at - 2].text.empty() &&
-            !removed[at - 1] && !removed[at - 2]) {
-            removed[at - 1] = removed[at - 2] = true;
+            !lines[at - 1].removed && !lines[at - 2].removed) {
+            lines[at - 1].removed = lines[at - 2].removed = true;
         }
     }
     if (!any) {
@@ -97,9 +84,9 @@ std::optional<std::string> withoutExecLine(std::string_view config) {
     }
     std::string kept;
     kept.reserve(config.size());
-    for (std::size_t at = 0; at < lines.size(); ++at) {
-        if (!removed[at]) {
-            kept.append(config.substr(lines[at].start, lines[at].end - lines[at].start));
+    for (const Line& line : lines) {
+        if (!line.removed) {
+            kept.append(line.whole);
         }
     }
     return kept;
