@@ -4,24 +4,21 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <shellapi.h>
+#include <string>
 
 int main() {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr || count != 3) {
-        std::fputs("usage: quarvel_hold_file FILE none|read|all\n", stderr);
-        return 2;
-    }
-    const DWORD share = std::wcscmp(arguments[2], L"all") == 0
-                            ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
-                        : std::wcscmp(arguments[2], L"read") == 0 ? FILE_SHARE_READ
-                                                                  : 0;
-    HANDLE file = CreateFileW(arguments[1], GENERIC_READ | GENERIC_WRITE, share, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring sharing = count == 3 ? arguments[2] : L"";
+    const DWORD share = sharing == L"all" ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
+                        : sharing == L"read" ? FILE_SHARE_READ
+                                             : 0;
+    HANDLE file = count != 3 ? INVALID_HANDLE_VALUE
+                             : CreateFileW(arguments[1], GENERIC_READ | GENERIC_WRITE, share,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        std::fprintf(stderr, "cannot open the file: error %lu\n", GetLastError());
+        std::printf("cannot open the file: error %lu\n", GetLastError());
         return 1;
     }
     // Straight to the pipe, past the C runtime, which would write "\n" as "\r\n".

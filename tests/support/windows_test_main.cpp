@@ -8,7 +8,6 @@
 #include <io.h>
 
 int main(int argc, char** argv) {
-    std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
