@@ -243,9 +243,8 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
 // than the system follows to autoexec.cfg. "installed" (or "installed userconfig") installs the
 // tweaks, after which the change made is an uninstall; "in A" makes it in the folder A, "nobody"
 // as another user than root, "limit N" with files of at most N bytes, "notemp" with TMPDIR naming
-// no folder. On Windows "hidden A" and
-// "system A" set those attributes, "held A" has another program hold A open without sharing it and
-// "shared A" sharing it with everyone, as the game does.
+// no folder. On Windows "hidden A" and "system A" set those attributes, "held A" has another
+// program hold A open without sharing it and "shared A" sharing it with everyone, as the game does.
 void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
     std::istringstream steps{std::string(recipe)};
     for (std::string step; std::getline(steps, step, ';');) {
