@@ -13,31 +13,28 @@
 #include <vector>
 
 using namespace quarvel;
-using testing_support::shown;
 
 [[noreturn]] static void fail(const std::string& what) {
     std::fprintf(stderr, "config loader: %s\n", what.c_str());
     std::abort();
 }
 
-static void read(LoadedValues& values, std::string_view bytes, std::vector<std::size_t> cuts) {
-    cuts.insert(cuts.end(), {0, bytes.size()});
-    std::sort(cuts.begin(), cuts.end());
-    ConfigReader reader(values);
-    for (std::size_t i = 1; i < cuts.size(); ++i)
-        reader.feed(bytes.substr(std::min(cuts[i - 1], bytes.size()), cuts[i] - cuts[i - 1]));
-    reader.finish();
-}
-
 // Loads the bytes cut into pieces at the given places, and checks the load.
 void checkLoad(std::string_view bytes, const std::vector<std::size_t>& cuts) {
-    LoadedValues whole, cut;
-    read(whole, bytes, {});
-    read(cut, bytes, cuts);
+    const auto read = [&](std::vector<std::size_t> at) {
+        LoadedValues values;
+        ConfigReader reader(values);
+        at.insert(at.end(), {0, bytes.size()});
+        std::sort(at.begin(), at.end());
+        for (std::size_t i = 1; i < at.size(); ++i)
+            reader.feed(bytes.substr(std::min(at[i - 1], bytes.size()), at[i] - at[i - 1]));
+        reader.finish();
+        return values;
+    };
+    const LoadedValues whole = read({}), cut = read(cuts);
     for (std::size_t k = 0; k < knownCvars.size(); ++k)
         if (cut.cvarFound[k] != whole.cvarFound[k] || cut.cvarValue[k] != whole.cvarValue[k])
-            fail(std::string(knownCvars[k].name) + ": read \"" + shown(cut.cvarValue[k]) +
-                 "\" in pieces but \"" + shown(whole.cvarValue[k]) + "\" in one");
+            fail(std::string(knownCvars[k].name) + " reads otherwise in pieces than in one");
     Engine engine;
     applyLoadedValues(engine, cut);
     if (const std::string problem = testing_support::invariantViolation(engine); !problem.empty())

@@ -9,14 +9,10 @@
 using namespace quarvel::rates;
 
 TEST(ParseRate, ReadsDigitsWithAtMostOnePointAndHugeOrTinyOnesStayDefined) {
+    const std::string nines(400, '9'), zeros(400, '0'), tiny = "0." + zeros + "1";
     const std::pair<std::string, std::optional<double>> cases[] = {
-        {"0030", 30.0},
-        {"0.5", 0.5},
-        {"5.", 5.0},
-        {".5", 0.5},
-        {std::string(400, '9'), HUGE_VAL},
-        {"0." + std::string(400, '0') + "1", 0.0},
-        {std::string(400, '0'), 0.0}};
+        {"0030", 30.0},    {"0.5", 0.5}, {"5.", 5.0}, {".5", 0.5},
+        {nines, HUGE_VAL}, {zeros, 0.0}, {tiny, 0.0}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(parseRate(text), value) << text;
     }
@@ -27,12 +23,9 @@ TEST(ParseRate, ReadsDigitsWithAtMostOnePointAndHugeOrTinyOnesStayDefined) {
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndEveryDigitIsPrinted) {
-    for (const auto& [value, rounded] : {std::pair{4.5, 4.0},
-                                         {22.5, 22.0},
-                                         {23.5, 24.0},
-                                         {26.79, 27.0},
-                                         {0.49, 0.0},
-                                         {1e300, 1e300}}) {
+    const std::pair<double, double> cases[] = {{4.5, 4.0},    {22.5, 22.0}, {23.5, 24.0},
+                                               {26.79, 27.0}, {0.49, 0.0},  {1e300, 1e300}};
+    for (const auto& [value, rounded] : cases) {
         EXPECT_EQ(roundHalfEven(value), rounded) << value;
     }
     EXPECT_EQ(wholeNumberText(6451), "6451");

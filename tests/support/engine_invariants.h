@@ -4,7 +4,6 @@
 #include "core/rate_rules.h"
 #include "rates/rate_calculator.h"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -13,15 +12,13 @@
 // that holds a number is within its cap.
 namespace quarvel::testing_support {
 
-// A text fit for a failure message: its first 60 bytes, controls and other bytes escaped.
+// A text fit for a failure message: its first 60 bytes, each byte that is no printable ASCII
+// written as a backslash and its number.
 inline std::string shown(std::string_view text) {
     std::string result;
-    for (const unsigned char c : text.substr(0, 60)) {
-        char escaped[5];
-        std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-        result += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, static_cast<char>(c))
-                                                     : std::string(escaped);
-    }
+    for (const unsigned char c : text.substr(0, 60))
+        result +=
+            c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c)) : '\\' + std::to_string(c);
     return text.size() > 60 ? result + "... (" + std::to_string(text.size()) + " bytes)" : result;
 }
 

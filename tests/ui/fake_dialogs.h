@@ -5,36 +5,24 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <deque>
-
 // Answers the windows' questions from a script and records everything they showed.
 class FakeDialogs final : public quarvel::ui::UserDialogs {
 public:
-    struct Shown {
-        QString kind; // "question", "information", "warning"
-        QString text;
-    };
-
-    std::deque<bool> answers; // for askYesNo, in order; No when empty
-    QString fileToOpen;       // what the file dialog returns
-    QString lastFilter;       // the filter it was shown with
-    std::vector<Shown> shown;
+    QList<bool> answers; // for askYesNo, in order; No when empty
+    QString fileToOpen;  // what the file dialog returns
+    QString lastFilter;  // the filter it was shown with
+    QStringList shown;   // "question: ", "information: " or "warning: " and the text
     std::vector<QUrl> openedUrls;
 
     bool askYesNo(QWidget*, const QString&, const QString& text) override {
-        shown.push_back({QStringLiteral("question"), text});
-        if (answers.empty()) {
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        shown << QStringLiteral("question: ") + text;
+        return !answers.isEmpty() && answers.takeFirst();
     }
     void inform(QWidget*, const QString&, const QString& text) override {
-        shown.push_back({QStringLiteral("information"), text});
+        shown << QStringLiteral("information: ") + text;
     }
     void warn(QWidget*, const QString&, const QString& text) override {
-        shown.push_back({QStringLiteral("warning"), text});
+        shown << QStringLiteral("warning: ") + text;
     }
     QString openFileName(QWidget*, const QString& filter) override {
         lastFilter = filter;

@@ -14,57 +14,46 @@ using namespace quarvel::ui;
 
 namespace {
 
-// The messages of a .ts file that lack a finished translation.
+// The source texts of a .ts file that lack a finished translation: one marked with a type
+// (unfinished, vanished, obsolete) or empty.
 QStringList untranslated(const QString& file) {
     QFile ts(file);
     if (!ts.open(QIODevice::ReadOnly)) {
         return {QStringLiteral("cannot read ") + file};
     }
+    static const QRegularExpression message(
+        QStringLiteral("<source>(.*?)</source>.*?<translation([^>]*)>(.*?)</translation>"),
+        QRegularExpression::DotMatchesEverythingOption);
     QStringList missing;
-    QString source;
-    for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (xml.name() == QLatin1String("translation")) {
-            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            if (unfinished ||
-                xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty()) {
-                missing << source;
-            }
+    for (const auto& found : message.globalMatch(QString::fromUtf8(ts.readAll()))) {
+        if (!found.captured(2).isEmpty() || found.captured(3).trimmed().isEmpty()) {
+            missing << found.captured(1);
         }
     }
     return missing;
 }
 
-// The texts of a window that are not shown whole: a label, button or frame caption narrower than
-// it needs, or a wrapping label lower than its text.
+// The controls of a window that do not show their text whole: a label, button or frame caption
+// narrower than it needs, or a wrapping label lower than its text.
 QStringList clippedTexts(QWidget& window) {
     QStringList clipped;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window)) {
-            continue;
-        }
         const auto* label = qobject_cast<QLabel*>(widget);
-        if (label && !label->text().isEmpty()) {
-            const bool whole = label->wordWrap()
-                                   ? label->height() >= label->heightForWidth(label->width())
-                                   : label->width() >= label->minimumSizeHint().width();
-            if (!whole) {
-                clipped << label->text();
-            }
-        } else if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QString text = button->text();
-            text.remove(QLatin1Char('&'));
-            if (button->fontMetrics().horizontalAdvance(text) > button->width()) {
-                clipped << text;
-            }
-        } else if (const auto* frame = qobject_cast<QGroupBox*>(widget)) {
-            if (frame->width() < frame->minimumSizeHint().width()) {
-                clipped << frame->title();
-            }
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const auto* frame = qobject_cast<QGroupBox*>(widget);
+        bool whole = !widget->isVisibleTo(&window);
+        if (label && !whole) {
+            whole = label->text().isEmpty() ||
+                    (label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                       : label->width() >= label->minimumSizeHint().width());
+        } else if (button && !whole) {
+            const QString text = QString(button->text()).remove(QLatin1Char('&'));
+            whole = button->fontMetrics().horizontalAdvance(text) <= button->width();
+        } else if (!whole) {
+            whole = !frame || frame->width() >= frame->minimumSizeHint().width();
+        }
+        if (!whole) {
+            clipped << widget->objectName();
         }
     }
     return clipped;
@@ -81,14 +70,12 @@ private slots:
         QTemporaryDir scratch;
         const QString copy = scratch.filePath(QStringLiteral("quarvel_ru.ts"));
         QVERIFY(QFile::copy(QStringLiteral(QUARVEL_TRANSLATIONS "/quarvel_ru.ts"), copy));
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(QUARVEL_LUPDATE),
-                      {QStringLiteral("-project"), QStringLiteral(QUARVEL_LUPDATE_PROJECT),
-                       QStringLiteral("-tr-function-alias"),
-                       QStringLiteral("QT_TRANSLATE_NOOP+=QVL_TRANSLATABLE"),
-                       QStringLiteral("-locations"), QStringLiteral("none"),
-                       QStringLiteral("-no-obsolete"), QStringLiteral("-ts"), copy});
-        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        const QString arguments =
+            QStringLiteral("-project \"%1\" -tr-function-alias QT_TRANSLATE_NOOP+=QVL_TRANSLATABLE "
+                           "-locations none -no-obsolete -ts \"%2\"");
+        QVERIFY(QProcess::execute(QStringLiteral(QUARVEL_LUPDATE),
+                                  QProcess::splitCommand(arguments.arg(
+                                      QStringLiteral(QUARVEL_LUPDATE_PROJECT), copy))) == 0);
         const QStringList missing = untranslated(copy);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }

@@ -15,10 +15,9 @@ using namespace quarvel::ui;
 class WindowSizeTest : public QObject {
     Q_OBJECT
 
-    static QRect freeArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
-
 private slots:
-    void everyWindowOpensInsideTheScreen() {
+    void everyWindowOpensInsideTheScreenAndTheMainOneStaysUsableAtItsSmallestSize() {
+        const QRect freeArea = QGuiApplication::primaryScreen()->availableGeometry();
         FakeDialogs dialogs;
         QVLMain main(dialogs);
         QVLInstall install(main.engine().tweakLines(), dialogs);
@@ -27,25 +26,16 @@ private slots:
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &install, &models, &about}) {
             window_support::showOwned(*window);
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            QVERIFY2(freeArea().contains(window->frameGeometry()),
-                     qPrintable(window->objectName()));
+            QVERIFY2(freeArea.contains(window->frameGeometry()), qPrintable(window->objectName()));
         }
-    }
 
-    void theMainWindowStaysUsableAtItsSmallestSize() {
-        FakeDialogs dialogs;
-        QVLMain main(dialogs);
-        window_support::showOwned(main);
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
         const QSize smallest = main.minimumSizeHint().expandedTo(main.minimumSize());
-        QVERIFY(smallest.width() <= std::min(1024, freeArea().width()));
-        QVERIFY(smallest.height() <= std::min(700, freeArea().height()));
+        QVERIFY(smallest.width() <= std::min(1024, freeArea.width()));
+        QVERIFY(smallest.height() <= std::min(700, freeArea.height()));
         main.resize(smallest);
         QTest::qWait(20);
-
         const auto& panel = window_support::child<QLabel>(main, QStringLiteral("lblDes"));
-        const QRect shown(panel.mapTo(&main, QPoint(0, 0)), panel.size());
-        QVERIFY(main.rect().contains(shown));
+        QVERIFY(main.rect().contains(QRect(panel.mapTo(&main, QPoint(0, 0)), panel.size())));
         QVERIFY(panel.height() >= 3 * panel.fontMetrics().lineSpacing());
         auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
         auto* page = qobject_cast<QScrollArea*>(tabs.currentWidget());

@@ -49,13 +49,4 @@ inline void showOwned(QWidget& window) {
     window.show();
 }
 
-// The top-level windows of a kind that are shown.
-template <typename T> int countWindows() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        count += qobject_cast<T*>(widget) != nullptr && widget->isVisible();
-    }
-    return count;
-}
-
 } // namespace window_support
