@@ -10,7 +10,7 @@ build_dir=${1:-build}
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
-  libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev fiu-utils
+  libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core locales
   dpkg-dev desktop-file-utils appstream gzip file hyperfine time
 )
