@@ -39,11 +39,12 @@ public:
         for (HANDLE ours : {input_, output_, error_}) {
             SetHandleInformation(ours, HANDLE_FLAG_INHERIT, 0);
         }
-        STARTUPINFOW startup{.cb = sizeof startup,
-                             .dwFlags = STARTF_USESTDHANDLES,
-                             .hStdInput = theirs[0],
-                             .hStdOutput = theirs[1],
-                             .hStdError = theirs[2]};
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = theirs[0];
+        startup.hStdOutput = theirs[1];
+        startup.hStdError = theirs[2];
         PROCESS_INFORMATION started{};
         if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                            &startup, &started)) {
