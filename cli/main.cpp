@@ -46,8 +46,11 @@ take any text without ';', line breaks, tabs or other control characters.
 Games are looked for in Steam's usual places (or the folders given with --steam-root), in every
 Steam library listed there, and in the Half-Life folders given with --game-dir.
 
-Rates are capped as the classic game takes them (rate 20000, cl_updaterate 45) unless
---limits steam chooses those of today's Steam build (rate 100000, cl_updaterate 102).
+Settings are made for the classic game (rates capped at rate 20000 and cl_updaterate 45) unless
+--limits steam chooses today's Steam game: rates up to rate 100000 and cl_updaterate 102, the
+game's own start values (rate 30000, cl_updaterate 60, cl_cmdrate 60), the settings only it
+knows (optFpsOverride, txtFpsMax, optVsync, optRawInput, optFilterCmd, txtExInterp), no
+gl_ztrick, and an install that also makes userconfig.cfg run the script.
 
 Exit status: 0 done, 1 an install, uninstall or check failed or the output could not be written,
 2 a bad argument, 3 quarvel.cfg exists and --overwrite was not given, 4 check found that the
@@ -195,10 +198,16 @@ int run(int argc, char** argv) {
     }
     bool overwrite = false;
     bool userconfig = false;
+    bool noUserconfig = false;
     install->add_flag("--overwrite", overwrite, "Replace a quarvel.cfg that is already there");
-    install->add_flag("--userconfig", userconfig,
-                      "Also make userconfig.cfg run the script: the game runs it after config.cfg, "
-                      "its settings saved at the last exit");
+    auto* userconfigFlag = install->add_flag(
+        "--userconfig", userconfig,
+        "Also make userconfig.cfg run the script: the game runs it after config.cfg, its settings "
+        "saved at the last exit (the default under --limits steam)");
+    install
+        ->add_flag("--no-userconfig", noUserconfig,
+                   "Make only autoexec.cfg run the script, also under --limits steam")
+        ->excludes(userconfigFlag);
     // A folder option that may be given more than once, each time with one folder.
     const auto addFolders = [&app](const std::string& name, std::vector<std::string>& folders,
                                    const std::string& help) {
@@ -258,7 +267,7 @@ int run(int argc, char** argv) {
         out.write(quarvel::cli::stateReport(engine));
         return finishOutput(out);
     }
-    const std::string script = quarvel::buildScript(engine.tweakLines());
+    const std::string script = quarvel::buildScript(engine.tweakLines(), engine.gameVersion());
     if (!*install && !*uninstall && !*check) {
         out.write(script);
         return finishOutput(out);
@@ -282,7 +291,7 @@ int run(int argc, char** argv) {
     }
 
     if (*check) {
-        const auto report = quarvel::checkTweaks(target, engine.rateLimits());
+        const auto report = quarvel::checkTweaks(target, engine.gameVersion());
         if (report.failure) {
             std::cerr << quarvel::describe(*report.failure) << '\n';
             return exitFailed;
@@ -308,8 +317,10 @@ int run(int argc, char** argv) {
             std::cerr << quarvel::overwriteQuestion << '\n';
             return exitWouldOverwrite;
         }
-        const auto result = quarvel::InstallTweaks(target, script, quarvel::systemFileIo(),
-                                                   {.userconfig = userconfig});
+        const auto result = quarvel::InstallTweaks(
+            target, script, quarvel::systemFileIo(),
+            {.userconfig = !noUserconfig &&
+                           (userconfig || engine.gameVersion() == quarvel::GameVersion::Steam)});
         if (!result.installed()) {
             std::cerr << quarvel::describe(*result.failure) << '\n';
             return exitFailed;

@@ -37,6 +37,20 @@ StepError error(std::string_view option, std::string_view argument, std::string_
                 .append(why)};
 }
 
+// An editor the game version in force does not offer takes no step.
+std::optional<StepError> notOffered(const Engine& engine, EditorId id, std::string_view option,
+                                    std::string_view argument) {
+    if (engine.offers(id)) {
+        return std::nullopt;
+    }
+    const GameVersion other =
+        engine.gameVersion() == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+    return error(option, argument,
+                 std::string("\"").append(editor(id).name) + "\" is only in " +
+                     (other == GameVersion::Steam ? "today's Steam game" : "the classic game") +
+                     ": choose it first with --limits " + std::string(nameOf(other).shortName));
+}
+
 std::optional<StepError> setOrType(Engine& engine, std::string_view option,
                                    std::string_view argument) {
     const auto equals = argument.find('=');
@@ -52,6 +66,9 @@ std::optional<StepError> setOrType(Engine& engine, std::string_view option,
     }
     if (id < 0) {
         return error(option, argument, std::string("unknown control \"").append(name) + "\"");
+    }
+    if (auto refused = notOffered(engine, id, option, argument)) {
+        return refused;
     }
     if (option == "set") {
         if (!engine.setState(id, value)) {
@@ -94,17 +111,22 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
     } else if (option == "set" || option == "type") {
         return setOrType(engine, option, argument);
     } else if (option == "default") {
-        if (!engine.pressDefault(findDefaultButton(argument))) {
+        const EditorId id = findDefaultButton(argument);
+        if (id == noEditor) {
             return error(option, argument, "unknown DEFAULT button");
         }
+        if (auto refused = notOffered(engine, id, option, argument)) {
+            return refused;
+        }
+        engine.pressDefault(id);
     } else if (option == "limits") {
         const auto named =
-            std::find_if(rateLimitsNames.begin(), rateLimitsNames.end(),
-                         [&](const RateLimitsName& name) { return name.shortName == argument; });
-        if (named == rateLimitsNames.end()) {
+            std::find_if(gameVersionNames.begin(), gameVersionNames.end(),
+                         [&](const GameVersionName& name) { return name.shortName == argument; });
+        if (named == gameVersionNames.end()) {
             return error(option, argument, "expected classic or steam");
         }
-        engine.setRateLimits(named->limits);
+        engine.setGameVersion(named->version);
     } else if (option == "load") {
         if (const Outcome failed = loadConfig(engine, pathFromUtf8(argument))) {
             return error(option, argument, reasonText(*failed));
@@ -118,15 +140,20 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
 std::string stateReport(const Engine& engine) {
     std::string report;
     const auto line = [&](EditorId id) {
-        report.append(editor(id).name).append("=").append(engine.stateText(id)).append("\n");
+        if (engine.offers(id)) {
+            report.append(editor(id).name).append("=").append(engine.stateText(id)).append("\n");
+        }
     };
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < firstTodaySlot; ++slot) {
         line(slot);
     }
     for (const SpeedRule& speed : speedRules) {
         for (const EditorId id : {speed.unitList, speed.speedField, speed.unitLabel}) {
             line(id);
         }
+    }
+    for (int slot = firstTodaySlot; slot < slotCount; ++slot) {
+        line(slot);
     }
     return report;
 }

@@ -22,7 +22,8 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
 // The preset a name stands for: a short name ("hiq") or the menu caption ("High Quality").
 std::optional<Preset> presetNamed(std::string_view name);
 
-// One "CONTROL=VALUE" line per editor, tweaks in slot order, then the speed controls.
+// One "CONTROL=VALUE" line per editor the game version offers: the classic game's tweaks in slot
+// order, the speed controls, then the tweaks of today's game.
 std::string stateReport(const Engine& engine);
 
 } // namespace quarvel::cli

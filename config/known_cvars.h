@@ -8,7 +8,8 @@
 #include <string_view>
 
 // The cvars the config loader knows, in the order in which it applies what it read, and what a
-// value of each does to the editors.
+// value of each does to the editors. A value for an editor that the game version in force does not
+// offer is read and kept, but sets nothing.
 namespace quarvel {
 
 enum class LoadRule {
@@ -87,7 +88,7 @@ inline constexpr auto knownCvars = [] {
         entries("cl_weather", "cmbWeather", weatherValues),
         entries("d_spriteskip", "cmbSpriteSkip", zeroToTwo),
         entries("fastsprites", "cmbSpriteq", zeroToTwo),
-        recorded("fps_max"),
+        text("fps_max", "txtFpsMax"),
         entries("gl_max_size", "cmbTextureS", textureSizes),
         entries("gl_picmip", "cmbMapq", zeroToTwo),
         entries("gl_playermip", "cmbModelq", zeroToTwo),
@@ -117,6 +118,12 @@ inline constexpr auto knownCvars = [] {
         recorded("cl_resend"),
         text("cl_updaterate", "txtURate"),
         text("rate", "txtRate"),
+        // Known only to today's Steam game; read under it alone.
+        toggle("fps_override", "optFpsOverride"),
+        toggle("gl_vsync", "optVsync"),
+        toggle("m_rawinput", "optRawInput"),
+        toggle("cl_filterstuffcmd", "optFilterCmd"),
+        text("ex_interp", "txtExInterp"),
     };
 }();
 
@@ -140,8 +147,7 @@ constexpr int knownCvarIndex(std::string_view name) {
 // What no known cvar loads into, on purpose: tweaks whose cvar is not among the known ones, and
 // cvars that are read and kept although no editor writes them.
 inline constexpr std::array tweaksNotLoaded{editorId("optLPrecache"), editorId("cmbCDFPS")};
-inline constexpr std::array<std::string_view, 3> cvarsNoEditorWrites{"r_dynamic", "fps_max",
-                                                                     "cl_resend"};
+inline constexpr std::array<std::string_view, 2> cvarsNoEditorWrites{"r_dynamic", "cl_resend"};
 
 // Every known cvar is one its editor writes (a misspelt name would load nothing), names a list
 // entry only for an item the list has, and every tweak but those named above is loaded by one.

@@ -31,6 +31,9 @@ std::string_view withoutQuotes(std::string_view value) {
 
 void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
     const EditorId id = cvar.editor;
+    if (id != noEditor && !engine.offers(id)) {
+        return;
+    }
     switch (cvar.rule) {
     case LoadRule::Toggle:
     case LoadRule::InvertedToggle:

@@ -10,29 +10,32 @@ void appendLine(std::string& text, std::string_view line) {
     text.append(line).append(crlf);
 }
 
-void appendSlots(std::string& text, const TweakLines& lines, int first, int last) {
-    for (int slot = first; slot <= last; ++slot) {
-        appendLine(text, lines[slot]);
+void appendSection(std::string& text, std::string_view heading, const TweakLines& lines, int first,
+                   int end, GameVersion version) {
+    appendLine(text, heading);
+    appendLine(text, "");
+    for (int slot = first; slot < end; ++slot) {
+        if (offered(slot, version)) {
+            appendLine(text, lines[slot]);
+        }
     }
+    appendLine(text, "");
 }
 
 } // namespace
 
-std::string buildScript(const TweakLines& lines) {
+std::string buildScript(const TweakLines& lines, GameVersion version) {
     std::string text;
     text.reserve(2048);
     appendLine(text,
                std::string("// ").append(product::name).append(" ").append(product::majorVersion));
     appendLine(text, std::string("// ").append(product::webDomain));
     appendLine(text, "");
-    appendLine(text, "// FPS Tweaks");
-    appendLine(text, "");
-    appendSlots(text, lines, 0, firstPingSlot - 1);
-    appendLine(text, "");
-    appendLine(text, "// Ping Tweaks");
-    appendLine(text, "");
-    appendSlots(text, lines, firstPingSlot, slotCount - 1);
-    appendLine(text, "");
+    appendSection(text, "// FPS Tweaks", lines, 0, firstPingSlot, version);
+    appendSection(text, "// Ping Tweaks", lines, firstPingSlot, firstTodaySlot, version);
+    if (version == GameVersion::Steam) {
+        appendSection(text, "// Today's Game", lines, firstTodaySlot, slotCount, version);
+    }
     appendLine(text, std::string("// Created by ").append(product::author));
     text.append("// ").append(product::email);
     return text;

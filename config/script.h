@@ -16,8 +16,10 @@ inline constexpr std::string_view userconfigFileName = "userconfig.cfg";
 inline constexpr std::string_view savedSettingsFileName = "config.cfg";
 
 // The script as the install window first shows it: header, the FPS and Ping sections in slot
-// order, and the author's lines. CR LF between lines, none after the last.
-std::string buildScript(const TweakLines& lines);
+// order (and for today's Steam game a third one, with the settings only it knows), and the
+// author's lines. A tweak the game version does not know is left out. CR LF between lines, none
+// after the last.
+std::string buildScript(const TweakLines& lines, GameVersion version = GameVersion::Classic);
 
 // What an install appends to the script so the game's console says the tweaks are loaded.
 std::string echoBanner();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game_version.h"
 #include "core/translatable.h"
 
 #include <algorithm>
@@ -39,6 +40,7 @@ struct EditorDef {
     KeyClass keys = KeyClass::None;    // fields only
     std::string_view defaultButton{};  // the "D" button, if the editor has one
     std::string_view key{};            // the tweak key of DEFAULT buttons and descriptions
+    Offered offered = Offered::Always; // the game versions that know its cvars
 
     [[nodiscard]] constexpr bool isTweak() const { return !key.empty(); }
 };
@@ -77,6 +79,11 @@ constexpr EditorDef field(std::string_view name, std::string_view caption, std::
             .keys = keys,
             .defaultButton = button,
             .key = cvar};
+}
+
+constexpr EditorDef only(Offered offered, EditorDef def) {
+    def.offered = offered;
+    return def;
 }
 
 inline constexpr ListItem textureFiltering[] = {
@@ -176,8 +183,9 @@ inline constexpr std::array tweakTable{
          "cmdPalt"),
     pair("optSpriteblend", QVL_TRANSLATABLE("Catalogue", "Spriteblend"), "gl_spriteblend", {},
          "cmdSpriteblend"),
-    pair("optZTrick", QVL_TRANSLATABLE("Catalogue", "ZTrick Rendering"), "gl_ztrick", {},
-         "cmdZTrick"),
+    // Today's game renamed it gl_ztrick_old, so the old name is an unknown command there.
+    only(Offered::ClassicOnly, pair("optZTrick", QVL_TRANSLATABLE("Catalogue", "ZTrick Rendering"),
+                                    "gl_ztrick", {}, "cmdZTrick")),
     pair("optDetTex", QVL_TRANSLATABLE("Catalogue", "Detail Textures"), "r_detailtextures",
          "r_detailtexturessupported", "cmdDetTex"),
     pair("optMirror", QVL_TRANSLATABLE("Catalogue", "Reflective Textures"), "r_mirroralpha", {},
@@ -255,6 +263,21 @@ inline constexpr std::array tweakTable{
     field("txtCMDRate", QVL_TRANSLATABLE("Catalogue", "Cmd Rate:"), "cl_cmdrate", "cmdCMDrate"),
     field("txtCMDBackup", QVL_TRANSLATABLE("Catalogue", "Cmd Backups:"), "cl_cmdbackup",
           "cmdCMDBackup"),
+    // What today's players tune, which only the Steam build knows
+    only(Offered::SteamOnly, pair("optFpsOverride", QVL_TRANSLATABLE("Catalogue", "FPS Override"),
+                                  "fps_override", {}, "cmdFpsOverride")),
+    only(Offered::SteamOnly, field("txtFpsMax", QVL_TRANSLATABLE("Catalogue", "FPS Limit:"),
+                                   "fps_max", "cmdFpsMax", KeyClass::DigitsAndPoint)),
+    only(Offered::SteamOnly, pair("optVsync", QVL_TRANSLATABLE("Catalogue", "Vertical Sync"),
+                                  "gl_vsync", {}, "cmdVsync")),
+    only(Offered::SteamOnly, pair("optRawInput", QVL_TRANSLATABLE("Catalogue", "Raw Mouse Input"),
+                                  "m_rawinput", {}, "cmdRawInput")),
+    only(Offered::SteamOnly,
+         pair("optFilterCmd",
+              QVL_TRANSLATABLE("Catalogue", "Keep servers from changing my settings"),
+              "cl_filterstuffcmd", {}, "cmdFilterCmd")),
+    only(Offered::SteamOnly, field("txtExInterp", QVL_TRANSLATABLE("Catalogue", "Interpolation:"),
+                                   "ex_interp", "cmdExInterp", KeyClass::DigitsAndPoint)),
 };
 
 // The connection-speed calculator: no slot of their own.
@@ -331,9 +354,15 @@ inline constexpr bool isTweak(EditorId id) {
     return id >= 0 && id < slotCount;
 }
 
-// Slots before this one are FPS tweaks and make the first section of the script, the others Ping
-// tweaks.
+// The sections of the script: the FPS tweaks up to the first Ping tweak, the Ping tweaks up to the
+// first of today's game, and those to the end.
 inline constexpr int firstPingSlot = editorId("optClPred");
+inline constexpr int firstTodaySlot = editorId("optFpsOverride");
+
+// Whether the game version knows the cvars an editor writes.
+inline constexpr bool offered(EditorId id, GameVersion version) {
+    return offeredIn(editor(id).offered, version);
+}
 
 // The speed-unit lists share their three items.
 inline constexpr std::span<const ListItem> speedUnitItems{detail::speedUnits};

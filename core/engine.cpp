@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 namespace quarvel {
 
@@ -45,6 +46,30 @@ const RateRule& rateRuleFor(EditorId id) {
 const SpeedRule& speedRuleFor(EditorId id) {
     return speedRules[static_cast<std::size_t>(speedRuleIndex(id))];
 }
+
+// The byte rate a speed gives, as the rate field's text; nothing without a number or a unit.
+std::optional<std::string> byteRateText(std::string_view speedText, int unit) {
+    const auto speed = rates::parseSpeed(speedText);
+    if (!speed || unit < 0 || unit > 2) {
+        return std::nullopt;
+    }
+    // A speed near the largest double overflows on the way to bytes: it is above every cap.
+    const double bytes =
+        std::min(rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit)),
+                 std::numeric_limits<double>::max());
+    return rates::wholeNumberText(rates::roundHalfEven(bytes));
+}
+
+// The rate rules in the order of their fields' slots.
+constexpr auto rulesInSlotOrder = [] {
+    std::array<std::size_t, rateRules.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(),
+              [](std::size_t a, std::size_t b) { return rateRules[a].field < rateRules[b].field; });
+    return order;
+}();
 
 std::optional<int> parseIndex(std::string_view text) {
     int value = 0;
@@ -188,55 +213,88 @@ bool Engine::pressDefault(EditorId id) {
     if (id < 0 || id >= editorCount || editor(id).defaultButton.empty()) {
         return false;
     }
-    DefaultKey = editor(id).key;
-    applyDefault();
+    setState(id, defaultState(id));
     return true;
 }
 
-void Engine::applyDefault() {
-    for (int id = 0; id < editorCount; ++id) {
-        const auto& def = editor(id);
-        if (!def.defaultButton.empty() && def.key == DefaultKey) {
-            setState(id, defaultState(id));
-            return;
-        }
+std::string_view Engine::presetState(const PresetRow& row, Preset preset) const {
+    const std::string_view state = row.states[static_cast<std::size_t>(preset)];
+    if (state == versionStart) {
+        return rateRuleFor(row.editor).start(version_);
     }
+    return state;
 }
 
-std::string_view Engine::defaultState(EditorId id) {
-    const auto column = static_cast<std::size_t>(Preset::Default);
+std::string_view Engine::defaultState(EditorId id) const {
     for (const PresetRow& row : presetTable) {
         if (row.editor == id) {
-            return row.states[column];
+            return presetState(row, Preset::Default);
         }
     }
     return {};
 }
 
 void Engine::applyPreset(Preset preset) {
-    const auto column = static_cast<std::size_t>(preset);
     for (const PresetRow& row : presetTable) {
-        if (!row.states[column].empty()) {
-            setState(row.editor, row.states[column]);
+        if (const std::string_view state = presetState(row, preset); !state.empty()) {
+            setState(row.editor, state);
         }
     }
 }
 
-void Engine::setRateLimits(RateLimits limits) {
-    if (limits == rateLimits_) {
+void Engine::setGameVersion(GameVersion version) {
+    if (version == version_) {
         return;
     }
-    rateLimits_ = limits;
-    if (observer_.limitsChanged) {
-        observer_.limitsChanged();
+    // Decided before anything changes: what each rate field is to hold, and which fields a typed
+    // speed gives.
+    enum class Source { Start, Kept, Speed };
+    std::array<Source, rateRules.size()> sources{};
+    std::array<std::string, rateRules.size()> kept;
+    std::array<const SpeedRule*, rateRules.size()> speeds{};
+    for (std::size_t i = 0; i < rateRules.size(); ++i) {
+        kept[i] = text(rateRules[i].field);
+        sources[i] = kept[i] == rateRules[i].start(version_) ? Source::Start : Source::Kept;
     }
-    // In rule order: a byte rate is capped, and derives its packet rate, before the packet rate
-    // itself is looked at.
-    for (const RateRule& rule : rateRules) {
-        const RateLimit& limit = limitOf(rule);
-        const auto value = rates::parseRate(text(rule.field));
-        if (value && *value > limit.value) {
-            setText(rule.field, std::string(limit.text));
+    for (const SpeedRule& speed : speedRules) {
+        if (!byteRateText(text(speed.speedField), selected(speed.unitList))) {
+            continue; // no speed typed: its rates follow the rules above
+        }
+        for (std::size_t i = 0; i < rateRules.size(); ++i) {
+            if (rateRules[i].field == speed.rateField) {
+                sources[i] = Source::Speed;
+                speeds[i] = &speed;
+            } else if (rateRules[i].field == rateRuleFor(speed.rateField).derived) {
+                sources[i] = Source::Speed; // derived from the speed's byte rate
+            }
+        }
+    }
+
+    version_ = version;
+    if (observer_.versionChanged) {
+        observer_.versionChanged();
+    }
+    for (const std::size_t i : rulesInSlotOrder) {
+        const RateRule& rule = rateRules[i];
+        switch (sources[i]) {
+        case Source::Speed:
+            if (speeds[i] != nullptr) {
+                retypeSpeed(*speeds[i]);
+            } else if (const auto value = rates::parseRate(text(rule.field));
+                       value && *value > limitOf(rule).value) {
+                // Derived again as it was, the packet rate's own handler did not run to cap it.
+                setText(rule.field, std::string(limitOf(rule).text));
+            }
+            break;
+        case Source::Start:
+            setText(rule.field, std::string(rule.start(version_)));
+            break;
+        case Source::Kept: {
+            const auto value = rates::parseRate(kept[i]);
+            const RateLimit& limit = limitOf(rule);
+            setText(rule.field, value && *value > limit.value ? std::string(limit.text) : kept[i]);
+            break;
+        }
         }
     }
 }
@@ -320,20 +378,25 @@ void Engine::speedFieldHandler(EditorId id) {
     if (unit < 0 || unit > 2) {
         return;
     }
-    const EditorId rateField = rule.rateField;
     if (text(id).empty()) {
-        setText(rateField, {});
+        setText(rule.rateField, {});
         return;
     }
-    const auto speed = rates::parseSpeed(text(id));
-    if (!speed) {
+    if (auto rate = byteRateText(text(id), unit)) {
+        setText(rule.rateField, std::move(*rate));
+    }
+}
+
+void Engine::retypeSpeed(const SpeedRule& rule) {
+    auto rate = byteRateText(text(rule.speedField), selected(rule.unitList));
+    if (!rate) {
         return;
     }
-    // A speed near the largest double overflows on the way to bytes: it is above every cap.
-    const double bytes =
-        std::min(rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit)),
-                 std::numeric_limits<double>::max());
-    setText(rateField, rates::wholeNumberText(rates::roundHalfEven(bytes)));
+    if (*rate == text(rule.rateField)) {
+        runHandler(rule.rateField); // typed anew, it is capped and derives under the new caps
+    } else {
+        setText(rule.rateField, std::move(*rate));
+    }
 }
 
 void Engine::unitListHandler(EditorId id) {

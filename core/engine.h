@@ -20,7 +20,7 @@ using TweakLines = std::array<std::string, slotCount>;
 struct EngineObserver {
     std::function<void(EditorId)> editorChanged; // an editor's state was set
     std::function<void(int slot)> slotWritten;   // a slot of the store was written
-    std::function<void()> limitsChanged;         // the game build's rate limits were chosen
+    std::function<void()> versionChanged;        // another game version was chosen
 };
 
 // The editors of the main window, as objects with a state and a handler. Setting an editor's state
@@ -62,18 +62,24 @@ public:
     bool pressDefault(EditorId editor);
     void applyPreset(Preset preset);
 
-    // The game build whose rate limits are in force; classic at start, like every setting.
-    [[nodiscard]] RateLimits rateLimits() const { return rateLimits_; }
-    // Chooses the limits: each rate field above its new limit is set to that limit, through its
-    // handler, which derives as usual. A field within its limit keeps its value; nothing is
-    // raised.
-    void setRateLimits(RateLimits limits);
+    // The game the settings are made for; the classic one at start, like every setting. It caps
+    // the rates, gives the rate fields their start values and decides which tweaks the script
+    // holds.
+    [[nodiscard]] GameVersion gameVersion() const { return version_; }
+    // Chooses the game version. A typed speed gives its rates again, exactly as if it were typed
+    // anew; otherwise each rate field that held the old version's start value takes the new one's,
+    // and any other is kept, lowered to its new cap if above it. The fields are set in slot order
+    // through their handlers, so an explicit value wins over one derived from an earlier field.
+    void setGameVersion(GameVersion version);
     [[nodiscard]] const RateLimit& limitOf(const RateRule& rule) const {
-        return rule.limit(rateLimits_);
+        return rule.limit(version_);
     }
+    // Whether the game version in force knows what an editor writes.
+    [[nodiscard]] bool offers(EditorId id) const { return offered(id, version_); }
 
-    // The state the Default preset gives an editor; empty for the speed fields and labels.
-    [[nodiscard]] static std::string_view defaultState(EditorId id);
+    // The state the Default preset gives an editor under the game version in force; empty for the
+    // speed fields and labels.
+    [[nodiscard]] std::string_view defaultState(EditorId id) const;
 
     // Depth of the handlers running right now; 0 once a chain has settled.
     [[nodiscard]] int handlerDepth() const { return depth_; }
@@ -87,8 +93,9 @@ private:
         std::string text;
     };
 
-    // Puts the editor whose tweak key is the DEFAULT key back to its default state.
-    void applyDefault();
+    [[nodiscard]] std::string_view presetState(const PresetRow& row, Preset preset) const;
+    // Types a speed anew: its byte rate is set, and its handler runs, even when the text stays.
+    void retypeSpeed(const SpeedRule& rule);
     void changed(EditorId id);
     void runHandler(EditorId id);
     void optionPairHandler(EditorId id);
@@ -102,10 +109,8 @@ private:
     TweakLines tweakLines_;
     std::vector<EditorState> states_;
     int depth_ = 0;
-    RateLimits rateLimits_ = RateLimits::Classic;
+    GameVersion version_ = GameVersion::Classic;
     EngineObserver observer_;
-    // The key of the last DEFAULT button pressed.
-    std::string DefaultKey;
 };
 
 } // namespace quarvel

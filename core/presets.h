@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/rate_rules.h"
 #include "core/translatable.h"
 
 #include <array>
@@ -45,6 +46,10 @@ inline constexpr std::string_view ON = "1";
 inline constexpr std::string_view OFF = "0";
 inline constexpr std::string_view keep = "";
 } // namespace detail
+
+// A rate field's state in the Default preset: the value it starts at under the game version in
+// force (see rateRules).
+inline constexpr std::string_view versionStart = "start";
 
 inline constexpr auto presetTable = [] {
     using namespace detail;
@@ -100,12 +105,18 @@ inline constexpr auto presetTable = [] {
         PresetRow{editorId("optDownIG"),     {keep,        ON,       OFF,      OFF}},
         PresetRow{editorId("optUpload"),     {keep,        ON,       OFF,      OFF}},
         PresetRow{editorId("optVoice"),      {keep,        ON,       keep,     keep}},
-        PresetRow{editorId("txtRate"),       {keep,        "7500",   keep,     keep}},
-        PresetRow{editorId("txtURate"),      {keep,        "20",     keep,     keep}},
+        PresetRow{editorId("txtRate"),       {keep,        versionStart, keep,  keep}},
+        PresetRow{editorId("txtURate"),      {keep,        versionStart, keep,  keep}},
         PresetRow{editorId("txtDecals"),     {"300",       "300",    "20",     "1"}},
-        PresetRow{editorId("txtClRate"),     {keep,        "9999",   keep,     keep}},
-        PresetRow{editorId("txtCMDRate"),    {keep,        "30",     keep,     keep}},
+        PresetRow{editorId("txtClRate"),     {keep,        versionStart, keep,  keep}},
+        PresetRow{editorId("txtCMDRate"),    {keep,        versionStart, keep,  keep}},
         PresetRow{editorId("txtCMDBackup"),  {keep,        "2",      keep,     keep}},
+        PresetRow{editorId("optFpsOverride"),{OFF,         OFF,      OFF,      ON}},
+        PresetRow{editorId("txtFpsMax"),     {"100",       "100",    "100",    "200"}},
+        PresetRow{editorId("optVsync"),      {ON,          ON,       OFF,      OFF}},
+        PresetRow{editorId("optRawInput"),   {ON,          ON,       ON,       ON}},
+        PresetRow{editorId("optFilterCmd"),  {OFF,         OFF,      ON,       ON}},
+        PresetRow{editorId("txtExInterp"),   {"0.1",       "0.1",    "0.01",   "0.01"}},
     };
     // clang-format on
 }();
@@ -133,6 +144,20 @@ static_assert([] {
         }
     }
     return last == slotCount - 1 && units == unitLists.size();
+}());
+
+// The rate fields, and only they, start at their game version's value, in the Default preset.
+static_assert([] {
+    for (const PresetRow& row : presetTable) {
+        for (std::size_t column = 0; column < row.states.size(); ++column) {
+            const bool start = row.states[column] == versionStart;
+            if (start != (rateRuleIndex(row.editor) >= 0 &&
+                          column == static_cast<std::size_t>(Preset::Default))) {
+                return false;
+            }
+        }
+    }
+    return true;
 }());
 
 } // namespace quarvel

@@ -1,55 +1,56 @@
 #pragma once
 
 #include "core/catalogue.h"
-#include "core/translatable.h"
+#include "core/game_version.h"
 
 #include <array>
 #include <string_view>
 
 // Which editor of the connection-speed calculator feeds which: a speed gives a byte rate, a byte
-// rate gives a packet rate, and every rate has the cap the game's servers accept.
+// rate gives a packet rate, and every rate has the cap the game's servers accept and the value it
+// starts at, both after the game version. Since 2013 the Steam build takes rate up to 100000 and
+// cl_updaterate up to 102, and starts at rate 30000 and 60 updates and commands a second. cl_rate
+// is reset to 20000 on connecting and the command rate is bounded by the frame rate, so their caps
+// stay; cl_rate keeps 9999, as the game resets it on connecting anyway.
 namespace quarvel {
-
-// The game build the rates are capped for. The classic one is the game as it long was; since 2013
-// the Steam build accepts rate up to 100000 and cl_updaterate up to 102. cl_rate is reset to 20000
-// on connecting and the command rate is bounded by the frame rate, so their caps stay.
-enum class RateLimits { Classic, Steam };
-
-struct RateLimitsName {
-    RateLimits limits;
-    std::string_view shortName; // as quarvel-cli takes it
-    std::string_view caption;   // as the Ping Tweaks tab lists it
-};
-
-inline constexpr std::array rateLimitsNames{
-    RateLimitsName{RateLimits::Classic, "classic", QVL_TRANSLATABLE("Limits", "Classic limits")},
-    RateLimitsName{RateLimits::Steam, "steam", QVL_TRANSLATABLE("Limits", "Steam limits")},
-};
 
 struct RateLimit {
     double value;
     std::string_view text; // what the field is set to when above it
 };
 
-// A rate field's cap under each game build, and the packet-rate field derived from it (if any).
+// A rate field's cap and start value under each game version, and the packet-rate field derived
+// from it (if any).
 struct RateRule {
     EditorId field;
-    std::array<RateLimit, rateLimitsNames.size()> limits;
+    std::array<RateLimit, gameVersionCount> limits;
+    std::array<std::string_view, gameVersionCount> starts;
     EditorId derived; // noEditor: nothing is derived
     double divisor;
 
-    [[nodiscard]] constexpr const RateLimit& limit(RateLimits build) const {
-        return limits[static_cast<std::size_t>(build)];
+    [[nodiscard]] constexpr const RateLimit& limit(GameVersion version) const {
+        return limits[static_cast<std::size_t>(version)];
+    }
+    [[nodiscard]] constexpr std::string_view start(GameVersion version) const {
+        return starts[static_cast<std::size_t>(version)];
     }
 };
 
+// Byte rates first: a byte rate is capped, and derives its packet rate, before the packet rate
+// itself is looked at.
 inline constexpr std::array rateRules{
-    RateRule{
-        editorId("txtRate"), {{{20000, "20000"}, {100000, "100000"}}}, editorId("txtURate"), 280},
-    RateRule{
-        editorId("txtClRate"), {{{20000, "20000"}, {20000, "20000"}}}, editorId("txtCMDRate"), 140},
-    RateRule{editorId("txtURate"), {{{45, "45"}, {102, "102"}}}, noEditor, 0},
-    RateRule{editorId("txtCMDRate"), {{{100, "100"}, {100, "100"}}}, noEditor, 0},
+    RateRule{editorId("txtRate"),
+             {{{20000, "20000"}, {100000, "100000"}}},
+             {"7500", "30000"},
+             editorId("txtURate"),
+             280},
+    RateRule{editorId("txtClRate"),
+             {{{20000, "20000"}, {20000, "20000"}}},
+             {"9999", "9999"},
+             editorId("txtCMDRate"),
+             140},
+    RateRule{editorId("txtURate"), {{{45, "45"}, {102, "102"}}}, {"20", "60"}, noEditor, 0},
+    RateRule{editorId("txtCMDRate"), {{{100, "100"}, {100, "100"}}}, {"30", "60"}, noEditor, 0},
 };
 
 // A speed field, the unit list it is read in, the label that names the unit and the byte rate

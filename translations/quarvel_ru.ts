@@ -427,6 +427,30 @@
         <source>My DOWNLOAD speed is:</source>
         <translation>Моя ВХОДЯЩАЯ скорость:</translation>
     </message>
+    <message>
+        <source>FPS Override</source>
+        <translation>Снятие ограничения FPS</translation>
+    </message>
+    <message>
+        <source>FPS Limit:</source>
+        <translation>Предел FPS:</translation>
+    </message>
+    <message>
+        <source>Vertical Sync</source>
+        <translation>Вертикальная синхронизация</translation>
+    </message>
+    <message>
+        <source>Raw Mouse Input</source>
+        <translation>Прямой ввод мыши</translation>
+    </message>
+    <message>
+        <source>Keep servers from changing my settings</source>
+        <translation>Не давать серверам менять мои настройки</translation>
+    </message>
+    <message>
+        <source>Interpolation:</source>
+        <translation>Интерполяция:</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -443,10 +467,6 @@
         <translation>%1 запускает quarvel.cfg.</translation>
     </message>
     <message>
-        <source>config.cfg holds %1 &quot;%2&quot; where quarvel.cfg sets &quot;%3&quot;: the game saved another value at its last exit.</source>
-        <translation>В config.cfg записано %1 &quot;%2&quot;, а quarvel.cfg задаёт &quot;%3&quot;: при последнем выходе игра сохранила другое значение.</translation>
-    </message>
-    <message>
         <source>config.cfg is not there: the game has not saved its settings here yet.</source>
         <translation>config.cfg нет: игра ещё не сохраняла здесь свои настройки.</translation>
     </message>
@@ -461,6 +481,42 @@
     <message>
         <source>Every setting of quarvel.cfg held.</source>
         <translation>Все настройки quarvel.cfg сохранились.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so the start-up went on without it: %2.</source>
+        <translation>%1 не удалось прочитать, поэтому запуск продолжился без него: %2.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs %3, which is already running: the check does not enter it again.</source>
+        <translation>%1, строка %2, запускает %3, который уже выполняется: проверка не входит в него повторно.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs %3 more than 16 files deep: the check goes no deeper.</source>
+        <translation>%1, строка %2, запускает %3 глубже 16 файлов: проверка дальше не идёт.</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg is there, but nothing the game runs at start runs it yet.</source>
+        <translation>quarvel.cfg на месте, но пока его не запускает ничто из того, что игра выполняет при старте.</translation>
+    </message>
+    <message>
+        <source>userconfig.cfg runs quarvel.cfg, but config.cfg does not run userconfig.cfg yet: the game adds that line when it next saves its settings at exit.</source>
+        <translation>userconfig.cfg запускает quarvel.cfg, но config.cfg пока не запускает userconfig.cfg: игра добавит эту строку, когда в следующий раз сохранит настройки при выходе.</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg was not written by Quarvel: it does not begin with &quot;%1&quot;.</source>
+        <translation>quarvel.cfg записан не Quarvel: он не начинается с «%1».</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg sets nothing.</source>
+        <translation>quarvel.cfg ничего не задаёт.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 sets %3 &quot;%4&quot; after quarvel.cfg sets &quot;%5&quot;.</source>
+        <translation>%1, строка %2, задаёт %3 «%4» после того, как quarvel.cfg задаёт «%5».</translation>
+    </message>
+    <message>
+        <source>To make them hold, install again with &quot;Also run after the game&apos;s own settings&quot; (install --userconfig): quarvel.cfg then runs after config.cfg.</source>
+        <translation>Чтобы настройки сохранялись, установите заново с флажком «Запускать также после собственных настроек игры» (install --userconfig): тогда quarvel.cfg будет выполняться после config.cfg.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +805,86 @@ Command: %2<byte value="xd"/>
 Команда: %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>Today&apos;s game caps the frame rate at 100 (it shows as 100.5). Turning this on lifts the cap, so that FPS Limit can be set higher.</source>
+        <translation>Современная игра ограничивает частоту кадров значением 100 (отображается как 100.5). Включение снимает это ограничение, и «Предел FPS» можно задать выше.</translation>
+    </message>
+    <message>
+        <source>The highest frame rate the game draws, 100 unless you change it. Above 100 it needs FPS Override turned on. The game&apos;s movement differs at frame rates that are not 1000 divided by a whole number, so pick one that is, such as 100, 125, 200, 250 or 500.</source>
+        <translation>Наибольшая частота кадров, которую рисует игра; 100, если её не менять. Выше 100 требуется включённое «Снятие ограничения FPS». Движение в игре отличается при частоте кадров, которая не равна 1000, делённому на целое число, поэтому выбирайте такую, как 100, 125, 200, 250 или 500.</translation>
+    </message>
+    <message>
+        <source>Vertical sync makes the game wait for your screen before it shows a frame. Today&apos;s game has it on since 2013, and while it is on and FPS Override is off the frame rate stays at 100 at most. Turn it off for more FPS.</source>
+        <translation>Вертикальная синхронизация заставляет игру ждать экран, прежде чем показать кадр. В современной игре она включена с 2013 года, и пока она включена, а «Снятие ограничения FPS» выключено, частота кадров не превышает 100. Выключите её ради большего FPS.</translation>
+    </message>
+    <message>
+        <source>Raw input reads your mouse directly, without the mouse acceleration of Windows. Today&apos;s game has it on unless you turn it off.</source>
+        <translation>Прямой ввод читает мышь напрямую, без ускорения мыши Windows. В современной игре он включён, если его не выключить.</translation>
+    </message>
+    <message>
+        <source>Servers can send commands that change your settings. Turn this on to keep them from changing your cl_, gl_, r_, m_ and hud_ settings, rate, fps_max and ex_interp.</source>
+        <translation>Серверы могут присылать команды, которые меняют ваши настройки. Включите это, чтобы они не могли менять ваши настройки cl_, gl_, r_, m_ и hud_, а также rate, fps_max и ex_interp.</translation>
+    </message>
+    <message>
+        <source>0.01</source>
+        <translation>0.01</translation>
+    </message>
+    <message>
+        <source>How far back in time, in seconds, the game shows other players so that they move smoothly; 0.1 unless you change it. Today&apos;s game keeps it between 1/cl_updaterate and 0.1, so 0.01 gives the shortest delay your update rate allows.</source>
+        <translation>На сколько секунд в прошлом игра показывает других игроков, чтобы они двигались плавно; 0.1, если не менять. Современная игра держит это значение между 1/cl_updaterate и 0.1, поэтому 0.01 даёт наименьшую задержку, которую позволяет ваша частота обновлений.</translation>
+    </message>
+    <message>
+        <source>In multiplayer today&apos;s game is believed to force gl_clear to 0.</source>
+        <translation>Считается, что в сетевой игре современная игра принудительно ставит gl_clear в 0.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game renamed gl_ztrick to gl_ztrick_old in 2013 and no longer knows the old name, so Quarvel does not write it.</source>
+        <translation>В 2013 году современная игра переименовала gl_ztrick в gl_ztrick_old и больше не знает старого имени, поэтому Quarvel его не записывает.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game is believed to take r_detailtexturessupported in single player only and to refuse it in multiplayer.</source>
+        <translation>Считается, что современная игра принимает r_detailtexturessupported только в одиночной игре и отвергает в сетевой.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game accepts r_mmx, but never reads it.</source>
+        <translation>Современная игра принимает r_mmx, но никогда его не читает.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game removed A3D sound in 2013: it accepts s_a3d, which has no effect.</source>
+        <translation>В 2013 году современная игра убрала звук A3D: она принимает s_a3d, но это ни на что не влияет.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game removed EAX sound in 2013: it accepts s_eax, which has no effect.</source>
+        <translation>В 2013 году современная игра убрала звук EAX: она принимает s_eax, но это ни на что не влияет.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game accepts gl_playermip, but never reads it.</source>
+        <translation>Современная игра принимает gl_playermip, но никогда его не читает.</translation>
+    </message>
+    <message>
+        <source>In multiplayer today&apos;s game keeps gl_max_size at 256 or more, and above 512 textures may fail to load.</source>
+        <translation>В сетевой игре современная игра держит gl_max_size не ниже 256, а выше 512 текстуры могут не загрузиться.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game is believed to use d_spriteskip in its software renderer only and to force it to 0 in multiplayer.</source>
+        <translation>Считается, что современная игра использует d_spriteskip только в программном рендере и принудительно ставит его в 0 в сетевой игре.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game accepts ati_npatch and ati_subdiv, but never reads them.</source>
+        <translation>Современная игра принимает ati_npatch и ati_subdiv, но никогда их не читает.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game is believed to read hpk_maxsize in megabytes, where 0 means no limit.</source>
+        <translation>Считается, что современная игра читает hpk_maxsize в мегабайтах, а 0 означает отсутствие предела.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game sets voice_modenable back to 1 whenever you talk.</source>
+        <translation>Современная игра снова ставит voice_modenable в 1 всякий раз, когда вы говорите.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game resets cl_rate on every connection.</source>
+        <translation>Современная игра сбрасывает cl_rate при каждом подключении.</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>
@@ -798,6 +934,17 @@ Command: %2<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>GameVersion</name>
+    <message>
+        <source>Classic game (before 2013)</source>
+        <translation>Классическая игра (до 2013 года)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Steam game</source>
+        <translation>Современная игра в Steam</translation>
+    </message>
+</context>
+<context>
     <name>Install</name>
     <message>
         <source>Are you sure you want to overwrite your Quarvel Tweaks ?</source>
@@ -832,17 +979,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.</source>
         <translation>Удалить твики Quarvel из %1? Файл quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg; больше ничего не изменится.</translation>
-    </message>
-</context>
-<context>
-    <name>Limits</name>
-    <message>
-        <source>Classic limits</source>
-        <translation>Классические ограничения</translation>
-    </message>
-    <message>
-        <source>Steam limits</source>
-        <translation>Ограничения Steam</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1262,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Check</source>
         <translation>Проверка</translation>
     </message>
+    <message>
+        <source>Run after the game&apos;s settings</source>
+        <translation>Запускать после настроек игры</translation>
+    </message>
 </context>
 <context>
     <name>quarvel::ui::QVLMain</name>
@@ -1270,16 +1410,32 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Модели оружия Hi FPS делают ваше основное и дополнительное оружие невидимым. Оружие в руках других игроков при этом остаётся видимым. Эти модели добавляют примерно 5–10 FPS!</translation>
     </message>
     <message>
-        <source>With %1 Quarvel keeps it at most %2.</source>
-        <translation>В режиме «%1» Quarvel не даёт этому значению превысить %2.</translation>
+        <source>Today&apos;s Game</source>
+        <translation>Современная игра</translation>
     </message>
     <message>
-        <source>Rate limits:</source>
-        <translation>Ограничения рейтов:</translation>
+        <source>Today&apos;s game no longer knows gl_ztrick, so Quarvel does not write it.</source>
+        <translation>Современная игра больше не знает gl_ztrick, поэтому Quarvel его не записывает.</translation>
     </message>
     <message>
-        <source>Classic limits: the game as it long was, rate up to 20000 and cl_updaterate up to 45. Steam limits: today&apos;s Steam build, rate up to 100000 and cl_updaterate up to 102.</source>
-        <translation>Классические ограничения — игра, какой она была долгие годы: rate до 20000, cl_updaterate до 45. Ограничения Steam — нынешняя версия Steam: rate до 100000, cl_updaterate до 102.</translation>
+        <source>In the classic game Quarvel keeps it at most %1.</source>
+        <translation>В классической игре Quarvel держит это значение не выше %1.</translation>
+    </message>
+    <message>
+        <source>In today&apos;s Steam game Quarvel keeps it at most %1.</source>
+        <translation>В современной игре в Steam Quarvel держит это значение не выше %1.</translation>
+    </message>
+    <message>
+        <source>These settings exist only in today&apos;s Steam game. Choose &quot;Today&apos;s Steam game&quot; as the game version above to use them.</source>
+        <translation>Эти настройки есть только в современной игре в Steam. Чтобы пользоваться ими, выберите выше версию игры «Современная игра в Steam».</translation>
+    </message>
+    <message>
+        <source>&amp;Game version:</source>
+        <translation>&amp;Версия игры:</translation>
+    </message>
+    <message>
+        <source>The game the settings are made for. The classic game takes rate up to 20000 and cl_updaterate up to 45. Today&apos;s Steam game takes rate up to 100000 and cl_updaterate up to 102, starts at its own rates, knows the settings of the Today&apos;s Game tab and no longer knows gl_ztrick.</source>
+        <translation>Игра, для которой составляются настройки. Классическая игра принимает rate до 20000 и cl_updaterate до 45. Современная игра в Steam принимает rate до 100000 и cl_updaterate до 102, начинает со своих значений скоростей, знает настройки вкладки «Современная игра» и больше не знает gl_ztrick.</translation>
     </message>
 </context>
 <context>

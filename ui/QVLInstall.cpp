@@ -39,9 +39,9 @@ QString withCrLf(QString text) {
 
 } // namespace
 
-QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, GameFinder findGames,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
+                       GameFinder findGames, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), version_(version) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
     setWindowTitle(tr("Install Tweaks"));
@@ -63,8 +63,7 @@ QVLInstall::QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs, G
     setTabOrder(gamesList_, chooser_);
     setTabOrder(chooser_, cmdInstall_);
 
-    // Form_Load: the store is read once, here.
-    showScript(buildScript(lines));
+    showScript(script);
     setDirectory(QDir::currentPath());
     fitToScreen(this, QSize(780, 540));
 }
@@ -175,6 +174,8 @@ QWidget* QVLInstall::buildInstallStep() {
         tr("The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, "
            "and userconfig.cfg after that. Tick this when a tweak does not hold because the game "
            "saved another value."));
+    // Today's game saves every setting it has in config.cfg: only what runs after it holds.
+    chkUserconfig_->setChecked(version_ == GameVersion::Steam);
     layout->addWidget(chkUserconfig_);
 
     cmdInstall_ = new QPushButton(tr("&Install Tweaks"), frame);
@@ -290,13 +291,19 @@ void QVLInstall::cmdCheck_Click() {
     if (!chosen) {
         return;
     }
-    const CheckReport report = checkTweaks(*chosen, limits_);
+    const CheckReport report = checkTweaks(*chosen, version_);
+    const QString found = sentencesText("Check", report.lines);
     if (report.failure) {
         dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
+    } else if (report.runAfterSettings) {
+        if (dialogs_.offer(this, tr("Check"), found, tr("Run after the game's settings"))) {
+            chkUserconfig_->setChecked(true);
+            cmdInstall_Click(); // asks before it overwrites, as every install does
+        }
     } else if (report.findings) {
-        dialogs_.warn(this, tr("Check"), sentencesText("Check", report.lines));
+        dialogs_.warn(this, tr("Check"), found);
     } else {
-        dialogs_.inform(this, tr("Check"), sentencesText("Check", report.lines));
+        dialogs_.inform(this, tr("Check"), found);
     }
 }
 

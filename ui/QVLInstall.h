@@ -30,8 +30,10 @@ public:
     // Finds the game directories the player may pick from; it runs on a worker thread.
     using GameFinder = std::function<std::vector<games::DetectedGame>()>;
 
-    explicit QVLInstall(const quarvel::TweakLines& lines, UserDialogs& dialogs,
-                        GameFinder findGames = {}, QWidget* parent = nullptr);
+    // Shows the script for the game version; installing for today's Steam game makes
+    // userconfig.cfg run the script too, unless the player says otherwise.
+    QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
+               GameFinder findGames = {}, QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
     [[nodiscard]] QString directory() const;
@@ -40,8 +42,6 @@ public:
     void setDirectory(const std::filesystem::path& path);
     // The script as the file would receive it, with CR LF line ends.
     [[nodiscard]] QString scriptText() const;
-    // The game build a check holds the rates to.
-    void setRateLimits(RateLimits limits) { limits_ = limits; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -66,7 +66,7 @@ private:
     FolderChooser* chooser_ = nullptr;
     QPushButton* cmdInstall_ = nullptr;
     QCheckBox* chkUserconfig_ = nullptr;
-    RateLimits limits_ = RateLimits::Classic;
+    GameVersion version_;
 };
 
 } // namespace quarvel::ui

@@ -1,6 +1,7 @@
 #include "ui/QVLMain.h"
 
 #include "config/loader.h"
+#include "config/script.h"
 #include "core/product.h"
 #include "ui/QVLAbout.h"
 #include "ui/QVLInstall.h"
@@ -71,6 +72,7 @@ QAction* addItem(QWidget* menu, std::string_view name, const QString& text, QObj
 QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
       editors_(static_cast<std::size_t>(editorCount), nullptr),
+      defaultButtons_(static_cast<std::size_t>(editorCount), nullptr),
       keyFilter_(new FieldKeyFilter(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLMain"));
@@ -81,9 +83,12 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     central->setFont(roleFont(FontRole::Text));
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
+    // The game version decides what every tab offers, so it stands above them all.
+    column->addWidget(buildVersionRow(central));
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("tabTweaks"));
-    for (const QString& title : {tr("FPS Tweaks"), tr("Ping Tweaks"), tr("CS 1.6 Models")}) {
+    for (const QString& title :
+         {tr("FPS Tweaks"), tr("Ping Tweaks"), tr("CS 1.6 Models"), tr("Today's Game")}) {
         tabs_->addTab(new PageScroller(tabs_), title);
     }
     // Only the page that is shown is built at start; the others when they are first shown.
@@ -101,7 +106,7 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     refreshAll();
     engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); },
                      .slotWritten = {},
-                     .limitsChanged = [this] { refreshLimits(); }});
+                     .versionChanged = [this] { refreshVersion(); }});
 }
 
 void QVLMain::showPage(int index) {
@@ -112,7 +117,8 @@ void QVLMain::showPage(int index) {
     // Not a table of member pointers: GCC's bounds check misreads an index into one.
     scroller->setWidget(index == 0   ? buildFpsPage()
                         : index == 1 ? buildPingPage()
-                                     : buildModelsPage());
+                        : index == 2 ? buildModelsPage()
+                                     : buildTodayPage());
     refreshAll();
 }
 
@@ -183,28 +189,47 @@ void QVLMain::refreshAll() {
     for (EditorId id = 0; id < editorCount; ++id) {
         refresh(id);
     }
-    refreshLimits();
+    refreshVersion();
 }
 
-void QVLMain::refreshLimits() {
+void QVLMain::refreshVersion() {
+    const GameVersion version = engine_.gameVersion();
     if (cmbLimits_) {
         const QSignalBlocker block(cmbLimits_);
-        cmbLimits_->setCurrentIndex(static_cast<int>(engine_.rateLimits()));
+        cmbLimits_->setCurrentIndex(static_cast<int>(version));
+    }
+    for (EditorId id = 0; id < slotCount; ++id) {
+        for (QWidget* widget : {editors_[static_cast<std::size_t>(id)],
+                                defaultButtons_[static_cast<std::size_t>(id)]}) {
+            if (widget) {
+                widget->setEnabled(engine_.offers(id));
+            }
+        }
+    }
+    if (QWidget* ztrick = editors_[static_cast<std::size_t>(editorId("optZTrick"))]) {
+        ztrick->setToolTip(engine_.offers(editorId("optZTrick"))
+                               ? QString()
+                               : tr("Today's game no longer knows gl_ztrick, so Quarvel does not "
+                                    "write it."));
+    }
+    if (todayNote_) {
+        todayNote_->setVisible(version == GameVersion::Classic);
     }
     for (const RateRule& rule : rateRules) {
         if (QWidget* field = editors_.at(static_cast<std::size_t>(rule.field))) {
             field->setToolTip(limitSentence(rule));
         }
-        if (DescriptionKey == editor(rule.field).key) {
-            ShowDescription();
-        }
+    }
+    if (!DescriptionKey.empty()) {
+        ShowDescription(); // what the game does with a tweak depends on its version
     }
 }
 
 QString QVLMain::limitSentence(const RateRule& rule) const {
-    const auto& limits = rateLimitsNames[static_cast<std::size_t>(engine_.rateLimits())];
-    return tr("With %1 Quarvel keeps it at most %2.")
-        .arg(translated("Limits", limits.caption), qs(engine_.limitOf(rule).text));
+    const QString limit = qs(engine_.limitOf(rule).text);
+    return engine_.gameVersion() == GameVersion::Classic
+               ? tr("In the classic game Quarvel keeps it at most %1.").arg(limit)
+               : tr("In today's Steam game Quarvel keeps it at most %1.").arg(limit);
 }
 
 void QVLMain::captionClicked(EditorId id) {
@@ -223,7 +248,7 @@ void QVLMain::describeFocusedTweak() {
 }
 
 void QVLMain::ShowDescription() {
-    if (const auto text = descriptionText(DescriptionKey)) {
+    if (const auto text = descriptionText(DescriptionKey, engine_.gameVersion())) {
         QString shown = *text;
         for (const RateRule& rule : rateRules) {
             if (editor(rule.field).key == DescriptionKey) {
@@ -251,10 +276,9 @@ void QVLMain::openUrl(std::string_view address) {
 void QVLMain::openInstall() {
     if (!install_) {
         // The games are looked for when the window opens, as the script is built then.
-        install_ = new QVLInstall(engine_.tweakLines(), dialogs_, [] {
-            return games::detectGames(games::defaultDetectOptions()).games;
-        });
-        install_->setRateLimits(engine_.rateLimits()); // what a check holds the rates to
+        install_ = new QVLInstall(
+            buildScript(engine_.tweakLines(), engine_.gameVersion()), engine_.gameVersion(),
+            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; });
     }
     bringToFront(install_);
 }

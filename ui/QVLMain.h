@@ -52,6 +52,8 @@ private:
     QWidget* buildFpsPage();
     QWidget* buildPingPage();
     QWidget* buildModelsPage();
+    QWidget* buildTodayPage();
+    QWidget* buildVersionRow(QWidget* parent);
     QWidget* buildSpeedEntry(QWidget* parent);
     QWidget* buildSpeedHelp(QWidget* parent);
     QWidget* buildDescriptionPanel(QWidget* parent);
@@ -64,14 +66,15 @@ private:
     QPushButton* defaultButtonFor(EditorId id, QWidget* parent);
     QComboBox* listBox(EditorId id, QWidget* parent);
     QLineEdit* numericField(EditorId id, QWidget* parent);
-    QWidget* limitsList(QWidget* parent);
 
     // Behaviour (QVLMain.cpp)
     void buildMenus();
     void refresh(EditorId id);
     void refreshAll();
-    void refreshLimits();
-    // What the limits in force allow a rate field, for its tooltip and description.
+    // Shows what the game version in force offers: its editors enabled, the others not, and the
+    // rate fields' caps.
+    void refreshVersion();
+    // What the game version in force allows a rate field, for its tooltip and description.
     [[nodiscard]] QString limitSentence(const RateRule& rule) const;
     void captionClicked(EditorId id);
     void describeFocusedTweak();
@@ -91,12 +94,14 @@ private:
     // The key of the last caption clicked.
     std::string DescriptionKey;
 
-    std::vector<QWidget*> editors_; // indexed by editor id
+    std::vector<QWidget*> editors_;        // indexed by editor id
+    std::vector<QWidget*> defaultButtons_; // indexed by editor id
     FieldKeyFilter* keyFilter_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     bool sized_ = false;
     QLabel* lblDes_ = nullptr;
     QComboBox* cmbLimits_ = nullptr;
+    QLabel* todayNote_ = nullptr;
 
     QPointer<QVLInstall> install_;
     QPointer<QVLAbout> about_;

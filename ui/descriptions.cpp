@@ -126,6 +126,40 @@ constexpr std::array descriptions{
      QT_TRANSLATE_NOOP("Description", "Use free bandwidth to send duplicated commands (cl_cmdrate) in case they get lost. The greater this value, the more bandwith you need to send the duplicate commands. If you have a bad connection, set this value higher, if you have high upload bandwith, you can also set this higher.")},
     Description{editorId("optVoice"), QT_TRANSLATE_NOOP("Description", "0"), "voice_enable",
      QT_TRANSLATE_NOOP("Description", "If you have enough bandwith (read: downloadcapacity), you don't have to turn this off.If you do turn this off, you won't hear other people through the microphone. You won't be able to a microphone yourself aswell. Turning this off will reduce lag and increase FPS on older computers.")},
+    Description{editorId("optFpsOverride"), QT_TRANSLATE_NOOP("Description", "1"), "fps_override",
+     QT_TRANSLATE_NOOP("Description", "Today's game caps the frame rate at 100 (it shows as 100.5). Turning this on lifts the cap, so that FPS Limit can be set higher.")},
+    Description{editorId("txtFpsMax"), QT_TRANSLATE_NOOP("Description", "Video Card Dependant"), "fps_max",
+     QT_TRANSLATE_NOOP("Description", "The highest frame rate the game draws, 100 unless you change it. Above 100 it needs FPS Override turned on. The game's movement differs at frame rates that are not 1000 divided by a whole number, so pick one that is, such as 100, 125, 200, 250 or 500.")},
+    Description{editorId("optVsync"), QT_TRANSLATE_NOOP("Description", "0"), "gl_vsync",
+     QT_TRANSLATE_NOOP("Description", "Vertical sync makes the game wait for your screen before it shows a frame. Today's game has it on since 2013, and while it is on and FPS Override is off the frame rate stays at 100 at most. Turn it off for more FPS.")},
+    Description{editorId("optRawInput"), QT_TRANSLATE_NOOP("Description", "N/A"), "m_rawinput",
+     QT_TRANSLATE_NOOP("Description", "Raw input reads your mouse directly, without the mouse acceleration of Windows. Today's game has it on unless you turn it off.")},
+    Description{editorId("optFilterCmd"), QT_TRANSLATE_NOOP("Description", "N/A"), "cl_filterstuffcmd",
+     QT_TRANSLATE_NOOP("Description", "Servers can send commands that change your settings. Turn this on to keep them from changing your cl_, gl_, r_, m_ and hud_ settings, rate, fps_max and ex_interp.")},
+    Description{editorId("txtExInterp"), QT_TRANSLATE_NOOP("Description", "0.01"), "ex_interp",
+     QT_TRANSLATE_NOOP("Description", "How far back in time, in seconds, the game shows other players so that they move smoothly; 0.1 unless you change it. Today's game keeps it between 1/cl_updaterate and 0.1, so 0.01 gives the shortest delay your update rate allows.")},
+};
+
+// What today's Steam game does with a tweak of the classic one, said after its description.
+struct TodaysGameNote {
+    EditorId editor;
+    std::string_view sentence;
+};
+
+constexpr std::array todaysGameNotes{
+    TodaysGameNote{editorId("optClear"), QT_TRANSLATE_NOOP("Description", "In multiplayer today's game is believed to force gl_clear to 0.")},
+    TodaysGameNote{editorId("optZTrick"), QT_TRANSLATE_NOOP("Description", "Today's game renamed gl_ztrick to gl_ztrick_old in 2013 and no longer knows the old name, so Quarvel does not write it.")},
+    TodaysGameNote{editorId("optDetTex"), QT_TRANSLATE_NOOP("Description", "Today's game is believed to take r_detailtexturessupported in single player only and to refuse it in multiplayer.")},
+    TodaysGameNote{editorId("optMMX"), QT_TRANSLATE_NOOP("Description", "Today's game accepts r_mmx, but never reads it.")},
+    TodaysGameNote{editorId("optA3d"), QT_TRANSLATE_NOOP("Description", "Today's game removed A3D sound in 2013: it accepts s_a3d, which has no effect.")},
+    TodaysGameNote{editorId("optEAX"), QT_TRANSLATE_NOOP("Description", "Today's game removed EAX sound in 2013: it accepts s_eax, which has no effect.")},
+    TodaysGameNote{editorId("cmbModelq"), QT_TRANSLATE_NOOP("Description", "Today's game accepts gl_playermip, but never reads it.")},
+    TodaysGameNote{editorId("cmbTextureS"), QT_TRANSLATE_NOOP("Description", "In multiplayer today's game keeps gl_max_size at 256 or more, and above 512 textures may fail to load.")},
+    TodaysGameNote{editorId("cmbSpriteSkip"), QT_TRANSLATE_NOOP("Description", "Today's game is believed to use d_spriteskip in its software renderer only and to force it to 0 in multiplayer.")},
+    TodaysGameNote{editorId("cmbTruform"), QT_TRANSLATE_NOOP("Description", "Today's game accepts ati_npatch and ati_subdiv, but never reads them.")},
+    TodaysGameNote{editorId("txtHPKMax"), QT_TRANSLATE_NOOP("Description", "Today's game is believed to read hpk_maxsize in megabytes, where 0 means no limit.")},
+    TodaysGameNote{editorId("optVoice"), QT_TRANSLATE_NOOP("Description", "Today's game sets voice_modenable back to 1 whenever you talk.")},
+    TodaysGameNote{editorId("txtClRate"), QT_TRANSLATE_NOOP("Description", "Today's game resets cl_rate on every connection.")},
 };
 // clang-format on
 
@@ -142,14 +176,21 @@ static_assert([] {
 
 } // namespace
 
-std::optional<QString> descriptionText(std::string_view key) {
+std::optional<QString> descriptionText(std::string_view key, GameVersion version) {
     for (const auto& row : descriptions) {
-        if (editor(row.editor).key == key) {
-            return QCoreApplication::translate("Description",
-                                               "Performance: %1\r\nCommand: %2\r\n%3")
+        if (editor(row.editor).key != key) {
+            continue;
+        }
+        QString text =
+            QCoreApplication::translate("Description", "Performance: %1\r\nCommand: %2\r\n%3")
                 .arg(translated("Description", row.performance), qs(row.command),
                      translated("Description", row.explanation));
+        for (const TodaysGameNote& note : todaysGameNotes) {
+            if (note.editor == row.editor && version == GameVersion::Steam) {
+                text += QLatin1Char(' ') + translated("Description", note.sentence);
+            }
         }
+        return text;
     }
     return std::nullopt;
 }

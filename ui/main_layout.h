@@ -16,6 +16,8 @@ enum class Block {
     PingToggles,     // Ping Tweaks: the ON/OFF rows beside the rate fields
     PingFields,      // Ping Tweaks: the rate fields in two columns
     PingVoice,       // Ping Tweaks: the last ON/OFF row, below the others
+    TodayToggles,    // Today's Game: the ON/OFF rows
+    TodayFields,     // Today's Game: the fields beside them
 };
 
 // The small picture that says which game or card a tweak is for.
@@ -106,6 +108,13 @@ inline constexpr auto tweakPlaces = [] {
         cell("txtCMDRate", "Label56", PingFields, 1),
         cell("txtCMDBackup", "Label66", PingFields, 1),
         toggle("optVoice", "Label68", PingVoice, 28),
+
+        toggle("optFpsOverride", "lblFpsOverride", TodayToggles, 29),
+        cell("txtFpsMax", "lblFpsMax", TodayFields, 0),
+        toggle("optVsync", "lblVsync", TodayToggles, 30),
+        toggle("optRawInput", "lblRawInput", TodayToggles, 31),
+        toggle("optFilterCmd", "lblFilterCmd", TodayToggles, 32),
+        cell("txtExInterp", "lblExInterp", TodayFields, 0),
     };
 }();
 

@@ -101,7 +101,6 @@ QWidget* QVLMain::buildPingPage() {
     auto* fields = new QGridLayout;
     fields->setContentsMargins(0, 0, 0, 0);
     addCells(fields, container, Block::PingFields);
-    fields->addWidget(limitsList(container), fields->rowCount(), 0);
     sides->addLayout(fields, 1);
     column->addWidget(container);
 
@@ -414,6 +413,7 @@ QPushButton* QVLMain::defaultButtonFor(EditorId id, QWidget* parent) {
     QPushButton* button = defaultButton(qs(def.defaultButton), catalogueText(def.caption), parent);
     connect(button, &QPushButton::clicked, this, [this, id] { engine_.pressDefault(id); });
     button->setProperty(tweakProperty, id);
+    defaultButtons_[static_cast<std::size_t>(id)] = button;
     return button;
 }
 
@@ -445,27 +445,59 @@ QLineEdit* QVLMain::numericField(EditorId id, QWidget* parent) {
     return field;
 }
 
-// The game build whose rate limits are in force: the caption above the list, as for a tweak.
-QWidget* QVLMain::limitsList(QWidget* parent) {
-    auto* cell = new QWidget(parent);
-    auto* rows = bareLayout(new QVBoxLayout(cell), 2);
-    QLabel* caption = plainLabel(tr("Rate limits:"), cell);
+QWidget* QVLMain::buildTodayPage() {
+    auto* page = new QWidget(tabs_);
+    auto* column = new QVBoxLayout(page);
+    todayNote_ =
+        plainLabel(tr("These settings exist only in today's Steam game. Choose \"Today's Steam "
+                      "game\" as the game version above to use them."),
+                   page, true);
+    todayNote_->setObjectName(QStringLiteral("lblTodayNote"));
+    column->addWidget(todayNote_);
+
+    auto* container = new QFrame(page);
+    auto* sides = bareLayout(new QHBoxLayout(container), 18);
+    auto* toggles = bareLayout(new QVBoxLayout, 2);
+    sides->addLayout(toggles);
+    toggles->addWidget(legendRow(container, false, "lblTodayDefault", "lblTodayOn", "lblTodayOff"));
+    auto* toggleGrid = new QGridLayout;
+    prepareToggleGrid(toggleGrid);
+    addToggleRows(toggleGrid, container, Block::TodayToggles, false);
+    toggles->addLayout(toggleGrid);
+    toggles->addStretch(1);
+    auto* fields = new QGridLayout;
+    fields->setContentsMargins(0, 0, 0, 0);
+    addCells(fields, container, Block::TodayFields);
+    sides->addLayout(fields, 1);
+    column->addWidget(container);
+    column->addStretch(1);
+    return page;
+}
+
+// The game the settings are made for: the caption beside the list.
+QWidget* QVLMain::buildVersionRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = bareLayout(new QHBoxLayout(row), 6);
+    QLabel* caption = plainLabel(tr("&Game version:"), row);
     caption->setObjectName(QStringLiteral("lblLimits"));
-    cmbLimits_ = new QComboBox(cell);
+    cmbLimits_ = new QComboBox(row);
     cmbLimits_->setObjectName(QStringLiteral("cmbLimits"));
-    for (const RateLimitsName& name : rateLimitsNames) {
-        cmbLimits_->addItem(translated("Limits", name.caption));
+    for (const GameVersionName& name : gameVersionNames) {
+        cmbLimits_->addItem(translated("GameVersion", name.caption));
     }
-    cmbLimits_->setToolTip(tr("Classic limits: the game as it long was, rate up to 20000 and "
-                              "cl_updaterate up to 45. Steam limits: today's Steam build, rate "
-                              "up to 100000 and cl_updaterate up to 102."));
+    cmbLimits_->setToolTip(
+        tr("The game the settings are made for. The classic game takes rate up to 20000 and "
+           "cl_updaterate up to 45. Today's Steam game takes rate up to 100000 and cl_updaterate "
+           "up to 102, starts at its own rates, knows the settings of the Today's Game tab and no "
+           "longer knows gl_ztrick."));
     caption->setBuddy(cmbLimits_);
     connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
-        engine_.setRateLimits(rateLimitsNames.at(static_cast<std::size_t>(index)).limits);
+        engine_.setGameVersion(gameVersionNames.at(static_cast<std::size_t>(index)).version);
     });
-    rows->addWidget(caption);
-    rows->addWidget(cmbLimits_);
-    return cell;
+    layout->addWidget(caption);
+    layout->addWidget(cmbLimits_);
+    layout->addStretch(1);
+    return row;
 }
 
 } // namespace quarvel::ui

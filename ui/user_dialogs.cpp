@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quarvel::ui {
 
@@ -23,6 +24,14 @@ public:
     void warn(QWidget* parent, const QString& title, const QString& text) override {
         QMessageBox::warning(parent, title, text);
     }
+    bool offer(QWidget* parent, const QString& title, const QString& text,
+               const QString& action) override {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Close, parent);
+        QPushButton* mend = box.addButton(action, QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Close);
+        box.exec();
+        return box.clickedButton() == mend;
+    }
     QString openFileName(QWidget* parent, const QString& filter) override {
         return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     }
@@ -34,6 +43,7 @@ public:
     bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
     void inform(QWidget*, const QString&, const QString&) override {}
     void warn(QWidget*, const QString&, const QString&) override {}
+    bool offer(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     QString openFileName(QWidget*, const QString&) override { return {}; }
     void openUrl(const QUrl&) override {}
 };

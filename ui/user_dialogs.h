@@ -19,6 +19,10 @@ public:
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
     // Something went wrong: OK button and the warning icon.
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Something went wrong that an action can mend: the warning icon, a button for the action and
+    // a Close button, the default. True when the player chose the action.
+    virtual bool offer(QWidget* parent, const QString& title, const QString& text,
+                       const QString& action) = 0;
     // A file-open dialog with the given filter; an empty name when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     // Shows a web page in the user's browser; a failure says nothing.

@@ -89,10 +89,10 @@ std::string expected(const char* name) {
 TEST(Cli, PrintsTheScriptBytesUnchanged) {
     // The same bytes on every system: the script's CR LF, and nothing added.
     EXPECT_EQ(cli({}).out, expected("default"));
-    // Die Hard FPS with a 10 Mbit/s download under the rate limits of today's Steam build.
-    std::string steam = expected("dhfps");
-    steam.replace(steam.find("rate 7500\r\n"), 11, "rate 100000\r\n");
-    steam.replace(steam.find("cl_updaterate 20\r\n"), 18, "cl_updaterate 102\r\n");
+    // Die Hard FPS with a 10 Mbit/s download for today's Steam game.
+    std::string steam = expected("steam-dhfps");
+    steam.replace(steam.find("rate 30000\r\n"), 12, "rate 100000\r\n");
+    steam.replace(steam.find("cl_updaterate 60\r\n"), 18, "cl_updaterate 102\r\n");
     EXPECT_EQ(
         cli({"--limits", "steam", "--preset", "Die Hard FPS", "--type", "txtDSpeed=10240", "print"})
             .out,
@@ -121,6 +121,35 @@ TEST(Cli, RunsEachKindOfStepInTheOrderGivenAndReportsTheState) {
                                   "cmbSpeed2=1\ntxtDSpeed=\nlblDSpeed=KBits/s\n"));
 }
 
+TEST(Cli, TodaysGameOffersItsOwnSettingsAndRunsTheScriptAfterTheGames) {
+    const CliRun state = cli({"--limits", "steam", "--set", "optVsync=0", "--type", "txtFpsMax=125",
+                              "--type", "txtDSpeed=10240", "state"});
+    ASSERT_EQ(state.status, 0) << state.err;
+    EXPECT_EQ(state.out.find("optZTrick"), std::string::npos); // the game no longer knows it
+    EXPECT_NE(state.out.find("\ntxtRate=100000\ntxtURate=102\ntxtDecals=300\ntxtClRate=9999\n"
+                             "txtCMDRate=60\n"),
+              std::string::npos);
+    EXPECT_TRUE(
+        state.out.ends_with("\nlblDSpeed=KBits/s\noptFpsOverride=0\ntxtFpsMax=125\n"
+                            "optVsync=0\noptRawInput=1\noptFilterCmd=0\ntxtExInterp=0.1\n"));
+    const CliRun classic = cli({"--limits", "steam", "--limits", "classic", "--set", "optVsync=1"});
+    EXPECT_EQ(classic.status, 2);
+    EXPECT_EQ(classic.err, "quarvel-cli: --set optVsync=1: \"optVsync\" is only in today's Steam "
+                           "game: choose it first with --limits steam\n");
+    EXPECT_EQ(cli({"--limits", "steam", "--default", "cmdZTrick"}).status, 2);
+
+    // An install for today's game makes userconfig.cfg run the script too, unless told not to.
+    for (const bool hooked : {true, false}) {
+        TempFolder game;
+        Arguments arguments{"--limits", "steam", "install", pathText(game.path())};
+        if (!hooked) {
+            arguments.push_back("--no-userconfig");
+        }
+        EXPECT_EQ(cli(arguments).status, 0);
+        EXPECT_EQ(game.read("userconfig.cfg"), hooked ? "exec quarvel.cfg\r\n" : "");
+    }
+}
+
 TEST(Cli, BadArgumentsExitWithTwoAndOneLine) {
     TempFolder folder;
 #ifndef _WIN32
@@ -130,11 +159,26 @@ TEST(Cli, BadArgumentsExitWithTwoAndOneLine) {
     // An option and its value, split at the first space; the last --set and --type values
     // smuggle a second command into a value.
     const std::string fifo = "--load " + pathText(folder.path("fifo.cfg"));
-    for (const std::string text :
-         {"--bogus", "install", "frobnicate", "--set nothing=1", "--set optA3d=2", "--set optA3d",
-          "--set txtDecals=1;quit", "--set txtDecals=1\t2", "--set txtDecals=1\n2",
-          "--type cmbWeather=1", "--type txtRate=1;2", "--preset fastest", "--default cmdNothing",
-          "--limits modern", "--load /nonexistent/file.cfg", "--load " NULL_DEVICE, fifo.c_str()}) {
+    for (const std::string text : {"--bogus",
+                                   "install",
+                                   "frobnicate",
+                                   "--set nothing=1",
+                                   "--set optA3d=2",
+                                   "--set optA3d",
+                                   "--set txtDecals=1;quit",
+                                   "--set txtDecals=1\t2",
+                                   "--set txtDecals=1\n2",
+                                   "--type cmbWeather=1",
+                                   "--type txtRate=1;2",
+                                   "--preset fastest",
+                                   "--default cmdNothing",
+                                   "--set optVsync=0",
+                                   "--type txtFpsMax=200",
+                                   "--default cmdExInterp",
+                                   "--limits modern",
+                                   "--load /nonexistent/file.cfg",
+                                   "--load " NULL_DEVICE,
+                                   fifo.c_str()}) {
         const auto space = text.find(' ');
         Arguments arguments{text.substr(0, space)};
         if (space != std::string::npos) {
@@ -170,7 +214,8 @@ TEST(Cli, InstallsAsksBeforeOverwritingChecksAndUninstalls) {
     EXPECT_EQ(cli({"install", dir, "--overwrite"}).status, 0);
     EXPECT_TRUE(read("quarvel.cfg").starts_with(expected("default")));
 
-    games.write("Jogos Çà/Counter-Strike Łódź/cstrike/config.cfg", "cl_himodels \"0\"\n");
+    games.write("Jogos Çà/Counter-Strike Łódź/cstrike/config.cfg",
+                "cl_himodels \"0\"\nexec userconfig.cfg\n");
     const CliRun held = cli({"check", dir});
     EXPECT_EQ(held.status, 0) << held.out;
     EXPECT_EQ(held.out, "autoexec.cfg runs quarvel.cfg.\nuserconfig.cfg runs quarvel.cfg.\n"

@@ -23,35 +23,55 @@ TEST(Editors, KeyFiltersLetThroughDigitsBackspaceAndThePointOnlyWhereAllowed) {
     EXPECT_EQ(engine.slot(id("txtCorpsestay")), "cl_corpsestay 1");
 }
 
-TEST(DefaultButtons, EachRestoresItsEditorAndNoOtherTweak) {
-    // Rate and Client Rate derive their packet rates again; every other button is alone.
-    const std::map<std::string_view, std::pair<std::string_view, std::string>> derived{
-        {"txtRate", {"txtURate", "cl_updaterate 27"}},  // 7500 / 280
-        {"txtClRate", {"txtCMDRate", "cl_cmdrate 71"}}, // 9999 / 140
-    };
-    const Engine pristine;
-    for (int slot = 0; slot < slotCount; ++slot) {
-        const auto& def = editor(slot);
-        Engine engine;
-        engine.applyPreset(Preset::HighQuality); // every tweak editor away from its default state
-        for (int other = 0; other < slotCount; ++other) {
-            if (editor(other).kind == EditorKind::OptionPair) {
-                engine.selectOption(other, 1 - engine.selected(other));
-            } else if (editor(other).kind == EditorKind::Field) {
-                engine.setText(other, "3");
-            }
+namespace {
+
+// The packet rate a DEFAULT button derives again besides its own field, and its line.
+using Derived = std::map<std::string_view, std::pair<std::string_view, std::string>>;
+
+// Presses the DEFAULT button of a tweak with every tweak away from its default state.
+void pressDefaultOf(int slot, GameVersion version, const Engine& pristine, const Derived& derived) {
+    const auto& def = editor(slot);
+    Engine engine;
+    engine.setGameVersion(version);
+    engine.applyPreset(Preset::HighQuality);
+    for (int other = 0; other < slotCount; ++other) {
+        if (editor(other).kind == EditorKind::OptionPair) {
+            engine.selectOption(other, 1 - engine.selected(other));
+        } else if (editor(other).kind == EditorKind::Field) {
+            engine.setText(other, "3");
         }
-        const TweakLines before = engine.tweakLines();
-        if (def.defaultButton.empty()) {
-            EXPECT_FALSE(engine.pressDefault(slot)) << def.name; // lists have no button
-            continue;
+    }
+    const TweakLines before = engine.tweakLines();
+    if (def.defaultButton.empty()) {
+        EXPECT_FALSE(engine.pressDefault(slot)) << def.name; // lists have no button
+        return;
+    }
+    ASSERT_TRUE(engine.pressDefault(findDefaultButton(def.defaultButton)));
+    TweakLines expected = before;
+    expected[slot] = pristine.slot(slot);
+    if (const auto pair = derived.find(def.name); pair != derived.end()) {
+        expected[id(pair->second.first)] = pair->second.second;
+    }
+    EXPECT_EQ(engine.tweakLines(), expected) << def.defaultButton;
+}
+
+} // namespace
+
+TEST(DefaultButtons, EachRestoresItsEditorAndNoOtherTweakUnderEachGameVersion) {
+    for (const GameVersion version : {GameVersion::Classic, GameVersion::Steam}) {
+        // Rate and Client Rate derive their packet rates again; every other button is alone.
+        const Derived derived{
+            {"txtRate",
+             {"txtURate", version == GameVersion::Classic
+                              ? "cl_updaterate 27"          // 7500 / 280
+                              : "cl_updaterate 102"}},      // 30000 / 280, capped
+            {"txtClRate", {"txtCMDRate", "cl_cmdrate 71"}}, // 9999 / 140
+        };
+        Engine pristine;
+        pristine.setGameVersion(version);
+        for (int slot = 0; slot < slotCount; ++slot) {
+            pressDefaultOf(slot, version, pristine, derived);
         }
-        ASSERT_TRUE(engine.pressDefault(findDefaultButton(def.defaultButton)));
-        TweakLines expected = before;
-        expected[slot] = pristine.slot(slot);
-        if (const auto pair = derived.find(def.name); pair != derived.end())
-            expected[id(pair->second.first)] = pair->second.second;
-        EXPECT_EQ(engine.tweakLines(), expected) << def.defaultButton;
     }
 }
 

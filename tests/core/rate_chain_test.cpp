@@ -91,12 +91,9 @@ TEST(RateChain, HugeRatesAreCappedSpeedsThatAreNoNumberIgnoredAndTheUnitOnlyRena
     EXPECT_EQ(engine.text(id("txtURate")), "45");
 }
 
-TEST(RateChain, SteamLimitsCarryAModernLineAndClassicOnesCapItAgain) {
+TEST(RateChain, TodaysGameCarriesAModernLineAndTheClassicOneCapsItAgain) {
     Engine engine;
-    engine.setRateLimits(RateLimits::Steam);
-    // Nothing is raised by the choice itself.
-    EXPECT_EQ(engine.text(id("txtRate")), "7500");
-    EXPECT_EQ(engine.text(id("txtURate")), "20");
+    engine.setGameVersion(GameVersion::Steam);
     type(engine, "txtDSpeed", "10240"); // 10 Mbit/s
     EXPECT_EQ(engine.slot(id("txtRate")), "rate 100000");
     EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 102");
@@ -105,19 +102,50 @@ TEST(RateChain, SteamLimitsCarryAModernLineAndClassicOnesCapItAgain) {
     type(engine, "txtClRate", "50000"); // cl_rate and the command rate keep their caps
     EXPECT_EQ(engine.text(id("txtClRate")), "20000");
     EXPECT_EQ(engine.text(id("txtCMDRate")), "100");
+}
 
-    // Back to classic: each field above its cap is capped through its handler, which derives.
-    type(engine, "txtURate", "60");
-    engine.setRateLimits(RateLimits::Classic);
-    EXPECT_EQ(engine.slot(id("txtRate")), "rate 20000");
-    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
-    EXPECT_EQ(engine.handlerDepth(), 0);
-
-    // A packet rate over its cap is capped even when its byte rate is within its own.
-    engine.setRateLimits(RateLimits::Steam);
-    type(engine, "txtRate", "15000");
-    type(engine, "txtURate", "80");
-    engine.setRateLimits(RateLimits::Classic);
-    EXPECT_EQ(engine.text(id("txtRate")), "15000");
-    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 45");
+TEST(RateChain, ChoosingTheGameVersionRetypesSpeedsAndMovesStartValuesOnly) {
+    // What the player did under the first version, then the rates, packet rates, client rates and
+    // command rates once the other is chosen.
+    struct Case {
+        const char* what;
+        GameVersion from;
+        std::vector<std::pair<const char*, const char*>> typed;
+        const char* expected; // rate cl_updaterate cl_rate cl_cmdrate
+    };
+    using enum GameVersion;
+    const Case cases[] = {
+        {"untouched", Classic, {}, "30000 60 9999 60"},
+        {"untouched", Steam, {}, "7500 20 9999 30"},
+        {"100 Mbit/s", Classic, {{"txtDSpeed", "102400"}}, "100000 102 9999 60"},
+        {"100 Mbit/s", Steam, {{"txtDSpeed", "102400"}}, "20000 45 9999 30"},
+        // The same byte rate under both, but the packet rate it derives was capped.
+        {"122 kbit/s", Classic, {{"txtDSpeed", "122"}}, "14054 50 9999 60"},
+        {"both speeds",
+         Classic,
+         {{"txtDSpeed", "4096"}, {"txtUSpeed", "64"}},
+         "100000 102 7373 53"},
+        // An explicit value wins over one derived from a field before it.
+        {"own update rate", Classic, {{"txtURate", "30"}}, "30000 30 9999 60"},
+        {"own rate", Classic, {{"txtRate", "15000"}}, "15000 45 9999 60"},
+        {"own command rate", Steam, {{"txtCMDRate", "90"}}, "7500 20 9999 90"},
+        // Kept values above the new caps are lowered to them.
+        {"own rate", Steam, {{"txtRate", "50000"}}, "20000 45 9999 30"},
+        {"own update rate", Steam, {{"txtURate", "80"}}, "7500 45 9999 30"},
+        // A rate field that holds no number is left alone.
+        {"emptied rate", Classic, {{"txtRate", ""}}, " 60 9999 60"},
+    };
+    for (const Case& c : cases) {
+        Engine engine;
+        engine.setGameVersion(c.from);
+        for (const auto& [field, text] : c.typed) {
+            type(engine, field, text);
+        }
+        engine.setGameVersion(c.from == Classic ? Steam : Classic);
+        const std::string rates = engine.text(id("txtRate")) + " " + engine.text(id("txtURate")) +
+                                  " " + engine.text(id("txtClRate")) + " " +
+                                  engine.text(id("txtCMDRate"));
+        EXPECT_EQ(rates, c.expected) << c.what << " from " << static_cast<int>(c.from);
+        EXPECT_EQ(engine.handlerDepth(), 0);
+    }
 }

@@ -94,7 +94,7 @@ TEST(Soak, RandomActionsKeepTheEngineConsistent) {
             const EditorId id = below(editorCount + 2) - 1;
             engine.setState(id, below(2) == 0 ? std::to_string(below(12) - 1) : player.text());
         },
-        [&] { engine.setRateLimits(player.pick(rateLimitsNames).limits); },
+        [&] { engine.setGameVersion(player.pick(gameVersionNames).version); },
     };
     std::discrete_distribution<std::size_t> choose{1, 2, 4, 3, 3, 1, 1}; // the actions' weights
 

@@ -2,6 +2,7 @@
 // palette and with a dark one: the darkest or lightest pixel of the text stands out from the
 // background it is drawn on by 4.5 to 1 at least.
 
+#include "config/script.h"
 #include "fake_dialogs.h"
 #include "tools/screenshots/dark_palette.h"
 #include "ui/QVLAbout.h"
@@ -90,7 +91,8 @@ private slots:
                 tabs.setCurrentIndex(page);
                 checkColouredTexts(main, name);
             }
-            QVLInstall install(main.engine().tweakLines(), dialogs);
+            QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
+                               quarvel::GameVersion::Classic, dialogs);
             QVLModels models(dialogs);
             QVLAbout about(dialogs);
             for (QWidget* window : std::initializer_list<QWidget*>{&install, &models, &about}) {

@@ -41,8 +41,10 @@ class InstallWindowTest : public QObject {
     quarvel::Engine engine_; // the Default preset's lines
     FakeDialogs dialogs_;
 
-    QPointer<QVLInstall> open(const QString& directory) {
-        QPointer<QVLInstall> window = new QVLInstall(engine_.tweakLines(), dialogs_);
+    QPointer<QVLInstall> open(const QString& directory,
+                              quarvel::GameVersion version = quarvel::GameVersion::Classic) {
+        QPointer<QVLInstall> window =
+            new QVLInstall(quarvel::buildScript(engine_.tweakLines()), version, dialogs_);
         window->setDirectory(directory);
         window->show();
         return window;
@@ -57,10 +59,13 @@ private slots:
             std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / "cs\xff\xfe";
         QVERIFY(std::filesystem::create_directory(folder));
         QSemaphore release;
-        QPointer<QVLInstall> window = new QVLInstall(engine_.tweakLines(), dialogs_, [&, folder] {
-            release.acquire();
-            return std::vector<quarvel::games::DetectedGame>{{"Counter-Strike", folder, "cstrike"}};
-        });
+        QPointer<QVLInstall> window =
+            new QVLInstall(quarvel::buildScript(engine_.tweakLines()),
+                           quarvel::GameVersion::Classic, dialogs_, [&, folder] {
+                               release.acquire();
+                               return std::vector<quarvel::games::DetectedGame>{
+                                   {"Counter-Strike", folder, "cstrike"}};
+                           });
         window->show();
         auto& games = child<QComboBox>(*window, QStringLiteral("cmbGames"));
         QCOMPARE(games.placeholderText(), QStringLiteral("Searching for games..."));
@@ -166,8 +171,10 @@ private slots:
         click(window, "cmdCheck");
         QCOMPARE(dialogs_.shown.back(),
                  QStringLiteral("information: autoexec.cfg runs quarvel.cfg.\n"
-                                "userconfig.cfg runs quarvel.cfg.\nconfig.cfg is not "
-                                "there: the game has not saved its settings here yet."));
+                                "userconfig.cfg runs quarvel.cfg, but config.cfg does not run "
+                                "userconfig.cfg yet: the game adds that line when it next saves "
+                                "its settings at exit.\nconfig.cfg is not there: the game has not "
+                                "saved its settings here yet."));
         // No is the default answer: nothing is removed until the player says Yes.
         click(window, "cmdRemove");
         QVERIFY(dialogs_.shown.back().startsWith("question") &&
@@ -182,6 +189,43 @@ private slots:
         click(window, "cmdCheck"); // nothing installed is a finding, shown as a warning
         QVERIFY(dialogs_.shown.back().startsWith("warning"));
         QVERIFY(stillOpen(window));
+        delete window;
+    }
+
+    void aCheckThatFindsTheGamesSettingsUndoingATweakOffersToRunAfterThem() {
+        QTemporaryDir game;
+        const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
+        QPointer<QVLInstall> window = open(game.path());
+        QVERIFY(!child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
+        click(window, "cmdInstall");
+        QVERIFY(closed(window));
+        QFile saved(game.filePath(QStringLiteral("config.cfg")));
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        saved.write("cl_updaterate \"60\"\r\nexec userconfig.cfg\r\n");
+        saved.close();
+
+        // The remedy installs again with the option, after the usual question.
+        window = open(game.path());
+        dialogs_.answers = {true, true};
+        click(window, "cmdCheck");
+        QCOMPARE(dialogs_.shown.at(1),
+                 QStringLiteral(
+                     "offer: autoexec.cfg runs quarvel.cfg.\nconfig.cfg line 1 sets "
+                     "cl_updaterate \"60\" after quarvel.cfg sets \"20\".\nTo make "
+                     "them hold, install again with \"Also run after the game's own "
+                     "settings\" (install --userconfig): quarvel.cfg then runs after "
+                     "config.cfg.\nconfig.cfg sets cl_updaterate to 60, above 45, the most the "
+                     "classic game takes. [Run after the game's settings]"));
+        QVERIFY(dialogs_.shown.at(2).startsWith("question"));
+        QCOMPARE(file("userconfig.cfg"), QByteArray("exec quarvel.cfg\r\n"));
+        QVERIFY(closed(window));
+
+        // For today's game the option starts ticked; the check now finds every tweak held.
+        window = open(game.path(), quarvel::GameVersion::Steam);
+        QVERIFY(child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
+        click(window, "cmdCheck");
+        QVERIFY(dialogs_.shown.back().startsWith("information") &&
+                dialogs_.shown.back().endsWith("Every setting of quarvel.cfg held."));
         delete window;
     }
 };

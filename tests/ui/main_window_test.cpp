@@ -127,7 +127,8 @@ private slots:
         for (const auto& place : quarvel::ui::tweakPlaces) {
             const auto& def = quarvel::editor(place.editor);
             click(qs(place.label));
-            const auto expected = quarvel::ui::descriptionText(def.key);
+            const auto expected =
+                quarvel::ui::descriptionText(def.key, quarvel::GameVersion::Classic);
             QVERIFY2(expected && description().startsWith(*expected), place.label.data());
             QVERIFY2(description().contains(QStringLiteral("Command: ") + qs(def.cvar)),
                      place.label.data());
@@ -140,19 +141,50 @@ private slots:
         }
     }
 
-    void theRateDescriptionsFollowTheChosenLimits() {
-        auto& limits = focus<QComboBox>("cmbLimits");
-        QCOMPARE(child<QLabel>("lblLimits").buddy(), &limits);
-        QTest::keyClick(&limits, Qt::Key_Down);
-        QCOMPARE(window_->engine().rateLimits(), quarvel::RateLimits::Steam);
+    void theGameVersionDecidesWhatTheTabsOfferAndWhatTheyDescribe() {
+        auto& version = focus<QComboBox>("cmbLimits");
+        QCOMPARE(child<QLabel>("lblLimits").buddy(), &version);
+        const auto offered = [&](const char* name) { return child<QWidget>(name).isEnabled(); };
+        QVERIFY(!offered("optVsync_1") && !offered("txtFpsMax") && !offered("cmdFpsMax"));
+        QVERIFY(offered("optZTrick_1") && !child<QLabel>("lblTodayNote").isHidden());
+
+        QTest::keyClick(&version, Qt::Key_Down);
+        QCOMPARE(window_->engine().gameVersion(), quarvel::GameVersion::Steam);
+        QCOMPARE(child<QLineEdit>("txtRate").text(), QStringLiteral("30000"));
+        QVERIFY(offered("optVsync_1") && offered("txtFpsMax") && offered("cmdFpsMax"));
+        QVERIFY(!offered("optZTrick_1") && !offered("cmdZTrick"));
+        QVERIFY(child<QLabel>("lblTodayNote").isHidden());
         click("Label55");
         QVERIFY(description().endsWith(
-            QStringLiteral("\r\n\r\nWith Steam limits Quarvel keeps it at most 100000.")));
-        QTest::keyClick(&limits, Qt::Key_Up);
-        QVERIFY(description().endsWith(
-            QStringLiteral("With Classic limits Quarvel keeps it at most 20000.")));
+            QStringLiteral("\r\n\r\nIn today's Steam game Quarvel keeps it at most 100000.")));
+        click("Label18");
+        QVERIFY(description().endsWith(QStringLiteral("so Quarvel does not write it.")));
+
+        // The settings of today's game through a preset, a DEFAULT button and a loaded config.
+        trigger("mnuPreDHFPS");
+        QCOMPARE(child<QLineEdit>("txtFpsMax").text(), QStringLiteral("200"));
+        QVERIFY(checked("optFpsOverride_1"));
+        click("cmdFpsMax");
+        QCOMPARE(slot("txtFpsMax"), "fps_max 100");
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("userconfig.cfg")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("fps_max 144\r\ngl_vsync 1\r\ngl_ztrick 0\r\n");
+        file.close();
+        dialogs_->fileToOpen = file.fileName();
+        trigger("mnuLoad");
+        QCOMPARE(slot("txtFpsMax"), "fps_max 144");
+        QVERIFY(checked("optVsync_1") && checked("optZTrick_1")); // unknown to the game: not read
+
+        QTest::keyClick(&version, Qt::Key_Up);
+        QVERIFY(description().endsWith(QStringLiteral("Newer video cards should turn this off.")));
         QCOMPARE(child<QLineEdit>("txtURate").toolTip(),
-                 QStringLiteral("With Classic limits Quarvel keeps it at most 45."));
+                 QStringLiteral("In the classic game Quarvel keeps it at most 45."));
+        file.open(QIODevice::WriteOnly);
+        file.write("fps_max 300\r\n");
+        file.close();
+        trigger("mnuLoad"); // the classic game knows no such setting of Quarvel's
+        QCOMPARE(slot("txtFpsMax"), "fps_max 144");
     }
 
     void aPairIsOneTabStopAndItsButtonsTheArrowsAndDefaultSetIt() {

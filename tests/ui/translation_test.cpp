@@ -1,6 +1,7 @@
 // The Russian translation: complete for every text of the sources, and the windows built in it
 // show every text whole, even at their smallest size.
 
+#include "config/script.h"
 #include "fake_dialogs.h"
 #include "ui/QVLAbout.h"
 #include "ui/QVLInstall.h"
@@ -84,7 +85,8 @@ private slots:
         QVERIFY(useLanguage(QLocale(QLocale::Russian)));
         FakeDialogs dialogs;
         QVLMain main(dialogs);
-        QVLInstall install(main.engine().tweakLines(), dialogs);
+        QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
+                           quarvel::GameVersion::Classic, dialogs);
         QVLModels models(dialogs);
         QVLWeapons weapons(dialogs);
         QVLAbout about(dialogs);

@@ -3,6 +3,7 @@
 // opens inside the screen's free area, and the main window stays usable down to its smallest
 // size, where its pages scroll and the description panel is still in view.
 
+#include "config/script.h"
 #include "fake_dialogs.h"
 #include "ui/QVLAbout.h"
 #include "ui/QVLInstall.h"
@@ -20,7 +21,8 @@ private slots:
         const QRect freeArea = QGuiApplication::primaryScreen()->availableGeometry();
         FakeDialogs dialogs;
         QVLMain main(dialogs);
-        QVLInstall install(main.engine().tweakLines(), dialogs);
+        QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
+                           quarvel::GameVersion::Classic, dialogs);
         QVLModels models(dialogs);
         QVLAbout about(dialogs);
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &install, &models, &about}) {

@@ -1,8 +1,10 @@
 // Renders Quarvel's windows offscreen to PNG for the README:
 //   quarvel-screenshots OUTPUT_DIR
-// The three tabs and the install window as they come, the first tab on a dark theme, and the
-// Ping Tweaks tab in Russian. Nothing is shown and no file but the pictures is written.
+// The tabs and the install window as they come, the Today's Game tab for today's Steam game, the
+// first tab and Today's Game on a dark theme, and the Ping Tweaks and Today's Game tabs in Russian.
+// Nothing is shown and no file but the pictures is written.
 
+#include "config/script.h"
 #include "dark_palette.h"
 #include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
@@ -37,11 +39,15 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
-// The main window with one of its pages shown.
-bool savePage(const QDir& folder, int page, const QString& name) {
+constexpr int todaysGame = 3;
+
+// The main window with one of its pages shown, for a game version.
+bool savePage(const QDir& folder, int page, const QString& name,
+              quarvel::GameVersion version = quarvel::GameVersion::Classic) {
     std::unique_ptr<quarvel::ui::QVLMain> main(
         new quarvel::ui::QVLMain(quarvel::ui::silentDialogs()));
     main->setAttribute(Qt::WA_DeleteOnClose, false);
+    main->engine().setGameVersion(version);
     main->findChild<QTabWidget*>()->setCurrentIndex(page);
     return save(*main, folder, name);
 }
@@ -67,7 +73,8 @@ bool saveInstallWindow(const QDir& folder, const QString& name) {
         {"Day of Defeat", game(".steam/steam", "dod"), "dod"},
         {"Team Fortress Classic", game(".steam/steam", "tfc"), "tfc"}};
     quarvel::Engine engine;
-    quarvel::ui::QVLInstall install(engine.tweakLines(), quarvel::ui::silentDialogs(),
+    quarvel::ui::QVLInstall install(quarvel::buildScript(engine.tweakLines()),
+                                    quarvel::GameVersion::Classic, quarvel::ui::silentDialogs(),
                                     [games] { return games; });
     install.setAttribute(Qt::WA_DeleteOnClose, false);
     auto* list = install.findChild<QComboBox*>(QStringLiteral("cmbGames"));
@@ -104,16 +111,20 @@ int main(int argc, char** argv) {
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QPalette light = QApplication::style()->standardPalette();
+    const auto steam = quarvel::GameVersion::Steam;
     QApplication::setPalette(light);
 
     bool ok = savePage(folder, 0, QStringLiteral("fps-tweaks.png")) &&
               savePage(folder, 1, QStringLiteral("ping-tweaks.png")) &&
               savePage(folder, 2, QStringLiteral("cs16-models.png")) &&
+              savePage(folder, todaysGame, QStringLiteral("todays-game.png"), steam) &&
               saveInstallWindow(folder, QStringLiteral("install-window.png"));
     QApplication::setPalette(darkPalette());
-    ok = ok && savePage(folder, 0, QStringLiteral("fps-tweaks-dark.png"));
+    ok = ok && savePage(folder, 0, QStringLiteral("fps-tweaks-dark.png")) &&
+         savePage(folder, todaysGame, QStringLiteral("todays-game-dark.png"), steam);
     QApplication::setPalette(light);
     ok = ok && quarvel::ui::useLanguage(QLocale(QLocale::Russian)) &&
-         savePage(folder, 1, QStringLiteral("ping-tweaks-ru.png"));
+         savePage(folder, 1, QStringLiteral("ping-tweaks-ru.png")) &&
+         savePage(folder, todaysGame, QStringLiteral("todays-game-ru.png"), steam);
     return ok ? 0 : 1;
 }
