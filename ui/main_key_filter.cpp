@@ -12,6 +12,9 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <algorithm>
+#include <array>
+
 namespace quarvel::ui {
 
 std::optional<int> typedCharacterCode(const QKeyEvent& event) {
@@ -20,8 +23,8 @@ std::optional<int> typedCharacterCode(const QKeyEvent& event) {
     if (key == Qt::Key_Backspace) {
         return backspace;
     }
-    // Ctrl with a letter types a control code, as on Windows, so the shortcuts for cut, copy and
-    // paste are refused like any other character.
+    // Ctrl with a letter types a control code, as on Windows: refused by every field, unless it
+    // is an editing shortcut, which the filter lets through before asking for a code.
     const auto modifiers = event.modifiers();
     if (modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier) &&
         key >= Qt::Key_A && key <= Qt::Key_Z) {
@@ -42,6 +45,27 @@ std::optional<int> typedCharacterCode(const QKeyEvent& event) {
     return static_cast<int>(character);
 }
 
+bool isEditingKey(const QKeyEvent& event) {
+    // What a field does with its text besides typing, as the desktop binds it.
+    static constexpr std::array editing{
+        QKeySequence::SelectAll,
+        QKeySequence::Copy,
+        QKeySequence::Cut,
+        QKeySequence::Undo,
+        QKeySequence::Redo,
+        QKeySequence::Deselect,
+        QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfWord,
+        QKeySequence::DeleteCompleteLine,
+        QKeySequence::MoveToStartOfLine,
+        QKeySequence::MoveToEndOfLine,
+        QKeySequence::SelectStartOfLine,
+        QKeySequence::SelectEndOfLine,
+    };
+    return std::ranges::any_of(editing, [&](auto key) { return event.matches(key); });
+}
+
 void FieldKeyFilter::watch(QLineEdit* field, EditorId id) {
     fields_.insert(field, id);
     field->installEventFilter(this);
@@ -58,13 +82,16 @@ bool FieldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto& key = *static_cast<QKeyEvent*>(event);
+        if (key.matches(QKeySequence::Paste)) { // Ctrl+V, Shift+Insert
+            paste(field, id, QGuiApplication::clipboard()->text());
+            return true;
+        }
+        if (isEditingKey(key)) {
+            return false; // the field's own, and its change reaches the engine as typing does
+        }
         if (const auto code = typedCharacterCode(key)) {
             // A refused character is swallowed here, before the field sees it.
             return Engine::filterKey(id, *code) == 0;
-        }
-        if (key.matches(QKeySequence::Paste)) { // Shift+Insert; Ctrl+V types a refused code
-            paste(field, id, QGuiApplication::clipboard()->text());
-            return true;
         }
         return false;
     }

@@ -17,9 +17,14 @@ namespace quarvel::ui {
 // type no character (arrows, Delete, Home, End, Tab), which the fields handle as usual.
 [[nodiscard]] std::optional<int> typedCharacterCode(const QKeyEvent& event);
 
+// Select all, copy, cut, undo, redo and the other editing shortcuts, which change a field only as
+// typing could (Paste is not among them: it goes through the key rule).
+[[nodiscard]] bool isEditingKey(const QKeyEvent& event);
+
 // Lets a field take only the characters that the engine's key rule for it allows: typed, and
-// pasted in any way (Shift+Insert, the context menu, a middle click, drag and drop), which goes
-// through the same rule character by character.
+// pasted in any way (Ctrl+V, Shift+Insert, the context menu, a middle click, drag and drop),
+// which goes through the same rule character by character. The editing shortcuts work as in any
+// field.
 class FieldKeyFilter : public QObject {
     Q_OBJECT
 public:

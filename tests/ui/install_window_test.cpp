@@ -82,6 +82,36 @@ private slots:
         QVERIFY(closed(window));
     }
 
+    void thePathFieldAndTheScriptTakeTheEditingKeys_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("path") << "txtDirectory";
+        QTest::newRow("script") << "txtTweaks";
+    }
+    void thePathFieldAndTheScriptTakeTheEditingKeys() {
+        QFETCH(QString, field);
+        QTemporaryDir game;
+        QPointer<QVLInstall> window = open(game.path());
+        auto& edit = child<QWidget>(*window, field);
+        const auto text = [&] {
+            return edit.property(field == "txtTweaks" ? "plainText" : "text").toString();
+        };
+        const QString before = text();
+        edit.setFocus();
+        window_support::pressKeys(edit, {QKeySequence::SelectAll, QKeySequence::Copy});
+        QCOMPARE(QApplication::clipboard()->text(), before);
+        QTest::keyClicks(&edit, QStringLiteral("~/x"));
+        QCOMPARE(text(), QStringLiteral("~/x"));
+        window_support::pressKeys(edit, {QKeySequence::Undo});
+        QCOMPARE(text(), before);
+        QTest::keyClick(&edit, Qt::Key_End,
+                        field == "txtTweaks" ? Qt::ControlModifier : Qt::NoModifier);
+        QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+        window_support::pressKeys(edit,
+                                  {QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Paste});
+        QCOMPARE(text(), before + before.back());
+        delete window;
+    }
+
     void theFolderTreeAndThePathFieldChooseOnlyTheButtonInstallsAndAFailureKeepsTheWindow() {
         QTemporaryDir games;
         const QString cstrike = games.filePath(QStringLiteral("cstrike"));

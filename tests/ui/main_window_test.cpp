@@ -86,11 +86,11 @@ private slots:
         QTest::keyClicks(&corpses, QStringLiteral("."));
         QTest::keyClicks(&focus("txtHPKMax"), QStringLiteral(".5"));
         QCOMPARE(slot("txtHPKMax"), "hpk_maxsize 4.5");
-        // Ctrl+V as the desktop delivers it, with its control character: no paste.
-        QApplication::clipboard()->setText(QStringLiteral("7"));
+        // Ctrl+V as the desktop delivers it, with its control character: a paste, filtered.
+        QApplication::clipboard()->setText(QStringLiteral("7.x"));
         QKeyEvent ctrlV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
         QApplication::sendEvent(&corpses, &ctrlV);
-        QCOMPARE(corpses.text(), QStringLiteral("10"));
+        QCOMPARE(slot("txtCorpsestay"), "cl_corpsestay 107");
 
         // Shift+Insert, the context menu's Paste and a drop keep only what could have been typed:
         // no command can ride into the script on a paste.
@@ -121,6 +121,51 @@ private slots:
         QDropEvent drop(start, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&decals, &drop);
         QCOMPARE(slot("txtDecals"), "mp_decals 45123");
+    }
+
+    void theEditingKeysWorkInTheFieldsAndEachEditReachesTheEngine_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted"); // what a paste of "4;.5x" leaves after "12"
+        QTest::newRow("speed") << "txtDSpeed"
+                               << "1245";
+        QTest::newRow("rate") << "txtRate"
+                              << "1245";
+        QTest::newRow("size with a point") << "txtHPKMax"
+                                           << "124.5";
+    }
+    void theEditingKeysWorkInTheFieldsAndEachEditReachesTheEngine() {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        auto& edit = focus<QLineEdit>(field);
+        const QString before = edit.text();
+        const auto engineText = [&] {
+            return QString::fromStdString(
+                window_->engine().stateText(quarvel::findEditor(field.toStdString())));
+        };
+        // Select all, then typing replaces the text rather than adding to it.
+        window_support::pressKeys(edit, {QKeySequence::SelectAll});
+        QTest::keyClicks(&edit, QStringLiteral("1234"));
+        QCOMPARE(engineText(), QStringLiteral("1234"));
+        window_support::pressKeys(edit, {QKeySequence::Undo});
+        QCOMPARE(engineText(), before);
+        window_support::pressKeys(edit, {QKeySequence::Redo});
+        QCOMPARE(engineText(), QStringLiteral("1234"));
+        // Home, Shift+Right twice and Cut; End and Paste. Copy leaves the text as it is.
+        QTest::keyClick(&edit, Qt::Key_Home);
+        QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+        window_support::pressKeys(edit, {QKeySequence::Copy});
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
+        window_support::pressKeys(edit, {QKeySequence::Cut});
+        QCOMPARE(engineText(), QStringLiteral("34"));
+        window_support::pressKeys(edit, {QKeySequence::Undo, QKeySequence::SelectAll});
+        QTest::keyClicks(&edit, QStringLiteral("12x;"));
+        QApplication::clipboard()->setText(QStringLiteral("4;.5x"));
+        window_support::pressKeys(edit, {QKeySequence::Paste});
+        QCOMPARE(edit.text(), pasted);
+        QCOMPARE(engineText(), pasted);
+        window_support::pressKeys(edit, {QKeySequence::Undo}); // the typing and the paste
+        QCOMPARE(engineText(), QStringLiteral("1234"));
     }
 
     void everyCaptionNamesItsEditorAndDescribesItsOwnTweak() {

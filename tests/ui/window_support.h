@@ -43,6 +43,20 @@ inline void bringUp(QWidget* control) {
     }
 }
 
+// Presses the keys of standard shortcuts (Ctrl+A, Ctrl+Z...) on a widget as the desktop delivers
+// them: Ctrl with a letter carries its control character.
+inline void pressKeys(QWidget& widget, std::initializer_list<QKeySequence::StandardKey> keys) {
+    for (const auto standard : keys) {
+        const QKeyCombination key = QKeySequence(standard)[0];
+        const Qt::Key code = key.key();
+        const QString text =
+            key.keyboardModifiers() == Qt::ControlModifier && code >= Qt::Key_A && code <= Qt::Key_Z
+                ? QString(QChar(code - Qt::Key_A + 1))
+                : QString();
+        QTest::sendKeyEvent(QTest::Click, &widget, code, text, key.keyboardModifiers());
+    }
+}
+
 // Shows a window that the test owns, which closing must not delete.
 inline void showOwned(QWidget& window) {
     window.setAttribute(Qt::WA_DeleteOnClose, false);
