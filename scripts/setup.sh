@@ -13,6 +13,7 @@ packages=(
   libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core locales
   dpkg-dev desktop-file-utils appstream gzip file hyperfine time
+  qt6-translations-l10n
 )
 install_packages "${packages[@]}"
 

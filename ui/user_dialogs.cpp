@@ -1,9 +1,10 @@
 #include "ui/user_dialogs.h"
 
+#include "ui/message_box.h"
+#include "ui/side_bar.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace quarvel::ui {
 
@@ -12,28 +13,24 @@ namespace {
 class QtDialogs final : public UserDialogs {
 public:
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No,
-                        parent);
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
+        return showMessage(parent, MessageKind::Question, title, text) == QDialogButtonBox::Yes;
     }
     void inform(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-        box.exec();
+        showMessage(parent, MessageKind::Information, title, text);
     }
     void warn(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox::warning(parent, title, text);
+        showMessage(parent, MessageKind::Warning, title, text);
     }
     bool offer(QWidget* parent, const QString& title, const QString& text,
                const QString& action) override {
-        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Close, parent);
-        QPushButton* mend = box.addButton(action, QMessageBox::AcceptRole);
-        box.setDefaultButton(QMessageBox::Close);
-        box.exec();
-        return box.clickedButton() == mend;
+        return showMessage(parent, MessageKind::Offer, title, text, action) ==
+               QDialogButtonBox::Apply;
     }
     QString openFileName(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        fitFileDialog(dialog);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };

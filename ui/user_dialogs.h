@@ -29,7 +29,7 @@ public:
     virtual void openUrl(const QUrl& url) = 0;
 };
 
-// QMessageBox, QFileDialog and QDesktopServices.
+// Quarvel's message box (ui/message_box.h), QFileDialog and QDesktopServices.
 UserDialogs& qtDialogs();
 
 // Shows nothing and opens nothing; every question is answered No and the file dialog cancelled.

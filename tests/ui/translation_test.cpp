@@ -9,6 +9,7 @@
 #include "ui/QVLModels.h"
 #include "ui/QVLWeapons.h"
 #include "ui/application.h"
+#include "ui/user_dialogs.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;
@@ -111,6 +112,29 @@ private slots:
                                                        clipped.join(QStringLiteral(" | "))));
             }
         }
+    }
+
+    // Qt's own texts come from Qt's translations (Debian's qt6-translations-l10n): the buttons of
+    // a question and the file dialog speak Russian too.
+    void questionsAndTheFileDialogSpeakRussian() {
+        QVERIFY(useLanguage(QLocale(QLocale::Russian)));
+        QStringList buttons;
+        QVERIFY(window_support::inspectModal(
+            [] { qtDialogs().askYesNo(nullptr, QStringLiteral("?"), QStringLiteral("?")); },
+            [&](QWidget& question) {
+                for (const auto* button : question.findChildren<QPushButton*>()) {
+                    buttons << button->text() + (button->isDefault() ? QStringLiteral("*") : "");
+                }
+            }));
+        buttons.sort();
+        QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("&Да &Нет*"));
+        QString lookIn;
+        QVERIFY(window_support::inspectModal(
+            [] { qtDialogs().openFileName(nullptr, {}); },
+            [&](QWidget& files) {
+                lookIn = window_support::child<QLabel>(files, QStringLiteral("lookInLabel")).text();
+            }));
+        QCOMPARE(lookIn, QStringLiteral("Перейти к:"));
     }
 };
 

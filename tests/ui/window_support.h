@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
 #include <string_view>
 
 // What the window tests share: finding controls by name, and the main window's pages built.
@@ -55,6 +56,25 @@ inline void pressKeys(QWidget& widget, std::initializer_list<QKeySequence::Stand
                 : QString();
         QTest::sendKeyEvent(QTest::Click, &widget, code, text, key.keyboardModifiers());
     }
+}
+
+// Calls `open`, which shows a modal dialog and waits for it, and hands the dialog to `inspect`
+// once it is up; then closes it as Escape would. False when no dialog came up.
+inline bool inspectModal(const std::function<void()>& open,
+                         const std::function<void(QWidget&)>& inspect) {
+    bool seen = false;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = true;
+            inspect(
+                *modal); // a failed check returns from it, and the dialog is closed all the same
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        }
+    });
+    open();
+    return seen;
 }
 
 // Shows a window that the test owns, which closing must not delete.

@@ -1,0 +1,104 @@
+#include "ui/message_box.h"
+
+#include "ui/style.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace quarvel::ui {
+
+namespace {
+
+QLabel* iconLabel(const QDialog& box, MessageKind kind) {
+    const QStyle* style = box.style();
+    const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    auto* label = new QLabel;
+    label->setPixmap(style
+                         ->standardIcon(kind == MessageKind::Question
+                                            ? QStyle::SP_MessageBoxCritical
+                                            : QStyle::SP_MessageBoxWarning,
+                                        nullptr, &box)
+                         .pixmap(size, size));
+    return label;
+}
+
+// The text's width: its longest line, within half the screen (but no narrower than a short
+// sentence needs), and its height at that width.
+QSize textSize(const QLabel& text, const QSize& screen) {
+    int longest = 0;
+    for (const QString& line : text.text().split(QLatin1Char('\n'))) {
+        longest = std::max(longest, text.fontMetrics().horizontalAdvance(line));
+    }
+    const int width =
+        std::min({longest + 1, std::max(screen.width() / 2, 420), screen.width() * 9 / 10});
+    return {width, text.heightForWidth(width)};
+}
+
+} // namespace
+
+QDialogButtonBox::StandardButton showMessage(QWidget* parent, MessageKind kind,
+                                             const QString& title, const QString& text,
+                                             const QString& action) {
+    QDialog box(parent);
+    box.setObjectName(QStringLiteral("dlgMessage"));
+    box.setWindowTitle(title);
+    auto* layout = new QGridLayout(&box);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    if (kind != MessageKind::Information) {
+        layout->addWidget(iconLabel(box, kind), 0, 0, Qt::AlignTop);
+    }
+
+    QLabel* message = plainLabel(text, nullptr, true);
+    message->setObjectName(QStringLiteral("lblMessage"));
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(message);
+    layout->addWidget(scroll, 0, 1);
+
+    const bool question = kind == MessageKind::Question;
+    const bool offer = kind == MessageKind::Offer;
+    auto* buttons = new QDialogButtonBox(question ? QDialogButtonBox::Yes | QDialogButtonBox::No
+                                         : offer  ? QDialogButtonBox::Close
+                                                  : QDialogButtonBox::Ok);
+    QPushButton* mend = offer ? buttons->addButton(action, QDialogButtonBox::AcceptRole) : nullptr;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &box, [&](QAbstractButton* button) {
+        box.done(button == mend ? QDialogButtonBox::Apply : buttons->standardButton(button));
+    });
+    layout->addWidget(buttons, 1, 0, 1, 2);
+    // No is the answer Enter gives to a question, Close to an offer: the button with the focus is
+    // the default one.
+    QPushButton* chosen = buttons->button(question ? QDialogButtonBox::No
+                                          : offer  ? QDialogButtonBox::Close
+                                                   : QDialogButtonBox::Ok);
+    chosen->setDefault(true);
+    chosen->setFocus();
+
+    // The text as it fits, scrolling when the screen is too low for it.
+    const QSize screen = (parent ? parent->screen() : box.screen())->availableGeometry().size();
+    const int besides = layout->contentsMargins().top() + layout->contentsMargins().bottom() +
+                        layout->verticalSpacing() + buttons->sizeHint().height();
+    const QSize wanted = textSize(*message, screen);
+    const int room = screen.height() * 85 / 100 - besides;
+    const bool scrolls = wanted.height() > room;
+    const int scrollBar = scrolls ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    scroll->setMinimumSize(wanted.width() + scrollBar, std::min(wanted.height(), room));
+    fitToScreen(&box, box.sizeHint());
+
+    const int answer = box.exec();
+    return answer == QDialog::Rejected ? QDialogButtonBox::Cancel
+                                       : static_cast<QDialogButtonBox::StandardButton>(answer);
+}
+
+} // namespace quarvel::ui
