@@ -84,9 +84,7 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     layout->addWidget(disclaimer);
     layout->addStretch();
 
-    setMinimumWidth(440);
-    // The wrapped paragraphs decide the height at the narrowest width, in every language.
-    setMinimumHeight(layout->totalHeightForWidth(minimumWidth()));
+    fitWrappedText(this, 440);
     fitToScreen(this, minimumSize());
 }
 

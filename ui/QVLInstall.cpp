@@ -65,6 +65,8 @@ QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dia
 
     showScript(script);
     setDirectory(QDir::currentPath());
+    // The script shows its longest line whole.
+    txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
     fitToScreen(this, QSize(780, 540));
 }
 

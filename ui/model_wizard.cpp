@@ -92,10 +92,9 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     // Form_Load: Step 1, with Install chosen.
     optInstall_->setChecked(true);
     txtStep_->setText(QStringLiteral("0"));
-    setMinimumWidth(430);
     // Sentences wrap into more lines in a narrow window and in longer languages; the window never
-    // gets shorter than its longest step needs at its narrowest.
-    setMinimumHeight(layout->totalHeightForWidth(minimumWidth()));
+    // gets shorter than its longest step needs.
+    fitWrappedText(this, 430);
     fitToScreen(this, sizeHint().expandedTo(minimumSize()));
 }
 

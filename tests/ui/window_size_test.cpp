@@ -1,35 +1,112 @@
 // The windows fit the screen they open on. Run on a screen of 1920x1080 less a 48-pixel panel at
-// 100, 150 and 200 %, and on one of 1366x768 less the panel (see CMakeLists.txt): each window
-// opens inside the screen's free area, and the main window stays usable down to its smallest
-// size, where its pages scroll and the description panel is still in view.
+// 100, 150 and 200 %, and on one of 1366x768 less the panel at 100 and 150 % (see CMakeLists.txt),
+// in English and in Russian: each window, message and the file dialog opens inside the screen's
+// free area, the install window shows the script's longest line whole, and the main window stays
+// usable down to its smallest size, where its pages scroll and the description panel is in view.
 
 #include "config/script.h"
-#include "fake_dialogs.h"
 #include "ui/QVLAbout.h"
 #include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
 #include "ui/QVLModels.h"
+#include "ui/QVLWeapons.h"
+#include "ui/application.h"
+#include "ui/user_dialogs.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;
+
+namespace {
+
+QString inside(const QRect& area, const QWidget& window) {
+    return area.contains(window.frameGeometry())
+               ? QString()
+               : QStringLiteral("%1 at %2,%3 %4x%5 ")
+                     .arg(window.objectName(), QString::number(window.x()),
+                          QString::number(window.y()), QString::number(window.width()),
+                          QString::number(window.height()));
+}
+
+void writeScript(const QString& path, quarvel::Preset preset) {
+    quarvel::Engine engine;
+    engine.applyPreset(preset);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(quarvel::buildScript(engine.tweakLines()).c_str());
+}
+
+} // namespace
 
 class WindowSizeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyWindowOpensInsideTheScreenAndTheMainOneStaysUsableAtItsSmallestSize() {
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void everyWindowOpensInsideTheScreen_data() {
+        QTest::addColumn<bool>("russian");
+        QTest::newRow("English") << false; // first: a translation once loaded stays
+        QTest::newRow("Russian") << true;
+    }
+    void everyWindowOpensInsideTheScreen() {
+        QFETCH(bool, russian);
+        QVERIFY(!russian || useLanguage(QLocale(QLocale::Russian)));
         const QRect freeArea = QGuiApplication::primaryScreen()->availableGeometry();
-        FakeDialogs dialogs;
-        QVLMain main(dialogs);
+        QVLMain main(qtDialogs());
         QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
-                           quarvel::GameVersion::Classic, dialogs);
-        QVLModels models(dialogs);
-        QVLAbout about(dialogs);
-        for (QWidget* window : std::initializer_list<QWidget*>{&main, &install, &models, &about}) {
+                           quarvel::GameVersion::Classic, qtDialogs());
+        QVLModels models(qtDialogs());
+        QVLWeapons weapons(qtDialogs());
+        QVLAbout about(qtDialogs());
+        QString outside;
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&main, &install, &models, &weapons, &about}) {
             window_support::showOwned(*window);
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            QVERIFY2(freeArea.contains(window->frameGeometry()), qPrintable(window->objectName()));
+            outside += inside(freeArea, *window);
         }
+        QVERIFY2(outside.isEmpty(), qPrintable(outside));
+
+        // The script's longest line, gl_texturemode GL_LINEAR_MIPMAP_LINEAR, shows whole.
+        auto& script = window_support::child<QPlainTextEdit>(install, QStringLiteral("txtTweaks"));
+        int longest = 0;
+        for (const QString& line : script.toPlainText().split(QLatin1Char('\n'))) {
+            longest = std::max(longest, script.fontMetrics().horizontalAdvance(line));
+        }
+        QVERIFY(longest > 0);
+        QVERIFY2(script.viewport()->width() >=
+                     longest + 2 * script.document()->documentMargin() + script.cursorWidth(),
+                 qPrintable(QString::number(script.viewport()->width())));
+
+        // The check result of a game that saved other values for most settings, the question
+        // before a removal, and the file dialog, whose side bar shows its entries whole.
+        QTemporaryDir game;
+        writeScript(game.filePath(QStringLiteral("quarvel.cfg")), quarvel::Preset::DieHardFps);
+        writeScript(game.filePath(QStringLiteral("config.cfg")), quarvel::Preset::HighQuality);
+        install.setDirectory(game.path());
+        for (const char* button : {"cmdCheck", "cmdRemove"}) {
+            auto& pressed = window_support::child<QPushButton>(install, QLatin1String(button));
+            QVERIFY(window_support::inspectModal(
+                [&] { pressed.click(); },
+                [&](QWidget& message) {
+                    QVERIFY2(freeArea.contains(message.frameGeometry()), button);
+                    auto* buttons = message.findChild<QDialogButtonBox*>();
+                    QVERIFY(buttons && message.rect().contains(QRect(
+                                           buttons->mapTo(&message, QPoint()), buttons->size())));
+                }));
+        }
+        QVERIFY(QFile::exists(game.filePath(QStringLiteral("quarvel.cfg"))));
+        QVERIFY(window_support::inspectModal(
+            [&] { window_support::child<QAction>(main, QStringLiteral("mnuLoad")).trigger(); },
+            [&](QWidget& files) {
+                QVERIFY(freeArea.contains(files.frameGeometry()));
+                auto& side = window_support::child<QListView>(files, QStringLiteral("sidebar"));
+                for (int row = 0; row < side.model()->rowCount(); ++row) {
+                    const QModelIndex entry = side.model()->index(row, 0);
+                    QVERIFY2(side.viewport()->width() >= side.sizeHintForIndex(entry).width(),
+                             qPrintable(entry.data().toString()));
+                }
+            }));
 
         const QSize smallest = main.minimumSizeHint().expandedTo(main.minimumSize());
         QVERIFY(smallest.width() <= std::min(1024, freeArea.width()));
