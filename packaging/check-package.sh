@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quarvel's Debian package from a configured and built build directory and checks it: the
-# files it holds, the menu entry and metainfo against their validators, and the installed
-# quarvel-cli run from an unpacked copy.
+# files it holds, the whole package against lintian (no error, no warning), the menu entry and
+# metainfo against their validators, and the installed quarvel-cli run from an unpacked copy.
 #
 # Usage: packaging/check-package.sh BUILD_DIR
 # Exit status: 0 all checks passed, 1 a check failed, 2 a bad argument, 77 a tool is missing
@@ -30,11 +30,11 @@ build_dir=$(cd "$1" && pwd)
 cpack=${CPACK:-cpack}
 missing=()
 # cpack needs dpkg-shlibdeps for the dependencies and file(1) to find the programs.
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli; do
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli lintian; do
   command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  say "SKIPPED: not installed: ${missing[*]} (Debian packages: cmake dpkg-dev file desktop-file-utils appstream)"
+  say "SKIPPED: not installed: ${missing[*]} (Debian packages: cmake dpkg-dev file desktop-file-utils appstream lintian)"
   exit "$skip"
 fi
 
@@ -66,7 +66,9 @@ for field in Package Version Architecture Maintainer Section Homepage Descriptio
   say "  $field: $value"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = quarvel ] || fail "the package is not named quarvel"
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in the games section"
+[ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "the package is not in the utils section"
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n ||
+  fail "the package does not recommend qt6-translations-l10n"
 # The names in Depends, without versions: the Qt libraries the program needs at run time.
 dpkg-deb -f "$deb" Depends | sed 's/[,|]/\n/g' | sed 's/^ *//; s/[ (:].*//' >"$work/depends"
 for library in libqt6core6 libqt6widgets6 libqt6gui6; do
@@ -86,11 +88,24 @@ expected=(
   "usr/share/icons/hicolor/256x256/apps/$app_id.png"
   usr/share/man/man1/quarvel.1.gz
   usr/share/man/man1/quarvel-cli.1.gz
+  usr/share/doc/quarvel/copyright
+  usr/share/doc/quarvel/changelog.gz
 )
 for file in "${expected[@]}"; do
   grep -qxF "$file" "$work/contents" || fail "the package lacks $file"
   say "  has $file"
 done
+
+# --- lintian ---------------------------------------------------------------------------------
+# Any error or warning fails the check. An override belongs in the package's lintian overrides,
+# each with a comment that says why.
+say "lintian $(basename "$deb")"
+if ! lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log" >&2
+  fail "lintian found errors or warnings in the package"
+fi
+grep -v 'root privileges' "$work/lintian.log" || true
+say "lintian: no errors, no warnings"
 
 # --- Unpack it into a scratch root ----------------------------------------------------------
 root="$work/root"
