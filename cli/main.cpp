@@ -302,13 +302,22 @@ int run(int argc, char** argv) {
         const int written = finishOutput(out);
         return written != 0 ? written : report.held() ? 0 : exitFindings;
     }
+    // Safety copies left behind, after the message: the player's files are whole.
+    const auto warn = [](const std::vector<quarvel::Failure>& warnings) {
+        for (const auto& warning : warnings) {
+            complain("warning: " + quarvel::describe(warning));
+        }
+    };
     std::string done;
+    std::vector<quarvel::Failure> warnings;
     if (*uninstall) {
         const auto result = quarvel::UninstallTweaks(target);
         if (result.failure) {
             std::cerr << quarvel::describe(*result.failure) << '\n';
+            warn(result.warnings);
             return exitFailed;
         }
+        warnings = result.warnings;
         for (const auto& line : quarvel::uninstallReport(target, result)) {
             done.append(quarvel::sentenceText(line)).append("\n");
         }
@@ -323,8 +332,10 @@ int run(int argc, char** argv) {
                            (userconfig || engine.gameVersion() == quarvel::GameVersion::Steam)});
         if (!result.installed()) {
             std::cerr << quarvel::describe(*result.failure) << '\n';
+            warn(result.warnings);
             return exitFailed;
         }
+        warnings = result.warnings;
         done = quarvel::installedMessage(target) + '\n';
     }
     // The change is done whatever becomes of its message: a reader gone or a full disk is said
@@ -337,6 +348,7 @@ int run(int argc, char** argv) {
         complain(std::string(*uninstall ? "the tweaks were removed" : "the tweaks were installed") +
                  ", but this could not be said on standard output: " + std::strerror(error));
     }
+    warn(warnings);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "config/check.h"
 
 #include "config/console_script.h"
+#include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
 #include "core/ascii.h"
@@ -329,6 +330,12 @@ CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& 
     CheckReport result;
     if (Outcome failed = lookAtFolder(directory, FileStep::Read)) {
         result.failure = std::move(failed);
+        return result;
+    }
+    // Never read an install or an uninstall that another Quarvel is in the middle of.
+    const Expected<FolderLock> lock = FolderLock::take(io, directory);
+    if (!lock) {
+        result.failure = lock.failure();
         return result;
     }
     try {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 #include <sys/acl.h>
+#include <sys/file.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -116,6 +117,23 @@ public:
         return ::rename(from.c_str(), to.c_str());
     }
     int remove(const std::string& path) override { return ::unlink(path.c_str()); }
+    int lockFolder(const std::string& folder) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            return -1;
+        }
+        int locked = 0;
+        while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
+        return fd;
+    }
+    void unlockFolder(int lock) override { ::close(lock); }
 };
 
 } // namespace

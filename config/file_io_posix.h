@@ -38,6 +38,12 @@ public:
 
     virtual int rename(const std::string& from, const std::string& to) = 0;
     virtual int remove(const std::string& path) = 0;
+
+    // An exclusive lock on the folder itself (flock on a descriptor of it), taken without waiting,
+    // so that two runs of Quarvel change a game folder one after the other: the descriptor that
+    // holds it, or -1 (EWOULDBLOCK while another process holds it). It leaves nothing behind.
+    virtual int lockFolder(const std::string& folder) = 0;
+    virtual void unlockFolder(int lock) = 0;
 };
 
 // The real system calls.

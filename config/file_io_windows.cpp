@@ -284,6 +284,48 @@ public:
     unsigned long remove(const fs::path& path) override {
         return DeleteFileW(path.c_str()) ? 0 : lastError();
     }
+    unsigned long lockFolder(const fs::path& folder, FileHandle& lock) override {
+        HANDLE mutex = CreateMutexW(nullptr, FALSE, folderMutexName(folder).c_str());
+        if (mutex == nullptr) {
+            return lastError();
+        }
+        const DWORD waited = WaitForSingleObject(mutex, 0);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+            lock = mutex;
+            return 0;
+        }
+        const unsigned long error = waited == WAIT_TIMEOUT ? ERROR_LOCK_VIOLATION : lastError();
+        CloseHandle(mutex);
+        return error;
+    }
+    void unlockFolder(FileHandle lock) override {
+        ReleaseMutex(handleOf(lock));
+        CloseHandle(handleOf(lock));
+    }
+
+private:
+    // One name for every way of writing the folder's path: full, in one case (the file system
+    // ignores it), without a closing separator; hashed, since a mutex name holds no backslash.
+    static std::wstring folderMutexName(const fs::path& folder) {
+        std::error_code error;
+        fs::path full = fs::absolute(folder, error);
+        std::wstring text = (error ? folder : full).lexically_normal().make_preferred().wstring();
+        while (text.size() > 3 && text.back() == L'\\') {
+            text.pop_back();
+        }
+        if (!text.empty()) {
+            CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+        }
+        std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+        for (const wchar_t letter : text) {
+            hash = (hash ^ static_cast<std::uint16_t>(letter)) * 1099511628211ULL;
+        }
+        std::wstring name = L"Local\\Quarvel-folder-";
+        for (int shift = 60; shift >= 0; shift -= 4) {
+            name += L"0123456789abcdef"[(hash >> shift) & 0xF];
+        }
+        return name;
+    }
 };
 
 } // namespace

@@ -72,6 +72,12 @@ public:
                                const std::filesystem::path& to) = 0;
     // DeleteFileW.
     virtual unsigned long remove(const std::filesystem::path& path) = 0;
+
+    // A named mutex for the folder's full path, taken without waiting, so that two runs of
+    // Quarvel change a game folder one after the other: 0 and its handle, or
+    // ERROR_LOCK_VIOLATION while another process holds it. It leaves nothing behind.
+    virtual unsigned long lockFolder(const std::filesystem::path& folder, FileHandle& lock) = 0;
+    virtual void unlockFolder(FileHandle lock) = 0;
 };
 
 // The real Win32 calls.

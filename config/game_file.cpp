@@ -2,6 +2,7 @@
 
 #include "config/game_file.h"
 
+#include <cerrno>
 #include <random>
 
 namespace quarvel {
@@ -13,6 +14,25 @@ GameFile::GameFile(FileIo& io, fs::path path, FileStep step)
 
 Failure GameFile::failed(FileProblem problem) const {
     return {.step = step_, .problem = problem, .file = path_};
+}
+
+Failure GameFile::failedSync(const fs::path& folder, int error) const {
+    return systemFailure(FileStep::Sync, folder.empty() ? fs::path(".") : folder, error);
+}
+
+void GameFile::dropCopy(const fs::path& copy) {
+#ifdef _WIN32
+    const int error = static_cast<int>(io_->remove(copy));
+#else
+    const int error = io_->remove(copy.string()) != 0 ? errno : 0;
+#endif
+    if (error != 0) {
+        leftCopy_ = Failure{.step = FileStep::Remove,
+                            .problem = FileProblem::CopyLeft,
+                            .file = path_,
+                            .code = std::error_code(error, std::system_category()),
+                            .copy = copy};
+    }
 }
 
 Expected<GameFile> GameFile::look(FileIo& io, const fs::path& path, FileStep step) {

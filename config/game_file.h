@@ -54,6 +54,9 @@ public:
     [[nodiscard]] Outcome replace(std::string_view content);
     // Deletes the name (a link, not what it leads to).
     [[nodiscard]] Outcome remove();
+    // After a change that was done: the safety copy of the old content that could not be deleted
+    // (FileProblem::CopyLeft). The file itself is whole; the copy is only in the way.
+    [[nodiscard]] const std::optional<Failure>& leftCopy() const { return leftCopy_; }
 
 private:
     // As many links as the system follows in one path before it gives up.
@@ -76,6 +79,10 @@ private:
     [[nodiscard]] Failure failed(int error) const;
     [[nodiscard]] Failure failed(FileProblem problem) const;
     [[nodiscard]] Failure failedWrite(int error) const;
+    // A change whose folder could not be synced afterwards: it is made, but may not last.
+    [[nodiscard]] Failure failedSync(const std::filesystem::path& folder, int error) const;
+    // Deletes a safety copy that is no longer needed, noting it when it stays.
+    void dropCopy(const std::filesystem::path& copy);
 #ifdef _WIN32
     [[nodiscard]] Outcome writeBeside(std::string_view content);
 #else
@@ -98,6 +105,7 @@ private:
     bool exists_ = false;
     bool named_ = false;
     FileFacts facts_;
+    std::optional<Failure> leftCopy_;
 };
 
 // The game folder itself: one that is not there, or is no folder, is a failure of the step, so that

@@ -323,7 +323,7 @@ Outcome GameFile::writeBeside(std::string_view content, bool& carried) {
         return fail(errno);
     }
     if (const int error = syncFolder(*io_, target_.parent_path())) {
-        return failedWrite(error);
+        return failedSync(target_.parent_path(), error);
     }
     return std::nullopt;
 }
@@ -383,7 +383,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
         }
     }
     if (error == 0) {
-        io_->remove(copy->string());
+        dropCopy(*copy);
         return std::nullopt;
     }
     // Put the old content back, through a fresh handle if the first one is gone.
@@ -396,7 +396,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
         restored = io_->close(restoreFd) == 0 && restored;
     }
     if (restored) {
-        io_->remove(copy->string());
+        dropCopy(*copy);
         return failedWrite(error);
     }
     Failure kept = failedWrite(error);
@@ -413,8 +413,7 @@ Outcome GameFile::removeName() {
         return removing;
     }
     if (const int error = syncFolder(*io_, path_.parent_path())) {
-        removing.code = std::error_code(error, std::system_category());
-        return removing;
+        return failedSync(path_.parent_path(), error); // the name is gone; that may not last
     }
     return std::nullopt;
 }

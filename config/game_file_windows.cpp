@@ -294,7 +294,7 @@ Outcome GameFile::writeBeside(std::string_view content) {
         }
         return fail(error);
     }
-    io_->remove(backup);
+    dropCopy(backup);
     return std::nullopt;
 }
 
@@ -349,7 +349,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
         error = io_->close(file);
     }
     if (error == 0) {
-        io_->remove(*copy);
+        dropCopy(*copy);
         return std::nullopt;
     }
     // Put the old content back, through a fresh handle if the first one is gone.
@@ -361,7 +361,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
         restored = io_->close(restore) == 0 && restored; // closed once, whatever happened
     }
     if (restored) {
-        io_->remove(*copy);
+        dropCopy(*copy);
         return failedWrite(static_cast<int>(error));
     }
     Failure kept = failedWrite(static_cast<int>(error));

@@ -1,6 +1,7 @@
 #include "config/install.h"
 
 #include "config/exec_line.h"
+#include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
 #include "core/words.h"
@@ -43,11 +44,34 @@ Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
                            .file = runner.file.path()};
         }
     }
+    // What the install writes must be a file that Quarvel itself reads again: the line ends and
+    // the exec line make a file that was just within the limit grow past it.
+    if (runner.content && runner.content->size() > maxConfigFileSize) {
+        return Failure{.step = FileStep::Update,
+                       .problem = FileProblem::WouldBeTooLarge,
+                       .file = runner.file.path()};
+    }
     return runner;
 }
 
+// What is left when the install stops after quarvel.cfg was written: the configs named do not
+// run it (yet).
+Sentence notRunBy(const std::vector<std::string>& configs) {
+    if (configs.empty()) {
+        return {QVL_TRANSLATABLE("Failure", "The tweaks were installed, but the change may not "
+                                            "survive a power cut")};
+    }
+    if (configs.size() == 1) {
+        return {QVL_TRANSLATABLE("Failure", "quarvel.cfg was written, but %1 does not run it"),
+                configs};
+    }
+    return {QVL_TRANSLATABLE("Failure", "quarvel.cfg was written, but neither %1 nor %2 runs it"),
+            configs};
+}
+
 Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
-                InstallOptions options, std::string& installedText) {
+                InstallOptions options, std::string& installedText,
+                std::vector<Failure>& warnings) {
     // Everything is looked at first; nothing is written until every file has passed.
     std::vector<Runner> runners;
     for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
@@ -64,6 +88,12 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
     if (!script) {
         return script.failure();
     }
+    std::string installed = std::string(text).append(echoBanner());
+    if (installed.size() + crlf.size() > maxConfigFileSize) {
+        return Failure{.step = FileStep::Write,
+                       .problem = FileProblem::WouldBeTooLarge,
+                       .file = script->path()};
+    }
     for (Runner& runner : runners) {
         if (runner.content) {
             if (Outcome refused = runner.file.checkWritable()) {
@@ -75,17 +105,43 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
         return refused;
     }
 
-    for (Runner& runner : runners) {
-        if (runner.content) {
-            if (Outcome failed = runner.file.replace(*runner.content)) {
-                return failed;
+    // quarvel.cfg goes first: if a config cannot be changed after it, what is left is a script
+    // that nothing runs, which the game never notices. The other way round would leave a config
+    // running a script that is not there, or the old one.
+    const auto notRunYet = [&](std::size_t from) {
+        std::vector<std::string> names;
+        for (std::size_t i = from; i < runners.size(); ++i) {
+            if (runners[i].content) {
+                names.push_back(pathText(runners[i].file.path().filename()));
             }
-            runner.content.reset(); // a large file is not held twice while the rest is written
         }
-    }
-    std::string installed = std::string(text).append(echoBanner());
+        return names;
+    };
+    const auto leftWarning = [&](const GameFile& file) {
+        if (file.leftCopy()) {
+            warnings.push_back(*file.leftCopy());
+        }
+    };
     if (Outcome failed = script->replace(std::string(installed).append(crlf))) {
+        if (failed->step == FileStep::Sync) {
+            failed->done = notRunBy(notRunYet(0));
+        }
+        leftWarning(*script);
         return failed;
+    }
+    leftWarning(*script);
+    for (std::size_t i = 0; i < runners.size(); ++i) {
+        Runner& runner = runners[i];
+        if (!runner.content) {
+            continue;
+        }
+        Outcome failed = runner.file.replace(*runner.content);
+        leftWarning(runner.file);
+        if (failed) {
+            failed->done = notRunBy(notRunYet(failed->step == FileStep::Sync ? i + 1 : i));
+            return failed;
+        }
+        runner.content.reset(); // a large file is not held twice while the rest is written
     }
     installedText = std::move(installed);
     return std::nullopt;
@@ -101,9 +157,15 @@ bool scriptExists(const fs::path& directory, FileIo& io) {
 InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io,
                             InstallOptions options) {
     InstallResult result;
+    const Expected<FolderLock> lock = FolderLock::take(io, directory);
+    if (!lock) {
+        result.failure = lock.failure();
+        return result;
+    }
     const HeldSignals held; // a Ctrl-C now waits until both files are whole
     try {
-        result.failure = install(directory, text, io, options, result.installedText);
+        result.failure =
+            install(directory, text, io, options, result.installedText, result.warnings);
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Write,
                                  .problem = FileProblem::OutOfMemory,

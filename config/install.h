@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Installing the script into a game directory: quarvel.cfg, and the exec line in autoexec.cfg.
 namespace quarvel {
@@ -36,14 +37,19 @@ struct InstallOptions {
 struct InstallResult {
     std::optional<Failure> failure; // what kept the install from being done
     std::string installedText;      // the script with its echo banner, as written
+    // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
+    // the player is told where the copies are.
+    std::vector<Failure> warnings{};
 
     [[nodiscard]] bool installed() const { return !failure; }
 };
 
-// Makes autoexec.cfg in the directory run the script (and userconfig.cfg, when asked), then writes
-// the script with its echo banner as quarvel.cfg. Every file is looked at before any is written,
-// and anything that makes a write unsafe stops the install before it begins; each file is then
-// replaced whole or not at all. Running out of memory is a failure like any other.
+// Writes the script with its echo banner as quarvel.cfg, then makes autoexec.cfg in the directory
+// run it (and userconfig.cfg, when asked). Every file is looked at before any is written, and
+// anything that makes a write unsafe (a file that would grow past maxConfigFileSize, too) stops
+// the install before it begins; each file is then replaced whole or not at all, and a failure
+// half-way says what was done before it. The folder is held against another Quarvel meanwhile.
+// Running out of memory is a failure like any other.
 InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
                             FileIo& io = systemFileIo(), InstallOptions options = {});
 

@@ -1,6 +1,7 @@
 #include "config/uninstall.h"
 
 #include "config/exec_line.h"
+#include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
 
@@ -13,6 +14,9 @@ namespace quarvel {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::string_view removedUnsynced = QVL_TRANSLATABLE(
+    "Failure", "The tweaks were removed, but the change may not survive a power cut");
 
 // A config that runs the script, and what it holds without the exec line.
 struct Hook {
@@ -54,17 +58,56 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
         }
     }
 
-    if (script->named()) {
-        if (Outcome failed = script->remove()) {
-            return failed;
+    // The configs go first and quarvel.cfg last: if a step fails half-way, what is left is a
+    // script that nothing runs, which the game never notices, rather than a config that runs a
+    // script that is not there.
+    const auto stillRunning = [&](std::size_t from) {
+        std::vector<std::string> names;
+        for (std::size_t i = from; i < hooks.size(); ++i) {
+            names.push_back(pathText(hooks[i].file.path().filename()));
         }
-        result.scriptDeleted = true;
-    }
-    for (Hook& hook : hooks) {
-        if (Outcome failed = hook.file.replace(hook.content)) {
+        return names;
+    };
+    const auto scriptLeft = [&](std::vector<std::string> running) -> std::optional<Sentence> {
+        if (running.empty()) {
+            return script->named()
+                       ? Sentence{QVL_TRANSLATABLE(
+                             "Failure", "Nothing runs quarvel.cfg any more, but it was kept")}
+                       : Sentence{removedUnsynced};
+        }
+        if (result.unhooked.empty()) {
+            return std::nullopt; // nothing was changed
+        }
+        return Sentence{QVL_TRANSLATABLE("Failure", "%1 no longer runs quarvel.cfg, but %2 still "
+                                                    "does and quarvel.cfg was kept"),
+                        {pathText(result.unhooked.back().filename()), running.front()}};
+    };
+    for (std::size_t i = 0; i < hooks.size(); ++i) {
+        Hook& hook = hooks[i];
+        Outcome failed = hook.file.replace(hook.content);
+        if (hook.file.leftCopy()) {
+            result.warnings.push_back(*hook.file.leftCopy());
+        }
+        if (failed) {
+            if (failed->step == FileStep::Sync) {
+                result.unhooked.push_back(hook.file.path());
+            }
+            failed->done = scriptLeft(stillRunning(result.unhooked.size()));
             return failed;
         }
         result.unhooked.push_back(hook.file.path());
+    }
+    if (script->named()) {
+        if (Outcome failed = script->remove()) {
+            if (failed->step == FileStep::Sync) {
+                result.scriptDeleted = true;
+                failed->done = Sentence{removedUnsynced};
+            } else if (!hooks.empty()) {
+                failed->done = scriptLeft({});
+            }
+            return failed;
+        }
+        result.scriptDeleted = true;
     }
     return std::nullopt;
 }
@@ -73,6 +116,11 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
 
 UninstallResult UninstallTweaks(const fs::path& directory, FileIo& io) {
     UninstallResult result;
+    const Expected<FolderLock> lock = FolderLock::take(io, directory);
+    if (!lock) {
+        result.failure = lock.failure();
+        return result;
+    }
     const HeldSignals held; // a Ctrl-C now waits until every file is whole
     try {
         result.failure = uninstall(directory, io, result);

@@ -15,6 +15,9 @@ struct UninstallResult {
     std::optional<Failure> failure;                // what kept the uninstall from being done
     std::vector<std::filesystem::path> unhooked{}; // the configs that no longer run the script
     bool scriptDeleted = false;
+    // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
+    // the player is told where the copies are.
+    std::vector<Failure> warnings{};
 
     [[nodiscard]] bool removedAnything() const { return !unhooked.empty() || scriptDeleted; }
 };
@@ -22,8 +25,9 @@ struct UninstallResult {
 // Takes the exec line, and the two empty lines an install put before it, out of autoexec.cfg and
 // userconfig.cfg, keeping every other byte of them, and deletes quarvel.cfg. Every file is looked
 // at before any is changed, and what makes a change unsafe stops it before it begins; each file
-// is then changed whole or not at all. The script goes first: a config that still names it for a
-// moment makes the game say only that it is missing.
+// is then changed whole or not at all. The configs go first and the script last, so that a
+// failure half-way leaves at worst a script nothing runs; the failure says what was done before
+// it. The folder is held against another Quarvel meanwhile.
 UninstallResult UninstallTweaks(const std::filesystem::path& directory,
                                 FileIo& io = systemFileIo());
 

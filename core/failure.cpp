@@ -48,6 +48,8 @@ std::string_view sentenceWords(FileStep step) {
         return QVL_TRANSLATABLE("Failure", "Could not update \"%1\": %2.");
     case FileStep::Remove:
         return QVL_TRANSLATABLE("Failure", "Could not remove \"%1\": %2.");
+    case FileStep::Sync:
+        return QVL_TRANSLATABLE("Failure", "Could not sync the folder \"%1\": %2.");
     }
     return QVL_TRANSLATABLE("Failure", "Could not write \"%1\": %2.");
 }
@@ -71,6 +73,14 @@ std::string_view reasonWords(FileProblem problem) {
                                 "it is larger than %1 MiB, more than any config the game runs");
     case FileProblem::OutOfMemory:
         return QVL_TRANSLATABLE("Failure", "there is not enough memory");
+    case FileProblem::WouldBeTooLarge:
+        static_assert(maxConfigFileSize == std::uintmax_t{16} << 20, "the words name the limit");
+        return QVL_TRANSLATABLE(
+            "Failure",
+            "it would be larger than 16 MiB after the change, more than any config the game runs");
+    case FileProblem::Busy:
+    case FileProblem::CopyLeft:
+        break; // whole sentences of their own
     case FileProblem::NoSuchFolder:
         return "no such folder";
     case FileProblem::NotSteamFolder:
@@ -96,6 +106,7 @@ std::string reasonText(const Failure& failure) {
     switch (failure.problem) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
+    case FileProblem::CopyLeft:
         return systemReason(failure.code);
     case FileProblem::Syntax:
         return failure.detail;
@@ -131,10 +142,20 @@ std::string describe(const Failure& failure) {
     if (failure.step == FileStep::Search) {
         return describeSearch(failure);
     }
+    if (failure.problem == FileProblem::Busy) {
+        return filledWords(busyWords, {pathText(failure.file)});
+    }
+    if (failure.problem == FileProblem::CopyLeft) {
+        return filledWords(copyLeftWords,
+                           {pathText(failure.file), pathText(failure.copy), reasonText(failure)});
+    }
     std::string text =
         filledWords(sentenceWords(failure.step), {pathText(failure.file), reasonText(failure)});
     if (failure.problem == FileProblem::OldContentKept) {
         text.append(" ").append(filledWords(oldContentKeptWords, {pathText(failure.copy)}));
+    }
+    if (failure.done) {
+        text.insert(0, sentenceText(*failure.done) + ": ");
     }
     return text;
 }

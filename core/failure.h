@@ -2,6 +2,7 @@
 
 #include "core/paths.h"
 #include "core/translatable.h"
+#include "core/words.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,17 +27,21 @@ enum class FileStep {
     Update, // changing a file of the player's in place of the old one
     Remove, // deleting a file
     Search, // looking for games: a Steam file or folder that was passed over
+    Sync,   // making a change last through a power cut: syncing the folder it was made in
 };
 
 enum class FileProblem {
-    System,         // the system refused; `code` says why
-    NotRegularFile, // a directory, FIFO, device or socket stands at the name
-    WriteProtected, // the player made it read-only, or may not write it
-    ForeignLink,    // a symbolic link that belongs to another user
-    InUse,          // another program holds it open and shares it with nobody (Windows)
-    TooLarge,       // larger than any config the game runs
-    OutOfMemory,    // the file did not fit into memory
-    OldContentKept, // an update failed and could not be undone; `copy` holds the old content
+    System,          // the system refused; `code` says why
+    NotRegularFile,  // a directory, FIFO, device or socket stands at the name
+    WriteProtected,  // the player made it read-only, or may not write it
+    ForeignLink,     // a symbolic link that belongs to another user
+    InUse,           // another program holds it open and shares it with nobody (Windows)
+    TooLarge,        // larger than any config the game runs
+    OutOfMemory,     // the file did not fit into memory
+    OldContentKept,  // an update failed and could not be undone; `copy` holds the old content
+    WouldBeTooLarge, // a change would make it larger than any config the game runs
+    Busy,            // another Quarvel is changing the folder (`file`) right now
+    CopyLeft,        // changed, but the copy of its old content (`copy`) could not be deleted
     // While looking for games:
     NoSuchFolder,      // a folder given to search is not there
     NotSteamFolder,    // it has no steamapps folder
@@ -56,6 +61,9 @@ struct Failure {
     std::size_t column = 0;
     std::string detail{};    // Syntax: what is wrong there
     std::uintmax_t size = 0; // TooLarge while searching: the file's size
+    // What an install or uninstall had done before it failed, when it had done anything: the
+    // files it leaves, told before the failure.
+    std::optional<Sentence> done{};
 };
 
 // A failure from the system's error number.
@@ -68,6 +76,12 @@ std::string_view sentenceWords(FileStep step);
 std::string_view reasonWords(FileProblem problem);
 inline constexpr std::string_view oldContentKeptWords =
     QVL_TRANSLATABLE("Failure", "Its old content is kept in \"%1\".");
+// Busy, with the folder.
+inline constexpr std::string_view busyWords =
+    QVL_TRANSLATABLE("Failure", "Another Quarvel is changing %1; try again when it is done.");
+// CopyLeft, with the file, the copy and the system's reason.
+inline constexpr std::string_view copyLeftWords = QVL_TRANSLATABLE(
+    "Failure", "\"%1\" was changed, but its safety copy \"%2\" could not be deleted: %3.");
 
 // The system's own words for an error, without a closing full stop; UTF-8 on every system.
 std::string systemReason(const std::error_code& code);
@@ -75,7 +89,8 @@ std::string systemReason(const std::error_code& code);
 // Why it failed, in the words quarvel-cli prints: "it is not a regular file".
 std::string reasonText(const Failure& failure);
 
-// The failure in the words quarvel-cli prints: Could not write "FILE": REASON.
+// The failure in the words quarvel-cli prints: Could not write "FILE": REASON. What was done
+// before it, when anything was, goes first: "quarvel.cfg was written, but ...: Could not ...".
 std::string describe(const Failure& failure);
 
 // A value, or what kept the program from getting it.

@@ -889,6 +889,46 @@ Command: %2<byte value="xd"/>
 <context>
     <name>Failure</name>
     <message>
+        <source>Another Quarvel is changing %1; try again when it is done.</source>
+        <translation>Другой Quarvel сейчас изменяет %1; повторите, когда он закончит.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, but its safety copy &quot;%2&quot; could not be deleted: %3.</source>
+        <translation>«%1» изменён, но его страховую копию «%2» не удалось удалить: %3.</translation>
+    </message>
+    <message>
+        <source>Could not sync the folder &quot;%1&quot;: %2.</source>
+        <translation>Не удалось сбросить на диск папку «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>it would be larger than 16 MiB after the change, more than any config the game runs</source>
+        <translation>после изменения он был бы больше 16 МиБ — больше любого конфига, который выполняет игра</translation>
+    </message>
+    <message>
+        <source>The tweaks were installed, but the change may not survive a power cut</source>
+        <translation>Твики установлены, но изменение может не пережить отключение питания</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg was written, but %1 does not run it</source>
+        <translation>quarvel.cfg записан, но %1 его не выполняет</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg was written, but neither %1 nor %2 runs it</source>
+        <translation>quarvel.cfg записан, но его не выполняет ни %1, ни %2</translation>
+    </message>
+    <message>
+        <source>The tweaks were removed, but the change may not survive a power cut</source>
+        <translation>Твики удалены, но изменение может не пережить отключение питания</translation>
+    </message>
+    <message>
+        <source>Nothing runs quarvel.cfg any more, but it was kept</source>
+        <translation>quarvel.cfg больше ничем не выполняется, но сам файл остался</translation>
+    </message>
+    <message>
+        <source>%1 no longer runs quarvel.cfg, but %2 still does and quarvel.cfg was kept</source>
+        <translation>%1 больше не выполняет quarvel.cfg, но %2 всё ещё выполняет, и quarvel.cfg остался</translation>
+    </message>
+    <message>
         <source>Its old content is kept in &quot;%1&quot;.</source>
         <translation>Его прежнее содержимое сохранено в «%1».</translation>
     </message>

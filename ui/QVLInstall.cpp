@@ -37,6 +37,33 @@ QString withCrLf(QString text) {
     return text;
 }
 
+// A failure of an install, uninstall or check as the window tells it: with what was done before
+// it, or the sentence of its own that a busy folder or a safety copy left behind has.
+QString messageOf(const Failure& failure) {
+    if (failure.problem == FileProblem::Busy) {
+        return translated("Failure", busyWords)
+            .arg(QDir::toNativeSeparators(fromPath(failure.file)));
+    }
+    if (failure.problem == FileProblem::CopyLeft) {
+        return translated("Failure", copyLeftWords)
+            .arg(fromPath(failure.file), fromPath(failure.copy),
+                 fromEngine(systemReason(failure.code)));
+    }
+    QString text = failureText(failure);
+    if (failure.done) {
+        text.prepend(sentencesText("Failure", {*failure.done}) + QStringLiteral(": "));
+    }
+    return text;
+}
+
+// The message, then the safety copies left behind.
+QString withWarnings(QString text, const std::vector<Failure>& warnings) {
+    for (const Failure& warning : warnings) {
+        text += QStringLiteral("\n\n") + messageOf(warning);
+    }
+    return text;
+}
+
 } // namespace
 
 QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
@@ -262,13 +289,15 @@ void QVLInstall::cmdInstall_Click() {
             Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
     }
     if (!result.installed()) {
-        dialogs_.warn(this, tr("Install failed"), failureText(*result.failure));
+        dialogs_.warn(this, tr("Install failed"),
+                      withWarnings(messageOf(*result.failure), result.warnings));
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(
-        this, tr("Quarvel"),
-        translated("Install", installedText).arg(QDir::toNativeSeparators(fromPath(directory_))));
+    dialogs_.inform(this, tr("Quarvel"),
+                    withWarnings(translated("Install", installedText)
+                                     .arg(QDir::toNativeSeparators(fromPath(directory_))),
+                                 result.warnings));
     close();
 }
 
@@ -281,11 +310,13 @@ void QVLInstall::cmdRemove_Click() {
     }
     const UninstallResult result = UninstallTweaks(*chosen);
     if (result.failure) {
-        dialogs_.warn(this, tr("Remove failed"), failureText(*result.failure));
+        dialogs_.warn(this, tr("Remove failed"),
+                      withWarnings(messageOf(*result.failure), result.warnings));
         return;
     }
-    dialogs_.inform(this, tr("Quarvel"),
-                    sentencesText("Install", uninstallReport(*chosen, result)));
+    dialogs_.inform(
+        this, tr("Quarvel"),
+        withWarnings(sentencesText("Install", uninstallReport(*chosen, result)), result.warnings));
 }
 
 void QVLInstall::cmdCheck_Click() {
@@ -296,7 +327,7 @@ void QVLInstall::cmdCheck_Click() {
     const CheckReport report = checkTweaks(*chosen, version_);
     const QString found = sentencesText("Check", report.lines);
     if (report.failure) {
-        dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
+        dialogs_.warn(this, tr("Check failed"), messageOf(*report.failure));
     } else if (report.runAfterSettings) {
         if (dialogs_.offer(this, tr("Check"), found, tr("Run after the game's settings"))) {
             chkUserconfig_->setChecked(true);

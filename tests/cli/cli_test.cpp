@@ -227,7 +227,7 @@ TEST(Cli, InstallsAsksBeforeOverwritingChecksAndUninstalls) {
 
     const CliRun failed = cli({"install", pathText(game / "missing")});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_NE(failed.err.find(pathText(game / "missing" / "autoexec.cfg")), std::string::npos);
+    EXPECT_NE(failed.err.find(pathText(game / "missing" / "quarvel.cfg")), std::string::npos);
 }
 
 TEST(Cli, ListsDetectedGamesAndInstallsIntoOneByItsMod) {
@@ -282,12 +282,12 @@ TEST(Cli, RunningOutOfMemoryIsAFailureWithAMessage) {
     while (base < (1 << 20) && cli({"print"}, Output::Kept, base).status != 0) {
         base += 4096;
     }
-    // ...and an autoexec.cfg of 15 MiB in short lines, none of which may cost memory of its own:
-    // 20 MiB more is too little to add the exec line to it, 38 MiB (two and a half times its size)
-    // enough.
+    // ...and an autoexec.cfg of 14 MiB in short lines, none of which may cost memory of its own
+    // (and which stays within 16 MiB with CR LF ends): 20 MiB more is too little to add the exec
+    // line to it, 38 MiB (about two and a half times its size) enough.
     TempFolder game;
     std::string binds;
-    while (binds.size() < (15 << 20)) {
+    while (binds.size() < (14 << 20)) {
         binds += "bind x y\n";
     }
     game.write("autoexec.cfg", binds);

@@ -2,6 +2,7 @@
 // and their owner, permissions, ACL, attributes and links in each way a directory can be laid out;
 // then every system call of an install or an uninstall failing in turn.
 
+#include "config/check.h"
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
@@ -236,15 +237,30 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
 }
 #endif
 
+// Short lines of binds, `size` bytes in all, with LF or CR LF ends.
+std::string linesOf(std::size_t size, bool lf) {
+    const std::string line = lf ? "bind x y\n" : "bind x y\r\n";
+    std::string text;
+    text.reserve(size);
+    while (text.size() + 2 * line.size() <= size) {
+        text += line;
+    }
+    // A last comment line makes up the size, so that the file ends as a line does.
+    const std::string end = lf ? "\n" : "\r\n";
+    return text.append("//").append(size - text.size() - 2 - end.size(), ' ').append(end);
+}
+
 // A game folder laid out by a recipe of steps separated by ';'. "file A" writes binds to A,
 // "dir A", "link A T" and "hard A T" make what they say, "mode A 444" sets A's mode (on Windows:
 // read-only or not), "foreign A" gives A to another user, "acl A" gives A an ACL entry and an
-// extended attribute, "grow A" makes A larger than any config, "chain" makes a chain of more links
-// than the system follows to autoexec.cfg. "installed" (or "installed userconfig") installs the
-// tweaks, after which the change made is an uninstall; "in A" makes it in the folder A, "nobody"
-// as another user than root, "limit N" with files of at most N bytes, "notemp" with TMPDIR naming
-// no folder. On Windows "hidden A" and "system A" set those attributes, "held A" has another
-// program hold A open without sharing it and "shared A" sharing it with everyone, as the game does.
+// extended attribute, "grow A" makes A larger than any config, "lf A" one of 15,300,000 bytes with
+// LF ends that grows past the limit with CR LF, "full A" one of the limit exactly, "chain" makes a
+// chain of more links than the system follows to autoexec.cfg. "installed" (or "installed
+// userconfig") installs the tweaks, after which the change made is an uninstall; "in A" makes it in
+// the folder A, "nobody" as another user than root, "limit N" with files of at most N bytes,
+// "notemp" with TMPDIR naming no folder. On Windows "hidden A" and "system A" set those attributes,
+// "held A" has another program hold A open without sharing it and "shared A" sharing it with
+// everyone, as the game does.
 void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
     std::istringstream steps{std::string(recipe)};
     for (std::string step; std::getline(steps, step, ';');) {
@@ -264,6 +280,8 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
             fs::permissions(path, fs::perms(std::stoi(other, nullptr, 8)));
         } else if (verb == "grow") {
             fs::resize_file(path, maxConfigFileSize + 1);
+        } else if (verb == "lf" || verb == "full") {
+            game.write(name, linesOf(verb == "lf" ? 15'300'000 : maxConfigFileSize, verb == "lf"));
         } else if (verb == "chain") {
             const auto link = [](int i) { return "l" + std::to_string(i); };
             // autoexec.cfg and l0 ... to the file: one link more than the system follows.
@@ -343,9 +361,13 @@ const Layout layouts[] = {
      tooManyLinks},
     {"a directory in quarvel.cfg's place", "file autoexec.cfg; dir quarvel.cfg", false,
      "quarvel.cfg", "it is not a regular file"},
-    {"a game folder that is not there", "in missing", false, "missing/autoexec.cfg", noSuchFolder},
+    {"a game folder that is not there", "in missing", false, "missing/quarvel.cfg", noSuchFolder},
     {"an autoexec.cfg larger than any config", "file autoexec.cfg; grow autoexec.cfg", false,
      "autoexec.cfg", "it is larger than 16 MiB"},
+    {"an autoexec.cfg that CR LF ends make larger than any config", "lf autoexec.cfg", false,
+     "autoexec.cfg", "it would be larger than 16 MiB after the change"},
+    {"an autoexec.cfg the exec line makes larger than any config", "full autoexec.cfg", false,
+     "autoexec.cfg", "it would be larger than 16 MiB after the change"},
     {"a read-only quarvel.cfg", "file autoexec.cfg; file quarvel.cfg; mode quarvel.cfg 444", false,
      "quarvel.cfg", "it is write-protected"},
     {"a quarvel.cfg link planted by another user",
@@ -383,7 +405,7 @@ const Layout layouts[] = {
     {"an ACL entry and an extended attribute",
      "file autoexec.cfg; file quarvel.cfg; acl autoexec.cfg; acl quarvel.cfg"},
     {"a write cut short by the file size limit", "file autoexec.cfg; file quarvel.cfg; limit 20",
-     false, "autoexec.cfg", "File too large"},
+     false, "quarvel.cfg", "File too large"},
     {"a player who may write a file he does not own",
      "foreign .; file autoexec.cfg; mode autoexec.cfg 666; nobody", true},
     {"a sticky folder", "file autoexec.cfg; file quarvel.cfg; mode . 1777", true},
@@ -394,7 +416,7 @@ const Layout layouts[] = {
      "file other/autoexec.cfg; hard autoexec.cfg other/autoexec.cfg; notemp", true},
     {"a folder the player may not write, and TMPDIR naming no folder",
      "file autoexec.cfg; file quarvel.cfg; foreign .; foreign autoexec.cfg; foreign quarvel.cfg; "
-     "mode . 555; nobody; notemp", false, "autoexec.cfg", "Permission denied"},
+     "mode . 555; nobody; notemp", false, "quarvel.cfg", "Permission denied"},
 #endif
 };
 // clang-format on
@@ -472,6 +494,34 @@ TEST(Install, KeepsOrRefusesThePlayersFilesAsTheyAreLaidOut) {
         fs::permissions(game.path(), fs::perms(0755)); // so that it can be removed
 #endif
     }
+}
+
+TEST(Install, WhatAnInstallWritesCanBeCheckedAndUninstalled) {
+    // Just within the limit once the exec line is added: installed, checked and taken out again.
+    TempFolder game;
+    const std::string large = linesOf(maxConfigFileSize - 64, false);
+    game.write("autoexec.cfg", large);
+    const InstallResult installed = InstallTweaks(game.path(), script);
+    ASSERT_TRUE(installed.installed()) << describe(*installed.failure);
+    const auto written = fs::file_size(game.path("autoexec.cfg"));
+    EXPECT_TRUE(written > maxConfigFileSize - 64 && written <= maxConfigFileSize) << written;
+    const CheckReport checked = checkTweaks(game.path(), GameVersion::Classic);
+    EXPECT_FALSE(checked.failure) << describe(*checked.failure);
+    const UninstallResult removed = UninstallTweaks(game.path());
+    ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+    // Compared whole, not printed: a diff of 16 MiB takes minutes.
+    EXPECT_TRUE(game.snapshot() == (TempFolder::Snapshot{{"autoexec.cfg", large}}));
+
+    // A script that would itself be larger than any config is refused before anything is written.
+    TempFolder other;
+    other.write("autoexec.cfg", binds);
+    const InstallResult refused = InstallTweaks(other.path(), std::string(maxConfigFileSize, 'x'));
+    ASSERT_FALSE(refused.installed());
+    EXPECT_EQ(describe(*refused.failure),
+              "Could not write \"" + pathText(other.path("quarvel.cfg")) +
+                  "\": it would be larger than 16 MiB after the change, more than any config the "
+                  "game runs.");
+    EXPECT_EQ(other.snapshot(), (TempFolder::Snapshot{{"autoexec.cfg", binds}}));
 }
 
 #ifdef _WIN32
@@ -617,8 +667,11 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
                     }
                     EXPECT_GE(run.files.size(), plain.files.size());
                 } else {
+                    // The file, or the folder that could not be synced after a change of one.
                     const std::string text = describe(*run.failure);
-                    EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos) << text;
+                    EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos ||
+                                text.find("Could not sync the folder \"") != std::string::npos)
+                        << text;
                 }
             }
         }
@@ -743,8 +796,8 @@ TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
         int writes = 0;
         int stage = 0; // 1: the first fault to come, 2: it came, 3: the rest fail
         laid.io.onCall = [&](const FaultyIo::Record& record) {
-            // The second write is the new content of autoexec.cfg, after its copy.
-            if (stage == 0 && record.call == Call::Write && ++writes == 2) {
+            // The third write is the new content of autoexec.cfg, after quarvel.cfg and its copy.
+            if (stage == 0 && record.call == Call::Write && ++writes == 3) {
                 laid.io.failCall(first, 1);
                 stage = first == Call::Write ? 2 : 1;
             } else if (stage == 1 && record.call == first) {
@@ -765,7 +818,7 @@ TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
                   std::string::npos)
             << text;
         EXPECT_EQ(TempFolder::readFile(result.failure->copy), binds);
-        EXPECT_EQ(game.read("quarvel.cfg"), binds);
+        EXPECT_EQ(game.read("quarvel.cfg"), installedScript);
         EXPECT_TRUE(laid.io.openHandles.empty());
         EXPECT_EQ(laid.io.strayCloses, 0);
     }

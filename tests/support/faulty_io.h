@@ -35,7 +35,7 @@ struct CallKind {
 #ifdef _WIN32
 // clang-format off
 enum class Call { LookAt, OwnerOf, CurrentUser, ReadLink, Open, Create, Look, Read, Write, Rewind,
-                  Truncate, Flush, Close, Replace, Move, Remove };
+                  Truncate, Flush, Close, Replace, Move, Remove, Lock };
 inline constexpr CallKind callKinds[] = {
     {"lookAt", ERROR_NOT_READY}, {"ownerOf", ERROR_ACCESS_DENIED},
     {"currentUser", ERROR_NO_TOKEN}, {"readLink", ERROR_NOT_A_REPARSE_POINT},
@@ -43,7 +43,7 @@ inline constexpr CallKind callKinds[] = {
     {"read", ERROR_CRC}, {"write", ERROR_DISK_FULL}, {"rewind", ERROR_SEEK},
     {"truncate", ERROR_DISK_FULL}, {"flush", ERROR_IO_DEVICE}, {"close", ERROR_INVALID_HANDLE},
     {"replace", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2}, {"move", ERROR_ACCESS_DENIED},
-    {"remove", ERROR_SHARING_VIOLATION}};
+    {"remove", ERROR_SHARING_VIOLATION}, {"lock", ERROR_LOCK_VIOLATION}};
 // clang-format on
 
 // Another user's SID, for a link he planted.
@@ -51,12 +51,12 @@ inline constexpr const wchar_t* otherUser = L"S-1-5-21-1004336348-1177238915-682
 #else
 // clang-format off
 enum class Call { LookAt, ReadLink, MayWrite, Open, Stat, Read, Write, Rewind, Truncate, Sync,
-                  Close, Chown, Chmod, CopyAttributes, Rename, Remove };
+                  Close, Chown, Chmod, CopyAttributes, Rename, Remove, Lock };
 inline constexpr CallKind callKinds[] = {
     {"lookAt", EIO}, {"readLink", EIO}, {"mayWrite", EIO}, {"open", EACCES}, {"stat", EIO},
     {"read", EIO}, {"write", ENOSPC}, {"rewind", ESPIPE}, {"truncate", ENOSPC}, {"sync", EIO},
     {"close", EIO}, {"chown", EPERM}, {"chmod", EPERM}, {"copyAttributes", ENOTSUP},
-    {"rename", EXDEV}, {"remove", EACCES}};
+    {"rename", EXDEV}, {"remove", EACCES}, {"lock", EWOULDBLOCK}};
 // clang-format on
 #endif
 
@@ -194,6 +194,9 @@ public:
         const auto error = fails(Call::Move, to); return error ? error : real().move(from, to); }
     unsigned long remove(const std::filesystem::path& path) override {
         const auto error = fails(Call::Remove, path); return error ? error : real().remove(path); }
+    unsigned long lockFolder(const std::filesystem::path& folder, FileHandle& lock) override {
+        const auto error = fails(Call::Lock, folder); return error ? error : real().lockFolder(folder, lock); }
+    void unlockFolder(FileHandle lock) override { real().unlockFolder(lock); }
     // clang-format on
     unsigned long close(FileHandle file) override {
         // A failing close still lets go of the handle, as the system's does.
@@ -260,6 +263,9 @@ public:
         return fails(Call::Rename, to) ? -1 : real().rename(from, to); }
     int remove(const std::string& path) override {
         return fails(Call::Remove, path) ? -1 : real().remove(path); }
+    int lockFolder(const std::string& folder) override {
+        return fails(Call::Lock, folder) ? -1 : real().lockFolder(folder); }
+    void unlockFolder(int lock) override { real().unlockFolder(lock); }
     // clang-format on
     int close(int fd) override {
         // A failing close still lets go of the descriptor, as the system's does.

@@ -148,9 +148,8 @@ private slots:
         const QString before = window->scriptText();
         click(window, "cmdInstall");
         QCOMPARE(dialogs_.shown.size(), 1);
-        QVERIFY(
-            dialogs_.shown.back().startsWith("warning") &&
-            dialogs_.shown.back().contains(QDir::toNativeSeparators(missing + "/autoexec.cfg")));
+        QVERIFY(dialogs_.shown.back().startsWith("warning") &&
+                dialogs_.shown.back().contains(QDir::toNativeSeparators(missing + "/quarvel.cfg")));
         QVERIFY(stillOpen(window));
         QCOMPARE(window->scriptText(), before);
         QTest::keyClick(window, Qt::Key_Escape);
