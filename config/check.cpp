@@ -1,6 +1,7 @@
 #include "config/check.h"
 
 #include "config/console_script.h"
+#include "config/exec_line.h"
 #include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
@@ -220,12 +221,7 @@ void report(CheckReport& result, StartUp& startUp, GameVersion version) {
     const std::string script(scriptFileName);
     const Config& scriptFile = startUp.config(script);
     const Config& userconfig = startUp.config(std::string(userconfigFileName));
-    bool userconfigHooks = false;
-    if (userconfig.content) {
-        forEachCommand(*userconfig.content, [&](const ConsoleCommand& command) {
-            userconfigHooks = userconfigHooks || execs(command, scriptFileName);
-        });
-    }
+    const bool userconfigHooks = userconfig.content && runsScript(*userconfig.content);
     const bool userconfigRan = startUp.ran_.contains(std::string(userconfigFileName));
 
     if (!scriptFile.content && !scriptFile.unreadable) {

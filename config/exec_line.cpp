@@ -1,5 +1,6 @@
 #include "config/exec_line.h"
 
+#include "config/console_script.h"
 #include "config/script.h"
 
 #include <vector>
@@ -35,9 +36,8 @@ void forEachLine(std::string_view text, const std::function<bool(std::string_vie
 
 bool runsScript(std::string_view config) {
     bool found = false;
-    forEachLine(config, [&](std::string_view line) {
-        found = line == execLine;
-        return !found;
+    forEachCommand(config, [&](const ConsoleCommand& command) {
+        found = found || execs(command, scriptFileName);
     });
     return found;
 }

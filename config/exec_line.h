@@ -13,14 +13,16 @@ namespace quarvel {
 // line, and a last line end adds no empty line.
 void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line);
 
-// Whether a config runs the script: one of its lines is the exec line, whole and in this case.
+// Whether a config runs the script, read as the game's console reads it: `exec quarvel.cfg` in any
+// case, in quotes, among blanks, before a comment or after other commands on its line.
 bool runsScript(std::string_view config);
 
 // The config's lines in their order, each ended by CR LF, then two empty lines and the exec line,
 // as an install adds it. Built in one piece of about the config's size.
 std::string withExecLine(std::string_view config);
 
-// The config without its exec lines, and without the two empty lines an install puts before one
+// The config without the exec lines an install adds (whole and in this case; any other form is
+// the player's own), and without the two empty lines an install puts before one
 // when they are still directly before it. Every other byte stays as it was, line ends included.
 // Nothing when the config has no exec line.
 std::optional<std::string> withoutExecLine(std::string_view config);

@@ -5,6 +5,7 @@
 #include "config/game_file.h"
 #include "config/script.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 #include <string>
@@ -39,7 +40,11 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
         if (!current) {
             return current.failure();
         }
-        if (auto without = withoutExecLine(*current)) {
+        std::optional<std::string> without = withoutExecLine(*current);
+        if (runsScript(without ? *without : *current)) {
+            result.stillRunBy.push_back(file->path());
+        }
+        if (without) {
             hooks.push_back({std::move(*file), std::move(*without)});
         }
     }
@@ -144,9 +149,21 @@ std::vector<Sentence> uninstallReport(const fs::path& directory, const Uninstall
     if (result.scriptDeleted) {
         report.push_back({QVL_TRANSLATABLE("Install", "quarvel.cfg has been deleted.")});
     }
+    const auto stillRuns = [&](const fs::path& config) {
+        return std::find(result.stillRunBy.begin(), result.stillRunBy.end(), config) !=
+               result.stillRunBy.end();
+    };
     for (const fs::path& config : result.unhooked) {
-        report.push_back({QVL_TRANSLATABLE("Install", "%1 no longer runs quarvel.cfg."),
-                          {pathText(config.filename())}});
+        if (!stillRuns(config)) {
+            report.push_back({QVL_TRANSLATABLE("Install", "%1 no longer runs quarvel.cfg."),
+                              {pathText(config.filename())}});
+        }
+    }
+    for (const fs::path& config : result.stillRunBy) {
+        report.push_back(
+            {QVL_TRANSLATABLE("Install", "%1 still runs quarvel.cfg with a line of the player's "
+                                         "own, which was left as it is."),
+             {pathText(config.filename())}});
     }
     return report;
 }

@@ -15,6 +15,8 @@ struct UninstallResult {
     std::optional<Failure> failure;                // what kept the uninstall from being done
     std::vector<std::filesystem::path> unhooked{}; // the configs that no longer run the script
     bool scriptDeleted = false;
+    // Configs that still run the script with a line of the player's own form, left as it is.
+    std::vector<std::filesystem::path> stillRunBy{};
     // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
     // the player is told where the copies are.
     std::vector<Failure> warnings{};

@@ -1020,6 +1020,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.</source>
         <translation>Удалить твики Quarvel из %1? Файл quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg; больше ничего не изменится.</translation>
     </message>
+    <message>
+        <source>%1 still runs quarvel.cfg with a line of the player&apos;s own, which was left as it is.</source>
+        <translation>%1 по-прежнему запускает quarvel.cfg собственной строкой игрока; она оставлена как есть.</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>

@@ -1,6 +1,7 @@
 // Taking the tweaks out again: exactly the lines an install adds or finds, every other byte kept.
 // Its refusals are among the layouts of the install tests.
 
+#include "config/check.h"
 #include "config/exec_line.h"
 #include "config/install.h"
 #include "config/script.h"
@@ -33,14 +34,21 @@ TEST(Uninstall, TakesOutOnlyTheExecLineAndTheEmptyLinesAnInstallAdds) {
         std::optional<std::string> uninstalled; // what an uninstall makes of it
     };
     const std::string exec = "\r\n\r\nexec quarvel.cfg\r\n";
-    const std::string lookalikes = "exec quarvel.cfg \r\nExec quarvel.cfg\r\n"
-                                   "exec quarvel.cfg // tweaks\r\nexec quarvel.cfg.bak\r\n";
+    // Lines that look like the exec line, but that the game does not run quarvel.cfg by.
+    const std::string lookalikes = "exec quarvel.cfg.bak\r\n// exec quarvel.cfg\r\n"
+                                   "echo exec quarvel.cfg\r\nexec\r\nexecquarvel.cfg\r\n";
     const Case cases[] = {
         {"", exec, std::nullopt},
         {"bind x jump", "bind x jump\r\n" + exec, std::nullopt},
         {"a\nb\n", "a\r\nb\r\n" + exec, std::nullopt}, // Linux line ends
         {"a\rb", "a\r\nb\r\n" + exec, std::nullopt},   // old Mac line ends
         {lookalikes, lookalikes + exec, std::nullopt},
+        // The player's own forms that the game runs: no second line, and nothing taken out.
+        {"EXEC quarvel.cfg\r\n", "", std::nullopt},
+        {"exec \"quarvel.cfg\"\n", "", std::nullopt},
+        {"exec quarvel.cfg // mine\n", "", std::nullopt},
+        {" \texec quarvel.cfg \n", "", std::nullopt},
+        {"bind w +forward; exec quarvel.cfg\n", "", std::nullopt},
         {std::string("a\0b\n", 4), std::string("a\0b\r\n", 5) + exec, std::nullopt},
         {"exec quarvel.cfg\r\n", "", ""},
         {"a\nexec quarvel.cfg\nb\n", "", "a\nb\n"},         // the player's own line, in the middle
@@ -96,4 +104,43 @@ TEST(Uninstall, AnInstallAndAnUninstallGiveBackThePlayersFiles) {
                                                pathText(game.path()) + "; nothing has changed."});
         }
     }
+}
+
+TEST(Uninstall, ThePlayersOwnExecLineIsKeptAndSaidToStillRunTheScript) {
+    // Each form the game's console runs quarvel.cfg by: the install adds no line of its own, the
+    // check follows it, and the uninstall leaves it and says so.
+    for (const std::string_view own :
+         {"EXEC quarvel.cfg", "exec \"quarvel.cfg\"", "exec quarvel.cfg // mine",
+          " \texec quarvel.cfg ", "bind w +forward; exec quarvel.cfg"}) {
+        SCOPED_TRACE(own);
+        TempFolder game;
+        const std::string autoexec = "bind x jump\n" + std::string(own) + "\n";
+        game.write("autoexec.cfg", autoexec);
+        ASSERT_TRUE(InstallTweaks(game.path(), script).installed());
+        EXPECT_EQ(game.read("autoexec.cfg"), autoexec);
+        const CheckReport checked = checkTweaks(game.path(), GameVersion::Classic);
+        EXPECT_TRUE(checked.held());
+        EXPECT_EQ(sentenceText(checked.lines.at(0)), "autoexec.cfg runs quarvel.cfg.");
+
+        const UninstallResult result = UninstallTweaks(game.path());
+        ASSERT_FALSE(result.failure) << describe(*result.failure);
+        EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"autoexec.cfg", autoexec}}));
+        EXPECT_EQ(reportLines(game.path(), result),
+                  (std::vector<std::string>{
+                      "The Quarvel tweaks have been removed from " + pathText(game.path()) + ":",
+                      "quarvel.cfg has been deleted.",
+                      "autoexec.cfg still runs quarvel.cfg with a line of the player's own, which "
+                      "was left as it is."}));
+    }
+
+    // Beside an install's own line, only that line comes out.
+    TempFolder game;
+    game.write("userconfig.cfg", "EXEC quarvel.cfg\r\n\r\n\r\nexec quarvel.cfg\r\n");
+    game.write("quarvel.cfg", script);
+    const UninstallResult result = UninstallTweaks(game.path());
+    ASSERT_FALSE(result.failure) << describe(*result.failure);
+    EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"userconfig.cfg", "EXEC quarvel.cfg\r\n"}}));
+    EXPECT_EQ(reportLines(game.path(), result).back(),
+              "userconfig.cfg still runs quarvel.cfg with a line of the player's own, which was "
+              "left as it is.");
 }
