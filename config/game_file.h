@@ -108,6 +108,10 @@ private:
     std::optional<Failure> leftCopy_;
 };
 
+// Whether a look failed because of what stands at the name rather than because the system failed:
+// no regular file, another user's link, or links in a loop or a chain longer than is followed.
+bool isRefusedKind(const Failure& look);
+
 // The game folder itself: one that is not there, or is no folder, is a failure of the step, so that
 // a mistyped folder is not taken for one where nothing is installed.
 inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) {

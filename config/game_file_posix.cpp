@@ -148,6 +148,13 @@ int syncFolder(FileIo& io, const fs::path& folder) {
 
 } // namespace
 
+bool isRefusedKind(const Failure& look) {
+    return look.problem == FileProblem::NotRegularFile ||
+           look.problem == FileProblem::ForeignLink ||
+           (look.problem == FileProblem::System &&
+            look.code == std::error_code(ELOOP, std::system_category()));
+}
+
 Failure GameFile::failed(int error) const {
     return systemFailure(step_, path_, error);
 }

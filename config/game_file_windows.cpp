@@ -114,6 +114,13 @@ Failure GameFile::failedWrite(int error) const {
     return windowsFailure(FileStep::Write, path_, static_cast<unsigned long>(error));
 }
 
+bool isRefusedKind(const Failure& look) {
+    return look.problem == FileProblem::NotRegularFile ||
+           look.problem == FileProblem::ForeignLink ||
+           (look.problem == FileProblem::System &&
+            look.code == std::error_code(ERROR_CANT_RESOLVE_FILENAME, std::system_category()));
+}
+
 Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
     FileLook info;
     if (const auto error = io_->lookAt(target_, info)) {

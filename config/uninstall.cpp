@@ -33,6 +33,12 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
     std::vector<Hook> hooks;
     for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
         auto file = GameFile::look(io, directory / name, FileStep::Update);
+        if (!file && name == userconfigFileName && isRefusedKind(file.failure())) {
+            // A folder, a FIFO or a link that an install refuses never got Quarvel's line: a
+            // plain install never looks at it, so it must not keep the tweaks from coming out.
+            result.leftAlone.push_back(directory / name);
+            continue;
+        }
         if (!file) {
             return file.failure();
         }
@@ -164,6 +170,12 @@ std::vector<Sentence> uninstallReport(const fs::path& directory, const Uninstall
             {QVL_TRANSLATABLE("Install", "%1 still runs quarvel.cfg with a line of the player's "
                                          "own, which was left as it is."),
              {pathText(config.filename())}});
+    }
+    for (const fs::path& config : result.leftAlone) {
+        report.push_back({QVL_TRANSLATABLE("Install", "%1 was left alone: it is not a regular file "
+                                                      "Quarvel may change, so no install put a "
+                                                      "line into it."),
+                          {pathText(config.filename())}});
     }
     return report;
 }

@@ -17,6 +17,9 @@ struct UninstallResult {
     bool scriptDeleted = false;
     // Configs that still run the script with a line of the player's own form, left as it is.
     std::vector<std::filesystem::path> stillRunBy{};
+    // A userconfig.cfg that is no file an install writes into (a folder, a FIFO, a link it
+    // refuses): it cannot run the script, and is left as it is.
+    std::vector<std::filesystem::path> leftAlone{};
     // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
     // the player is told where the copies are.
     std::vector<Failure> warnings{};

@@ -1024,6 +1024,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>%1 still runs quarvel.cfg with a line of the player&apos;s own, which was left as it is.</source>
         <translation>%1 по-прежнему запускает quarvel.cfg собственной строкой игрока; она оставлена как есть.</translation>
     </message>
+    <message>
+        <source>%1 was left alone: it is not a regular file Quarvel may change, so no install put a line into it.</source>
+        <translation>%1 не тронут: это не обычный файл, который Quarvel может менять, поэтому установка не добавляла в него строку.</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>

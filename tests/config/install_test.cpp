@@ -316,6 +316,8 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
         } else if (verb == "held" || verb == "shared") {
             laid.held.emplace_back(name, verb == "held" ? "none" : "all");
 #else
+        } else if (verb == "fifo") {
+            EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
         } else if (verb == "foreign") {
             EXPECT_EQ(::lchown(path.c_str(), nobody().uid, nobody().gid), 0) << path;
         } else if (verb == "acl") {
@@ -378,9 +380,6 @@ const Layout layouts[] = {
      "it is write-protected"},
     {"an uninstall of a read-only quarvel.cfg", "file autoexec.cfg; installed; mode quarvel.cfg 444",
      false, "quarvel.cfg", "it is write-protected"},
-    {"an uninstall with a directory for userconfig.cfg",
-     "file autoexec.cfg; installed; dir userconfig.cfg", false, "userconfig.cfg",
-     "it is not a regular file"},
 
     {"the player's own link", "file configs/mine.cfg; link autoexec.cfg configs/mine.cfg", true},
     {"a link to where quarvel.cfg will be",
@@ -493,6 +492,57 @@ TEST(Install, KeepsOrRefusesThePlayersFilesAsTheyAreLaidOut) {
         EXPECT_TRUE(fs::is_empty(temporaryFiles.path())) << "a copy was left behind";
         fs::permissions(game.path(), fs::perms(0755)); // so that it can be removed
 #endif
+    }
+}
+
+TEST(Install, AUserconfigThatCannotRunTheScriptIsLeftAloneByAllButAnInstallIntoIt) {
+    // A plain install never looks at userconfig.cfg, so what stands there must not keep the tweaks
+    // from being checked and taken out again; an install told to use it refuses it as ever.
+    const std::pair<const char*, const char*> layouts[] = {
+        {"a directory", "dir userconfig.cfg"},
+        {"a link loop", "link userconfig.cfg u.cfg; link u.cfg userconfig.cfg"},
+        {"another user's link",
+         "file mine.cfg; link userconfig.cfg mine.cfg; foreign userconfig.cfg"},
+#ifndef _WIN32
+        {"a FIFO", "fifo userconfig.cfg"},
+#endif
+    };
+    for (const auto& [what, recipe] : layouts) {
+        SCOPED_TRACE(what);
+#ifndef _WIN32
+        if (::geteuid() != 0 && std::string_view(recipe).find("foreign") != std::string::npos) {
+            continue;
+        }
+#endif
+        TempFolder game;
+        Laid laid;
+        lay(game, std::string("file autoexec.cfg; ") + recipe, laid);
+        game.write("config.cfg", "exec userconfig.cfg\n");
+        const auto kind = [&] { return fs::symlink_status(game.path("userconfig.cfg")).type(); };
+        const fs::file_type laidKind = kind();
+
+        const InstallResult refused =
+            InstallTweaks(game.path(), script, laid.io, {.userconfig = true});
+        ASSERT_FALSE(refused.installed());
+        EXPECT_EQ(refused.failure->file.filename(), "userconfig.cfg");
+        EXPECT_FALSE(fs::exists(game.path("quarvel.cfg")));
+
+        ASSERT_TRUE(InstallTweaks(game.path(), script, laid.io).installed());
+        const CheckReport checked = checkTweaks(game.path(), GameVersion::Steam, laid.io);
+        EXPECT_FALSE(checked.failure) << describe(*checked.failure);
+        EXPECT_TRUE(checked.findings);
+
+        const UninstallResult removed = UninstallTweaks(game.path(), laid.io);
+        ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+        std::vector<std::string> said;
+        for (const Sentence& line : uninstallReport(game.path(), removed)) {
+            said.push_back(sentenceText(line));
+        }
+        EXPECT_EQ(said.back(), "userconfig.cfg was left alone: it is not a regular file Quarvel "
+                               "may change, so no install put a line into it.");
+        EXPECT_EQ(game.read("autoexec.cfg"), "bind x jump\r\n"); // its line ends as installed
+        EXPECT_FALSE(fs::exists(game.path("quarvel.cfg")));
+        EXPECT_EQ(kind(), laidKind);
     }
 }
 
