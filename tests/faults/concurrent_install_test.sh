@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Two quarvel-cli installs into one game directory at the same moment, twenty times: each time
-# both succeed, quarvel.cfg is one of the two scripts whole, autoexec.cfg runs it once, and no
-# temporary file is left behind.
+# Two quarvel-cli runs on one game directory at the same moment. Two installs, twenty times: each
+# time both succeed, quarvel.cfg is one of the two scripts whole, autoexec.cfg runs it once, and no
+# temporary file is left behind. An install and an uninstall, fifty times: the folder is held, so
+# they happen one after the other and leave the state of whichever came last, whole.
 #
 # Usage: concurrent_install_test.sh QUARVEL_CLI
 # Exit status: 0 passed, 1 failed.
@@ -56,5 +57,59 @@ for round in $(seq 1 20); do
         fail "together, round $round: left behind: $(ls -A "$dir")"
 done
 echo "20 pairs of installs at the same moment"
+
+# What an uninstall leaves: the player's binds with the line ends an install gave them.
+removed=$work/removed
+game "$removed"
+rm "$removed/quarvel.cfg"
+"$cli" install "$removed" >/dev/null && "$cli" uninstall "$removed" >/dev/null ||
+    fail "an install and an uninstall failed"
+for round in $(seq 1 50); do
+    dir=$work/against-$round
+    game "$dir"
+    "$cli" install --overwrite "$dir" >/dev/null || fail "against, round $round: the first install failed"
+    mkfifo "$dir.go"
+    exec 3<>"$dir.go"
+    (read -r _ <"$dir.go" && exec "$cli" install --overwrite "$dir") >"$dir.install" 2>&1 &
+    one=$!
+    (read -r _ <"$dir.go" && exec "$cli" uninstall "$dir") >"$dir.uninstall" 2>&1 &
+    two=$!
+    sleep 0.02
+    printf 'go\ngo\n' >&3
+    wait "$one"
+    status1=$?
+    wait "$two"
+    status2=$?
+    exec 3>&-
+    rm "$dir.go"
+    [ "$status1$status2" = 00 ] ||
+        fail "against, round $round: exit status $status1 and $status2: $(cat "$dir.install" "$dir.uninstall")"
+    if [ -e "$dir/quarvel.cfg" ]; then # the install came last
+        cmp -s "$dir/quarvel.cfg" "$work/new-user/quarvel.cfg" &&
+            cmp -s "$dir/autoexec.cfg" "$work/new-user/autoexec.cfg" ||
+            fail "against, round $round: installed, but not whole"
+    else # the uninstall came last, after the install it raced
+        cmp -s "$dir/autoexec.cfg" "$removed/autoexec.cfg" ||
+            fail "against, round $round: quarvel.cfg is gone, but autoexec.cfg still runs it"
+        grep -q 'quarvel.cfg has been deleted' "$dir.uninstall" ||
+            fail "against, round $round: the uninstall did not say what it removed"
+    fi
+    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
+        fail "against, round $round: left behind: $(ls -A "$dir")"
+done
+echo "50 installs and uninstalls at the same moment"
+
+# A folder another Quarvel holds for longer than a run waits: nothing is written, and it says why.
+held=$work/held
+game "$held"
+before=$(cat "$held/autoexec.cfg" "$held/quarvel.cfg")
+exec 4<"$held"
+flock -n 4 || fail "held: the folder could not be locked"
+said=$("$cli" install --overwrite "$held" 2>&1 4<&-)
+status=$?
+exec 4<&-
+[ "$status" = 1 ] || fail "held: exit status $status"
+[ "$said" = "Another Quarvel is changing $held; try again when it is done." ] || fail "held: said $said"
+[ "$(cat "$held/autoexec.cfg" "$held/quarvel.cfg")" = "$before" ] || fail "held: the files changed"
 [ "$failed" = 0 ] && echo "passed"
 exit "$failed"
