@@ -644,6 +644,7 @@ const std::string faultLayouts[] = {
 
 struct Attempt {
     Outcome failure;
+    std::vector<Failure> warnings;
     TempFolder::Snapshot files;
     std::vector<FaultyIo::Record> calls;
     std::size_t leftOpen = 0; // handles the change did not close
@@ -657,8 +658,22 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     lay(game, recipe, laid);
     laid.io.calls.clear();
     arrange(laid.io);
-    const Outcome failure = change(game.path(), laid.uninstall, laid.io);
-    return {failure, game.snapshot(), laid.io.calls, laid.io.openHandles.size(),
+    Outcome failure;
+    std::vector<Failure> warnings;
+    if (laid.uninstall) {
+        UninstallResult result = UninstallTweaks(game.path(), laid.io);
+        failure = std::move(result.failure);
+        warnings = std::move(result.warnings);
+    } else {
+        InstallResult result = InstallTweaks(game.path(), script, laid.io);
+        failure = std::move(result.failure);
+        warnings = std::move(result.warnings);
+    }
+    return {failure,
+            warnings,
+            game.snapshot(),
+            laid.io.calls,
+            laid.io.openHandles.size(),
             laid.io.strayCloses};
 }
 
@@ -705,6 +720,31 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
                         // Only a copy kept because the old content could not be put back stays.
                         ASSERT_TRUE(run.failure) << "left behind: " << name;
                         EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
+                    }
+                }
+                // What the run says matches what it left: a failure after a file was changed
+                // says what was done, and a copy left behind is named in a warning.
+                bool changed = false;
+                for (const auto& [name, content] : plain.files) {
+                    const bool now = run.files.count(name) != 0 && run.files.at(name) == content;
+                    changed = changed || (now && (old.count(name) == 0 || old.at(name) != content));
+                }
+                for (const auto& [name, content] : old) {
+                    changed =
+                        changed || (run.files.count(name) == 0 && plain.files.count(name) == 0);
+                }
+                if (run.failure && run.failure->problem != FileProblem::OldContentKept) {
+                    EXPECT_EQ(changed, run.failure->done.has_value()) << failureText(run.failure);
+                }
+                for (const auto& [name, content] : run.files) {
+                    if (old.count(name) == 0 && plain.files.count(name) == 0 &&
+                        failed.call == Call::Remove) {
+                        EXPECT_TRUE(std::any_of(run.warnings.begin(), run.warnings.end(),
+                                                [&](const Failure& warning) {
+                                                    return warning.copy.filename() ==
+                                                           fs::path(name).filename();
+                                                }))
+                            << "a copy left unnamed: " << name;
                     }
                 }
                 if (!run.failure) {
