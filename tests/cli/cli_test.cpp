@@ -209,7 +209,7 @@ TEST(Cli, InstallsAsksBeforeOverwritingChecksAndUninstalls) {
 
     const CliRun again = cli({"install", dir});
     EXPECT_EQ(again.status, 3);
-    EXPECT_EQ(again.err, "Are you sure you want to overwrite your Quarvel Tweaks ?\n");
+    EXPECT_EQ(again.err, "quarvel-cli: Are you sure you want to overwrite your Quarvel Tweaks ?\n");
     EXPECT_EQ(read("quarvel.cfg"), fps);
     EXPECT_EQ(cli({"install", dir, "--overwrite"}).status, 0);
     EXPECT_TRUE(read("quarvel.cfg").starts_with(expected("default")));

@@ -109,7 +109,7 @@ said=$("$cli" install --overwrite "$held" 2>&1 4<&-)
 status=$?
 exec 4<&-
 [ "$status" = 1 ] || fail "held: exit status $status"
-[ "$said" = "Another Quarvel is changing $held; try again when it is done." ] || fail "held: said $said"
+[ "$said" = "quarvel-cli: Another Quarvel is changing $held; try again when it is done." ] || fail "held: said $said"
 [ "$(cat "$held/autoexec.cfg" "$held/quarvel.cfg")" = "$before" ] || fail "held: the files changed"
 [ "$failed" = 0 ] && echo "passed"
 exit "$failed"

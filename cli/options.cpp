@@ -1,0 +1,162 @@
+#include "cli/options.h"
+
+#include "cli/output.h"
+#include "cli/steps.h"
+
+#include <CLI/CLI.hpp>
+
+#include <stdexcept>
+
+namespace quarvel::cli {
+
+namespace {
+
+constexpr const char* description = R"(Quarvel's settings engine on the command line.
+
+Starts from the state the program starts in (the Default preset), applies the steps in the order
+given, then runs the command (print when none is given).
+
+Controls are named as in the main window: option pairs (optClPred ...) take 1 (ON) or 0 (OFF),
+lists (cmbWeather, cmbSpeed ...) take their 0-based item index, fields (txtRate, txtDSpeed ...)
+take any text without ';', line breaks, tabs or other control characters.
+
+Games are looked for in Steam's usual places (or the folders given with --steam-root), in every
+Steam library listed there, and in the Half-Life folders given with --game-dir.
+
+Settings are made for the classic game (rates capped at rate 20000 and cl_updaterate 45) unless
+--limits steam chooses today's Steam game: rates up to rate 100000 and cl_updaterate 102, the
+game's own start values (rate 30000, cl_updaterate 60, cl_cmdrate 60), the settings only it
+knows (optFpsOverride, txtFpsMax, optVsync, optRawInput, optFilterCmd, txtExInterp), no
+gl_ztrick, and an install that also makes userconfig.cfg run the script.
+
+Exit status: 0 done, 1 an install, uninstall or check failed or the output could not be written,
+2 a bad argument, 3 quarvel.cfg exists and --overwrite was not given, 4 check found that the
+tweaks are not installed, not run or did not hold.)";
+
+struct StepFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The steps, each run on the engine as soon as it is parsed.
+void addSteps(CLI::App& app, Engine& engine) {
+    const auto addStep = [&](const char* name, const std::string& help) {
+        const std::string step = std::string(name).substr(2);
+        return app
+            .add_option_function<std::string>(
+                name,
+                [&engine, step](const std::string& argument) {
+                    if (auto failure = runStep(engine, step, argument)) {
+                        throw StepFailed(std::move(failure->message));
+                    }
+                },
+                help)
+            ->trigger_on_parse();
+    };
+    std::string presets;
+    for (const auto& name : presetNames) {
+        presets.append(presets.empty() ? "" : ", ").append(name.shortName);
+    }
+    for (const auto& name : presetNames) {
+        presets.append(", \"").append(name.caption).append("\"");
+    }
+    addStep("--preset", "Apply a preset by its short name or caption: " + presets)
+        ->type_name("NAME");
+    addStep("--set", "Put an editor into a state from code, as a preset does (no key filter)")
+        ->type_name("CONTROL=VALUE");
+    addStep("--type", "Empty a field, then type TEXT into it key by key through its key filter")
+        ->type_name("CONTROL=TEXT");
+    addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
+        ->type_name("BUTTON");
+    addStep("--limits", "Cap the rates as the classic game (the default) or today's Steam "
+                        "build takes them")
+        ->type_name("classic|steam");
+    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does (only a regular file)")
+        ->type_name("FILE");
+}
+
+// The folders to look for games in, each option given once per folder.
+void addFolderOptions(CLI::App& app, Options& options) {
+    const auto addFolders = [&app](const std::string& name, std::vector<std::string>& folders,
+                                   const std::string& help) {
+        app.add_option(name, folders, help)
+            ->type_name("DIR")
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    };
+    addFolders("--steam-root", options.steamRoots,
+               "Look for games in this Steam folder instead of Steam's usual places (repeatable)");
+    addFolders("--game-dir", options.gameDirs,
+               "Also look for games in this Half-Life folder installed without Steam, the one "
+               "holding hl.exe or hl_linux (repeatable)");
+}
+
+// The commands that change or check a game folder, with their own options.
+void addFolderCommands(CLI::App& app, Options& options,
+                       std::vector<std::pair<CLI::App*, Command>>& commands) {
+    auto* install = app.add_subcommand("install", "Install the script into a game directory");
+    auto* uninstall = app.add_subcommand(
+        "uninstall", "Take the tweaks out of a game directory: delete quarvel.cfg and the line "
+                     "that runs it from autoexec.cfg and userconfig.cfg");
+    auto* check = app.add_subcommand(
+        "check", "Tell whether the tweaks are installed, run and held in a game directory");
+    for (auto* command : {install, uninstall, check}) {
+        auto* dirOption = command->add_option("DIR", options.directory,
+                                              "The game directory (e.g. .../Half-Life/cstrike)");
+        command
+            ->add_option("--game", options.mod,
+                         "The first detected directory of this mod (cstrike, dod, tfc, czero, "
+                         "valve) instead of DIR")
+            ->excludes(dirOption);
+    }
+    install->add_flag("--overwrite", options.overwrite,
+                      "Replace a quarvel.cfg that is already there");
+    auto* userconfigFlag = install->add_flag(
+        "--userconfig", options.userconfig,
+        "Also make userconfig.cfg run the script: the game runs it after config.cfg, its settings "
+        "saved at the last exit (the default under --limits steam)");
+    install
+        ->add_flag("--no-userconfig", options.noUserconfig,
+                   "Make only autoexec.cfg run the script, also under --limits steam")
+        ->excludes(userconfigFlag);
+    commands.insert(
+        commands.end(),
+        {{install, Command::Install}, {uninstall, Command::Uninstall}, {check, Command::Check}});
+}
+
+} // namespace
+
+Parsed parseCommandLine(int argc, char** argv, Engine& engine, Options& options) {
+    CLI::App app(description, "quarvel-cli");
+    app.set_help_flag("-h,--help", "Show this help and exit");
+    app.require_subcommand(0, 1);
+    addSteps(app, engine);
+
+    std::vector<std::pair<CLI::App*, Command>> commands{
+        {app.add_subcommand("print", "Write the script as the install window shows it "
+                                     "(the default command)"),
+         Command::Print},
+        {app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line"),
+         Command::State},
+        {app.add_subcommand("games", "List the detected games, one NAME<TAB>DIRECTORY a line"),
+         Command::Games}};
+    addFolderCommands(app, options, commands);
+    addFolderOptions(app, options);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return {Parsed::Outcome::Help, app.help(), 0};
+    } catch (const StepFailed& e) {
+        return {Parsed::Outcome::Failed, e.what(), exitBadArgument};
+    } catch (const CLI::ParseError& e) {
+        return {Parsed::Outcome::Failed, e.what(), exitBadArgument};
+    }
+    for (const auto& [subcommand, command] : commands) {
+        if (*subcommand) {
+            options.command = command;
+        }
+    }
+    return {};
+}
+
+} // namespace quarvel::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What quarvel-cli says: its output on standard output, checked as it is written, and every
+// message on standard error in one style.
+namespace quarvel::cli {
+
+inline constexpr int exitFailed = 1;
+inline constexpr int exitBadArgument = 2;
+inline constexpr int exitWouldOverwrite = 3;
+inline constexpr int exitFindings = 4;
+
+// Writes one message to standard error: "quarvel-cli: " and the message, on a line of its own.
+void complain(std::string_view message);
+
+// Standard output is checked the way coreutils' close_stdout does: output that did not reach its
+// file (a full disk, /dev/full) is a failure with a message, never a silent success. A reader
+// that closes the pipe early ends the program by SIGPIPE, as it ends every filter.
+class Output {
+public:
+    bool write(std::string_view text);
+    // Flushes and closes standard output; 0, or the error that kept the output from its file.
+    int finish();
+    // finish(), saying a failure: 0, or exitFailed.
+    int finishOrComplain();
+
+private:
+    int error_ = 0;
+};
+
+} // namespace quarvel::cli
