@@ -7,6 +7,7 @@
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "games/game_detection.h"
+#include "games/game_folder.h"
 
 #include <CLI/CLI.hpp>
 
@@ -325,6 +326,11 @@ int run(int argc, char** argv) {
         if (quarvel::scriptExists(target) && !overwrite) {
             std::cerr << quarvel::overwriteQuestion << '\n';
             return exitWouldOverwrite;
+        }
+        // A script may name any folder on purpose: it is told, and the install goes on.
+        if (quarvel::games::looksUnlikeGameFolder(target)) {
+            complain("warning: " + quarvel::pathText(target) + ": " +
+                     quarvel::games::notGameFolderText());
         }
         const auto result = quarvel::InstallTweaks(
             target, script, quarvel::systemFileIo(),

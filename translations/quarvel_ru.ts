@@ -1020,6 +1020,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.</source>
         <translation>Удалить твики Quarvel из %1? Файл quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg; больше ничего не изменится.</translation>
     </message>
+    <message>
+        <source>This folder holds no %1: it does not look like a game folder</source>
+        <translation>В этой папке нет %1: она не похожа на папку игры</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -1305,6 +1309,26 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>Run after the game&apos;s settings</source>
         <translation>Запускать после настроек игры</translation>
+    </message>
+    <message>
+        <source>Every mod folder of the game, such as cstrike or valve, holds %1. The game runs the tweaks only from there.</source>
+        <translation>В каждой папке мода игры, например cstrike или valve, есть %1. Игра запускает твики только оттуда.</translation>
+    </message>
+    <message>
+        <source>Install into %1</source>
+        <translation>Установка в %1</translation>
+    </message>
+    <message>
+        <source>Install into a folder that does not look like a game folder?</source>
+        <translation>Установить в папку, которая не похожа на папку игры?</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg is already in %1.</source>
+        <translation>В %1 уже есть quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>Check of %1:</source>
+        <translation>Проверка %1:</translation>
     </message>
 </context>
 <context>

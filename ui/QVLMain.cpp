@@ -73,7 +73,7 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
       editors_(static_cast<std::size_t>(editorCount), nullptr),
       defaultButtons_(static_cast<std::size_t>(editorCount), nullptr),
-      keyFilter_(new FieldKeyFilter(this)) {
+      keyFilter_(new FieldKeyFilter(this)), lastFolder_(std::make_shared<LastFolder>()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLMain"));
     setWindowTitle(QStringLiteral("[%1] %2").arg(qs(product::name), qs(product::version)));
@@ -278,7 +278,8 @@ void QVLMain::openInstall() {
         // The games are looked for when the window opens, as the script is built then.
         install_ = new QVLInstall(
             buildScript(engine_.tweakLines(), engine_.gameVersion()), engine_.gameVersion(),
-            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; });
+            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; },
+            lastFolder_);
     }
     bringToFront(install_);
 }

@@ -5,6 +5,7 @@
 #include "core/product.h"
 #include "fake_dialogs.h"
 #include "ui/QVLAbout.h"
+#include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
 #include "ui/QVLModels.h"
 #include "ui/descriptions.h"
@@ -272,6 +273,17 @@ private slots:
         QCOMPARE(child<QComboBox>("cmbMapq").currentIndex(), 2);
         QCOMPARE(slot("txtClRate"), "cl_rate 7000");
 
+        // The install window opens again where the player checked last.
+        trigger("mnuInstall");
+        window_->installWindow()->setDirectory(folder.path());
+        QTest::mouseClick(
+            &window_support::child<QPushButton>(*window_->installWindow(), "cmdCheck"),
+            Qt::LeftButton);
+        window_->installWindow()->close();
+        QTRY_VERIFY(!window_->installWindow());
+        trigger("mnuInstall");
+        QCOMPARE(window_->installWindow()->directory(), folder.path());
+
         // Secondary windows open once; Quit closes only the main one.
         trigger("mnuAbout");
         trigger("mnuAbout");
@@ -286,7 +298,7 @@ private slots:
         }
         shown.sort();
         QCOMPARE(shown.filter(QStringLiteral("::")).join(' '),
-                 "quarvel::ui::QVLAbout quarvel::ui::QVLModels");
+                 "quarvel::ui::QVLAbout quarvel::ui::QVLInstall quarvel::ui::QVLModels");
     }
 };
 
