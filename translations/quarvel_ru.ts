@@ -1501,6 +1501,34 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>The game the settings are made for. The classic game takes rate up to 20000 and cl_updaterate up to 45. Today&apos;s Steam game takes rate up to 100000 and cl_updaterate up to 102, starts at its own rates, knows the settings of the Today&apos;s Game tab and no longer knows gl_ztrick.</source>
         <translation>Игра, для которой составляются настройки. Классическая игра принимает rate до 20000 и cl_updaterate до 45. Современная игра в Steam принимает rate до 100000 и cl_updaterate до 102, начинает со своих значений скоростей, знает настройки вкладки «Современная игра» и больше не знает gl_ztrick.</translation>
     </message>
+    <message>
+        <source>%1 preset applied</source>
+        <translation>Применён пресет «%1»</translation>
+    </message>
+    <message>
+        <source>Load failed</source>
+        <translation>Не удалось загрузить</translation>
+    </message>
+    <message>
+        <source>Loaded 1 setting from %1</source>
+        <translation>Загружена 1 настройка из %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %n settings from %1</source>
+        <translation>
+            <numerusform>Загружена %n настройка из %1</numerusform>
+            <numerusform>Загружено %n настройки из %1</numerusform>
+            <numerusform>Загружено %n настроек из %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 set to its default</source>
+        <translation>«%1»: восстановлено значение по умолчанию</translation>
+    </message>
+    <message>
+        <source>Game version set to %1</source>
+        <translation>Версия игры: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarvel::ui::QVLModels</name>

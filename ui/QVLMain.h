@@ -82,6 +82,8 @@ private:
     void describeFocusedTweak();
     void ShowDescription();
     void loadSettings();
+    // Says on the status line what the last action did.
+    void tell(const QString& text);
     void openUrl(std::string_view address);
     void openInstall();
     void openAbout();
