@@ -6,6 +6,7 @@
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "games/game_detection.h"
+#include "games/game_folder.h"
 
 #include <csignal>
 #include <cstring>
@@ -113,6 +114,10 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
     if (scriptExists(folder) && !options.overwrite) {
         complain(overwriteQuestion);
         return exitWouldOverwrite;
+    }
+    // A script may name any folder on purpose: it is told, and the install goes on.
+    if (games::looksUnlikeGameFolder(folder)) {
+        complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
     }
     const bool userconfig =
         !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);

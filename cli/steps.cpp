@@ -128,8 +128,8 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
         }
         engine.setGameVersion(named->version);
     } else if (option == "load") {
-        if (const Outcome failed = loadConfig(engine, pathFromUtf8(argument))) {
-            return error(option, argument, reasonText(*failed));
+        if (const auto loaded = loadConfig(engine, pathFromUtf8(argument)); !loaded) {
+            return error(option, argument, reasonText(loaded.failure()));
         }
     } else {
         return error(option, argument, "unknown step");

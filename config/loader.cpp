@@ -29,10 +29,11 @@ std::string_view withoutQuotes(std::string_view value) {
     return value;
 }
 
-void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
+// True when the value set its editor.
+bool apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
     const EditorId id = cvar.editor;
     if (id != noEditor && !engine.offers(id)) {
-        return;
+        return false;
     }
     switch (cvar.rule) {
     case LoadRule::Toggle:
@@ -40,22 +41,25 @@ void apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
         if (value == "0" || value == "1") {
             const bool on = (value == "1") != (cvar.rule == LoadRule::InvertedToggle);
             engine.selectOption(id, on ? 1 : 0);
+            return true;
         }
-        break;
+        return false;
     case LoadRule::Entries: {
         const std::string compared = cvar.lowerCase ? lowerAscii(value) : value;
         const auto entry = std::find(cvar.entries.begin(), cvar.entries.end(), compared);
         if (entry != cvar.entries.end()) {
             engine.selectItem(id, static_cast<int>(entry - cvar.entries.begin()));
+            return true;
         }
-        break;
+        return false;
     }
     case LoadRule::Text:
         engine.setText(id, value);
-        break;
+        return true;
     case LoadRule::RecordOnly:
         break;
     }
+    return false;
 }
 
 } // namespace
@@ -137,28 +141,29 @@ void ConfigReader::record() {
     values_.cvarValue[static_cast<std::size_t>(cvar_)] = value;
 }
 
-void applyLoadedValues(Engine& engine, const LoadedValues& values) {
+std::size_t applyLoadedValues(Engine& engine, const LoadedValues& values) {
+    std::size_t applied = 0;
     for (std::size_t k = 0; k < knownCvars.size(); ++k) {
-        if (values.cvarFound[k]) {
-            apply(engine, knownCvars[k], values.cvarValue[k]);
+        if (values.cvarFound[k] && apply(engine, knownCvars[k], values.cvarValue[k])) {
+            ++applied;
         }
     }
+    return applied;
 }
 
-Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
+Expected<std::size_t> loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
     LoadedValues values;
     try {
         ConfigReader reader(values);
         if (Outcome failed =
                 readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); })) {
-            return failed;
+            return *failed;
         }
         reader.finish();
     } catch (const std::bad_alloc&) {
         return Failure{.step = FileStep::Read, .problem = FileProblem::OutOfMemory, .file = file};
     }
-    applyLoadedValues(engine, values);
-    return std::nullopt;
+    return applyLoadedValues(engine, values);
 }
 
 } // namespace quarvel

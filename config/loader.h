@@ -56,11 +56,13 @@ private:
     std::size_t markBytes_ = 0; // how much of a byte-order mark the file has begun with
 };
 
-// The applying phase.
-void applyLoadedValues(Engine& engine, const LoadedValues& values);
+// The applying phase: how many of the settings read set their editor. A value that is no state
+// of its editor, or a setting the game version in force does not offer, sets nothing.
+std::size_t applyLoadedValues(Engine& engine, const LoadedValues& values);
 
-// Loads a file as the "Load *.cfg Settings" command does. Only a regular file loads; when the
-// file cannot be read no editor changes.
-Outcome loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io = systemFileIo());
+// Loads a file as the "Load *.cfg Settings" command does, and tells how many settings it applied.
+// Only a regular file loads; when the file cannot be read no editor changes.
+Expected<std::size_t> loadConfig(Engine& engine, const std::filesystem::path& file,
+                                 FileIo& io = systemFileIo());
 
 } // namespace quarvel

@@ -1028,6 +1028,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>%1 was left alone: it is not a regular file Quarvel may change, so no install put a line into it.</source>
         <translation>%1 не тронут: это не обычный файл, который Quarvel может менять, поэтому установка не добавляла в него строку.</translation>
     </message>
+    <message>
+        <source>This folder holds no %1: it does not look like a game folder</source>
+        <translation>В этой папке нет %1: она не похожа на папку игры</translation>
+    </message>
 </context>
 <context>
     <name>Presets</name>
@@ -1314,6 +1318,26 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Run after the game&apos;s settings</source>
         <translation>Запускать после настроек игры</translation>
     </message>
+    <message>
+        <source>Every mod folder of the game, such as cstrike or valve, holds %1. The game runs the tweaks only from there.</source>
+        <translation>В каждой папке мода игры, например cstrike или valve, есть %1. Игра запускает твики только оттуда.</translation>
+    </message>
+    <message>
+        <source>Install into %1</source>
+        <translation>Установка в %1</translation>
+    </message>
+    <message>
+        <source>Install into a folder that does not look like a game folder?</source>
+        <translation>Установить в папку, которая не похожа на папку игры?</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg is already in %1.</source>
+        <translation>В %1 уже есть quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>Check of %1:</source>
+        <translation>Проверка %1:</translation>
+    </message>
 </context>
 <context>
     <name>quarvel::ui::QVLMain</name>
@@ -1484,6 +1508,34 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>The game the settings are made for. The classic game takes rate up to 20000 and cl_updaterate up to 45. Today&apos;s Steam game takes rate up to 100000 and cl_updaterate up to 102, starts at its own rates, knows the settings of the Today&apos;s Game tab and no longer knows gl_ztrick.</source>
         <translation>Игра, для которой составляются настройки. Классическая игра принимает rate до 20000 и cl_updaterate до 45. Современная игра в Steam принимает rate до 100000 и cl_updaterate до 102, начинает со своих значений скоростей, знает настройки вкладки «Современная игра» и больше не знает gl_ztrick.</translation>
+    </message>
+    <message>
+        <source>%1 preset applied</source>
+        <translation>Применён пресет «%1»</translation>
+    </message>
+    <message>
+        <source>Load failed</source>
+        <translation>Не удалось загрузить</translation>
+    </message>
+    <message>
+        <source>Loaded 1 setting from %1</source>
+        <translation>Загружена 1 настройка из %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %n settings from %1</source>
+        <translation>
+            <numerusform>Загружена %n настройка из %1</numerusform>
+            <numerusform>Загружено %n настройки из %1</numerusform>
+            <numerusform>Загружено %n настроек из %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 set to its default</source>
+        <translation>«%1»: восстановлено значение по умолчанию</translation>
+    </message>
+    <message>
+        <source>Game version set to %1</source>
+        <translation>Версия игры: %1</translation>
     </message>
 </context>
 <context>

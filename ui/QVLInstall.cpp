@@ -5,6 +5,7 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "games/game_folder.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
 
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quarvel::ui {
@@ -56,6 +58,10 @@ QString messageOf(const Failure& failure) {
     return text;
 }
 
+QString nativePath(const std::filesystem::path& path) {
+    return QDir::toNativeSeparators(fromPath(path));
+}
+
 // The message, then the safety copies left behind.
 QString withWarnings(QString text, const std::vector<Failure>& warnings) {
     for (const Failure& warning : warnings) {
@@ -67,8 +73,10 @@ QString withWarnings(QString text, const std::vector<Failure>& warnings) {
 } // namespace
 
 QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
-                       GameFinder findGames, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), version_(version) {
+                       GameFinder findGames, std::shared_ptr<LastFolder> lastFolder,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), lastFolder_(std::move(lastFolder)),
+      version_(version) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
     setWindowTitle(tr("Install Tweaks"));
@@ -79,6 +87,16 @@ QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dia
     addDetectedGames(directoryStep->layout(), directoryStep, std::move(findGames));
     chooser_ = new FolderChooser(directoryStep);
     directoryStep->layout()->addWidget(chooser_);
+    lblNotGame_ =
+        plainLabel(translated("Install", games::notGameFolderWords).arg(qs(games::modFileName)),
+                   directoryStep, true);
+    lblNotGame_->setObjectName(QStringLiteral("lblNotGame"));
+    lblNotGame_->setToolTip(tr("Every mod folder of the game, such as cstrike or valve, holds %1. "
+                               "The game runs the tweaks only from there.")
+                                .arg(qs(games::modFileName)));
+    setTextColour(lblNotGame_, ColourRole::Warning);
+    directoryStep->layout()->addWidget(lblNotGame_);
+    connect(chooser_, &FolderChooser::folderChanged, this, &QVLInstall::folderChanged);
     right->addWidget(directoryStep, 1);
     right->addWidget(buildInstallStep());
 
@@ -91,7 +109,12 @@ QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dia
     setTabOrder(chooser_, cmdInstall_);
 
     showScript(script);
-    setDirectory(QDir::currentPath());
+    if (lastFolder_ && lastFolder_->folder) {
+        setDirectory(*lastFolder_->folder);
+    } else {
+        setDirectory(QDir::currentPath());
+    }
+    openedAt_ = chooser_->folder();
     // The script shows its longest line whole.
     txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
     fitToScreen(this, QSize(780, 540));
@@ -181,10 +204,25 @@ void QVLInstall::showGames(std::vector<games::DetectedGame> found) {
         gamesList_->addItem(QStringLiteral("%1 (%2)").arg(
             qs(game.name), QDir::toNativeSeparators(fromPath(game.directory))));
     }
-    // Nothing is chosen at first: the folder chooser stays where it is.
     gamesList_->setCurrentIndex(-1);
     gamesList_->setPlaceholderText(games_.empty() ? tr("No games found") : tr("Choose a game..."));
     gamesList_->setEnabled(!games_.empty());
+    // The working folder is the home folder for a program started from the menu, no place for
+    // the tweaks. A folder worked on before, or one the player chose meanwhile, stays.
+    const bool remembered = lastFolder_ && lastFolder_->folder;
+    if (chooser_ && !games_.empty() && !remembered && chooser_->folder() == openedAt_) {
+        setDirectory(games_.front().directory);
+    } else if (chooser_) {
+        folderChanged();
+    }
+}
+
+void QVLInstall::folderChanged() {
+    const auto game =
+        std::ranges::find(games_, chooser_->folder(), &games::DetectedGame::directory);
+    gamesList_->setCurrentIndex(game == games_.end() ? -1
+                                                     : static_cast<int>(game - games_.begin()));
+    lblNotGame_->setVisible(games::looksUnlikeGameFolder(chooser_->folder()));
 }
 
 QWidget* QVLInstall::buildInstallStep() {
@@ -270,16 +308,30 @@ std::optional<std::filesystem::path> QVLInstall::chosenFolder() {
     return chooser_->folder();
 }
 
+void QVLInstall::remember(const std::filesystem::path& folder) {
+    if (lastFolder_) {
+        lastFolder_->folder = folder;
+    }
+}
+
 void QVLInstall::cmdInstall_Click() {
     const auto chosen = chosenFolder();
     if (!chosen) {
         return;
     }
     const std::filesystem::path& directory_ = *chosen;
-    if (scriptExists(directory_) &&
-        !dialogs_.askYesNo(this, tr("Warning!"), translated("Install", overwriteQuestion))) {
+    if (games::looksUnlikeGameFolder(directory_) &&
+        !dialogs_.askYesNo(this, tr("Install into %1").arg(nativePath(directory_)),
+                           tr("Install into a folder that does not look like a game folder?"))) {
         return;
     }
+    if (scriptExists(directory_) &&
+        !dialogs_.askYesNo(this, tr("Warning!"),
+                           tr("quarvel.cfg is already in %1.").arg(nativePath(directory_)) +
+                               QLatin1Char('\n') + translated("Install", overwriteQuestion))) {
+        return;
+    }
+    remember(directory_);
     InstallResult result;
     try {
         result = InstallTweaks(directory_, toEngine(scriptText()), systemFileIo(),
@@ -295,19 +347,19 @@ void QVLInstall::cmdInstall_Click() {
     }
     showScript(result.installedText);
     dialogs_.inform(this, tr("Quarvel"),
-                    withWarnings(translated("Install", installedText)
-                                     .arg(QDir::toNativeSeparators(fromPath(directory_))),
+                    withWarnings(translated("Install", installedText).arg(nativePath(directory_)),
                                  result.warnings));
     close();
 }
 
 void QVLInstall::cmdRemove_Click() {
     const auto chosen = chosenFolder();
-    if (!chosen || !dialogs_.askYesNo(this, tr("Remove Tweaks"),
-                                      translated("Install", uninstallQuestion)
-                                          .arg(QDir::toNativeSeparators(fromPath(*chosen))))) {
+    if (!chosen ||
+        !dialogs_.askYesNo(this, tr("Remove Tweaks"),
+                           translated("Install", uninstallQuestion).arg(nativePath(*chosen)))) {
         return;
     }
+    remember(*chosen);
     const UninstallResult result = UninstallTweaks(*chosen);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
@@ -324,8 +376,10 @@ void QVLInstall::cmdCheck_Click() {
     if (!chosen) {
         return;
     }
+    remember(*chosen);
     const CheckReport report = checkTweaks(*chosen, version_);
-    const QString found = sentencesText("Check", report.lines);
+    const QString found = tr("Check of %1:").arg(nativePath(*chosen)) + QLatin1Char('\n') +
+                          sentencesText("Check", report.lines);
     if (report.failure) {
         dialogs_.warn(this, tr("Check failed"), messageOf(*report.failure));
     } else if (report.runAfterSettings) {

@@ -8,10 +8,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLayout;
 class QPlainTextEdit;
 class QPushButton;
@@ -19,6 +21,13 @@ class QPushButton;
 namespace quarvel::ui {
 
 class FolderChooser;
+
+// The folder the install window last installed into, checked or removed in this run of the
+// program: the next install window opens there. The main window keeps it and shares it with each
+// install window, which may stay open after the main window has closed.
+struct LastFolder {
+    std::optional<std::filesystem::path> folder;
+};
 
 // The install window: the script to edit on the left, the game directory and the Install
 // button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg (and in
@@ -31,9 +40,11 @@ public:
     using GameFinder = std::function<std::vector<games::DetectedGame>()>;
 
     // Shows the script for the game version; installing for today's Steam game makes
-    // userconfig.cfg run the script too, unless the player says otherwise.
+    // userconfig.cfg run the script too, unless the player says otherwise. Opens at the folder
+    // in `lastFolder`, else at the first game found, else at the working folder.
     QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
-               GameFinder findGames = {}, QWidget* parent = nullptr);
+               GameFinder findGames = {}, std::shared_ptr<LastFolder> lastFolder = {},
+               QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
     [[nodiscard]] QString directory() const;
@@ -51,6 +62,8 @@ private:
     QWidget* buildDirectoryStep();
     void addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames);
     void showGames(std::vector<games::DetectedGame> found);
+    // The game list and the note under the path follow the folder.
+    void folderChanged();
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
     void cmdInstall_Click();
@@ -58,12 +71,18 @@ private:
     void cmdCheck_Click();
     // The folder the chooser shows, once it holds one; nothing when the typed path is none.
     [[nodiscard]] std::optional<std::filesystem::path> chosenFolder();
+    // The folder an action was taken on, for the next window.
+    void remember(const std::filesystem::path& folder);
 
     UserDialogs& dialogs_;
     std::vector<games::DetectedGame> games_;
     QPlainTextEdit* txtTweaks_ = nullptr;
     QComboBox* gamesList_ = nullptr;
     FolderChooser* chooser_ = nullptr;
+    QLabel* lblNotGame_ = nullptr;
+    std::shared_ptr<LastFolder> lastFolder_;
+    // Where the window opened; it moves to the first game found only while it is still there.
+    std::filesystem::path openedAt_;
     QPushButton* cmdInstall_ = nullptr;
     QCheckBox* chkUserconfig_ = nullptr;
     GameVersion version_;

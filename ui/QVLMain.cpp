@@ -16,12 +16,14 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -73,7 +75,7 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
       editors_(static_cast<std::size_t>(editorCount), nullptr),
       defaultButtons_(static_cast<std::size_t>(editorCount), nullptr),
-      keyFilter_(new FieldKeyFilter(this)) {
+      keyFilter_(new FieldKeyFilter(this)), lastFolder_(std::make_shared<LastFolder>()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLMain"));
     setWindowTitle(QStringLiteral("[%1] %2").arg(qs(product::name), qs(product::version)));
@@ -97,6 +99,8 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     column->addWidget(tabs_, 1);
     column->addWidget(buildDescriptionPanel(central));
     buildMenus();
+    statusBar()->setObjectName(QStringLiteral("sbrStatus"));
+    statusBar()->setFont(roleFont(FontRole::Text));
     // The keyboard's way to a description: F1 on a tweak's editor or DEFAULT button does what a
     // click on its caption does.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -149,9 +153,13 @@ void QVLMain::buildMenus() {
     QMenu* presets = menuBar()->addMenu(tr("&Presets"));
     presets->setObjectName(QStringLiteral("mnuPresets"));
     for (const PresetName& item : presetNames) {
-        connect(addItem(presets, item.menuItem, translated("Presets", item.menuText), this),
-                &QAction::triggered, this,
-                [this, preset = item.preset] { engine_.applyPreset(preset); });
+        QAction* action =
+            addItem(presets, item.menuItem, translated("Presets", item.menuText), this);
+        connect(action, &QAction::triggered, this, [this, action, preset = item.preset] {
+            engine_.applyPreset(preset);
+            // The preset as the menu names it, without its access key.
+            tell(tr("%1 preset applied").arg(QString(action->text()).remove(QLatin1Char('&'))));
+        });
     }
 
     connect(addItem(menuBar(), "mnuInstall", tr("&Install Tweaks"), this), &QAction::triggered,
@@ -264,8 +272,20 @@ void QVLMain::loadSettings() {
     if (file.isEmpty()) {
         return;
     }
-    // A file that cannot be read, or is no regular file, changes nothing and says nothing.
-    static_cast<void>(loadConfig(engine_, toPath(file)));
+    // A file that cannot be read, or is no regular file, changes nothing and says why.
+    const Expected<std::size_t> loaded = loadConfig(engine_, toPath(file));
+    if (!loaded) {
+        dialogs_.warn(this, tr("Load failed"), failureText(loaded.failure()));
+        return;
+    }
+    const QString name = QFileInfo(file).fileName();
+    const int count = static_cast<int>(*loaded);
+    tell(count == 1 ? tr("Loaded 1 setting from %1").arg(name)
+                    : tr("Loaded %n settings from %1", nullptr, count).arg(name));
+}
+
+void QVLMain::tell(const QString& text) {
+    statusBar()->showMessage(text);
 }
 
 void QVLMain::openUrl(std::string_view address) {
@@ -278,7 +298,8 @@ void QVLMain::openInstall() {
         // The games are looked for when the window opens, as the script is built then.
         install_ = new QVLInstall(
             buildScript(engine_.tweakLines(), engine_.gameVersion()), engine_.gameVersion(),
-            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; });
+            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; },
+            lastFolder_);
     }
     bringToFront(install_);
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ namespace quarvel::ui {
 class FieldKeyFilter;
 class QVLAbout;
 class QVLInstall;
+struct LastFolder;
 class QVLModels;
 class QVLWeapons;
 
@@ -80,6 +82,8 @@ private:
     void describeFocusedTweak();
     void ShowDescription();
     void loadSettings();
+    // Says on the status line what the last action did.
+    void tell(const QString& text);
     void openUrl(std::string_view address);
     void openInstall();
     void openAbout();
@@ -104,6 +108,7 @@ private:
     QLabel* todayNote_ = nullptr;
 
     QPointer<QVLInstall> install_;
+    std::shared_ptr<LastFolder> lastFolder_;
     QPointer<QVLAbout> about_;
     QPointer<QVLModels> models_;
     QPointer<QVLWeapons> weapons_;

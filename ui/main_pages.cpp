@@ -411,7 +411,10 @@ QLabel* QVLMain::captionLabel(const TweakPlace& place, QWidget* parent) {
 QPushButton* QVLMain::defaultButtonFor(EditorId id, QWidget* parent) {
     const EditorDef& def = editor(id);
     QPushButton* button = defaultButton(qs(def.defaultButton), catalogueText(def.caption), parent);
-    connect(button, &QPushButton::clicked, this, [this, id] { engine_.pressDefault(id); });
+    connect(button, &QPushButton::clicked, this, [this, id] {
+        engine_.pressDefault(id);
+        tell(tr("%1 set to its default").arg(catalogueText(editor(id).caption)));
+    });
     button->setProperty(tweakProperty, id);
     defaultButtons_[static_cast<std::size_t>(id)] = button;
     return button;
@@ -493,6 +496,7 @@ QWidget* QVLMain::buildVersionRow(QWidget* parent) {
     caption->setBuddy(cmbLimits_);
     connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
         engine_.setGameVersion(gameVersionNames.at(static_cast<std::size_t>(index)).version);
+        tell(tr("Game version set to %1").arg(cmbLimits_->itemText(index)));
     });
     layout->addWidget(caption);
     layout->addWidget(cmbLimits_);

@@ -230,6 +230,24 @@ TEST(Cli, InstallsAsksBeforeOverwritingChecksAndUninstalls) {
     EXPECT_NE(failed.err.find(pathText(game / "missing" / "quarvel.cfg")), std::string::npos);
 }
 
+TEST(Cli, InstallsIntoAFolderWithoutLiblistGamAfterAWarning) {
+    for (const bool modFolder : {true, false}) {
+        TempFolder game;
+        if (modFolder) {
+            game.write("liblist.gam", "game \"Counter-Strike\"\n");
+        }
+        const std::string dir = pathText(game.path());
+        const CliRun run = cli({"install", dir});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, modFolder ? ""
+                                     : "quarvel-cli: warning: " + dir +
+                                           ": This folder holds no "
+                                           "liblist.gam: it does not look like a game folder\n");
+        EXPECT_EQ(run.out, quarvel::installedMessage(game.path()) + "\n");
+        EXPECT_EQ(game.read("autoexec.cfg"), "exec quarvel.cfg\r\n");
+    }
+}
+
 TEST(Cli, ListsDetectedGamesAndInstallsIntoOneByItsMod) {
     TempFolder steam;
     const auto halfLife = steam.makeDirs("steamapps/common/Half-Life/cstrike").parent_path();

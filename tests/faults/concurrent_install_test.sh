@@ -16,11 +16,12 @@ fail() {
     failed=1
 }
 
-# A game directory as a player has it: his autoexec.cfg, an old quarvel.cfg.
+# A game directory as a player has it: his autoexec.cfg, an old quarvel.cfg, the mod's liblist.gam.
 game() { # DIR
     mkdir -p "$1"
     printf 'bind x jump\nname "Player"\n' >"$1/autoexec.cfg"
     printf 'old script\r\n' >"$1/quarvel.cfg"
+    printf 'game "Counter-Strike"\n' >"$1/liblist.gam"
 }
 
 # What a plain install makes of it: the whole new files.
@@ -53,7 +54,7 @@ for round in $(seq 1 20); do
         fail "together, round $round: quarvel.cfg is neither script whole"
     cmp -s "$dir/autoexec.cfg" "$work/new-user/autoexec.cfg" ||
         fail "together, round $round: autoexec.cfg does not run the script once"
-    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg quarvel.cfg " ] ||
+    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel.cfg " ] ||
         fail "together, round $round: left behind: $(ls -A "$dir")"
 done
 echo "20 pairs of installs at the same moment"
@@ -94,7 +95,7 @@ for round in $(seq 1 50); do
         grep -q 'quarvel.cfg has been deleted' "$dir.uninstall" ||
             fail "against, round $round: the uninstall did not say what it removed"
     fi
-    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
+    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
         fail "against, round $round: left behind: $(ls -A "$dir")"
 done
 echo "50 installs and uninstalls at the same moment"

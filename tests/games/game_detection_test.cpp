@@ -1,5 +1,6 @@
 #include "games/game_detection.h"
 
+#include "games/game_folder.h"
 #include "games/key_values.h"
 #include "support/game_printer.h"
 #include "support/temp_folder.h"
@@ -149,4 +150,22 @@ TEST_F(GameDetectionTest, GivenFoldersReplaceTheSearchAndEachIsLookedAtOnce) {
             pathText(tmp.path("missing")) + ": no such folder",
             pathText(plain) + ": not a Steam folder (it has no steamapps folder)",
             pathText(plain) + ": not a Half-Life folder (it has neither hl.exe nor hl_linux)"}));
+}
+
+TEST_F(GameDetectionTest, AFolderWithoutLiblistGamLooksUnlikeAGameFolder) {
+    tmp.write("cstrike/liblist.gam", "game \"Counter-Strike\"\n");
+    tmp.write("copied/LIBLIST.GAM", ""); // a Windows install copied over keeps its capitals
+    tmp.makeDirs("home/Documents");
+    tmp.makeDirs("odd/liblist.gam");
+    const struct {
+        const char* folder;
+        bool unlike;
+    } rows[] = {{"cstrike", false},
+                {"copied", false},
+                {"home", true},
+                {"odd", true},
+                {"missing", false}}; // the install says what is missing
+    for (const auto& row : rows) {
+        EXPECT_EQ(looksUnlikeGameFolder(tmp.path(row.folder)), row.unlike) << row.folder;
+    }
 }

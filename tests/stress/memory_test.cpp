@@ -52,7 +52,7 @@ TEST(LoaderMemory, GigabytesOfLongLinesAndJunkLoadInLittleMemory) {
     const pid_t child = ::fork();
     if (child == 0) {
         Engine engine;
-        const bool loaded = !loadConfig(engine, file) &&
+        const bool loaded = loadConfig(engine, file).ok() &&
                             engine.text(findEditor("txtShells")) == "3" &&
                             engine.text(findEditor("txtRate")) == "5000" &&
                             engine.text(findEditor("txtRubble")) == "7" &&

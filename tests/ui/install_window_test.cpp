@@ -5,9 +5,12 @@
 #include "core/engine.h"
 #include "fake_dialogs.h"
 #include "ui/QVLInstall.h"
+#include "ui/text.h"
 #include "window_support.h"
 
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 using quarvel::ui::QVLInstall;
 using window_support::child;
@@ -17,6 +20,25 @@ namespace {
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A mod folder as the game has it: with the liblist.gam that names the mod.
+QString gameFolder(const QString& path) {
+    QDir().mkpath(path);
+    QFile liblist(path + QStringLiteral("/liblist.gam"));
+    return liblist.open(QIODevice::WriteOnly) && liblist.write("game \"Counter-Strike\"\n") > 0
+               ? path
+               : QString();
+}
+
+// Every file of a folder, by name, with its bytes.
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        files[entry.fileName()] = readAll(entry.filePath());
+    }
+    return files;
 }
 
 void click(QWidget* window, const char* button) {
@@ -50,6 +72,17 @@ class InstallWindowTest : public QObject {
         return window;
     }
 
+    // A window that finds the games given, once the search has ended.
+    QPointer<QVLInstall> openFinding(std::vector<quarvel::games::DetectedGame> found,
+                                     std::shared_ptr<quarvel::ui::LastFolder> last) {
+        QPointer<QVLInstall> window = new QVLInstall(
+            quarvel::buildScript(engine_.tweakLines()), quarvel::GameVersion::Classic, dialogs_,
+            [found] { return found; }, std::move(last));
+        window->show();
+        auto& games = child<QComboBox>(*window, QStringLiteral("cmbGames"));
+        return QTest::qWaitFor([&] { return games.isEnabled(); }, 2000) ? window : nullptr;
+    }
+
 private slots:
     void init() { dialogs_ = FakeDialogs(); }
 
@@ -58,6 +91,7 @@ private slots:
         const auto folder =
             std::filesystem::path(QFile::encodeName(steam.path()).toStdString()) / "cs\xff\xfe";
         QVERIFY(std::filesystem::create_directory(folder));
+        QVERIFY(std::ofstream(folder / "liblist.gam") << "game \"Counter-Strike\"\n");
         QSemaphore release;
         QPointer<QVLInstall> window =
             new QVLInstall(quarvel::buildScript(engine_.tweakLines()),
@@ -70,12 +104,13 @@ private slots:
         auto& games = child<QComboBox>(*window, QStringLiteral("cmbGames"));
         QCOMPARE(games.placeholderText(), QStringLiteral("Searching for games..."));
         QVERIFY(!games.isEnabled());
+        QCOMPARE(window->directory(), QDir::currentPath()); // until a game is found
         release.release();
         QTRY_VERIFY(games.isEnabled());
-        QCOMPARE(window->directory(), QDir::currentPath()); // no game is chosen at first
-        // The player picks the game with the keyboard; the path field follows it.
-        games.setFocus();
-        QTest::keyClick(&games, Qt::Key_Down);
+        // The window moves to the first game found, and the list names it.
+        QCOMPARE(window->directory(), QFile::decodeName(folder.c_str()));
+        QCOMPARE(games.currentIndex(), 0);
+        QVERIFY(child<QLabel>(*window, QStringLiteral("lblNotGame")).isHidden());
         click(window, "cmdInstall");
         QVERIFY(std::filesystem::is_regular_file(folder / "quarvel.cfg") &&
                 std::filesystem::is_regular_file(folder / "autoexec.cfg"));
@@ -158,6 +193,7 @@ private slots:
 
     void installsTheEditedTextAsksBeforeReplacingItChecksAndRemoves() {
         QTemporaryDir game;
+        QVERIFY(!gameFolder(game.path()).isEmpty());
         const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
         const QString banner = QString::fromStdString(quarvel::echoBanner());
         const QString original = QString::fromStdString(quarvel::buildScript(engine_.tweakLines()));
@@ -182,9 +218,11 @@ private slots:
         // The second install asks first; the saved settings can run the tweaks too.
         window = open(game.path());
         click(window, "cmdInstall");
-        QCOMPARE(
-            dialogs_.shown.back(),
-            QStringLiteral("question: Are you sure you want to overwrite your Quarvel Tweaks ?"));
+        const QString folder = QDir::toNativeSeparators(game.path());
+        QCOMPARE(dialogs_.shown.back(),
+                 QStringLiteral("question: quarvel.cfg is already in %1.\nAre you sure you want to "
+                                "overwrite your Quarvel Tweaks ?")
+                     .arg(folder));
         QCOMPARE(file("quarvel.cfg"), edited);
         QVERIFY(stillOpen(window));
         dialogs_.answers = {true};
@@ -199,11 +237,12 @@ private slots:
         window = open(game.path());
         click(window, "cmdCheck");
         QCOMPARE(dialogs_.shown.back(),
-                 QStringLiteral("information: autoexec.cfg runs quarvel.cfg.\n"
+                 QStringLiteral("information: Check of %1:\nautoexec.cfg runs quarvel.cfg.\n"
                                 "userconfig.cfg runs quarvel.cfg, but config.cfg does not run "
                                 "userconfig.cfg yet: the game adds that line when it next saves "
                                 "its settings at exit.\nconfig.cfg is not there: the game has not "
-                                "saved its settings here yet."));
+                                "saved its settings here yet.")
+                     .arg(folder));
         // No is the default answer: nothing is removed until the player says Yes.
         click(window, "cmdRemove");
         QVERIFY(dialogs_.shown.back().startsWith("question") &&
@@ -216,13 +255,18 @@ private slots:
         QVERIFY(!QFile::exists(game.filePath(QStringLiteral("quarvel.cfg"))));
         QCOMPARE(file("autoexec.cfg"), QByteArray());
         click(window, "cmdCheck"); // nothing installed is a finding, shown as a warning
-        QVERIFY(dialogs_.shown.back().startsWith("warning"));
+        QCOMPARE(dialogs_.shown.back(),
+                 QStringLiteral("warning: Check of %1:\nquarvel.cfg is not there: the tweaks are "
+                                "not installed in this folder.\nconfig.cfg is not there: the game "
+                                "has not saved its settings here yet.")
+                     .arg(folder));
         QVERIFY(stillOpen(window));
         delete window;
     }
 
     void aCheckThatFindsTheGamesSettingsUndoingATweakOffersToRunAfterThem() {
         QTemporaryDir game;
+        QVERIFY(!gameFolder(game.path()).isEmpty());
         const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
         QPointer<QVLInstall> window = open(game.path());
         QVERIFY(!child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
@@ -239,12 +283,13 @@ private slots:
         click(window, "cmdCheck");
         QCOMPARE(dialogs_.shown.at(1),
                  QStringLiteral(
-                     "offer: autoexec.cfg runs quarvel.cfg.\nconfig.cfg line 1 sets "
+                     "offer: Check of %1:\nautoexec.cfg runs quarvel.cfg.\nconfig.cfg line 1 sets "
                      "cl_updaterate \"60\" after quarvel.cfg sets \"20\".\nTo make "
                      "them hold, install again with \"Also run after the game's own "
                      "settings\" (install --userconfig): quarvel.cfg then runs after "
                      "config.cfg.\nconfig.cfg sets cl_updaterate to 60, above 45, the most the "
-                     "classic game takes. [Run after the game's settings]"));
+                     "classic game takes. [Run after the game's settings]")
+                     .arg(QDir::toNativeSeparators(game.path())));
         QVERIFY(dialogs_.shown.at(2).startsWith("question"));
         QCOMPARE(file("userconfig.cfg"), QByteArray("exec quarvel.cfg\r\n"));
         QVERIFY(closed(window));
@@ -255,6 +300,73 @@ private slots:
         click(window, "cmdCheck");
         QVERIFY(dialogs_.shown.back().startsWith("information") &&
                 dialogs_.shown.back().endsWith("Every setting of quarvel.cfg held."));
+        delete window;
+    }
+
+    void aFolderWithoutLiblistGamIsNamedSoAndAnInstallThereAsksFirst() {
+        QTemporaryDir home;
+        QFile binds(home.filePath(QStringLiteral("autoexec.cfg")));
+        QVERIFY(binds.open(QIODevice::WriteOnly) && binds.write("bind x jump\n") > 0);
+        binds.close();
+        const QMap<QString, QByteArray> before = filesIn(home.path());
+        QTemporaryDir games;
+        const QString cstrike = gameFolder(games.filePath(QStringLiteral("cstrike")));
+        QPointer<QVLInstall> window = open(home.path());
+        const auto& note = child<QLabel>(*window, QStringLiteral("lblNotGame"));
+        QCOMPARE(note.text(), QStringLiteral("This folder holds no liblist.gam: it does not look "
+                                             "like a game folder"));
+        QVERIFY(note.isVisible());
+        window->setDirectory(cstrike);
+        QVERIFY(note.isHidden());
+        window->setDirectory(home.path());
+        QVERIFY(note.isVisible());
+
+        // No, the default, writes nothing; Yes installs.
+        click(window, "cmdInstall");
+        QCOMPARE(dialogs_.shown, QStringList(QStringLiteral(
+                                     "question: Install into a folder that does not look like a "
+                                     "game folder?")));
+        QCOMPARE(filesIn(home.path()), before);
+        QVERIFY(stillOpen(window));
+        dialogs_.answers = {true};
+        click(window, "cmdInstall");
+        QCOMPARE(readAll(home.filePath(QStringLiteral("autoexec.cfg"))),
+                 QByteArray("bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n"));
+        QVERIFY(dialogs_.shown.back().startsWith("information"));
+        QVERIFY(closed(window));
+    }
+
+    void theWindowOpensAtTheFolderLastWorkedOnBeforeTheFirstGameFound_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::newRow("install") << "cmdInstall" << QList<bool>{};
+        QTest::newRow("check") << "cmdCheck" << QList<bool>{};
+        QTest::newRow("remove") << "cmdRemove" << QList<bool>{true};
+        QTest::newRow("remove, said No") << "cmdRemove" << QList<bool>{false};
+    }
+    void theWindowOpensAtTheFolderLastWorkedOnBeforeTheFirstGameFound() {
+        QFETCH(QString, button);
+        QFETCH(QList<bool>, answers);
+        QTemporaryDir games;
+        const QString first = gameFolder(games.filePath(QStringLiteral("cstrike")));
+        const QString second = gameFolder(games.filePath(QStringLiteral("dod")));
+        const std::vector<quarvel::games::DetectedGame> found{
+            {"Counter-Strike", quarvel::ui::toPath(first), "cstrike"},
+            {"Day of Defeat", quarvel::ui::toPath(second), "dod"}};
+        const auto last = std::make_shared<quarvel::ui::LastFolder>();
+        QPointer<QVLInstall> window = openFinding(found, last);
+        QVERIFY(window);
+        QCOMPARE(window->directory(), first);
+        window->setDirectory(second);
+        QCOMPARE(child<QComboBox>(*window, QStringLiteral("cmbGames")).currentIndex(), 1);
+        dialogs_.answers = answers;
+        click(window, button.toLatin1().constData());
+        delete window;
+
+        // A question answered No leaves nothing done there.
+        window = openFinding(found, last);
+        QVERIFY(window);
+        QCOMPARE(window->directory(), answers == QList<bool>{false} ? first : second);
         delete window;
     }
 };

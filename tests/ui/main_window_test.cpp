@@ -5,6 +5,7 @@
 #include "core/product.h"
 #include "fake_dialogs.h"
 #include "ui/QVLAbout.h"
+#include "ui/QVLInstall.h"
 #include "ui/QVLMain.h"
 #include "ui/QVLModels.h"
 #include "ui/descriptions.h"
@@ -31,6 +32,16 @@ class MainWindowTest : public QObject {
     }
     bool checked(const QString& button) { return child<QRadioButton>(button).isChecked(); }
     QString description() { return child<QLabel>("lblDes").text(); }
+    QString status() { return child<QStatusBar>("sbrStatus").currentMessage(); }
+    // Every editor's state, one CONTROL=VALUE a line.
+    QString states() {
+        QString text;
+        for (quarvel::EditorId id = 0; id < quarvel::editorCount; ++id) {
+            text += qs(quarvel::editor(id).name) + QLatin1Char('=') +
+                    QString::fromStdString(window_->engine().stateText(id)) + QLatin1Char('\n');
+        }
+        return text;
+    }
     void trigger(const char* action) { child<QAction>(action).trigger(); }
     // Brings up the tab that holds the control, as a player must, and clicks it.
     void click(const QString& name) {
@@ -195,6 +206,7 @@ private slots:
 
         QTest::keyClick(&version, Qt::Key_Down);
         QCOMPARE(window_->engine().gameVersion(), quarvel::GameVersion::Steam);
+        QCOMPARE(status(), QStringLiteral("Game version set to Today's Steam game"));
         QCOMPARE(child<QLineEdit>("txtRate").text(), QStringLiteral("30000"));
         QVERIFY(offered("optVsync_1") && offered("txtFpsMax") && offered("cmdFpsMax"));
         QVERIFY(!offered("optZTrick_1") && !offered("cmdZTrick"));
@@ -250,13 +262,39 @@ private slots:
         QCOMPARE(slot("optClPred"), "cl_nopred 0");
     }
 
-    void presetMenuItemsApplyTheirPresets() {
+    void presetMenuItemsApplyTheirPresetsAndSaySo() {
         for (const auto& item : quarvel::presetNames) {
             child<QAction>(qs(item.menuItem)).trigger();
             quarvel::Engine expected;
             expected.applyPreset(item.preset);
             QCOMPARE(window_->engine().tweakLines(), expected.tweakLines());
+            QCOMPARE(status(), qs(item.caption) + QStringLiteral(" preset applied"));
         }
+        QCOMPARE(status(), QStringLiteral("Die Hard FPS preset applied"));
+    }
+
+    void aLoadThatFailsSaysWhyAndChangesNoEditor_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.cfg"
+                                 << "No such file or directory";
+        QTest::newRow("a folder") << "folder.cfg"
+                                  << "it is not a regular file";
+    }
+    void aLoadThatFailsSaysWhyAndChangesNoEditor() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.cfg")));
+        trigger("mnuPreDHFPS");
+        click("cmdClPred");
+        const QString before = states();
+        dialogs_->fileToOpen = folder.filePath(name);
+        trigger("mnuLoad");
+        QCOMPARE(dialogs_->shown, QStringList(QStringLiteral("warning: Could not read \"%1\": %2.")
+                                                  .arg(folder.filePath(name), reason)));
+        QCOMPARE(states(), before);
+        QCOMPARE(status(), QStringLiteral("Client Side Prediction set to its default"));
     }
 
     void theMenusLoadAConfigOpenWindowsOnceAndQuitClosesOnlyTheMain() {
@@ -267,10 +305,22 @@ private slots:
         file.close();
         dialogs_->fileToOpen = file.fileName();
         trigger("mnuLoad");
+        QCOMPARE(status(), QStringLiteral("Loaded 2 settings from autoexec.cfg"));
         QCOMPARE(dialogs_->lastFilter, QStringLiteral("Config File (*.cfg)"));
         QCOMPARE(child<QLineEdit>("txtClRate").text(), QStringLiteral("7000"));
         QCOMPARE(child<QComboBox>("cmbMapq").currentIndex(), 2);
         QCOMPARE(slot("txtClRate"), "cl_rate 7000");
+
+        // The install window opens again where the player checked last.
+        trigger("mnuInstall");
+        window_->installWindow()->setDirectory(folder.path());
+        QTest::mouseClick(
+            &window_support::child<QPushButton>(*window_->installWindow(), "cmdCheck"),
+            Qt::LeftButton);
+        window_->installWindow()->close();
+        QTRY_VERIFY(!window_->installWindow());
+        trigger("mnuInstall");
+        QCOMPARE(window_->installWindow()->directory(), folder.path());
 
         // Secondary windows open once; Quit closes only the main one.
         trigger("mnuAbout");
@@ -286,7 +336,7 @@ private slots:
         }
         shown.sort();
         QCOMPARE(shown.filter(QStringLiteral("::")).join(' '),
-                 "quarvel::ui::QVLAbout quarvel::ui::QVLModels");
+                 "quarvel::ui::QVLAbout quarvel::ui::QVLInstall quarvel::ui::QVLModels");
     }
 };
 

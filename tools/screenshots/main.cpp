@@ -52,7 +52,7 @@ bool savePage(const QDir& folder, int page, const QString& name,
     return save(*main, folder, name);
 }
 
-// The install window of a player with two Steam libraries, Counter-Strike chosen from the list.
+// The install window of a player with two Steam libraries, opened at the first game found.
 // The libraries are made in a temporary folder so that the folder tree has something to show.
 bool saveInstallWindow(const QDir& folder, const QString& name) {
     QTemporaryDir scratch;
@@ -66,6 +66,8 @@ bool saveInstallWindow(const QDir& folder, const QString& name) {
                                            QStringLiteral("/steamapps/common/Half-Life/") +
                                            QString::fromLatin1(mod));
         home.mkpath(path);
+        QFile liblist(path + QStringLiteral("/liblist.gam"));
+        liblist.open(QIODevice::WriteOnly);
         return std::filesystem::path(path.toStdString());
     };
     std::vector<quarvel::games::DetectedGame> games{
@@ -83,8 +85,6 @@ bool saveInstallWindow(const QDir& folder, const QString& name) {
         QThread::msleep(5);
     }
     install.show();
-    list->setCurrentIndex(0);
-    emit list->activated(0); // as when the player picks it
     // The folder tree reads folders on a thread of its own and then scrolls to the chosen one.
     QElapsedTimer settling;
     settling.start();
