@@ -102,7 +102,15 @@ Failure systemFailure(FileStep step, std::filesystem::path file, int error) {
             .code = std::error_code(error, std::system_category())};
 }
 
-std::string reasonText(const Failure& failure) {
+namespace {
+
+std::string words(Translator translate, std::string_view english) {
+    return translate ? translate("Failure", english) : std::string(english);
+}
+
+} // namespace
+
+std::string reasonText(const Failure& failure, Translator translate) {
     switch (failure.problem) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
@@ -111,9 +119,10 @@ std::string reasonText(const Failure& failure) {
     case FileProblem::Syntax:
         return failure.detail;
     case FileProblem::TooLarge:
-        return filledWords(reasonWords(failure.problem), {std::to_string(maxConfigFileSize >> 20)});
+        return filledWords(words(translate, reasonWords(failure.problem)),
+                           {std::to_string(maxConfigFileSize >> 20)});
     default:
-        return std::string(reasonWords(failure.problem));
+        return words(translate, reasonWords(failure.problem));
     }
 }
 
@@ -138,24 +147,27 @@ std::string describeSearch(const Failure& failure) {
     return text.append(reasonText(failure));
 }
 
-std::string describe(const Failure& failure) {
+std::string describe(const Failure& failure, Translator translate) {
     if (failure.step == FileStep::Search) {
         return describeSearch(failure);
     }
     if (failure.problem == FileProblem::Busy) {
-        return filledWords(busyWords, {pathText(failure.file)});
+        return filledWords(words(translate, busyWords), {pathText(failure.file)});
     }
     if (failure.problem == FileProblem::CopyLeft) {
-        return filledWords(copyLeftWords,
-                           {pathText(failure.file), pathText(failure.copy), reasonText(failure)});
+        return filledWords(
+            words(translate, copyLeftWords),
+            {pathText(failure.file), pathText(failure.copy), reasonText(failure, translate)});
     }
-    std::string text =
-        filledWords(sentenceWords(failure.step), {pathText(failure.file), reasonText(failure)});
+    std::string text = filledWords(words(translate, sentenceWords(failure.step)),
+                                   {pathText(failure.file), reasonText(failure, translate)});
     if (failure.problem == FileProblem::OldContentKept) {
-        text.append(" ").append(filledWords(oldContentKeptWords, {pathText(failure.copy)}));
+        text.append(" ").append(
+            filledWords(words(translate, oldContentKeptWords), {pathText(failure.copy)}));
     }
     if (failure.done) {
-        text.insert(0, sentenceText(*failure.done) + ": ");
+        text.insert(0, filledWords(words(translate, failure.done->words), failure.done->values) +
+                           ": ");
     }
     return text;
 }

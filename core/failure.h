@@ -86,12 +86,17 @@ inline constexpr std::string_view copyLeftWords = QVL_TRANSLATABLE(
 // The system's own words for an error, without a closing full stop; UTF-8 on every system.
 std::string systemReason(const std::error_code& code);
 
+// Gives a text the engine marked translatable ("Failure" is the context of every one here) in the
+// reader's language, as UTF-8. quarvel-cli keeps them English: no translator.
+using Translator = std::string (*)(std::string_view context, std::string_view english);
+
 // Why it failed, in the words quarvel-cli prints: "it is not a regular file".
-std::string reasonText(const Failure& failure);
+std::string reasonText(const Failure& failure, Translator translate = nullptr);
 
 // The failure in the words quarvel-cli prints: Could not write "FILE": REASON. What was done
 // before it, when anything was, goes first: "quarvel.cfg was written, but ...: Could not ...".
-std::string describe(const Failure& failure);
+// The windows give a translator and show the same sentence in the player's language.
+std::string describe(const Failure& failure, Translator translate = nullptr);
 
 // A value, or what kept the program from getting it.
 template <typename T> class Expected {

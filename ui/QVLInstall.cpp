@@ -39,25 +39,6 @@ QString withCrLf(QString text) {
     return text;
 }
 
-// A failure of an install, uninstall or check as the window tells it: with what was done before
-// it, or the sentence of its own that a busy folder or a safety copy left behind has.
-QString messageOf(const Failure& failure) {
-    if (failure.problem == FileProblem::Busy) {
-        return translated("Failure", busyWords)
-            .arg(QDir::toNativeSeparators(fromPath(failure.file)));
-    }
-    if (failure.problem == FileProblem::CopyLeft) {
-        return translated("Failure", copyLeftWords)
-            .arg(fromPath(failure.file), fromPath(failure.copy),
-                 fromEngine(systemReason(failure.code)));
-    }
-    QString text = failureText(failure);
-    if (failure.done) {
-        text.prepend(sentencesText("Failure", {*failure.done}) + QStringLiteral(": "));
-    }
-    return text;
-}
-
 QString nativePath(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(fromPath(path));
 }
@@ -65,7 +46,7 @@ QString nativePath(const std::filesystem::path& path) {
 // The message, then the safety copies left behind.
 QString withWarnings(QString text, const std::vector<Failure>& warnings) {
     for (const Failure& warning : warnings) {
-        text += QStringLiteral("\n\n") + messageOf(warning);
+        text += QStringLiteral("\n\n") + failureText(warning);
     }
     return text;
 }
@@ -342,7 +323,7 @@ void QVLInstall::cmdInstall_Click() {
     }
     if (!result.installed()) {
         dialogs_.warn(this, tr("Install failed"),
-                      withWarnings(messageOf(*result.failure), result.warnings));
+                      withWarnings(failureText(*result.failure), result.warnings));
         return;
     }
     showScript(result.installedText);
@@ -363,7 +344,7 @@ void QVLInstall::cmdRemove_Click() {
     const UninstallResult result = UninstallTweaks(*chosen);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
-                      withWarnings(messageOf(*result.failure), result.warnings));
+                      withWarnings(failureText(*result.failure), result.warnings));
         return;
     }
     dialogs_.inform(
@@ -381,7 +362,7 @@ void QVLInstall::cmdCheck_Click() {
     const QString found = tr("Check of %1:").arg(nativePath(*chosen)) + QLatin1Char('\n') +
                           sentencesText("Check", report.lines);
     if (report.failure) {
-        dialogs_.warn(this, tr("Check failed"), messageOf(*report.failure));
+        dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
     } else if (report.runAfterSettings) {
         if (dialogs_.offer(this, tr("Check"), found, tr("Run after the game's settings"))) {
             chkUserconfig_->setChecked(true);

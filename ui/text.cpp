@@ -27,29 +27,10 @@ QString catalogueText(std::string_view english) {
 }
 
 QString failureText(const Failure& failure) {
-    QString reason;
-    switch (failure.problem) {
-    case FileProblem::System:
-    case FileProblem::OldContentKept:
-        reason = fromEngine(systemReason(failure.code));
-        break;
-    case FileProblem::Syntax:
-        reason = fromEngine(failure.detail);
-        break;
-    case FileProblem::TooLarge:
-        reason = translated("Failure", reasonWords(failure.problem)).arg(maxConfigFileSize >> 20);
-        break;
-    default:
-        reason = translated("Failure", reasonWords(failure.problem));
-        break;
-    }
-    QString text =
-        translated("Failure", sentenceWords(failure.step)).arg(fromPath(failure.file), reason);
-    if (failure.problem == FileProblem::OldContentKept) {
-        text += QLatin1Char(' ') +
-                translated("Failure", oldContentKeptWords).arg(fromPath(failure.copy));
-    }
-    return text;
+    // The system's reasons and the paths come as UTF-8, the engine's words in English.
+    return qs(describe(failure, [](std::string_view context, std::string_view english) {
+        return translated(std::string(context).c_str(), english).toStdString();
+    }));
 }
 
 QString sentencesText(const char* context, const std::vector<Sentence>& sentences) {
