@@ -8,7 +8,6 @@
 # (the check is skipped). CPACK may name the cpack to run (default: cpack from PATH).
 set -euo pipefail
 
-app_id=example.quarvel.Quarvel
 skip=77
 
 say() { printf 'check-package: %s\n' "$*"; }
@@ -26,6 +25,12 @@ if [ ! -f "$1/CPackConfig.cmake" ]; then
   exit 2
 fi
 build_dir=$(cd "$1" && pwd)
+# The desktop's name for the program, as the build stated it.
+app_id=$(sed -n 's/.*applicationId = "\(.*\)";/\1/p' "$build_dir/generated/core/version.h")
+[ -n "$app_id" ] || {
+  echo "check-package: $1 has no generated/core/version.h: build Quarvel there first" >&2
+  exit 2
+}
 
 cpack=${CPACK:-cpack}
 missing=()

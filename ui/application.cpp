@@ -38,7 +38,7 @@ int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& first
     QApplication::setApplicationVersion(qs(product::versionNumber));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quarvel.Quarvel"));
+    QGuiApplication::setDesktopFileName(qs(product::applicationId));
 
     // The player's language: QUARVEL_LANGUAGE (such as "ru") when it is set, else the system's.
     const QString language = qEnvironmentVariable("QUARVEL_LANGUAGE");
