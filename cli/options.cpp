@@ -2,6 +2,8 @@
 
 #include "cli/output.h"
 #include "cli/steps.h"
+#include "core/rate_rules.h"
+#include "core/words.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,7 +13,8 @@ namespace quarvel::cli {
 
 namespace {
 
-constexpr const char* description = R"(Quarvel's settings engine on the command line.
+// %1 to %7: the caps and start values of the rate rules.
+constexpr std::string_view descriptionWords = R"(Quarvel's settings engine on the command line.
 
 Starts from the state the program starts in (the Default preset), applies the steps in the order
 given, then runs the command (print when none is given).
@@ -23,15 +26,29 @@ take any text without ';', line breaks, tabs or other control characters.
 Games are looked for in Steam's usual places (or the folders given with --steam-root), in every
 Steam library listed there, and in the Half-Life folders given with --game-dir.
 
-Settings are made for the classic game (rates capped at rate 20000 and cl_updaterate 45) unless
---limits steam chooses today's Steam game: rates up to rate 100000 and cl_updaterate 102, the
-game's own start values (rate 30000, cl_updaterate 60, cl_cmdrate 60), the settings only it
+Settings are made for the classic game (rates capped at rate %1 and cl_updaterate %2) unless
+--limits steam chooses today's Steam game: rates up to rate %3 and cl_updaterate %4, the
+game's own start values (rate %5, cl_updaterate %6, cl_cmdrate %7), the settings only it
 knows (optFpsOverride, txtFpsMax, optVsync, optRawInput, optFilterCmd, txtExInterp), no
 gl_ztrick, and an install that also makes userconfig.cfg run the script.
 
 Exit status: 0 done, 1 an install, uninstall or check failed or the output could not be written,
 2 a bad argument, 3 quarvel.cfg exists and --overwrite was not given, 4 check found that the
 tweaks are not installed, not run or did not hold.)";
+
+std::string description() {
+    const auto rule = [](EditorId field) { return rateRuleOf(field); };
+    const auto cap = [&](EditorId field, GameVersion version) {
+        return rule(field)->limit(version).text;
+    };
+    const auto start = [&](EditorId field) { return rule(field)->start(GameVersion::Steam); };
+    return filledWords(descriptionWords,
+                       {cap(editorId("txtRate"), GameVersion::Classic),
+                        cap(editorId("txtURate"), GameVersion::Classic),
+                        cap(editorId("txtRate"), GameVersion::Steam),
+                        cap(editorId("txtURate"), GameVersion::Steam), start(editorId("txtRate")),
+                        start(editorId("txtURate")), start(editorId("txtCMDRate"))});
+}
 
 struct StepFailed : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -126,7 +143,7 @@ void addFolderCommands(CLI::App& app, Options& options,
 } // namespace
 
 Parsed parseCommandLine(int argc, char** argv, Engine& engine, Options& options) {
-    CLI::App app(description, "quarvel-cli");
+    CLI::App app(description(), "quarvel-cli");
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.require_subcommand(0, 1);
     addSteps(app, engine);

@@ -1506,8 +1506,8 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>&amp;Версия игры:</translation>
     </message>
     <message>
-        <source>The game the settings are made for. The classic game takes rate up to 20000 and cl_updaterate up to 45. Today&apos;s Steam game takes rate up to 100000 and cl_updaterate up to 102, starts at its own rates, knows the settings of the Today&apos;s Game tab and no longer knows gl_ztrick.</source>
-        <translation>Игра, для которой составляются настройки. Классическая игра принимает rate до 20000 и cl_updaterate до 45. Современная игра в Steam принимает rate до 100000 и cl_updaterate до 102, начинает со своих значений скоростей, знает настройки вкладки «Современная игра» и больше не знает gl_ztrick.</translation>
+        <source>The game the settings are made for. The classic game takes rate up to %1 and cl_updaterate up to %2. Today&apos;s Steam game takes rate up to %3 and cl_updaterate up to %4, starts at its own rates, knows the settings of the Today&apos;s Game tab and no longer knows gl_ztrick.</source>
+        <translation>Игра, для которой составляются настройки. Классическая игра принимает rate до %1 и cl_updaterate до %2. Современная игра в Steam принимает rate до %3 и cl_updaterate до %4, начинает со своих значений скоростей, знает настройки вкладки «Современная игра» и больше не знает gl_ztrick.</translation>
     </message>
     <message>
         <source>%1 preset applied</source>

@@ -1,6 +1,7 @@
 // The three tabs and the description panel of the main window: what stands where.
 
 #include "core/product.h"
+#include "core/rate_rules.h"
 #include "ui/QVLMain.h"
 #include "ui/clickable_label.h"
 #include "ui/main_key_filter.h"
@@ -488,11 +489,18 @@ QWidget* QVLMain::buildVersionRow(QWidget* parent) {
     for (const GameVersionName& name : gameVersionNames) {
         cmbLimits_->addItem(translated("GameVersion", name.caption));
     }
+    const auto cap = [](EditorId field, GameVersion version) {
+        return qs(rateRuleOf(field)->limit(version).text);
+    };
     cmbLimits_->setToolTip(
-        tr("The game the settings are made for. The classic game takes rate up to 20000 and "
-           "cl_updaterate up to 45. Today's Steam game takes rate up to 100000 and cl_updaterate "
-           "up to 102, starts at its own rates, knows the settings of the Today's Game tab and no "
-           "longer knows gl_ztrick."));
+        tr("The game the settings are made for. The classic game takes rate up to %1 and "
+           "cl_updaterate up to %2. Today's Steam game takes rate up to %3 and cl_updaterate "
+           "up to %4, starts at its own rates, knows the settings of the Today's Game tab and no "
+           "longer knows gl_ztrick.")
+            .arg(cap(editorId("txtRate"), GameVersion::Classic),
+                 cap(editorId("txtURate"), GameVersion::Classic),
+                 cap(editorId("txtRate"), GameVersion::Steam),
+                 cap(editorId("txtURate"), GameVersion::Steam)));
     caption->setBuddy(cmbLimits_);
     connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
         engine_.setGameVersion(gameVersionNames.at(static_cast<std::size_t>(index)).version);
