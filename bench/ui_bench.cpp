@@ -1,7 +1,7 @@
 // What the main window costs: creating it until its first frame is shown, next to an empty
 // QMainWindow in the same run, and a preset from the menu with every widget refreshed.
 
-#include "ui/QVLMain.h"
+#include "ui/main_window.h"
 #include "ui/user_dialogs.h"
 
 #include <QAction>
@@ -36,17 +36,17 @@ void EmptyMainWindowFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(EmptyMainWindowFirstFrame)->Unit(benchmark::kMillisecond);
 
-void QVLMainFirstFrame(benchmark::State& state) {
+void MainWindowFirstFrame(benchmark::State& state) {
     untilFirstFrame(state, [] {
-        auto* window = new quarvel::ui::QVLMain(dialogs);
+        auto* window = new quarvel::ui::MainWindow(dialogs);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         return window;
     });
 }
-BENCHMARK(QVLMainFirstFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(MainWindowFirstFrame)->Unit(benchmark::kMillisecond);
 
 void PresetFromMenu(benchmark::State& state) {
-    quarvel::ui::QVLMain window(dialogs);
+    quarvel::ui::MainWindow window(dialogs);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.show();
     auto* highFps = window.findChild<QAction*>(QStringLiteral("mnuPreFPS"));

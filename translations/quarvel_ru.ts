@@ -1053,100 +1053,7 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     </message>
 </context>
 <context>
-    <name>quarvel::ui::FolderChooser</name>
-    <message>
-        <source>The directory the tweaks will be installed in.</source>
-        <translation>Папка, в которую будут установлены твики.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a folder.</source>
-        <translation>«%1» не является папкой.</translation>
-    </message>
-</context>
-<context>
-    <name>quarvel::ui::ModelWizard</name>
-    <message>
-        <source>C:\Program Files\Steam\SteamApps\</source>
-        <translation>C:\Program Files\Steam\SteamApps\</translation>
-    </message>
-    <message>
-        <source>ACCOUNT@NAME</source>
-        <translation>АККАУНТ@ИМЯ</translation>
-    </message>
-    <message>
-        <source>\Counter-Strike\cstrike</source>
-        <translation>\Counter-Strike\cstrike</translation>
-    </message>
-    <message>
-        <source>[Step 1]</source>
-        <translation>[Шаг 1]</translation>
-    </message>
-    <message>
-        <source>Choose what you want to do:</source>
-        <translation>Выберите, что вы хотите сделать:</translation>
-    </message>
-    <message>
-        <source>[Step 2]</source>
-        <translation>[Шаг 2]</translation>
-    </message>
-    <message>
-        <source>Click here</source>
-        <translation>Нажмите здесь</translation>
-    </message>
-    <message>
-        <source>to start downloading the Hi FPS</source>
-        <translation>и скачайте Hi FPS</translation>
-    </message>
-    <message>
-        <source>Once you have downloaded the models. Open the .zip file and extract to:</source>
-        <translation>Когда модели скачаются, откройте файл .zip и распакуйте его в папку:</translation>
-    </message>
-    <message>
-        <source>NOTE: If you installed Steam elsewhere, please adjust the path to cstrike accordingly.</source>
-        <translation>ПРИМЕЧАНИЕ: если Steam установлен в другое место, измените путь к cstrike соответственно.</translation>
-    </message>
-    <message>
-        <source>Open Windows Explorer (Start &gt; Program Files &gt; Windows Explorer), and go to your cstrike folder in Steam.</source>
-        <translation>Откройте Проводник Windows (Пуск &gt; Программы &gt; Проводник) и перейдите в папку cstrike в Steam.</translation>
-    </message>
-    <message>
-        <source>For example:</source>
-        <translation>Например:</translation>
-    </message>
-    <message>
-        <source>The next time you play CS with Steam, you should see the default models again!</source>
-        <translation>Когда вы в следующий раз запустите CS через Steam, снова появятся стандартные модели!</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>&lt; Back</source>
-        <translation>&lt; Назад</translation>
-    </message>
-    <message>
-        <source>Next &gt;</source>
-        <translation>Далее &gt;</translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation>Готово</translation>
-    </message>
-</context>
-<context>
-    <name>quarvel::ui::OptionPair</name>
-    <message>
-        <source>%1: ON</source>
-        <translation>%1: ВКЛ</translation>
-    </message>
-    <message>
-        <source>%1: OFF</source>
-        <translation>%1: ВЫКЛ</translation>
-    </message>
-</context>
-<context>
-    <name>quarvel::ui::QVLAbout</name>
+    <name>quarvel::ui::AboutWindow</name>
     <message>
         <source>[Quarvel Works] About</source>
         <translation>[Quarvel Works] О программе</translation>
@@ -1185,7 +1092,18 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     </message>
 </context>
 <context>
-    <name>quarvel::ui::QVLInstall</name>
+    <name>quarvel::ui::FolderChooser</name>
+    <message>
+        <source>The directory the tweaks will be installed in.</source>
+        <translation>Папка, в которую будут установлены твики.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>«%1» не является папкой.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::InstallWindow</name>
     <message>
         <source>Install Tweaks</source>
         <translation>Установить твики</translation>
@@ -1340,7 +1258,7 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     </message>
 </context>
 <context>
-    <name>quarvel::ui::QVLMain</name>
+    <name>quarvel::ui::MainWindow</name>
     <message>
         <source>FPS Tweaks</source>
         <translation>Твики FPS</translation>
@@ -1386,56 +1304,12 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Файл конфигурации (*.cfg)</translation>
     </message>
     <message>
-        <source>How to find your UPLOAD/DOWNLOAD</source>
-        <translation>Как узнать свою ИСХОДЯЩУЮ/ВХОДЯЩУЮ</translation>
-    </message>
-    <message>
-        <source>speed:</source>
-        <translation>скорость:</translation>
-    </message>
-    <message>
-        <source>Look on the box of your modem. The speed will be in bits/sec or in Kbits/sec (e.g. 56K)</source>
-        <translation>Посмотрите на коробке модема. Скорость указана в бит/с или Кбит/с (например, 56K)</translation>
-    </message>
-    <message>
-        <source>Go to your ISP&apos;s website. If you can&apos;t find it there, then email your ISP.   (ISP = Internet Service Provider)</source>
-        <translation>Зайдите на сайт своего провайдера. Если там её не найти, напишите провайдеру по электронной почте.</translation>
-    </message>
-    <message>
-        <source>If you couldn&apos;t find your speed in step 1 or 2, you can use</source>
-        <translation>Если не удалось узнать скорость способом 1 или 2, воспользуйтесь</translation>
-    </message>
-    <message>
-        <source>this site.</source>
-        <translation>этим сайтом.</translation>
-    </message>
-    <message>
-        <source>On the site, find the country closest to you and do the speedtest. NOTE: this method is not an accurate one.</source>
-        <translation>На сайте выберите ближайшую к вам страну и пройдите тест скорости. ПРИМЕЧАНИЕ: этот способ неточный.</translation>
-    </message>
-    <message>
-        <source>Click on the model to start the install wizard.</source>
-        <translation>Нажмите на модель, чтобы запустить мастер установки.</translation>
-    </message>
-    <message>
-        <source>Hi FPS Player Models by Ruud &quot;Rux&quot; Kessel, Hi FPS Weapon Models by Tomasz &quot;Tomek&quot; Lind</source>
-        <translation>Модели игроков Hi FPS: Ruud &quot;Rux&quot; Kessel, модели оружия Hi FPS: Tomasz &quot;Tomek&quot; Lind</translation>
-    </message>
-    <message>
         <source>Description</source>
         <translation>Описание</translation>
     </message>
     <message>
         <source>Select the DEFAULT value.</source>
         <translation>Выбрать значение ПО УМОЛЧАНИЮ.</translation>
-    </message>
-    <message>
-        <source>Turns a command ON.</source>
-        <translation>ВКЛЮЧАЕТ команду.</translation>
-    </message>
-    <message>
-        <source>Turns a command OFF.</source>
-        <translation>ВЫКЛЮЧАЕТ команду.</translation>
     </message>
     <message>
         <source>This tweak only works for CS!</source>
@@ -1458,30 +1332,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>%1: ПО УМОЛЧАНИЮ</translation>
     </message>
     <message>
-        <source>[Step 1]</source>
-        <translation>[Шаг 1]</translation>
-    </message>
-    <message>
-        <source>[Step 2]</source>
-        <translation>[Шаг 2]</translation>
-    </message>
-    <message>
-        <source>CS 1.6 Hi FPS Player  Models</source>
-        <translation>Модели игроков Hi FPS для CS 1.6</translation>
-    </message>
-    <message>
-        <source>These models look a bit worse than the default models, but they can improve your performance vastly.</source>
-        <translation>Эти модели выглядят чуть хуже стандартных, зато могут сильно повысить производительность.</translation>
-    </message>
-    <message>
-        <source>CS 1.6 Hi FPS Weapon Models</source>
-        <translation>Модели оружия Hi FPS для CS 1.6</translation>
-    </message>
-    <message>
-        <source>The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you see on other players however will remain visible. These models gain you about 5 to 10 FPS!</source>
-        <translation>Модели оружия Hi FPS делают ваше основное и дополнительное оружие невидимым. Оружие в руках других игроков при этом остаётся видимым. Эти модели добавляют примерно 5–10 FPS!</translation>
-    </message>
-    <message>
         <source>Today&apos;s Game</source>
         <translation>Современная игра</translation>
     </message>
@@ -1496,10 +1346,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>In today&apos;s Steam game Quarvel keeps it at most %1.</source>
         <translation>В современной игре в Steam Quarvel держит это значение не выше %1.</translation>
-    </message>
-    <message>
-        <source>These settings exist only in today&apos;s Steam game. Choose &quot;Today&apos;s Steam game&quot; as the game version above to use them.</source>
-        <translation>Эти настройки есть только в современной игре в Steam. Чтобы пользоваться ими, выберите выше версию игры «Современная игра в Steam».</translation>
     </message>
     <message>
         <source>&amp;Game version:</source>
@@ -1539,7 +1385,105 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     </message>
 </context>
 <context>
-    <name>quarvel::ui::QVLModels</name>
+    <name>quarvel::ui::ModelWizard</name>
+    <message>
+        <source>C:\Program Files\Steam\SteamApps\</source>
+        <translation>C:\Program Files\Steam\SteamApps\</translation>
+    </message>
+    <message>
+        <source>ACCOUNT@NAME</source>
+        <translation>АККАУНТ@ИМЯ</translation>
+    </message>
+    <message>
+        <source>\Counter-Strike\cstrike</source>
+        <translation>\Counter-Strike\cstrike</translation>
+    </message>
+    <message>
+        <source>[Step 1]</source>
+        <translation>[Шаг 1]</translation>
+    </message>
+    <message>
+        <source>Choose what you want to do:</source>
+        <translation>Выберите, что вы хотите сделать:</translation>
+    </message>
+    <message>
+        <source>[Step 2]</source>
+        <translation>[Шаг 2]</translation>
+    </message>
+    <message>
+        <source>Click here</source>
+        <translation>Нажмите здесь</translation>
+    </message>
+    <message>
+        <source>to start downloading the Hi FPS</source>
+        <translation>и скачайте Hi FPS</translation>
+    </message>
+    <message>
+        <source>Once you have downloaded the models. Open the .zip file and extract to:</source>
+        <translation>Когда модели скачаются, откройте файл .zip и распакуйте его в папку:</translation>
+    </message>
+    <message>
+        <source>NOTE: If you installed Steam elsewhere, please adjust the path to cstrike accordingly.</source>
+        <translation>ПРИМЕЧАНИЕ: если Steam установлен в другое место, измените путь к cstrike соответственно.</translation>
+    </message>
+    <message>
+        <source>Open Windows Explorer (Start &gt; Program Files &gt; Windows Explorer), and go to your cstrike folder in Steam.</source>
+        <translation>Откройте Проводник Windows (Пуск &gt; Программы &gt; Проводник) и перейдите в папку cstrike в Steam.</translation>
+    </message>
+    <message>
+        <source>For example:</source>
+        <translation>Например:</translation>
+    </message>
+    <message>
+        <source>The next time you play CS with Steam, you should see the default models again!</source>
+        <translation>Когда вы в следующий раз запустите CS через Steam, снова появятся стандартные модели!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Назад</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Далее &gt;</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::ModelsPage</name>
+    <message>
+        <source>CS 1.6 Hi FPS Player  Models</source>
+        <translation>Модели игроков Hi FPS для CS 1.6</translation>
+    </message>
+    <message>
+        <source>These models look a bit worse than the default models, but they can improve your performance vastly.</source>
+        <translation>Эти модели выглядят чуть хуже стандартных, зато могут сильно повысить производительность.</translation>
+    </message>
+    <message>
+        <source>CS 1.6 Hi FPS Weapon Models</source>
+        <translation>Модели оружия Hi FPS для CS 1.6</translation>
+    </message>
+    <message>
+        <source>The Hi FPS Weapon Models make your primary and secondary guns disappear. The guns you see on other players however will remain visible. These models gain you about 5 to 10 FPS!</source>
+        <translation>Модели оружия Hi FPS делают ваше основное и дополнительное оружие невидимым. Оружие в руках других игроков при этом остаётся видимым. Эти модели добавляют примерно 5–10 FPS!</translation>
+    </message>
+    <message>
+        <source>Click on the model to start the install wizard.</source>
+        <translation>Нажмите на модель, чтобы запустить мастер установки.</translation>
+    </message>
+    <message>
+        <source>Hi FPS Player Models by Ruud &quot;Rux&quot; Kessel, Hi FPS Weapon Models by Tomasz &quot;Tomek&quot; Lind</source>
+        <translation>Модели игроков Hi FPS: Ruud &quot;Rux&quot; Kessel, модели оружия Hi FPS: Tomasz &quot;Tomek&quot; Lind</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::ModelsWizard</name>
     <message>
         <source>Hi FPS Player Models</source>
         <translation>Модели игроков Hi FPS</translation>
@@ -1566,7 +1510,79 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     </message>
 </context>
 <context>
-    <name>quarvel::ui::QVLWeapons</name>
+    <name>quarvel::ui::OptionPair</name>
+    <message>
+        <source>%1: ON</source>
+        <translation>%1: ВКЛ</translation>
+    </message>
+    <message>
+        <source>%1: OFF</source>
+        <translation>%1: ВЫКЛ</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::PingPage</name>
+    <message>
+        <source>[Step 1]</source>
+        <translation>[Шаг 1]</translation>
+    </message>
+    <message>
+        <source>[Step 2]</source>
+        <translation>[Шаг 2]</translation>
+    </message>
+    <message>
+        <source>How to find your UPLOAD/DOWNLOAD</source>
+        <translation>Как узнать свою ИСХОДЯЩУЮ/ВХОДЯЩУЮ</translation>
+    </message>
+    <message>
+        <source>speed:</source>
+        <translation>скорость:</translation>
+    </message>
+    <message>
+        <source>Look on the box of your modem. The speed will be in bits/sec or in Kbits/sec (e.g. 56K)</source>
+        <translation>Посмотрите на коробке модема. Скорость указана в бит/с или Кбит/с (например, 56K)</translation>
+    </message>
+    <message>
+        <source>Go to your ISP&apos;s website. If you can&apos;t find it there, then email your ISP.   (ISP = Internet Service Provider)</source>
+        <translation>Зайдите на сайт своего провайдера. Если там её не найти, напишите провайдеру по электронной почте.</translation>
+    </message>
+    <message>
+        <source>If you couldn&apos;t find your speed in step 1 or 2, you can use</source>
+        <translation>Если не удалось узнать скорость способом 1 или 2, воспользуйтесь</translation>
+    </message>
+    <message>
+        <source>this site.</source>
+        <translation>этим сайтом.</translation>
+    </message>
+    <message>
+        <source>On the site, find the country closest to you and do the speedtest. NOTE: this method is not an accurate one.</source>
+        <translation>На сайте выберите ближайшую к вам страну и пройдите тест скорости. ПРИМЕЧАНИЕ: этот способ неточный.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::TodayPage</name>
+    <message>
+        <source>These settings exist only in today&apos;s Steam game. Choose &quot;Today&apos;s Steam game&quot; as the game version above to use them.</source>
+        <translation>Эти настройки есть только в современной игре в Steam. Чтобы пользоваться ими, выберите выше версию игры «Современная игра в Steam».</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::TweakWidgets</name>
+    <message>
+        <source>Select the DEFAULT value.</source>
+        <translation>Выбрать значение ПО УМОЛЧАНИЮ.</translation>
+    </message>
+    <message>
+        <source>Turns a command ON.</source>
+        <translation>ВКЛЮЧАЕТ команду.</translation>
+    </message>
+    <message>
+        <source>Turns a command OFF.</source>
+        <translation>ВЫКЛЮЧАЕТ команду.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvel::ui::WeaponsWizard</name>
     <message>
         <source>Hi FPS Weapon Models</source>
         <translation>Модели оружия Hi FPS</translation>

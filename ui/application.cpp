@@ -1,9 +1,9 @@
 #include "ui/application.h"
 
 #include "core/product.h"
-#include "ui/QVLMain.h"
 #include "ui/first_frame.h"
 #include "ui/main_widgets.h"
+#include "ui/main_window.h"
 #include "ui/text.h"
 #include "ui/user_dialogs.h"
 
@@ -46,7 +46,7 @@ int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& first
 
     // The main window deletes itself when closed; secondary windows may outlive it, and the
     // program ends with the last window.
-    auto* main = new QVLMain(qtDialogs());
+    auto* main = new MainWindow(qtDialogs());
     if (firstFrame) {
         afterFirstFrame(main, firstFrame);
     }

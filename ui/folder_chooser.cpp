@@ -27,7 +27,7 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
                          drive.absoluteFilePath());
     }
 #ifdef Q_OS_WIN
-    connect(drive1_, &QComboBox::activated, this, &FolderChooser::Drive1_Change);
+    connect(drive1_, &QComboBox::activated, this, &FolderChooser::showDrive);
 #else
     // One file system tree: the folder tree reaches everything.
     drive1_->setVisible(false);
@@ -51,7 +51,7 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
     dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     dir1_->setMinimumHeight(120);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { Dir1_Change(current); });
+            [this](const QModelIndex& current) { followCurrentFolder(current); });
     // Enter opens a folder, as a double click does, as in a file chooser.
     connect(dir1_, &QTreeView::activated, dir1_, &QTreeView::expand);
     // Folders are read and sorted in the background, which moves the rows about: the target
@@ -132,7 +132,7 @@ void FolderChooser::showTarget() {
     }
 }
 
-void FolderChooser::Dir1_Change(const QModelIndex& current) {
+void FolderChooser::followCurrentFolder(const QModelIndex& current) {
     if (!current.isValid()) {
         return;
     }
@@ -142,7 +142,7 @@ void FolderChooser::Dir1_Change(const QModelIndex& current) {
     }
 }
 
-void FolderChooser::Drive1_Change(int index) {
+void FolderChooser::showDrive(int index) {
     setFolder(toPath(drive1_->itemData(index).toString()));
 }
 

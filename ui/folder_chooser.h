@@ -33,8 +33,8 @@ signals:
     void folderChanged();
 
 private:
-    void Dir1_Change(const QModelIndex& current);
-    void Drive1_Change(int index);
+    void followCurrentFolder(const QModelIndex& current);
+    void showDrive(int index);
     void showTarget();
 
     std::filesystem::path folder_;

@@ -28,9 +28,9 @@ struct TweakPlace {
     std::string_view label; // caption label
     Block block{};
     int column = 0;  // two-column blocks: 0 left, 1 right
-    int blnCmd = -1; // option pairs: element of the container array
+    int blnCmd = -1; // option pairs: the number of their container, blnCmd_N
     Marker marker = Marker::None;
-    int markerIndex = -1; // element of the marker's picture array
+    int markerIndex = -1; // which of the marker's pictures: imgCS_N
 };
 
 namespace detail {
@@ -119,7 +119,7 @@ inline constexpr auto tweakPlaces = [] {
 }();
 
 // Every row names a tweak editor, and every tweak stands on the window exactly once; option
-// pairs, and only they, have an element of the container array.
+// pairs, and only they, have a container number.
 static_assert([] {
     std::array<int, slotCount> seen{};
     for (const auto& place : tweakPlaces) {

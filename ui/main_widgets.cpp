@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +13,21 @@
 #include <QResource>
 
 namespace quarvel::ui {
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    QLabel* label = plainLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+void prepareToggleGrid(QGridLayout* grid) {
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(toggleGap);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(3, 1);
+}
 
 QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent) {
     QLabel* label = plainLabel(text, parent);
@@ -43,21 +59,21 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
     switch (marker) {
     case Marker::CS:
         badge = {"imgCS", "badge-cs",
-                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain", "This tweak only works for CS!")};
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for CS!")};
         break;
     case Marker::CheatingDeath:
         // Cheating-Death runs with CS, so its badge is an element of the CS array.
         badge = {"imgCS", "badge-cd",
-                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
                                    "This tweak only works when you're using C-D!")};
         break;
     case Marker::DoD:
         badge = {"imgDoD", "badge-dod",
-                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain", "This tweak only works for DoD!")};
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for DoD!")};
         break;
     case Marker::Ati:
         badge = {"imgAti", "badge-ati",
-                 QT_TRANSLATE_NOOP("quarvel::ui::QVLMain",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
                                    "This tweak only works for ATi Radeon cards!")};
         break;
     case Marker::None:
@@ -66,7 +82,7 @@ QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge.array)).arg(index));
     label->setPixmap(picture(QLatin1String(badge.resource), markerSize));
-    label->setToolTip(QCoreApplication::translate("quarvel::ui::QVLMain", badge.toolTip));
+    label->setToolTip(QCoreApplication::translate("quarvel::ui::MainWindow", badge.toolTip));
     label->setFixedSize(markerSize);
     return label;
 }
@@ -75,9 +91,9 @@ QPushButton* defaultButton(const QString& name, const QString& caption, QWidget*
     auto* button = new QPushButton(QStringLiteral("D"), parent);
     button->setObjectName(name);
     button->setToolTip(
-        QCoreApplication::translate("quarvel::ui::QVLMain", "Select the DEFAULT value."));
+        QCoreApplication::translate("quarvel::ui::MainWindow", "Select the DEFAULT value."));
     button->setAccessibleName(
-        QCoreApplication::translate("quarvel::ui::QVLMain", "%1: DEFAULT").arg(caption));
+        QCoreApplication::translate("quarvel::ui::MainWindow", "%1: DEFAULT").arg(caption));
     const int side = defaultButtonSide(*button);
     button->setFixedSize(side, side);
     return button;

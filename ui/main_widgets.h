@@ -13,11 +13,25 @@
 #include <string>
 #include <string_view>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
 // Small pieces the main window's pages are built from.
 namespace quarvel::ui {
+
+// A plain-text label in bold.
+QLabel* boldLabel(const QString& text, QWidget* parent);
+
+// A layout without margins, with the given spacing between its items.
+template <typename Layout> Layout* bareLayout(Layout* layout, int spacing) {
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+// A grid for ON/OFF rows: marker, DEFAULT button, pair and caption, the caption taking the room.
+void prepareToggleGrid(QGridLayout* grid);
 
 // A plain-text label in the given colour; bold for headings.
 QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent);

@@ -8,9 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -58,15 +56,10 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), pack_(texts.pack) {
+    : QDialog(parent), dialogs_(dialogs), pack_(texts.pack) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(texts.caption);
     setFont(roleFont(FontRole::Text));
-
-    txtStep_ = new QLineEdit(this);
-    txtStep_->setObjectName(QStringLiteral("txtStep") + texts.nameSuffix);
-    txtStep_->setVisible(false);
-    connect(txtStep_, &QLineEdit::textChanged, this, &ModelWizard::txtStep_Change);
 
     framInstall_ = buildInstallFrame(texts);
     framDownload_ = buildDownloadFrame(texts);
@@ -89,9 +82,9 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     layout->addLayout(frames, 1);
     layout->addWidget(buildButtons(texts.nameSuffix));
 
-    // Form_Load: Step 1, with Install chosen.
+    // It opens at step 1, with Install chosen.
     optInstall_->setChecked(true);
-    txtStep_->setText(QStringLiteral("0"));
+    setStep(0);
     // Sentences wrap into more lines in a narrow window and in longer languages; the window never
     // gets shorter than its longest step needs.
     fitWrappedText(this, 430);
@@ -176,22 +169,16 @@ QWidget* ModelWizard::buildButtons(const QString& suffix) {
     layout->addSpacing(8);
     layout->addWidget(cmdFinish_);
 
-    connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdFinish_, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdNext_, &QPushButton::clicked, this,
-            [this] { setStep(std::min(txtStep_->text().toInt() + 1, 1)); });
-    connect(cmdBack_, &QPushButton::clicked, this,
-            [this] { setStep(std::max(txtStep_->text().toInt() - 1, 0)); });
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdFinish_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdNext_, &QPushButton::clicked, this, [this] { setStep(std::min(step_ + 1, 1)); });
+    connect(cmdBack_, &QPushButton::clicked, this, [this] { setStep(std::max(step_ - 1, 0)); });
     return row;
 }
 
 void ModelWizard::setStep(int step) {
-    // Writing the text the field already holds changes nothing.
-    txtStep_->setText(QString::number(step));
-}
-
-void ModelWizard::txtStep_Change(const QString& step) {
-    if (step == QLatin1String("0")) {
+    step_ = step;
+    if (step == 0) {
         framInstall_->setVisible(true);
         framDownload_->setVisible(false);
         framRemove_->setVisible(false);
@@ -199,7 +186,7 @@ void ModelWizard::txtStep_Change(const QString& step) {
         cmdNext_->setEnabled(true);
         cmdBack_->setEnabled(false);
         showDefault(cmdNext_);
-    } else if (step == QLatin1String("1")) {
+    } else {
         const bool install = optInstall_->isChecked();
         framInstall_->setVisible(false);
         framDownload_->setVisible(install);
@@ -212,29 +199,11 @@ void ModelWizard::txtStep_Change(const QString& step) {
 }
 
 void ModelWizard::showDefault(QPushButton* button) {
-    // The button Enter presses is drawn as the default one and has the focus.
+    // The button Enter presses, as in any wizard, is drawn as the default one and has the focus.
     for (QPushButton* each : {cmdNext_, cmdFinish_}) {
         each->setDefault(each == button);
     }
     button->setFocus();
-}
-
-void ModelWizard::keyPressEvent(QKeyEvent* event) {
-    // Escape works as Cancel and Enter as the default button, as in any wizard.
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            cmdCancel_->click();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            (cmdNext_->isEnabled() ? cmdNext_ : cmdFinish_)->click();
-            return;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace quarvel::ui

@@ -2,13 +2,12 @@
 
 #include "ui/user_dialogs.h"
 
+#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <QWidget>
 
 class QGroupBox;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -27,27 +26,24 @@ struct ModelWizardTexts {
 };
 
 // Two steps: choose Install or Remove, then read how to do it by hand. The wizard itself
-// touches no files.
-class ModelWizard : public QWidget {
+// touches no files. Modeless; Escape cancels it and Enter presses Next or Finish.
+class ModelWizard : public QDialog {
     Q_OBJECT
 public:
     ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QGroupBox* buildInstallFrame(const ModelWizardTexts& texts);
     QGroupBox* buildDownloadFrame(const ModelWizardTexts& texts);
     QGroupBox* buildRemoveFrame(const ModelWizardTexts& texts);
     QWidget* buildButtons(const QString& suffix);
+    // Shows step 0 (the choice) or 1 (how to do it).
     void setStep(int step);
     void showDefault(QPushButton* button);
-    void txtStep_Change(const QString& step);
 
     UserDialogs& dialogs_;
     QUrl pack_;
-    QLineEdit* txtStep_ = nullptr;
+    int step_ = 0;
     QGroupBox* framInstall_ = nullptr;
     QGroupBox* framDownload_ = nullptr;
     QGroupBox* framRemove_ = nullptr;

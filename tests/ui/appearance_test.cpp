@@ -5,10 +5,10 @@
 #include "config/script.h"
 #include "fake_dialogs.h"
 #include "tools/screenshots/dark_palette.h"
-#include "ui/QVLAbout.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLMain.h"
-#include "ui/QVLModels.h"
+#include "ui/about_window.h"
+#include "ui/install_window.h"
+#include "ui/main_window.h"
+#include "ui/models_wizard.h"
 #include "window_support.h"
 
 #include <cmath>
@@ -84,17 +84,17 @@ private slots:
              {std::pair{QStringLiteral("light"), light}, {QStringLiteral("dark"), darkPalette()}}) {
             QApplication::setPalette(palette);
             checked_ = 0;
-            QVLMain main(dialogs);
+            MainWindow main(dialogs);
             window_support::showOwned(main);
             auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
             for (int page = 0; page < tabs.count(); ++page) {
                 tabs.setCurrentIndex(page);
                 checkColouredTexts(main, name);
             }
-            QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
-                               quarvel::GameVersion::Classic, dialogs);
-            QVLModels models(dialogs);
-            QVLAbout about(dialogs);
+            InstallWindow install(quarvel::buildScript(main.engine().tweakLines()),
+                                  quarvel::GameVersion::Classic, dialogs);
+            ModelsWizard models(dialogs);
+            AboutWindow about(dialogs);
             for (QWidget* window : std::initializer_list<QWidget*>{&install, &models, &about}) {
                 window_support::showOwned(*window);
                 checkColouredTexts(*window, name);

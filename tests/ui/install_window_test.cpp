@@ -4,7 +4,7 @@
 #include "config/script.h"
 #include "core/engine.h"
 #include "fake_dialogs.h"
-#include "ui/QVLInstall.h"
+#include "ui/install_window.h"
 #include "ui/text.h"
 #include "window_support.h"
 
@@ -12,7 +12,7 @@
 #include <fstream>
 #include <memory>
 
-using quarvel::ui::QVLInstall;
+using quarvel::ui::InstallWindow;
 using window_support::child;
 
 namespace {
@@ -45,12 +45,12 @@ void click(QWidget* window, const char* button) {
     QTest::mouseClick(&child<QAbstractButton>(*window, QLatin1String(button)), Qt::LeftButton);
 }
 
-bool closed(const QPointer<QVLInstall>& window) {
+bool closed(const QPointer<InstallWindow>& window) {
     return QTest::qWaitFor([&] { return window.isNull(); }, 2000);
 }
 
 // Still open a moment after the click.
-bool stillOpen(const QPointer<QVLInstall>& window) {
+bool stillOpen(const QPointer<InstallWindow>& window) {
     QTest::qWait(50);
     return !window.isNull() && window->isVisible();
 }
@@ -63,19 +63,19 @@ class InstallWindowTest : public QObject {
     quarvel::Engine engine_; // the Default preset's lines
     FakeDialogs dialogs_;
 
-    QPointer<QVLInstall> open(const QString& directory,
-                              quarvel::GameVersion version = quarvel::GameVersion::Classic) {
-        QPointer<QVLInstall> window =
-            new QVLInstall(quarvel::buildScript(engine_.tweakLines()), version, dialogs_);
+    QPointer<InstallWindow> open(const QString& directory,
+                                 quarvel::GameVersion version = quarvel::GameVersion::Classic) {
+        QPointer<InstallWindow> window =
+            new InstallWindow(quarvel::buildScript(engine_.tweakLines()), version, dialogs_);
         window->setDirectory(directory);
         window->show();
         return window;
     }
 
     // A window that finds the games given, once the search has ended.
-    QPointer<QVLInstall> openFinding(std::vector<quarvel::games::DetectedGame> found,
-                                     std::shared_ptr<quarvel::ui::LastFolder> last) {
-        QPointer<QVLInstall> window = new QVLInstall(
+    QPointer<InstallWindow> openFinding(std::vector<quarvel::games::DetectedGame> found,
+                                        std::shared_ptr<quarvel::ui::LastFolder> last) {
+        QPointer<InstallWindow> window = new InstallWindow(
             quarvel::buildScript(engine_.tweakLines()), quarvel::GameVersion::Classic, dialogs_,
             [found] { return found; }, std::move(last));
         window->show();
@@ -93,13 +93,13 @@ private slots:
         QVERIFY(std::filesystem::create_directory(folder));
         QVERIFY(std::ofstream(folder / "liblist.gam") << "game \"Counter-Strike\"\n");
         QSemaphore release;
-        QPointer<QVLInstall> window =
-            new QVLInstall(quarvel::buildScript(engine_.tweakLines()),
-                           quarvel::GameVersion::Classic, dialogs_, [&, folder] {
-                               release.acquire();
-                               return std::vector<quarvel::games::DetectedGame>{
-                                   {"Counter-Strike", folder, "cstrike"}};
-                           });
+        QPointer<InstallWindow> window =
+            new InstallWindow(quarvel::buildScript(engine_.tweakLines()),
+                              quarvel::GameVersion::Classic, dialogs_, [&, folder] {
+                                  release.acquire();
+                                  return std::vector<quarvel::games::DetectedGame>{
+                                      {"Counter-Strike", folder, "cstrike"}};
+                              });
         window->show();
         auto& games = child<QComboBox>(*window, QStringLiteral("cmbGames"));
         QCOMPARE(games.placeholderText(), QStringLiteral("Searching for games..."));
@@ -125,7 +125,7 @@ private slots:
     void thePathFieldAndTheScriptTakeTheEditingKeys() {
         QFETCH(QString, field);
         QTemporaryDir game;
-        QPointer<QVLInstall> window = open(game.path());
+        QPointer<InstallWindow> window = open(game.path());
         auto& edit = child<QWidget>(*window, field);
         const auto text = [&] {
             return edit.property(field == "txtTweaks" ? "plainText" : "text").toString();
@@ -152,7 +152,7 @@ private slots:
         const QString cstrike = games.filePath(QStringLiteral("cstrike"));
         const QString hidden = games.filePath(QStringLiteral(".wine/drive_c/Sierra/Half-Life/tfc"));
         QVERIFY(QDir().mkpath(cstrike) && QDir().mkpath(hidden));
-        QPointer<QVLInstall> window = open(games.path());
+        QPointer<InstallWindow> window = open(games.path());
         auto& tree = child<QTreeView>(*window, QStringLiteral("Dir1"));
         tree.setCurrentIndex(qobject_cast<QFileSystemModel*>(tree.model())->index(cstrike));
         QCOMPARE(window->directory(), cstrike);
@@ -197,7 +197,7 @@ private slots:
         const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
         const QString banner = QString::fromStdString(quarvel::echoBanner());
         const QString original = QString::fromStdString(quarvel::buildScript(engine_.tweakLines()));
-        QPointer<QVLInstall> window = open(game.path());
+        QPointer<InstallWindow> window = open(game.path());
         auto& text = child<QPlainTextEdit>(*window, QStringLiteral("txtTweaks"));
         text.setFocus();
         QTest::keyClick(&text, Qt::Key_End, Qt::ControlModifier);
@@ -268,7 +268,7 @@ private slots:
         QTemporaryDir game;
         QVERIFY(!gameFolder(game.path()).isEmpty());
         const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
-        QPointer<QVLInstall> window = open(game.path());
+        QPointer<InstallWindow> window = open(game.path());
         QVERIFY(!child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
         click(window, "cmdInstall");
         QVERIFY(closed(window));
@@ -311,7 +311,7 @@ private slots:
         const QMap<QString, QByteArray> before = filesIn(home.path());
         QTemporaryDir games;
         const QString cstrike = gameFolder(games.filePath(QStringLiteral("cstrike")));
-        QPointer<QVLInstall> window = open(home.path());
+        QPointer<InstallWindow> window = open(home.path());
         const auto& note = child<QLabel>(*window, QStringLiteral("lblNotGame"));
         QCOMPARE(note.text(), QStringLiteral("This folder holds no liblist.gam: it does not look "
                                              "like a game folder"));
@@ -354,7 +354,7 @@ private slots:
             {"Counter-Strike", quarvel::ui::toPath(first), "cstrike"},
             {"Day of Defeat", quarvel::ui::toPath(second), "dod"}};
         const auto last = std::make_shared<quarvel::ui::LastFolder>();
-        QPointer<QVLInstall> window = openFinding(found, last);
+        QPointer<InstallWindow> window = openFinding(found, last);
         QVERIFY(window);
         QCOMPARE(window->directory(), first);
         window->setDirectory(second);

@@ -4,17 +4,17 @@
 
 #include "core/product.h"
 #include "fake_dialogs.h"
-#include "ui/QVLAbout.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLMain.h"
-#include "ui/QVLModels.h"
+#include "ui/about_window.h"
 #include "ui/descriptions.h"
+#include "ui/install_window.h"
 #include "ui/main_layout.h"
+#include "ui/main_window.h"
+#include "ui/models_wizard.h"
 #include "window_support.h"
 
 #include <memory>
 
-using quarvel::ui::QVLMain;
+using quarvel::ui::MainWindow;
 
 using namespace window_support;
 
@@ -22,7 +22,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakeDialogs> dialogs_;
-    QPointer<QVLMain> window_;
+    QPointer<MainWindow> window_;
 
     template <typename T> T& child(const QString& name) {
         return window_support::child<T>(*window_, name);
@@ -72,7 +72,7 @@ private slots:
 
     void init() {
         dialogs_ = std::make_unique<FakeDialogs>();
-        window_ = new QVLMain(*dialogs_);
+        window_ = new MainWindow(*dialogs_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_));
         showEveryPage(*window_);
@@ -336,7 +336,7 @@ private slots:
         }
         shown.sort();
         QCOMPARE(shown.filter(QStringLiteral("::")).join(' '),
-                 "quarvel::ui::QVLAbout quarvel::ui::QVLInstall quarvel::ui::QVLModels");
+                 "quarvel::ui::AboutWindow quarvel::ui::InstallWindow quarvel::ui::ModelsWizard");
     }
 };
 

@@ -2,8 +2,8 @@
 
 #include "core/product.h"
 #include "fake_dialogs.h"
-#include "ui/QVLModels.h"
-#include "ui/QVLWeapons.h"
+#include "ui/models_wizard.h"
+#include "ui/weapons_wizard.h"
 #include "window_support.h"
 
 using quarvel::ui::ModelWizard;
@@ -18,8 +18,8 @@ class SmallWindowsTest : public QObject {
 
     void open(bool weapons) {
         dialogs_ = FakeDialogs();
-        window_ = weapons ? static_cast<ModelWizard*>(new quarvel::ui::QVLWeapons(dialogs_))
-                          : new quarvel::ui::QVLModels(dialogs_);
+        window_ = weapons ? static_cast<ModelWizard*>(new quarvel::ui::WeaponsWizard(dialogs_))
+                          : new quarvel::ui::ModelsWizard(dialogs_);
         suffix_ = weapons ? QStringLiteral("2") : QString();
         window_->show();
     }

@@ -3,13 +3,13 @@
 
 #include "config/script.h"
 #include "fake_dialogs.h"
-#include "ui/QVLAbout.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLMain.h"
-#include "ui/QVLModels.h"
-#include "ui/QVLWeapons.h"
+#include "ui/about_window.h"
 #include "ui/application.h"
+#include "ui/install_window.h"
+#include "ui/main_window.h"
+#include "ui/models_wizard.h"
 #include "ui/user_dialogs.h"
+#include "ui/weapons_wizard.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;
@@ -85,12 +85,12 @@ private slots:
     void russianWindowsShowEveryTextWholeAtTheirSmallestSize() {
         QVERIFY(useLanguage(QLocale(QLocale::Russian)));
         FakeDialogs dialogs;
-        QVLMain main(dialogs);
-        QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
-                           quarvel::GameVersion::Classic, dialogs);
-        QVLModels models(dialogs);
-        QVLWeapons weapons(dialogs);
-        QVLAbout about(dialogs);
+        MainWindow main(dialogs);
+        InstallWindow install(quarvel::buildScript(main.engine().tweakLines()),
+                              quarvel::GameVersion::Classic, dialogs);
+        ModelsWizard models(dialogs);
+        WeaponsWizard weapons(dialogs);
+        AboutWindow about(dialogs);
         auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
         for (QWidget* window :
              std::initializer_list<QWidget*>{&main, &install, &models, &weapons, &about}) {

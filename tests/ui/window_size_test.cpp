@@ -5,13 +5,13 @@
 // usable down to its smallest size, where its pages scroll and the description panel is in view.
 
 #include "config/script.h"
-#include "ui/QVLAbout.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLMain.h"
-#include "ui/QVLModels.h"
-#include "ui/QVLWeapons.h"
+#include "ui/about_window.h"
 #include "ui/application.h"
+#include "ui/install_window.h"
+#include "ui/main_window.h"
+#include "ui/models_wizard.h"
 #include "ui/user_dialogs.h"
+#include "ui/weapons_wizard.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;
@@ -52,12 +52,12 @@ private slots:
         QFETCH(bool, russian);
         QVERIFY(!russian || useLanguage(QLocale(QLocale::Russian)));
         const QRect freeArea = QGuiApplication::primaryScreen()->availableGeometry();
-        QVLMain main(qtDialogs());
-        QVLInstall install(quarvel::buildScript(main.engine().tweakLines()),
-                           quarvel::GameVersion::Classic, qtDialogs());
-        QVLModels models(qtDialogs());
-        QVLWeapons weapons(qtDialogs());
-        QVLAbout about(qtDialogs());
+        MainWindow main(qtDialogs());
+        InstallWindow install(quarvel::buildScript(main.engine().tweakLines()),
+                              quarvel::GameVersion::Classic, qtDialogs());
+        ModelsWizard models(qtDialogs());
+        WeaponsWizard weapons(qtDialogs());
+        AboutWindow about(qtDialogs());
         QString outside;
         for (QWidget* window :
              std::initializer_list<QWidget*>{&main, &install, &models, &weapons, &about}) {

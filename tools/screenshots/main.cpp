@@ -6,9 +6,9 @@
 
 #include "config/script.h"
 #include "dark_palette.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLMain.h"
 #include "ui/application.h"
+#include "ui/install_window.h"
+#include "ui/main_window.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -44,8 +44,8 @@ constexpr int todaysGame = 3;
 // The main window with one of its pages shown, for a game version.
 bool savePage(const QDir& folder, int page, const QString& name,
               quarvel::GameVersion version = quarvel::GameVersion::Classic) {
-    std::unique_ptr<quarvel::ui::QVLMain> main(
-        new quarvel::ui::QVLMain(quarvel::ui::silentDialogs()));
+    std::unique_ptr<quarvel::ui::MainWindow> main(
+        new quarvel::ui::MainWindow(quarvel::ui::silentDialogs()));
     main->setAttribute(Qt::WA_DeleteOnClose, false);
     main->engine().setGameVersion(version);
     main->findChild<QTabWidget*>()->setCurrentIndex(page);
@@ -75,9 +75,9 @@ bool saveInstallWindow(const QDir& folder, const QString& name) {
         {"Day of Defeat", game(".steam/steam", "dod"), "dod"},
         {"Team Fortress Classic", game(".steam/steam", "tfc"), "tfc"}};
     quarvel::Engine engine;
-    quarvel::ui::QVLInstall install(quarvel::buildScript(engine.tweakLines()),
-                                    quarvel::GameVersion::Classic, quarvel::ui::silentDialogs(),
-                                    [games] { return games; });
+    quarvel::ui::InstallWindow install(quarvel::buildScript(engine.tweakLines()),
+                                       quarvel::GameVersion::Classic, quarvel::ui::silentDialogs(),
+                                       [games] { return games; });
     install.setAttribute(Qt::WA_DeleteOnClose, false);
     auto* list = install.findChild<QComboBox*>(QStringLiteral("cmbGames"));
     while (!list->isEnabled()) {

@@ -1,4 +1,4 @@
-#include "ui/main_option_pair.h"
+#include "ui/option_pair.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

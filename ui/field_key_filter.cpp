@@ -1,4 +1,4 @@
-#include "ui/main_key_filter.h"
+#include "ui/field_key_filter.h"
 
 #include "core/engine.h"
 

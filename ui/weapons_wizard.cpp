@@ -1,4 +1,4 @@
-#include "ui/QVLWeapons.h"
+#include "ui/weapons_wizard.h"
 #include "ui/text.h"
 
 #include "core/product.h"
@@ -6,7 +6,7 @@
 namespace quarvel::ui {
 
 // What tells this wizard from the other; translated in this wizard's own context.
-ModelWizardTexts QVLWeapons::texts() {
+ModelWizardTexts WeaponsWizard::texts() {
     return {
         tr("Hi FPS Weapon Models"),
         QStringLiteral("2"),
@@ -20,7 +20,7 @@ ModelWizardTexts QVLWeapons::texts() {
     };
 }
 
-QVLWeapons::QVLWeapons(UserDialogs& dialogs, QWidget* parent)
+WeaponsWizard::WeaponsWizard(UserDialogs& dialogs, QWidget* parent)
     : ModelWizard(texts(), dialogs, parent) {
     setObjectName(QStringLiteral("QVLWeapons"));
 }

@@ -4,11 +4,11 @@
 
 namespace quarvel::ui {
 
-// The wizard for the high-FPS weapon models.
-class QVLWeapons : public ModelWizard {
+// The wizard for the high-FPS player models.
+class ModelsWizard : public ModelWizard {
     Q_OBJECT
 public:
-    explicit QVLWeapons(UserDialogs& dialogs, QWidget* parent = nullptr);
+    explicit ModelsWizard(UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     static ModelWizardTexts texts();

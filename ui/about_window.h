@@ -2,19 +2,19 @@
 
 #include "ui/user_dialogs.h"
 
-#include <QWidget>
+#include <QDialog>
 
 namespace quarvel::ui {
 
-// Who made the program, a disclaimer, and links to the web site and the donation page.
-class QVLAbout : public QWidget {
+// Who made the program, a disclaimer, and links to the web site and the donation page. Modeless;
+// Escape closes it.
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit QVLAbout(UserDialogs& dialogs, QWidget* parent = nullptr);
+    explicit AboutWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
 
 protected:
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void shadeBackground();

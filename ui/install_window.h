@@ -2,9 +2,10 @@
 
 #include "core/engine.h"
 #include "games/game_detection.h"
+#include "ui/last_folder.h"
 #include "ui/user_dialogs.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <filesystem>
 #include <functional>
@@ -22,18 +23,11 @@ namespace quarvel::ui {
 
 class FolderChooser;
 
-// The folder the install window last installed into, checked or removed in this run of the
-// program: the next install window opens there. The main window keeps it and shares it with each
-// install window, which may stay open after the main window has closed.
-struct LastFolder {
-    std::optional<std::filesystem::path> folder;
-};
-
 // The install window: the script to edit on the left, the game directory and the Install
 // button on the right. An install writes quarvel.cfg and the exec line in autoexec.cfg (and in
 // userconfig.cfg, when asked); the window can also take the tweaks out again and check whether
 // they held.
-class QVLInstall : public QWidget {
+class InstallWindow : public QDialog {
     Q_OBJECT
 public:
     // Finds the game directories the player may pick from; it runs on a worker thread.
@@ -42,9 +36,9 @@ public:
     // Shows the script for the game version; installing for today's Steam game makes
     // userconfig.cfg run the script too, unless the player says otherwise. Opens at the folder
     // in `lastFolder`, else at the first game found, else at the working folder.
-    QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
-               GameFinder findGames = {}, std::shared_ptr<LastFolder> lastFolder = {},
-               QWidget* parent = nullptr);
+    InstallWindow(std::string script, GameVersion version, UserDialogs& dialogs,
+                  GameFinder findGames = {}, std::shared_ptr<LastFolder> lastFolder = {},
+                  QWidget* parent = nullptr);
 
     // The directory an install writes into, as the window shows it.
     [[nodiscard]] QString directory() const;
@@ -66,9 +60,9 @@ private:
     void folderChanged();
     QWidget* buildInstallStep();
     void showScript(const std::string& text);
-    void cmdInstall_Click();
-    void cmdRemove_Click();
-    void cmdCheck_Click();
+    void install();
+    void removeTweaks();
+    void checkFolder();
     // The folder the chooser shows, once it holds one; nothing when the typed path is none.
     [[nodiscard]] std::optional<std::filesystem::path> chosenFolder();
     // The folder an action was taken on, for the next window.

@@ -1,4 +1,4 @@
-#include "ui/QVLModels.h"
+#include "ui/models_wizard.h"
 #include "ui/text.h"
 
 #include "core/product.h"
@@ -6,7 +6,7 @@
 namespace quarvel::ui {
 
 // What tells this wizard from the other; translated in this wizard's own context.
-ModelWizardTexts QVLModels::texts() {
+ModelWizardTexts ModelsWizard::texts() {
     return {
         tr("Hi FPS Player Models"),
         QString(),
@@ -20,7 +20,7 @@ ModelWizardTexts QVLModels::texts() {
     };
 }
 
-QVLModels::QVLModels(UserDialogs& dialogs, QWidget* parent)
+ModelsWizard::ModelsWizard(UserDialogs& dialogs, QWidget* parent)
     : ModelWizard(texts(), dialogs, parent) {
     setObjectName(QStringLiteral("QVLModels"));
 }

@@ -1,4 +1,4 @@
-#include "ui/QVLInstall.h"
+#include "ui/install_window.h"
 #include "ui/text.h"
 
 #include "config/check.h"
@@ -53,11 +53,10 @@ QString withWarnings(QString text, const std::vector<Failure>& warnings) {
 
 } // namespace
 
-QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dialogs,
-                       GameFinder findGames, std::shared_ptr<LastFolder> lastFolder,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), lastFolder_(std::move(lastFolder)),
-      version_(version) {
+InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialogs& dialogs,
+                             GameFinder findGames, std::shared_ptr<LastFolder> lastFolder,
+                             QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), lastFolder_(std::move(lastFolder)), version_(version) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLInstall"));
     setWindowTitle(tr("Install Tweaks"));
@@ -77,7 +76,7 @@ QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dia
                                 .arg(qs(games::modFileName)));
     setTextColour(lblNotGame_, ColourRole::Warning);
     directoryStep->layout()->addWidget(lblNotGame_);
-    connect(chooser_, &FolderChooser::folderChanged, this, &QVLInstall::folderChanged);
+    connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
     right->addWidget(directoryStep, 1);
     right->addWidget(buildInstallStep());
 
@@ -101,7 +100,7 @@ QVLInstall::QVLInstall(std::string script, GameVersion version, UserDialogs& dia
     fitToScreen(this, QSize(780, 540));
 }
 
-QWidget* QVLInstall::buildEditor() {
+QWidget* InstallWindow::buildEditor() {
     auto* editor = new QWidget(this);
     auto* layout = new QVBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -128,7 +127,7 @@ QWidget* QVLInstall::buildEditor() {
     return editor;
 }
 
-QWidget* QVLInstall::buildDirectoryStep() {
+QWidget* InstallWindow::buildDirectoryStep() {
     QGroupBox* frame = stepFrame(tr("[Step 1]"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QVBoxLayout(frame);
@@ -154,7 +153,7 @@ QWidget* QVLInstall::buildDirectoryStep() {
     return frame;
 }
 
-void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames) {
+void InstallWindow::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames) {
     auto* caption = plainLabel(tr("Detected games:"), frame);
     gamesList_ = new QComboBox(frame);
     gamesList_->setObjectName(QStringLiteral("cmbGames"));
@@ -179,7 +178,7 @@ void QVLInstall::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder fi
     search->setFuture(QtConcurrent::run(std::move(findGames)));
 }
 
-void QVLInstall::showGames(std::vector<games::DetectedGame> found) {
+void InstallWindow::showGames(std::vector<games::DetectedGame> found) {
     games_ = std::move(found);
     for (const auto& game : games_) {
         gamesList_->addItem(QStringLiteral("%1 (%2)").arg(
@@ -198,7 +197,7 @@ void QVLInstall::showGames(std::vector<games::DetectedGame> found) {
     }
 }
 
-void QVLInstall::folderChanged() {
+void InstallWindow::folderChanged() {
     const auto game =
         std::ranges::find(games_, chooser_->folder(), &games::DetectedGame::directory);
     gamesList_->setCurrentIndex(game == games_.end() ? -1
@@ -206,7 +205,7 @@ void QVLInstall::folderChanged() {
     lblNotGame_->setVisible(games::looksUnlikeGameFolder(chooser_->folder()));
 }
 
-QWidget* QVLInstall::buildInstallStep() {
+QWidget* InstallWindow::buildInstallStep() {
     QGroupBox* frame = stepFrame(tr("[Step 2]"), this);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame);
@@ -229,7 +228,7 @@ QWidget* QVLInstall::buildInstallStep() {
     cmdInstall_ = new QPushButton(tr("&Install Tweaks"), frame);
     cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
     cmdInstall_->setDefault(true);
-    connect(cmdInstall_, &QPushButton::clicked, this, &QVLInstall::cmdInstall_Click);
+    connect(cmdInstall_, &QPushButton::clicked, this, &InstallWindow::install);
     layout->addWidget(cmdInstall_, 0, Qt::AlignHCenter);
 
     // What is done with tweaks already in the folder.
@@ -237,12 +236,12 @@ QWidget* QVLInstall::buildInstallStep() {
     auto* check = new QPushButton(tr("&Check"), frame);
     check->setObjectName(QStringLiteral("cmdCheck"));
     check->setToolTip(tr("Tells whether the tweaks in the folder are installed, run and held."));
-    connect(check, &QPushButton::clicked, this, &QVLInstall::cmdCheck_Click);
+    connect(check, &QPushButton::clicked, this, &InstallWindow::checkFolder);
     auto* remove = new QPushButton(tr("&Remove Tweaks"), frame);
     remove->setObjectName(QStringLiteral("cmdRemove"));
     remove->setToolTip(tr("Deletes quarvel.cfg from the folder and the line that runs it from "
                           "autoexec.cfg and userconfig.cfg."));
-    connect(remove, &QPushButton::clicked, this, &QVLInstall::cmdRemove_Click);
+    connect(remove, &QPushButton::clicked, this, &InstallWindow::removeTweaks);
     others->addStretch();
     others->addWidget(check);
     others->addWidget(remove);
@@ -251,51 +250,53 @@ QWidget* QVLInstall::buildInstallStep() {
     return frame;
 }
 
-void QVLInstall::showScript(const std::string& text) {
+void InstallWindow::showScript(const std::string& text) {
     QString shown = fromEngine(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtTweaks_->setPlainText(shown);
 }
 
-QString QVLInstall::scriptText() const {
+QString InstallWindow::scriptText() const {
     return withCrLf(txtTweaks_->toPlainText());
 }
 
-QString QVLInstall::directory() const {
+QString InstallWindow::directory() const {
     return fromPath(chooser_->folder());
 }
 
-void QVLInstall::setDirectory(const QString& path) {
+void InstallWindow::setDirectory(const QString& path) {
     setDirectory(toPath(QDir::cleanPath(QDir(path).absolutePath())));
 }
 
-void QVLInstall::setDirectory(const std::filesystem::path& path) {
+void InstallWindow::setDirectory(const std::filesystem::path& path) {
     chooser_->setFolder(path);
 }
 
-void QVLInstall::keyPressEvent(QKeyEvent* event) {
-    // Only the Install button installs; Escape closes the window, as in any dialog.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
+void InstallWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter in the path field or the game list must not write into a folder the player has not
+    // looked at yet: only the Install button itself installs (Alt+I, or Enter on it).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
 }
 
-std::optional<std::filesystem::path> QVLInstall::chosenFolder() {
+std::optional<std::filesystem::path> InstallWindow::chosenFolder() {
     if (!chooser_->acceptTypedPath()) {
         return std::nullopt;
     }
     return chooser_->folder();
 }
 
-void QVLInstall::remember(const std::filesystem::path& folder) {
+void InstallWindow::remember(const std::filesystem::path& folder) {
     if (lastFolder_) {
         lastFolder_->folder = folder;
     }
 }
 
-void QVLInstall::cmdInstall_Click() {
+void InstallWindow::install() {
     const auto chosen = chosenFolder();
     if (!chosen) {
         return;
@@ -333,7 +334,7 @@ void QVLInstall::cmdInstall_Click() {
     close();
 }
 
-void QVLInstall::cmdRemove_Click() {
+void InstallWindow::removeTweaks() {
     const auto chosen = chosenFolder();
     if (!chosen ||
         !dialogs_.askYesNo(this, tr("Remove Tweaks"),
@@ -352,7 +353,7 @@ void QVLInstall::cmdRemove_Click() {
         withWarnings(sentencesText("Install", uninstallReport(*chosen, result)), result.warnings));
 }
 
-void QVLInstall::cmdCheck_Click() {
+void InstallWindow::checkFolder() {
     const auto chosen = chosenFolder();
     if (!chosen) {
         return;
@@ -366,7 +367,7 @@ void QVLInstall::cmdCheck_Click() {
     } else if (report.runAfterSettings) {
         if (dialogs_.offer(this, tr("Check"), found, tr("Run after the game's settings"))) {
             chkUserconfig_->setChecked(true);
-            cmdInstall_Click(); // asks before it overwrites, as every install does
+            install(); // asks before it overwrites, as every install does
         }
     } else if (report.findings) {
         dialogs_.warn(this, tr("Check"), found);

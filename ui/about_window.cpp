@@ -1,4 +1,4 @@
-#include "ui/QVLAbout.h"
+#include "ui/about_window.h"
 #include "ui/text.h"
 
 #include "core/product.h"
@@ -37,8 +37,8 @@ QFrame* box(QWidget* parent) {
 
 } // namespace
 
-QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+AboutWindow::AboutWindow(UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLAbout"));
     setWindowTitle(tr("[Quarvel Works] About"));
@@ -48,7 +48,7 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
 
     auto* close = new QPushButton(tr("CLOSE THIS WINDOW"), this);
     close->setObjectName(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* heading =
         label(QStringLiteral("Label4"), tr("Special thanks to [in no particular order]:"), this);
@@ -88,7 +88,7 @@ QVLAbout::QVLAbout(UserDialogs& dialogs, QWidget* parent)
     fitToScreen(this, minimumSize());
 }
 
-void QVLAbout::shadeBackground() {
+void AboutWindow::shadeBackground() {
     // A shade of grey a little apart from the other windows, in the theme's own lightness, so
     // that the theme's text colour stays readable on it.
     QPalette shaded = QApplication::palette(this);
@@ -98,22 +98,14 @@ void QVLAbout::shadeBackground() {
     setPalette(shaded);
 }
 
-void QVLAbout::changeEvent(QEvent* event) {
+void AboutWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ApplicationPaletteChange) {
         shadeBackground();
     }
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
 }
 
-void QVLAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-QWidget* QVLAbout::buildTitle() {
+QWidget* AboutWindow::buildTitle() {
     QFrame* frame = box(this);
     auto* name = label(QStringLiteral("Label1"), tr("QUARVEL WORKS"), frame);
     name->setFont(roleFont(FontRole::Name));
@@ -131,7 +123,7 @@ QWidget* QVLAbout::buildTitle() {
     return frame;
 }
 
-QWidget* QVLAbout::buildLinks() {
+QWidget* AboutWindow::buildLinks() {
     QFrame* frame = box(this);
     auto* donate = new ClickableLabel(frame);
     donate->setObjectName(QStringLiteral("Image1"));
@@ -153,7 +145,7 @@ QWidget* QVLAbout::buildLinks() {
     return frame;
 }
 
-QWidget* QVLAbout::buildCredits() {
+QWidget* AboutWindow::buildCredits() {
     auto* credits = new QWidget(this);
     auto* design = label(QStringLiteral("Label7"), tr("Design by:"), credits);
     auto* programming = label(QStringLiteral("Label3"), tr("Programming by:"), credits);

@@ -1,26 +1,32 @@
-#include "ui/QVLMain.h"
+#include "ui/main_window.h"
 
 #include "config/loader.h"
 #include "config/script.h"
 #include "core/product.h"
-#include "ui/QVLAbout.h"
-#include "ui/QVLInstall.h"
-#include "ui/QVLModels.h"
-#include "ui/QVLWeapons.h"
+#include "ui/about_window.h"
 #include "ui/descriptions.h"
-#include "ui/main_key_filter.h"
-#include "ui/main_option_pair.h"
+#include "ui/fps_page.h"
+#include "ui/install_window.h"
 #include "ui/main_widgets.h"
+#include "ui/models_page.h"
+#include "ui/models_wizard.h"
 #include "ui/page_scroller.h"
+#include "ui/ping_page.h"
 #include "ui/style.h"
+#include "ui/today_page.h"
+#include "ui/tweak_widgets.h"
+#include "ui/weapons_wizard.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -48,20 +54,6 @@ void showOnce(QPointer<Window>& window, Args&&... args) {
     bringToFront(window);
 }
 
-void showText(QLineEdit* field, const QString& text) {
-    if (field->text() == text) {
-        return;
-    }
-    const QSignalBlocker block(field);
-    // A limit may change the text under the user's fingers: keep the cursor where it was.
-    const bool editing = field->hasFocus();
-    const int cursor = field->cursorPosition();
-    field->setText(text);
-    if (editing) {
-        field->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-    }
-}
-
 QAction* addItem(QWidget* menu, std::string_view name, const QString& text, QObject* owner) {
     auto* action = new QAction(text, owner);
     action->setObjectName(qs(name));
@@ -71,11 +63,9 @@ QAction* addItem(QWidget* menu, std::string_view name, const QString& text, QObj
 
 } // namespace
 
-QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs),
-      editors_(static_cast<std::size_t>(editorCount), nullptr),
-      defaultButtons_(static_cast<std::size_t>(editorCount), nullptr),
-      keyFilter_(new FieldKeyFilter(this)), lastFolder_(std::make_shared<LastFolder>()) {
+MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), tweaks_(new TweakWidgets(engine_, this)),
+      lastFolder_(std::make_shared<LastFolder>()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("QVLMain"));
     setWindowTitle(QStringLiteral("[%1] %2").arg(qs(product::name), qs(product::version)));
@@ -95,7 +85,7 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     }
     // Only the page that is shown is built at start; the others when they are first shown.
     showPage(0);
-    connect(tabs_, &QTabWidget::currentChanged, this, &QVLMain::showPage);
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::showPage);
     column->addWidget(tabs_, 1);
     column->addWidget(buildDescriptionPanel(central));
     buildMenus();
@@ -104,29 +94,52 @@ QVLMain::QVLMain(UserDialogs& dialogs, QWidget* parent)
     // The keyboard's way to a description: F1 on a tweak's editor or DEFAULT button does what a
     // click on its caption does.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &QVLMain::describeFocusedTweak);
+    connect(help, &QShortcut::activated, this, &MainWindow::describeFocusedTweak);
+
+    connect(tweaks_, &TweakWidgets::captionClicked, this, &MainWindow::captionClicked);
+    connect(tweaks_, &TweakWidgets::defaultPressed, this, [this](EditorId id) {
+        tell(tr("%1 set to its default").arg(catalogueText(editor(id).caption)));
+    });
 
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
-    engine_.observe({.editorChanged = [this](EditorId id) { refresh(id); },
+    engine_.observe({.editorChanged = [this](EditorId id) { tweaks_->refresh(id); },
                      .slotWritten = {},
                      .versionChanged = [this] { refreshVersion(); }});
 }
 
-void QVLMain::showPage(int index) {
+void MainWindow::showPage(int index) {
     auto* scroller = static_cast<PageScroller*>(tabs_->widget(index));
     if (scroller->widget() != nullptr) {
         return;
     }
-    // Not a table of member pointers: GCC's bounds check misreads an index into one.
-    scroller->setWidget(index == 0   ? buildFpsPage()
-                        : index == 1 ? buildPingPage()
-                        : index == 2 ? buildModelsPage()
-                                     : buildTodayPage());
+    scroller->setWidget(buildPage(index));
     refreshAll();
 }
 
-void QVLMain::showEvent(QShowEvent* event) {
+QWidget* MainWindow::buildPage(int index) {
+    switch (index) {
+    case 0:
+        return new FpsPage(*tweaks_, tabs_);
+    case 1: {
+        auto* page = new PingPage(*tweaks_, tabs_);
+        connect(page, &PingPage::speedTestRequested, this,
+                [this] { openUrl(product::speedTestPage); });
+        return page;
+    }
+    case 2: {
+        auto* page = new ModelsPage(tabs_);
+        connect(page, &ModelsPage::playerModelsChosen, this, &MainWindow::openModels);
+        connect(page, &ModelsPage::weaponModelsChosen, this, &MainWindow::openWeapons);
+        return page;
+    }
+    default:
+        todayPage_ = new TodayPage(*tweaks_, tabs_);
+        return todayPage_;
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
     // Opens at the size the pages ask for, but never larger than the screen; they scroll.
     if (!sized_) {
         sized_ = true;
@@ -135,16 +148,16 @@ void QVLMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-QVLMain::~QVLMain() {
+MainWindow::~MainWindow() {
     // The widgets outlive the engine by a moment: they must not be refreshed from it.
     engine_.observe({});
 }
 
-void QVLMain::buildMenus() {
+void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(file, "mnuLoad", tr("&Load *.cfg Settings"), this), &QAction::triggered, this,
-            &QVLMain::loadSettings);
+            &MainWindow::loadSettings);
     connect(addItem(file, "mnuUpdate", tr("&Update Quarvel"), this), &QAction::triggered, this,
             [this] { openUrl(product::downloadPage); });
     connect(addItem(file, "mnuQuit", tr("Q&uit"), this), &QAction::triggered, this,
@@ -163,91 +176,59 @@ void QVLMain::buildMenus() {
     }
 
     connect(addItem(menuBar(), "mnuInstall", tr("&Install Tweaks"), this), &QAction::triggered,
-            this, &QVLMain::openInstall);
+            this, &MainWindow::openInstall);
     connect(addItem(menuBar(), "mnuAbout", tr("&About"), this), &QAction::triggered, this,
-            &QVLMain::openAbout);
+            &MainWindow::openAbout);
 }
 
-void QVLMain::refresh(EditorId id) {
-    QWidget* widget = editors_.at(static_cast<std::size_t>(id));
-    if (!widget) {
-        return;
-    }
-    switch (editor(id).kind) {
-    case EditorKind::OptionPair:
-        static_cast<OptionPair*>(widget)->showSelected(engine_.selected(id));
-        break;
-    case EditorKind::List: {
-        auto* list = static_cast<QComboBox*>(widget);
-        const QSignalBlocker block(list);
-        list->setCurrentIndex(engine_.selected(id));
-        break;
-    }
-    case EditorKind::Field:
-        showText(static_cast<QLineEdit*>(widget), fromEngine(engine_.text(id)));
-        break;
-    case EditorKind::Label:
-        // The unit labels, whose words are the catalogue's.
-        static_cast<QLabel*>(widget)->setText(catalogueText(engine_.text(id)));
-        break;
-    }
-}
-
-void QVLMain::refreshAll() {
+void MainWindow::refreshAll() {
     for (EditorId id = 0; id < editorCount; ++id) {
-        refresh(id);
+        tweaks_->refresh(id);
     }
     refreshVersion();
 }
 
-void QVLMain::refreshVersion() {
+void MainWindow::refreshVersion() {
     const GameVersion version = engine_.gameVersion();
     if (cmbLimits_) {
         const QSignalBlocker block(cmbLimits_);
         cmbLimits_->setCurrentIndex(static_cast<int>(version));
     }
-    for (EditorId id = 0; id < slotCount; ++id) {
-        for (QWidget* widget : {editors_[static_cast<std::size_t>(id)],
-                                defaultButtons_[static_cast<std::size_t>(id)]}) {
-            if (widget) {
-                widget->setEnabled(engine_.offers(id));
-            }
-        }
-    }
-    if (QWidget* ztrick = editors_[static_cast<std::size_t>(editorId("optZTrick"))]) {
+    tweaks_->refreshOffered();
+    if (QWidget* ztrick = tweaks_->widget(editorId("optZTrick"))) {
         ztrick->setToolTip(engine_.offers(editorId("optZTrick"))
                                ? QString()
                                : tr("Today's game no longer knows gl_ztrick, so Quarvel does not "
                                     "write it."));
     }
-    if (todayNote_) {
-        todayNote_->setVisible(version == GameVersion::Classic);
+    if (todayPage_) {
+        todayPage_->showNote(version == GameVersion::Classic);
     }
     for (const RateRule& rule : rateRules) {
-        if (QWidget* field = editors_.at(static_cast<std::size_t>(rule.field))) {
+        if (QWidget* field = tweaks_->widget(rule.field)) {
             field->setToolTip(limitSentence(rule));
         }
     }
-    if (!DescriptionKey.empty()) {
-        ShowDescription(); // what the game does with a tweak depends on its version
+    if (!describedKey_.empty()) {
+        showDescription(); // what the game does with a tweak depends on its version
     }
 }
 
-QString QVLMain::limitSentence(const RateRule& rule) const {
+QString MainWindow::limitSentence(const RateRule& rule) const {
     const QString limit = qs(engine_.limitOf(rule).text);
     return engine_.gameVersion() == GameVersion::Classic
                ? tr("In the classic game Quarvel keeps it at most %1.").arg(limit)
                : tr("In today's Steam game Quarvel keeps it at most %1.").arg(limit);
 }
 
-void QVLMain::captionClicked(EditorId id) {
-    DescriptionKey = std::string(editor(id).key);
-    ShowDescription();
+void MainWindow::captionClicked(EditorId id) {
+    describedKey_ = std::string(editor(id).key);
+    showDescription();
 }
 
-void QVLMain::describeFocusedTweak() {
+void MainWindow::describeFocusedTweak() {
     for (QWidget* widget = focusWidget(); widget != nullptr; widget = widget->parentWidget()) {
-        const QVariant id = widget->property(tweakProperty);
+        const QVariant id = widget->property(TweakWidgets::tweakProperty);
         if (id.isValid()) {
             captionClicked(id.toInt());
             return;
@@ -255,11 +236,11 @@ void QVLMain::describeFocusedTweak() {
     }
 }
 
-void QVLMain::ShowDescription() {
-    if (const auto text = descriptionText(DescriptionKey, engine_.gameVersion())) {
+void MainWindow::showDescription() {
+    if (const auto text = descriptionText(describedKey_, engine_.gameVersion())) {
         QString shown = *text;
         for (const RateRule& rule : rateRules) {
-            if (editor(rule.field).key == DescriptionKey) {
+            if (editor(rule.field).key == describedKey_) {
                 shown += QStringLiteral("\r\n\r\n") + limitSentence(rule);
             }
         }
@@ -267,7 +248,7 @@ void QVLMain::ShowDescription() {
     }
 }
 
-void QVLMain::loadSettings() {
+void MainWindow::loadSettings() {
     const QString file = dialogs_.openFileName(this, tr("Config File (*.cfg)"));
     if (file.isEmpty()) {
         return;
@@ -284,46 +265,91 @@ void QVLMain::loadSettings() {
                     : tr("Loaded %n settings from %1", nullptr, count).arg(name));
 }
 
-void QVLMain::tell(const QString& text) {
+void MainWindow::tell(const QString& text) {
     statusBar()->showMessage(text);
 }
 
-void QVLMain::openUrl(std::string_view address) {
+void MainWindow::openUrl(std::string_view address) {
     dialogs_.openUrl(QUrl(qs(address)));
 }
 
 // The secondary windows are top-level, so that closing the main window leaves them open.
-void QVLMain::openInstall() {
+void MainWindow::openInstall() {
     if (!install_) {
         // The games are looked for when the window opens, as the script is built then.
-        install_ = new QVLInstall(
+        install_ = new InstallWindow(
             buildScript(engine_.tweakLines(), engine_.gameVersion()), engine_.gameVersion(),
             dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; },
             lastFolder_);
     }
     bringToFront(install_);
 }
-void QVLMain::openAbout() {
+void MainWindow::openAbout() {
     showOnce(about_, dialogs_);
 }
-void QVLMain::openModels() {
+void MainWindow::openModels() {
     showOnce(models_, dialogs_);
 }
-void QVLMain::openWeapons() {
+void MainWindow::openWeapons() {
     showOnce(weapons_, dialogs_);
 }
 
-QVLInstall* QVLMain::installWindow() const {
+QWidget* MainWindow::buildDescriptionPanel(QWidget* parent) {
+    auto* frame = new QGroupBox(tr("Description"), parent);
+    frame->setObjectName(QStringLiteral("frameDes"));
+    auto* inside = new QVBoxLayout(frame);
+    lblDes_ = plainLabel(QString(), frame, true);
+    lblDes_->setObjectName(QStringLiteral("lblDes"));
+    lblDes_->setFont(roleFont(FontRole::Text));
+    lblDes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A fixed height, so that the window keeps its size whatever the text; a text longer than
+    // that, in a narrow window or a wordy language, scrolls.
+    auto* scroller = new QScrollArea(frame);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setBackgroundRole(QPalette::Window);
+    scroller->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
+    scroller->setWidget(lblDes_);
+    inside->addWidget(scroller);
+    return frame;
+}
+
+// The game the settings are made for: the caption beside the list.
+QWidget* MainWindow::buildVersionRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = bareLayout(new QHBoxLayout(row), 6);
+    QLabel* caption = plainLabel(tr("&Game version:"), row);
+    caption->setObjectName(QStringLiteral("lblLimits"));
+    cmbLimits_ = new QComboBox(row);
+    cmbLimits_->setObjectName(QStringLiteral("cmbLimits"));
+    for (const GameVersionName& name : gameVersionNames) {
+        cmbLimits_->addItem(translated("GameVersion", name.caption));
+    }
+    const auto cap = [](EditorId field, GameVersion version) {
+        return qs(rateRuleOf(field)->limit(version).text);
+    };
+    cmbLimits_->setToolTip(
+        tr("The game the settings are made for. The classic game takes rate up to %1 and "
+           "cl_updaterate up to %2. Today's Steam game takes rate up to %3 and cl_updaterate "
+           "up to %4, starts at its own rates, knows the settings of the Today's Game tab and no "
+           "longer knows gl_ztrick.")
+            .arg(cap(editorId("txtRate"), GameVersion::Classic),
+                 cap(editorId("txtURate"), GameVersion::Classic),
+                 cap(editorId("txtRate"), GameVersion::Steam),
+                 cap(editorId("txtURate"), GameVersion::Steam)));
+    caption->setBuddy(cmbLimits_);
+    connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
+        engine_.setGameVersion(gameVersionNames.at(static_cast<std::size_t>(index)).version);
+        tell(tr("Game version set to %1").arg(cmbLimits_->itemText(index)));
+    });
+    layout->addWidget(caption);
+    layout->addWidget(cmbLimits_);
+    layout->addStretch(1);
+    return row;
+}
+
+InstallWindow* MainWindow::installWindow() const {
     return install_;
-}
-QVLAbout* QVLMain::aboutWindow() const {
-    return about_;
-}
-QVLModels* QVLMain::modelsWindow() const {
-    return models_;
-}
-QVLWeapons* QVLMain::weaponsWindow() const {
-    return weapons_;
 }
 
 } // namespace quarvel::ui

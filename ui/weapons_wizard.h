@@ -4,11 +4,11 @@
 
 namespace quarvel::ui {
 
-// The wizard for the high-FPS player models.
-class QVLModels : public ModelWizard {
+// The wizard for the high-FPS weapon models.
+class WeaponsWizard : public ModelWizard {
     Q_OBJECT
 public:
-    explicit QVLModels(UserDialogs& dialogs, QWidget* parent = nullptr);
+    explicit WeaponsWizard(UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     static ModelWizardTexts texts();
