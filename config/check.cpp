@@ -187,8 +187,10 @@ private:
 };
 
 // The tweak cvars a script sets, in the order it first sets them, with the last value of each.
-std::vector<std::pair<std::string, std::string>> settingsOf(std::string_view script) {
-    std::vector<std::pair<std::string, std::string>> settings;
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+Settings settingsOf(std::string_view script) {
+    Settings settings;
     forEachCommand(script, [&](const ConsoleCommand& command) {
         const std::string name = lowerAscii(command.words[0]);
         if (command.words.size() < 2 || !tweakCvars().contains(name)) {
@@ -213,80 +215,78 @@ bool writtenByQuarvel(std::string_view script) {
             script[header.size()] == '\n');
 }
 
-void report(CheckReport& result, StartUp& startUp, GameVersion version) {
-    const auto finding = [&](Sentence sentence) {
-        result.lines.push_back(std::move(sentence));
+// The check's lines as they are found; a finding also makes the tweaks not held.
+struct Report {
+    CheckReport& result;
+    StartUp& startUp;
+
+    void line(Sentence sentence) { result.lines.push_back(std::move(sentence)); }
+    void finding(Sentence sentence) {
+        line(std::move(sentence));
         result.findings = true;
-    };
-    const std::string script(scriptFileName);
-    const Config& scriptFile = startUp.config(script);
-    const Config& userconfig = startUp.config(std::string(userconfigFileName));
-    const bool userconfigHooks = userconfig.content && runsScript(*userconfig.content);
-    const bool userconfigRan = startUp.ran_.contains(std::string(userconfigFileName));
+    }
+};
 
+// Whether quarvel.cfg is there and what runs it.
+void reportWhatRunsScript(Report& report, bool userconfigHooks) {
+    const Config& scriptFile = report.startUp.config(std::string(scriptFileName));
     if (!scriptFile.content && !scriptFile.unreadable) {
-        finding({QVL_TRANSLATABLE("Check", "quarvel.cfg is not there: the tweaks are not "
-                                           "installed in this folder.")});
-    } else if (scriptFile.content && startUp.runners_.empty()) {
-        finding({userconfigHooks ? QVL_TRANSLATABLE("Check", "quarvel.cfg is there, but nothing "
-                                                             "the game runs at start runs it yet.")
-                                 : QVL_TRANSLATABLE("Check", "quarvel.cfg is there, but neither "
-                                                             "autoexec.cfg nor userconfig.cfg "
-                                                             "runs it.")});
+        report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg is not there: the tweaks are not "
+                                                  "installed in this folder.")});
+    } else if (scriptFile.content && report.startUp.runners_.empty()) {
+        report.finding({userconfigHooks
+                            ? QVL_TRANSLATABLE("Check", "quarvel.cfg is there, but nothing "
+                                                        "the game runs at start runs it yet.")
+                            : QVL_TRANSLATABLE("Check", "quarvel.cfg is there, but neither "
+                                                        "autoexec.cfg nor userconfig.cfg "
+                                                        "runs it.")});
     }
-    for (const std::string& runner : startUp.runners_) {
-        result.lines.push_back({QVL_TRANSLATABLE("Check", "%1 runs quarvel.cfg."), {runner}});
+    for (const std::string& runner : report.startUp.runners_) {
+        report.line({QVL_TRANSLATABLE("Check", "%1 runs quarvel.cfg."), {runner}});
     }
-    const Sentence userconfigWaits{QVL_TRANSLATABLE(
-        "Check", "userconfig.cfg runs quarvel.cfg, but config.cfg does not run userconfig.cfg "
-                 "yet: the game adds that line when it next saves its settings at exit.")};
-    if (userconfigHooks && !userconfigRan) {
-        result.lines.push_back(userconfigWaits);
+    if (userconfigHooks && !report.startUp.ran_.contains(std::string(userconfigFileName))) {
+        report.line({QVL_TRANSLATABLE(
+            "Check", "userconfig.cfg runs quarvel.cfg, but config.cfg does not run userconfig.cfg "
+                     "yet: the game adds that line when it next saves its settings at exit.")});
     }
+}
 
-    const auto settings = scriptFile.content ? settingsOf(*scriptFile.content)
-                                             : std::vector<std::pair<std::string, std::string>>();
-    if (scriptFile.content && !writtenByQuarvel(*scriptFile.content)) {
-        finding(
+// A quarvel.cfg of the player's own, or one that sets nothing, is no install of Quarvel's.
+void reportScriptItself(Report& report, const std::string& script, const Settings& settings) {
+    if (!writtenByQuarvel(script)) {
+        report.finding(
             {QVL_TRANSLATABLE("Check", "quarvel.cfg was not written by Quarvel: it does not "
                                        "begin with \"%1\"."),
              {std::string("// ").append(product::name).append(" ").append(product::majorVersion)}});
     }
-    if (scriptFile.content && settings.empty()) {
-        finding({QVL_TRANSLATABLE("Check", "quarvel.cfg sets nothing.")});
+    if (settings.empty()) {
+        report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg sets nothing.")});
     }
-    for (Sentence& notice : startUp.notices_) {
-        result.lines.push_back(std::move(notice));
-    }
+}
 
-    bool undoneBySavedSettings = false;
+// Every setting that a file run later sets back; true when config.cfg set any of them back.
+bool reportUndoneSettings(Report& report, const Settings& settings) {
+    bool bySavedSettings = false;
     for (const auto& [name, ignored] : settings) {
-        const auto set = startUp.scriptSet_.find(name);
-        if (set == startUp.scriptSet_.end()) {
+        const auto set = report.startUp.scriptSet_.find(name);
+        if (set == report.startUp.scriptSet_.end()) {
             continue; // quarvel.cfg did not run
         }
-        const Setter& last = startUp.last_.at(name);
-        if (last.file != script && !sameValue(last.value, set->second)) {
-            finding({QVL_TRANSLATABLE("Check", "%1 line %2 sets %3 \"%4\" after quarvel.cfg sets "
-                                               "\"%5\"."),
-                     {last.file, std::to_string(last.line), name, last.value, set->second}});
-            undoneBySavedSettings = undoneBySavedSettings || last.file == savedSettingsFileName;
+        const Setter& last = report.startUp.last_.at(name);
+        if (last.file != scriptFileName && !sameValue(last.value, set->second)) {
+            report.finding(
+                {QVL_TRANSLATABLE("Check", "%1 line %2 sets %3 \"%4\" after quarvel.cfg sets "
+                                           "\"%5\"."),
+                 {last.file, std::to_string(last.line), name, last.value, set->second}});
+            bySavedSettings = bySavedSettings || last.file == savedSettingsFileName;
         }
     }
-    if (undoneBySavedSettings && !startUp.scriptRanAfterSavedSettings_) {
-        if (!userconfigHooks) {
-            result.lines.push_back({QVL_TRANSLATABLE(
-                "Check", "To make them hold, install again with \"Also run after the game's own "
-                         "settings\" (install --userconfig): quarvel.cfg then runs after "
-                         "config.cfg.")});
-            result.runAfterSettings = true;
-        }
-    }
-    if (!startUp.config(std::string(savedSettingsFileName)).content) {
-        result.lines.push_back({QVL_TRANSLATABLE(
-            "Check", "config.cfg is not there: the game has not saved its settings here yet.")});
-    }
+    return bySavedSettings;
+}
 
+// Rates above what the game version takes, in quarvel.cfg and where they were set last.
+void reportRates(Report& report, const Settings& settings, GameVersion version) {
+    const std::string script(scriptFileName);
     const std::string_view beyond =
         version == GameVersion::Classic
             ? QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the classic game "
@@ -296,7 +296,7 @@ void report(CheckReport& result, StartUp& startUp, GameVersion version) {
     const auto checkRate = [&](const std::string& file, std::string_view cvar,
                                const std::string& value, const RateLimit& limit) {
         if (const auto number = rates::parseRate(value); number && *number > limit.value) {
-            finding({beyond, {file, std::string(cvar), value, std::string(limit.text)}});
+            report.finding({beyond, {file, std::string(cvar), value, std::string(limit.text)}});
         }
     };
     for (const RateRule& rule : rateRules) {
@@ -309,14 +309,44 @@ void report(CheckReport& result, StartUp& startUp, GameVersion version) {
     }
     for (const RateRule& rule : rateRules) {
         const std::string cvar(editor(rule.field).cvar);
-        const auto last = startUp.last_.find(cvar);
-        if (last != startUp.last_.end() && last->second.file != script) {
+        const auto last = report.startUp.last_.find(cvar);
+        if (last != report.startUp.last_.end() && last->second.file != script) {
             checkRate(last->second.file, cvar, last->second.value, rule.limit(version));
         }
     }
+}
 
-    if (!result.findings && startUp.config(std::string(savedSettingsFileName)).content) {
-        result.lines.push_back({QVL_TRANSLATABLE("Check", "Every setting of quarvel.cfg held.")});
+void report(CheckReport& result, StartUp& startUp, GameVersion version) {
+    Report report{result, startUp};
+    const Config& scriptFile = startUp.config(std::string(scriptFileName));
+    const Config& userconfig = startUp.config(std::string(userconfigFileName));
+    const bool userconfigHooks = userconfig.content && runsScript(*userconfig.content);
+    reportWhatRunsScript(report, userconfigHooks);
+
+    const Settings settings = scriptFile.content ? settingsOf(*scriptFile.content) : Settings();
+    if (scriptFile.content) {
+        reportScriptItself(report, *scriptFile.content, settings);
+    }
+    for (Sentence& notice : startUp.notices_) {
+        report.line(std::move(notice));
+    }
+    if (reportUndoneSettings(report, settings) && !startUp.scriptRanAfterSavedSettings_ &&
+        !userconfigHooks) {
+        report.line({QVL_TRANSLATABLE(
+            "Check", "To make them hold, install again with \"Also run after the game's own "
+                     "settings\" (install --userconfig): quarvel.cfg then runs after "
+                     "config.cfg.")});
+        result.runAfterSettings = true;
+    }
+    const bool savedSettings =
+        startUp.config(std::string(savedSettingsFileName)).content.has_value();
+    if (!savedSettings) {
+        report.line({QVL_TRANSLATABLE(
+            "Check", "config.cfg is not there: the game has not saved its settings here yet.")});
+    }
+    reportRates(report, settings, version);
+    if (!result.findings && savedSettings) {
+        report.line({QVL_TRANSLATABLE("Check", "Every setting of quarvel.cfg held.")});
     }
 }
 
