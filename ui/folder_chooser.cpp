@@ -34,6 +34,25 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
 #endif
     layout->addWidget(drive1_);
 
+    layout->addWidget(buildFolderTree(), 1);
+
+    path_ = new QLineEdit(this);
+    path_->setObjectName(QStringLiteral("txtDirectory"));
+    path_->setToolTip(tr("The directory the tweaks will be installed in."));
+    path_->setAccessibleName(path_->toolTip());
+    connect(path_, &QLineEdit::editingFinished, this, &FolderChooser::acceptTypedPath);
+    layout->addWidget(path_);
+    problem_ = plainLabel(QString(), this, true);
+    problem_->setObjectName(QStringLiteral("lblDirectoryProblem"));
+    setTextColour(problem_, ColourRole::Warning);
+    problem_->setVisible(false);
+    layout->addWidget(problem_);
+
+    setTabOrder(drive1_, dir1_);
+    setTabOrder(dir1_, path_);
+}
+
+QTreeView* FolderChooser::buildFolderTree() {
     model_ = new QFileSystemModel(this);
     // Hidden folders too: a game under ~/.wine or ~/.var is in one.
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
@@ -69,22 +88,7 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
     connect(model_, &QFileSystemModel::rowsInserted, this, follow);
     connect(dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { followTarget_ = false; });
-    layout->addWidget(dir1_, 1);
-
-    path_ = new QLineEdit(this);
-    path_->setObjectName(QStringLiteral("txtDirectory"));
-    path_->setToolTip(tr("The directory the tweaks will be installed in."));
-    path_->setAccessibleName(path_->toolTip());
-    connect(path_, &QLineEdit::editingFinished, this, &FolderChooser::acceptTypedPath);
-    layout->addWidget(path_);
-    problem_ = plainLabel(QString(), this, true);
-    problem_->setObjectName(QStringLiteral("lblDirectoryProblem"));
-    setTextColour(problem_, ColourRole::Warning);
-    problem_->setVisible(false);
-    layout->addWidget(problem_);
-
-    setTabOrder(drive1_, dir1_);
-    setTabOrder(dir1_, path_);
+    return dir1_;
 }
 
 void FolderChooser::setFolder(const std::filesystem::path& folder) {

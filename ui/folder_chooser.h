@@ -33,6 +33,8 @@ signals:
     void folderChanged();
 
 private:
+    // The tree of folders, which keeps the chosen one in view while it is read.
+    QTreeView* buildFolderTree();
     void followCurrentFolder(const QModelIndex& current);
     void showDrive(int index);
     void showTarget();

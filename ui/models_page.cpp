@@ -70,6 +70,10 @@ ModelsPage::ModelsPage(QWidget* parent) : QWidget(parent) {
     }
 
     column->addWidget(decorativeLine(QStringLiteral("Line4"), QFrame::HLine, this));
+    column->addWidget(buildCredits());
+}
+
+QWidget* ModelsPage::buildCredits() {
     auto* credits = new QFrame(this);
     credits->setObjectName(QStringLiteral("framCredits"));
     credits->setFrameShape(QFrame::Box);
@@ -81,7 +85,7 @@ ModelsPage::ModelsPage(QWidget* parent) : QWidget(parent) {
                    credits, true);
     names->setAlignment(Qt::AlignCenter);
     creditsRow->addWidget(names);
-    column->addWidget(credits);
+    return credits;
 }
 
 } // namespace quarvel::ui

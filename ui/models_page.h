@@ -13,6 +13,10 @@ public:
 signals:
     void playerModelsChosen();
     void weaponModelsChosen();
+
+private:
+    // Who made the two packs.
+    QWidget* buildCredits();
 };
 
 } // namespace quarvel::ui
