@@ -25,21 +25,8 @@ PingPage::PingPage(TweakWidgets& tweaks, QWidget* parent) : QWidget(parent) {
 
     column->addWidget(decorativeLine(QString(), QFrame::HLine, this));
 
-    auto* container = new QFrame(this);
-    auto* sides = bareLayout(new QHBoxLayout(container), 18);
-    auto* toggles = bareLayout(new QVBoxLayout, 2);
-    sides->addLayout(toggles);
-    toggles->addWidget(tweaks.legendRow(container, false, "Label46", "Label48", "Label47"));
-    auto* toggleGrid = new QGridLayout;
-    prepareToggleGrid(toggleGrid);
-    tweaks.addToggleRows(toggleGrid, container, Block::PingToggles, false);
-    toggles->addLayout(toggleGrid);
-    toggles->addStretch(1);
-    auto* fields = new QGridLayout;
-    fields->setContentsMargins(0, 0, 0, 0);
-    tweaks.addCells(fields, container, Block::PingFields);
-    sides->addLayout(fields, 1);
-    column->addWidget(container);
+    column->addWidget(tweaks.togglesBesideCells(this, {{"Label46", "Label48", "Label47"}},
+                                                Block::PingToggles, Block::PingFields));
 
     auto* voice = new QGridLayout;
     prepareToggleGrid(voice);

@@ -19,22 +19,9 @@ TodayPage::TodayPage(TweakWidgets& tweaks, QWidget* parent) : QWidget(parent) {
     note_->setObjectName(QStringLiteral("lblTodayNote"));
     column->addWidget(note_);
 
-    auto* container = new QFrame(this);
-    auto* sides = bareLayout(new QHBoxLayout(container), 18);
-    auto* toggles = bareLayout(new QVBoxLayout, 2);
-    sides->addLayout(toggles);
-    toggles->addWidget(
-        tweaks.legendRow(container, false, "lblTodayDefault", "lblTodayOn", "lblTodayOff"));
-    auto* toggleGrid = new QGridLayout;
-    prepareToggleGrid(toggleGrid);
-    tweaks.addToggleRows(toggleGrid, container, Block::TodayToggles, false);
-    toggles->addLayout(toggleGrid);
-    toggles->addStretch(1);
-    auto* fields = new QGridLayout;
-    fields->setContentsMargins(0, 0, 0, 0);
-    tweaks.addCells(fields, container, Block::TodayFields);
-    sides->addLayout(fields, 1);
-    column->addWidget(container);
+    column->addWidget(tweaks.togglesBesideCells(this,
+                                                {{"lblTodayDefault", "lblTodayOn", "lblTodayOff"}},
+                                                Block::TodayToggles, Block::TodayFields));
     column->addStretch(1);
 }
 

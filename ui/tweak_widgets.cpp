@@ -6,12 +6,14 @@
 #include "ui/option_pair.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -127,6 +129,26 @@ void TweakWidgets::addCells(QGridLayout* grid, QWidget* parent, Block block) {
     }
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+}
+
+QWidget* TweakWidgets::togglesBesideCells(QWidget* parent,
+                                          const std::array<const char*, 3>& legendNames,
+                                          Block toggles, Block cells) {
+    auto* container = new QFrame(parent);
+    auto* sides = bareLayout(new QHBoxLayout(container), 18);
+    auto* column = bareLayout(new QVBoxLayout, 2);
+    sides->addLayout(column);
+    column->addWidget(legendRow(container, false, legendNames[0], legendNames[1], legendNames[2]));
+    auto* toggleGrid = new QGridLayout;
+    prepareToggleGrid(toggleGrid);
+    addToggleRows(toggleGrid, container, toggles, false);
+    column->addLayout(toggleGrid);
+    column->addStretch(1);
+    auto* fields = new QGridLayout;
+    fields->setContentsMargins(0, 0, 0, 0);
+    addCells(fields, container, cells);
+    sides->addLayout(fields, 1);
+    return container;
 }
 
 QLabel* TweakWidgets::captionLabel(const TweakPlace& place, QWidget* parent) {

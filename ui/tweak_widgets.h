@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <vector>
 
 class QComboBox;
@@ -36,6 +37,10 @@ public:
     // The column heads "D", "1" and "0" above ON/OFF rows.
     QWidget* legendRow(QWidget* parent, bool markerColumn, const char* defaultName,
                        const char* onName, const char* offName);
+    // ON/OFF rows under their legend (named: the "D", "1" and "0" heads) on the left, and the
+    // lists and fields of another block on the right, in a frame of their own.
+    QWidget* togglesBesideCells(QWidget* parent, const std::array<const char*, 3>& legendNames,
+                                Block toggles, Block cells);
     QComboBox* listBox(EditorId id, QWidget* parent);
     QLineEdit* numericField(EditorId id, QWidget* parent);
     // A label that shows an editor's text: the unit beside a speed field.
