@@ -7,6 +7,8 @@
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "games/game_detection.h"
+#include "process/held_signals.h"
+#include "process/start_up.h"
 
 #include <CLI/CLI.hpp>
 
@@ -311,7 +313,8 @@ int run(int argc, char** argv) {
     std::string done;
     std::vector<quarvel::Failure> warnings;
     if (*uninstall) {
-        const auto result = quarvel::UninstallTweaks(target);
+        const auto result =
+            quarvel::UninstallTweaks(target, quarvel::systemFileIo(), quarvel::whileSignalsHeld);
         if (result.failure) {
             std::cerr << quarvel::describe(*result.failure) << '\n';
             warn(result.warnings);
@@ -329,7 +332,8 @@ int run(int argc, char** argv) {
         const auto result = quarvel::InstallTweaks(
             target, script, quarvel::systemFileIo(),
             {.userconfig = !noUserconfig &&
-                           (userconfig || engine.gameVersion() == quarvel::GameVersion::Steam)});
+                           (userconfig || engine.gameVersion() == quarvel::GameVersion::Steam)},
+            quarvel::whileSignalsHeld);
         if (!result.installed()) {
             std::cerr << quarvel::describe(*result.failure) << '\n';
             warn(result.warnings);
@@ -361,6 +365,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    quarvel::setUpProcess();
     try {
         Arguments arguments(argc, argv);
         return run(arguments.count(), arguments.values());

@@ -2,7 +2,6 @@
 
 #include <acl/libacl.h>
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <memory>
 #include <string_view>
@@ -69,11 +68,6 @@ int copyExtendedAttributes(int from, int to) {
 
 class SystemFileIo final : public FileIo {
 public:
-    SystemFileIo() {
-        // A write past the file-size limit must fail with EFBIG instead of killing the program.
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
-
     int lookAt(const std::string& path, struct stat& info) override {
         return ::lstat(path.c_str(), &info);
     }

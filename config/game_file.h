@@ -133,15 +133,4 @@ inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) 
 Outcome readInPieces(FileIo& io, const std::filesystem::path& file,
                      const std::function<void(std::string_view)>& consume);
 
-// While it lives, Ctrl-C, SIGTERM and SIGHUP (on Windows Ctrl-C, Ctrl-Break and closing the
-// console) wait: a change of files runs to its end or is undone before the program stops, so no
-// temporary file or half-written file is left behind.
-class HeldSignals {
-public:
-    HeldSignals();
-    ~HeldSignals();
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
-};
-
 } // namespace quarvel

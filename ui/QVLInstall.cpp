@@ -5,6 +5,7 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "process/held_signals.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
 
@@ -283,7 +284,7 @@ void QVLInstall::cmdInstall_Click() {
     InstallResult result;
     try {
         result = InstallTweaks(directory_, toEngine(scriptText()), systemFileIo(),
-                               {.userconfig = chkUserconfig_->isChecked()});
+                               {.userconfig = chkUserconfig_->isChecked()}, whileSignalsHeld);
     } catch (const std::bad_alloc&) {
         result.failure =
             Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
@@ -308,7 +309,7 @@ void QVLInstall::cmdRemove_Click() {
                                           .arg(QDir::toNativeSeparators(fromPath(*chosen))))) {
         return;
     }
-    const UninstallResult result = UninstallTweaks(*chosen);
+    const UninstallResult result = UninstallTweaks(*chosen, systemFileIo(), whileSignalsHeld);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
                       withWarnings(messageOf(*result.failure), result.warnings));

@@ -6,6 +6,8 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "process/held_signals.h"
+#include "process/start_up.h"
 #include "support/faulty_io.h"
 #include "support/temp_folder.h"
 
@@ -207,6 +209,7 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipe[0]);
+        setUpProcess();
         ::umask(mask);
         ::setenv("TMPDIR", (temporaryFiles / (laid.noTemporaryFolder ? "gone" : "")).c_str(), 1);
         const rlimit limit{laid.sizeLimit, laid.sizeLimit};
@@ -929,7 +932,7 @@ TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
                     ::raise(signal); // as if the player pressed Ctrl-C right now
                 }
             };
-            InstallTweaks(game.path(), script, io);
+            InstallTweaks(game.path(), script, io, {}, whileSignalsHeld);
             ::_exit(0); // not reached: the signal ends the program once the files are whole
         }
         int status = 0;
