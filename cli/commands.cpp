@@ -7,6 +7,7 @@
 #include "config/uninstall.h"
 #include "games/game_detection.h"
 #include "games/game_folder.h"
+#include "process/held_signals.h"
 
 #include <csignal>
 #include <cstring>
@@ -97,7 +98,7 @@ int reportChange(const std::string& done, std::string_view what,
 }
 
 int uninstallFrom(const fs::path& folder, Output& out) {
-    const auto result = UninstallTweaks(folder);
+    const auto result = UninstallTweaks(folder, systemFileIo(), whileSignalsHeld);
     if (result.failure) {
         complain(describe(*result.failure));
         warn(result.warnings);
@@ -123,7 +124,7 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
         !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);
     const auto result =
         InstallTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
-                      systemFileIo(), {.userconfig = userconfig});
+                      systemFileIo(), {.userconfig = userconfig}, whileSignalsHeld);
     if (!result.installed()) {
         complain(describe(*result.failure));
         warn(result.warnings);

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "process/start_up.h"
 
 #include <new>
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    quarvel::setUpProcess();
     try {
         Arguments arguments(argc, argv);
         return run(arguments.count(), arguments.values());

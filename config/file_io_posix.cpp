@@ -1,13 +1,14 @@
-#include "config/file_io_posix.h"
+#include "config/file_io.h"
 
 #include <acl/libacl.h>
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <sys/acl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -15,6 +16,8 @@
 namespace quarvel {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // The ACL is copied through libacl, which knows its format; these are its attribute names.
 bool isAclAttribute(std::string_view name) {
@@ -67,60 +70,186 @@ int copyExtendedAttributes(int from, int to) {
     return 0;
 }
 
+std::error_code lastError() {
+    return {errno, std::system_category()};
+}
+
+std::error_code failed(int error) {
+    return {error, std::system_category()};
+}
+
+int fdOf(FileHandle file) {
+    return static_cast<int>(file);
+}
+
+FileHandle handleOf(int fd) {
+    return static_cast<FileHandle>(fd);
+}
+
+FileLook lookOf(const struct stat& info) {
+    const FileKind kind = S_ISLNK(info.st_mode)   ? FileKind::Link
+                          : S_ISREG(info.st_mode) ? FileKind::Regular
+                          : S_ISDIR(info.st_mode) ? FileKind::Folder
+                                                  : FileKind::Other;
+    return {.kind = kind,
+            .device = static_cast<std::uint64_t>(info.st_dev),
+            .index = static_cast<std::uint64_t>(info.st_ino),
+            .size = static_cast<std::uint64_t>(info.st_size),
+            .links = static_cast<std::uint64_t>(info.st_nlink),
+            .owner = info.st_uid,
+            .group = info.st_gid,
+            .mode = info.st_mode};
+}
+
+int flagsOf(OpenMode mode) {
+    switch (mode) {
+    case OpenMode::Read:
+        return O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    case OpenMode::ReadThrough:
+        return O_RDONLY | O_CLOEXEC | O_NONBLOCK; // a FIFO would otherwise wait for a writer
+    case OpenMode::Write:
+    case OpenMode::Check:
+        return O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    case OpenMode::Folder:
+        return O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    }
+    return O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+}
+
 class SystemFileIo final : public FileIo {
 public:
-    SystemFileIo() {
-        // A write past the file-size limit must fail with EFBIG instead of killing the program.
-        std::signal(SIGXFSZ, SIG_IGN);
+    std::error_code lookAt(const fs::path& path, FileLook& info) override {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            return lastError();
+        }
+        info = lookOf(status);
+        return {};
     }
-
-    int lookAt(const std::string& path, struct stat& info) override {
-        return ::lstat(path.c_str(), &info);
+    std::error_code ownerOf(const fs::path& path, std::string& owner) override {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            return lastError();
+        }
+        owner = std::to_string(status.st_uid);
+        return {};
     }
-    int readLink(const std::string& path, std::string& target) override {
+    std::error_code currentUser(std::string& user) override {
+        user = std::to_string(::geteuid());
+        return {};
+    }
+    std::error_code readLink(const fs::path& path, fs::path& target) override {
         std::vector<char> buffer(256);
         for (;;) {
             const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
             if (length < 0) {
-                return -1;
+                return lastError();
             }
             if (static_cast<std::size_t>(length) < buffer.size()) {
-                target.assign(buffer.data(), static_cast<std::size_t>(length));
-                return 0;
+                target = std::string(buffer.data(), static_cast<std::size_t>(length));
+                return {};
             }
             buffer.resize(buffer.size() * 2);
         }
     }
-    int mayWrite(const std::string& path) override {
-        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS);
+    std::error_code mayWrite(const fs::path& path) override {
+        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? lastError()
+                                                                          : std::error_code();
     }
-    int open(const std::string& path, int flags, mode_t mode) override {
-        return ::open(path.c_str(), flags, mode);
+    std::error_code open(const fs::path& path, OpenMode mode, FileHandle& file) override {
+        const int fd = ::open(path.c_str(), flagsOf(mode), 0);
+        if (fd < 0) {
+            return lastError();
+        }
+        file = handleOf(fd);
+        return {};
     }
-    int stat(int fd, struct stat& info) override { return ::fstat(fd, &info); }
-    ssize_t read(int fd, char* buffer, std::size_t size) override {
-        return ::read(fd, buffer, size);
+    std::error_code create(const fs::path& path, std::uint32_t mode, std::uint32_t,
+                           FileHandle& file) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                              static_cast<mode_t>(mode));
+        if (fd < 0) {
+            return lastError();
+        }
+        file = handleOf(fd);
+        return {};
     }
-    ssize_t write(int fd, const char* data, std::size_t size) override {
-        return ::write(fd, data, size);
+    std::error_code look(FileHandle file, FileLook& info) override {
+        struct stat status {};
+        if (::fstat(fdOf(file), &status) != 0) {
+            return lastError();
+        }
+        info = lookOf(status);
+        return {};
     }
-    int rewind(int fd) override { return ::lseek(fd, 0, SEEK_SET) < 0 ? -1 : 0; }
-    int truncate(int fd, off_t size) override { return ::ftruncate(fd, size); }
-    int sync(int fd) override { return ::fsync(fd); }
-    int close(int fd) override { return ::close(fd); }
-    int chown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
-    int chmod(int fd, mode_t mode) override { return ::fchmod(fd, mode); }
-    int copyAttributes(int from, int to) override {
-        return copyAcl(from, to) == 0 ? copyExtendedAttributes(from, to) : -1;
+    std::error_code read(FileHandle file, char* buffer, std::size_t size,
+                         std::size_t& got) override {
+        for (;;) {
+            const ssize_t n = ::read(fdOf(file), buffer, size);
+            if (n >= 0) {
+                got = static_cast<std::size_t>(n);
+                return {};
+            }
+            if (errno != EINTR) {
+                return lastError();
+            }
+        }
     }
-    int rename(const std::string& from, const std::string& to) override {
-        return ::rename(from.c_str(), to.c_str());
+    std::error_code write(FileHandle file, const char* data, std::size_t size,
+                          std::size_t& written) override {
+        for (;;) {
+            const ssize_t n = ::write(fdOf(file), data, size);
+            if (n > 0) {
+                written = static_cast<std::size_t>(n);
+                return {};
+            }
+            if (n == 0) {
+                return failed(EIO); // a write that makes no progress is as bad as one that fails
+            }
+            if (errno != EINTR) {
+                return lastError();
+            }
+        }
     }
-    int remove(const std::string& path) override { return ::unlink(path.c_str()); }
-    int lockFolder(const std::string& folder) override {
+    std::error_code rewind(FileHandle file) override {
+        return ::lseek(fdOf(file), 0, SEEK_SET) < 0 ? lastError() : std::error_code();
+    }
+    std::error_code truncate(FileHandle file, std::uint64_t size) override {
+        return ::ftruncate(fdOf(file), static_cast<off_t>(size)) != 0 ? lastError()
+                                                                      : std::error_code();
+    }
+    std::error_code sync(FileHandle file) override {
+        return ::fsync(fdOf(file)) != 0 ? lastError() : std::error_code();
+    }
+    std::error_code close(FileHandle file) override {
+        return ::close(fdOf(file)) != 0 ? lastError() : std::error_code();
+    }
+    std::error_code setOwner(FileHandle file, std::uint32_t owner, std::uint32_t group) override {
+        return ::fchown(fdOf(file), owner, group) != 0 ? lastError() : std::error_code();
+    }
+    std::error_code setMode(FileHandle file, std::uint32_t mode) override {
+        return ::fchmod(fdOf(file), static_cast<mode_t>(mode)) != 0 ? lastError()
+                                                                    : std::error_code();
+    }
+    std::error_code copyAttributes(FileHandle from, FileHandle to) override {
+        return copyAcl(fdOf(from), fdOf(to)) == 0 &&
+                       copyExtendedAttributes(fdOf(from), fdOf(to)) == 0
+                   ? std::error_code()
+                   : lastError();
+    }
+    std::error_code rename(const fs::path& from, const fs::path& to) override {
+        return ::rename(from.c_str(), to.c_str()) != 0 ? lastError() : std::error_code();
+    }
+    std::error_code replace(const fs::path&, const fs::path&, const fs::path&) override {
+        return failed(ENOTSUP); // a new file takes the old one's place by rename here
+    }
+    std::error_code remove(const fs::path& path) override {
+        return ::unlink(path.c_str()) != 0 ? lastError() : std::error_code();
+    }
+    std::error_code lockFolder(const fs::path& folder, FileHandle& lock) override {
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
-            return -1;
+            return lastError();
         }
         int locked = 0;
         while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
@@ -128,12 +257,12 @@ public:
         if (locked != 0) {
             const int error = errno;
             ::close(fd);
-            errno = error;
-            return -1;
+            return failed(error);
         }
-        return fd;
+        lock = handleOf(fd);
+        return {};
     }
-    void unlockFolder(int lock) override { ::close(lock); }
+    void unlockFolder(FileHandle lock) override { ::close(fdOf(lock)); }
 };
 
 } // namespace
@@ -141,6 +270,46 @@ public:
 FileIo& systemFileIo() {
     static SystemFileIo io;
     return io;
+}
+
+namespace {
+
+bool isErrno(const std::error_code& error, std::initializer_list<int> values) {
+    if (error.category() != std::system_category()) {
+        return false;
+    }
+    for (const int value : values) {
+        if (error.value() == value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool isMissing(const std::error_code& error) {
+    return isErrno(error, {ENOENT});
+}
+bool isTaken(const std::error_code& error) {
+    return isErrno(error, {EEXIST});
+}
+bool isNoFile(const std::error_code& error) {
+    return isErrno(error, {ENXIO});
+}
+bool isInUse(const std::error_code&) {
+    return false; // a file open elsewhere may be written on Linux
+}
+bool isRefused(const std::error_code& error) {
+    return isErrno(error, {EACCES, EPERM, EROFS});
+}
+bool isBusy(const std::error_code& error) {
+    return isErrno(error, {EWOULDBLOCK, EAGAIN});
+}
+bool takesNoLock(const std::error_code& error) {
+    // Some network file systems take no lock on a folder. A folder that is not there has nothing
+    // to hold either; the change says so in its words.
+    return isErrno(error, {ENOLCK, EOPNOTSUPP, ENOTSUP, EINVAL, EBADF, ENOENT, ENOTDIR});
 }
 
 } // namespace quarvel

@@ -1,4 +1,4 @@
-#include "config/file_io_windows.h"
+#include "config/file_io.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,14 +21,22 @@ constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELET
 // The name itself, even a folder or a reparse point.
 constexpr DWORD nameItself = FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS;
 
+std::error_code failed(DWORD error) {
+    return {static_cast<int>(error), std::system_category()};
+}
+
 // GetLastError, never 0 after a call that failed.
-unsigned long lastError() {
+std::error_code lastError() {
     const DWORD error = GetLastError();
-    return error != 0 ? error : ERROR_GEN_FAILURE;
+    return failed(error != 0 ? error : ERROR_GEN_FAILURE);
 }
 
 HANDLE handleOf(FileHandle file) {
-    return static_cast<HANDLE>(file);
+    return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(file));
+}
+
+FileHandle fileOf(HANDLE handle) {
+    return static_cast<FileHandle>(reinterpret_cast<std::intptr_t>(handle));
 }
 
 struct Closer {
@@ -36,29 +44,35 @@ struct Closer {
 };
 using Handle = std::unique_ptr<void, Closer>;
 
-unsigned long openName(const fs::path& path, DWORD access, Handle& handle) {
+std::error_code openName(const fs::path& path, DWORD access, Handle& handle) {
     HANDLE opened =
         CreateFileW(path.c_str(), access, shareAll, nullptr, OPEN_EXISTING, nameItself, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         return lastError();
     }
     handle.reset(opened);
-    return 0;
+    return {};
 }
 
-unsigned long sidText(PSID sid, std::wstring& text) {
+// A SID in text is ASCII: "S-1-5-32-544".
+std::error_code sidText(PSID sid, std::string& text) {
     LPWSTR converted = nullptr;
     if (!ConvertSidToStringSidW(sid, &converted)) {
         return lastError();
     }
-    text = converted;
+    text.clear();
+    for (const wchar_t* letter = converted; *letter != L'\0'; ++letter) {
+        text += static_cast<char>(*letter);
+    }
     LocalFree(converted);
-    return 0;
+    return {};
 }
 
 void fill(const BY_HANDLE_FILE_INFORMATION& information, FileLook& info) {
+    info.kind = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FileKind::Folder
+                                                                               : FileKind::Regular;
     info.attributes = information.dwFileAttributes;
-    info.volume = information.dwVolumeSerialNumber;
+    info.device = information.dwVolumeSerialNumber;
     info.index = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
     info.size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
     info.links = information.nNumberOfLinks;
@@ -86,9 +100,17 @@ std::wstring nameAt(const std::vector<char>& data, std::size_t pathsAt, USHORT o
     return name;
 }
 
+// A symbolic link or a junction: a reparse point that stands for another name. Other reparse
+// points (cloud files, deduplicated files) are the file itself. Wine shows a link to a folder
+// as a reparse point without a tag.
+bool isLink(DWORD attributes, DWORD tag) {
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+           (tag == 0 || IsReparseTagNameSurrogate(tag));
+}
+
 class SystemFileIo final : public FileIo {
 public:
-    unsigned long lookAt(const fs::path& path, FileLook& info) override {
+    std::error_code lookAt(const fs::path& path, FileLook& info) override {
         // GetFileAttributesW tells of a reparse point also where the open handle does not (Wine).
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -102,19 +124,25 @@ public:
         if (!GetFileInformationByHandle(handle.get(), &information)) {
             return lastError();
         }
+        info = {};
         fill(information, info);
         info.attributes |= attributes & FILE_ATTRIBUTE_REPARSE_POINT;
-        info.reparseTag = 0;
+        DWORD reparseTag = 0;
         FILE_ATTRIBUTE_TAG_INFO tag{};
         if ((info.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
             GetFileInformationByHandleEx(handle.get(), FileAttributeTagInfo, &tag, sizeof tag)) {
-            info.reparseTag = tag.ReparseTag;
+            reparseTag = tag.ReparseTag;
         }
-        info.onDisk = true;
-        return 0;
+        const bool folder = (info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isLink(info.attributes, reparseTag)) {
+            info.kind = folder ? FileKind::FolderLink : FileKind::Link;
+        } else if ((info.attributes & FILE_ATTRIBUTE_DEVICE) != 0 && !folder) {
+            info.kind = FileKind::Other;
+        }
+        return {};
     }
 
-    unsigned long ownerOf(const fs::path& path, std::wstring& sid) override {
+    std::error_code ownerOf(const fs::path& path, std::string& sid) override {
         Handle handle;
         if (const auto error = openName(path, READ_CONTROL, handle)) {
             return error;
@@ -124,14 +152,14 @@ public:
         if (const DWORD error =
                 GetSecurityInfo(handle.get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
                                 nullptr, nullptr, nullptr, &descriptor)) {
-            return error;
+            return failed(error);
         }
         const auto error = sidText(owner, sid);
         LocalFree(descriptor);
         return error;
     }
 
-    unsigned long currentUser(std::wstring& sid) override {
+    std::error_code currentUser(std::string& sid) override {
         HANDLE token = nullptr;
         if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
             return lastError();
@@ -148,7 +176,7 @@ public:
         return sidText(header.User.Sid, sid);
     }
 
-    unsigned long readLink(const fs::path& path, fs::path& target) override {
+    std::error_code readLink(const fs::path& path, fs::path& target) override {
         Handle handle;
         if (const auto error = openName(path, FILE_READ_ATTRIBUTES, handle)) {
             return error;
@@ -162,14 +190,14 @@ public:
         data.resize(got);
         ReparseHeader header{};
         if (data.size() < sizeof header) {
-            return ERROR_INVALID_REPARSE_DATA;
+            return failed(ERROR_INVALID_REPARSE_DATA);
         }
         std::memcpy(&header, data.data(), sizeof header);
         std::size_t pathsAt = sizeof header;
         if (header.tag == IO_REPARSE_TAG_SYMLINK) {
             pathsAt += sizeof(ULONG); // the flags: relative or not
         } else if (header.tag != IO_REPARSE_TAG_MOUNT_POINT) {
-            return ERROR_NOT_A_REPARSE_POINT;
+            return failed(ERROR_NOT_A_REPARSE_POINT);
         }
         // The name Explorer shows; the name the system uses has "\??\" before a drive letter.
         std::wstring name = nameAt(data, pathsAt, header.printOffset, header.printLength);
@@ -180,21 +208,29 @@ public:
             }
         }
         if (name.empty()) {
-            return ERROR_INVALID_REPARSE_DATA;
+            return failed(ERROR_INVALID_REPARSE_DATA);
         }
         target = name;
-        return 0;
+        return {};
     }
 
-    unsigned long open(const fs::path& path, Access access, FileHandle& file) override {
+    std::error_code mayWrite(const fs::path& path) override {
+        FileHandle file{};
+        if (const auto error = open(path, OpenMode::Check, file)) {
+            return error;
+        }
+        return close(file);
+    }
+
+    std::error_code open(const fs::path& path, OpenMode mode, FileHandle& file) override {
         DWORD rights = GENERIC_READ;
         DWORD share = shareAll;
         DWORD flags = FILE_FLAG_BACKUP_SEMANTICS; // a folder opens too, and is refused as such
-        if (access == Access::Write) {
+        if (mode == OpenMode::Write) {
             rights = GENERIC_WRITE;
             share = FILE_SHARE_READ;
             flags = FILE_ATTRIBUTE_NORMAL;
-        } else if (access == Access::Check) {
+        } else if (mode == OpenMode::Check) {
             rights = GENERIC_WRITE | DELETE;
             flags = FILE_ATTRIBUTE_NORMAL;
         }
@@ -203,98 +239,115 @@ public:
         if (opened == INVALID_HANDLE_VALUE) {
             return lastError();
         }
-        file = opened;
-        return 0;
+        file = fileOf(opened);
+        return {};
     }
 
-    unsigned long create(const fs::path& path, std::uint32_t attributes,
-                         FileHandle& file) override {
+    std::error_code create(const fs::path& path, std::uint32_t, std::uint32_t attributes,
+                           FileHandle& file) override {
         HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE) {
             return lastError();
         }
-        file = created;
-        return 0;
+        file = fileOf(created);
+        return {};
     }
 
-    unsigned long look(FileHandle file, FileLook& info) override {
+    std::error_code look(FileHandle file, FileLook& info) override {
         info = {};
         if (GetFileType(handleOf(file)) != FILE_TYPE_DISK) {
-            info.onDisk = false;
-            return 0;
+            return {}; // a pipe, the console or a device such as NUL
         }
         BY_HANDLE_FILE_INFORMATION information{};
         if (!GetFileInformationByHandle(handleOf(file), &information)) {
             return lastError();
         }
         fill(information, info);
-        return 0;
+        return {};
     }
 
-    unsigned long read(FileHandle file, char* buffer, std::size_t size, std::size_t& got) override {
+    std::error_code read(FileHandle file, char* buffer, std::size_t size,
+                         std::size_t& got) override {
         DWORD count = 0;
         const DWORD asked = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
         if (!ReadFile(handleOf(file), buffer, asked, &count, nullptr)) {
             return lastError();
         }
         got = count;
-        return 0;
+        return {};
     }
 
-    unsigned long write(FileHandle file, const char* data, std::size_t size,
-                        std::size_t& written) override {
+    std::error_code write(FileHandle file, const char* data, std::size_t size,
+                          std::size_t& written) override {
         DWORD count = 0;
         const DWORD asked = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
         if (!WriteFile(handleOf(file), data, asked, &count, nullptr)) {
             return lastError();
         }
+        if (count == 0 && size != 0) {
+            return failed(ERROR_WRITE_FAULT); // no progress is as bad as a failure
+        }
         written = count;
-        return 0;
+        return {};
     }
 
-    unsigned long rewind(FileHandle file) override {
-        return SetFilePointerEx(handleOf(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN) ? 0
-                                                                                      : lastError();
+    std::error_code rewind(FileHandle file) override {
+        return SetFilePointerEx(handleOf(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN)
+                   ? std::error_code()
+                   : lastError();
     }
-    unsigned long truncate(FileHandle file) override {
-        return SetEndOfFile(handleOf(file)) ? 0 : lastError();
+    std::error_code truncate(FileHandle file, std::uint64_t) override {
+        // Where the last write ended: the file is always written from its start to `size`.
+        return SetEndOfFile(handleOf(file)) ? std::error_code() : lastError();
     }
-    unsigned long flush(FileHandle file) override {
-        return FlushFileBuffers(handleOf(file)) ? 0 : lastError();
+    std::error_code sync(FileHandle file) override {
+        return FlushFileBuffers(handleOf(file)) ? std::error_code() : lastError();
     }
-    unsigned long close(FileHandle file) override {
-        return CloseHandle(handleOf(file)) ? 0 : lastError();
+    std::error_code close(FileHandle file) override {
+        return CloseHandle(handleOf(file)) ? std::error_code() : lastError();
     }
 
-    unsigned long replace(const fs::path& target, const fs::path& replacement,
-                          const fs::path& backup) override {
+    // A new file here takes its ACL from the one it replaces (ReplaceFileW), not call by call.
+    std::error_code setOwner(FileHandle, std::uint32_t, std::uint32_t) override {
+        return failed(ERROR_NOT_SUPPORTED);
+    }
+    std::error_code setMode(FileHandle, std::uint32_t) override {
+        return failed(ERROR_NOT_SUPPORTED);
+    }
+    std::error_code copyAttributes(FileHandle, FileHandle) override {
+        return failed(ERROR_NOT_SUPPORTED);
+    }
+
+    std::error_code rename(const fs::path& from, const fs::path& to) override {
+        return MoveFileExW(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                   ? std::error_code()
+                   : lastError();
+    }
+    std::error_code replace(const fs::path& target, const fs::path& replacement,
+                            const fs::path& backup) override {
         // No REPLACEFILE_IGNORE_MERGE_ERRORS: a file that cannot keep its ACL is not replaced.
         return ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr,
                             nullptr)
-                   ? 0
+                   ? std::error_code()
                    : lastError();
     }
-    unsigned long move(const fs::path& from, const fs::path& to) override {
-        return MoveFileExW(from.c_str(), to.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                   ? 0
-                   : lastError();
+    std::error_code remove(const fs::path& path) override {
+        return DeleteFileW(path.c_str()) ? std::error_code() : lastError();
     }
-    unsigned long remove(const fs::path& path) override {
-        return DeleteFileW(path.c_str()) ? 0 : lastError();
-    }
-    unsigned long lockFolder(const fs::path& folder, FileHandle& lock) override {
+    std::error_code lockFolder(const fs::path& folder, FileHandle& lock) override {
         HANDLE mutex = CreateMutexW(nullptr, FALSE, folderMutexName(folder).c_str());
         if (mutex == nullptr) {
             return lastError();
         }
         const DWORD waited = WaitForSingleObject(mutex, 0);
         if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-            lock = mutex;
-            return 0;
+            lock = fileOf(mutex);
+            return {};
         }
-        const unsigned long error = waited == WAIT_TIMEOUT ? ERROR_LOCK_VIOLATION : lastError();
+        const std::error_code error =
+            waited == WAIT_TIMEOUT ? failed(ERROR_LOCK_VIOLATION) : lastError();
         CloseHandle(mutex);
         return error;
     }
@@ -333,6 +386,44 @@ private:
 FileIo& systemFileIo() {
     static SystemFileIo io;
     return io;
+}
+
+namespace {
+
+bool isCode(const std::error_code& error, std::initializer_list<DWORD> values) {
+    if (error.category() != std::system_category()) {
+        return false;
+    }
+    for (const DWORD value : values) {
+        if (error.value() == static_cast<int>(value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool isMissing(const std::error_code& error) {
+    return isCode(error, {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND});
+}
+bool isTaken(const std::error_code& error) {
+    return isCode(error, {ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS});
+}
+bool isNoFile(const std::error_code&) {
+    return false; // a pipe or device opens, and is refused when looked at
+}
+bool isInUse(const std::error_code& error) {
+    return isCode(error, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}); // the game, an editor
+}
+bool isRefused(const std::error_code& error) {
+    return isCode(error, {ERROR_ACCESS_DENIED});
+}
+bool isBusy(const std::error_code& error) {
+    return isCode(error, {ERROR_LOCK_VIOLATION});
+}
+bool takesNoLock(const std::error_code&) {
+    return false; // a named mutex can always be made
 }
 
 } // namespace quarvel

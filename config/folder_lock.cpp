@@ -1,11 +1,6 @@
 #include "config/folder_lock.h"
 
-#include <cerrno>
 #include <thread>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace quarvel {
 
@@ -16,32 +11,16 @@ Expected<FolderLock> FolderLock::take(FileIo& io, const fs::path& folder,
     const auto until = std::chrono::steady_clock::now() + wait;
     const fs::path name = folder.empty() ? fs::path(".") : folder;
     for (;;) {
-        FolderLockHandle handle{};
-#ifdef _WIN32
-        const unsigned long error = io.lockFolder(name, handle);
-        if (error == 0) {
+        FileHandle handle{};
+        const std::error_code error = io.lockFolder(name, handle);
+        if (!error) {
             return FolderLock(io, handle, true);
         }
-        const bool busy = error == ERROR_LOCK_VIOLATION;
-        const bool unsupported = false;
-#else
-        handle = io.lockFolder(name.string());
-        if (handle >= 0) {
-            return FolderLock(io, handle, true);
-        }
-        const int error = errno;
-        const bool busy = error == EWOULDBLOCK || error == EAGAIN;
-        // Some network file systems take no lock on a folder: there is nothing to hold there. A
-        // folder that is not there has nothing to hold either; the change says so in its words.
-        const bool unsupported = error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP ||
-                                 error == EINVAL || error == EBADF || error == ENOENT ||
-                                 error == ENOTDIR;
-#endif
-        if (unsupported) {
+        if (takesNoLock(error)) {
             return FolderLock(io, handle, false);
         }
-        if (!busy) {
-            return systemFailure(FileStep::Update, folder, static_cast<int>(error));
+        if (!isBusy(error)) {
+            return systemFailure(FileStep::Update, folder, error.value());
         }
         if (std::chrono::steady_clock::now() >= until) {
             return Failure{.step = FileStep::Update, .problem = FileProblem::Busy, .file = folder};

@@ -11,12 +11,6 @@
 // neither reads or leaves the other's change half-made.
 namespace quarvel {
 
-#ifdef _WIN32
-using FolderLockHandle = FileHandle;
-#else
-using FolderLockHandle = int;
-#endif
-
 class FolderLock {
 public:
     // How long a run waits for another one to finish before it gives up.
@@ -35,11 +29,10 @@ public:
     ~FolderLock();
 
 private:
-    FolderLock(FileIo& io, FolderLockHandle handle, bool held)
-        : io_(&io), handle_(handle), held_(held) {}
+    FolderLock(FileIo& io, FileHandle handle, bool held) : io_(&io), handle_(handle), held_(held) {}
 
     FileIo* io_;
-    FolderLockHandle handle_;
+    FileHandle handle_;
     bool held_;
 };
 

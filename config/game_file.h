@@ -22,18 +22,6 @@
 // Windows its ACL, streams and hidden and system attributes) and stays a hard link when it is one.
 namespace quarvel {
 
-// What a look found out about an existing file.
-struct FileFacts {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::uint64_t size = 0;
-    std::uint32_t owner = 0;
-    std::uint32_t group = 0;
-    std::uint32_t mode = 0;
-    std::uint64_t links = 1;
-    std::uint32_t attributes = 0; // Windows: FILE_ATTRIBUTE_*
-};
-
 class GameFile {
 public:
     // Looks at the file at `path`; failures are told as failures of `step`.
@@ -59,36 +47,50 @@ public:
     [[nodiscard]] const std::optional<Failure>& leftCopy() const { return leftCopy_; }
 
 private:
-    // As many links as the system follows in one path before it gives up.
-#ifdef _WIN32
-    static constexpr int maxLinkHops = 63;
-#else
-    static constexpr int maxLinkHops = 40;
-#endif
+    friend bool isRefusedKind(const Failure& look);
+
+    // As many links as the system follows in one path before it gives up, and the error it gives
+    // then; each system's own.
+    static const int maxLinkHops;
+    static std::error_code tooManyLinks();
 
     GameFile(FileIo& io, std::filesystem::path path, FileStep step);
 
     // Looks at target_: a regular file there is taken (exists_, facts_); a link that may be
     // followed gives where it leads, one more than `mayFollow` allows is a failure; nothing there
-    // gives nothing. Each system has its own.
+    // gives nothing.
     [[nodiscard]] Expected<std::optional<std::filesystem::path>> lookAtTarget(bool mayFollow);
-    // Whether the existing file may be written, and taking its name away; each system's own.
-    [[nodiscard]] Outcome checkTargetWritable();
-    [[nodiscard]] Outcome removeName();
 
-    [[nodiscard]] Failure failed(int error) const;
+    // What each system decides in its own way: which owners of a link to trust, whether the
+    // existing file may be written or its name taken away, and how a whole file is replaced.
+    [[nodiscard]] Expected<bool> trustsLink(const FileLook& link);
+    [[nodiscard]] Outcome checkTargetWritable();
+    [[nodiscard]] Outcome checkRemovable() const;
+    // Whether a new file may take the existing one's place, or it is to be updated in place; a
+    // new file that cannot carry what the old one has over says so with `carried`.
+    [[nodiscard]] Expected<bool> canReplaceWhole() const;
+    [[nodiscard]] Outcome writeBeside(std::string_view content, bool& carried);
+    // Makes the names changed in a folder last through a power cut, where the system can.
+    [[nodiscard]] std::error_code syncFolder(const std::filesystem::path& folder);
+
+    [[nodiscard]] Failure failed(std::error_code error) const;
     [[nodiscard]] Failure failed(FileProblem problem) const;
-    [[nodiscard]] Failure failedWrite(int error) const;
+    [[nodiscard]] Failure failedWrite(std::error_code error) const;
     // A change whose folder could not be synced afterwards: it is made, but may not last.
-    [[nodiscard]] Failure failedSync(const std::filesystem::path& folder, int error) const;
+    [[nodiscard]] Failure failedSync(const std::filesystem::path& folder,
+                                     std::error_code error) const;
+    // Creates a new file for writing under a fresh name made by `name`; the name used goes to
+    // `made`. The mode and attributes are create()'s.
+    static std::error_code createFresh(FileIo& io,
+                                       const std::function<std::filesystem::path()>& name,
+                                       std::uint32_t mode, std::uint32_t attributes,
+                                       std::filesystem::path& made, FileHandle& file);
+    // An empty error, or the one that kept the bytes from the file.
+    static std::error_code writeAll(FileIo& io, FileHandle file, std::string_view content);
+    // An empty error, or the one that kept the file from holding exactly `content` on the disk.
+    static std::error_code overwrite(FileIo& io, FileHandle file, std::string_view content);
     // Deletes a safety copy that is no longer needed, noting it when it stays.
     void dropCopy(const std::filesystem::path& copy);
-#ifdef _WIN32
-    [[nodiscard]] Outcome writeBeside(std::string_view content);
-#else
-    [[nodiscard]] Expected<bool> canReplaceByRename() const;
-    [[nodiscard]] Outcome writeBeside(std::string_view content, bool& carried);
-#endif
     [[nodiscard]] Outcome updateInPlace(std::string_view content);
     [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
     // Where a copy of the old content goes when the file's own folder takes no new file: in the
@@ -104,13 +106,16 @@ private:
     FileStep step_;
     bool exists_ = false;
     bool named_ = false;
-    FileFacts facts_;
+    FileLook facts_;
     std::optional<Failure> leftCopy_;
 };
 
 // Whether a look failed because of what stands at the name rather than because the system failed:
 // no regular file, another user's link, or links in a loop or a chain longer than is followed.
 bool isRefusedKind(const Failure& look);
+
+// A failure of a file call: the system's reason, or "in use" for a file another program holds.
+Failure fileFailure(FileStep step, const std::filesystem::path& file, std::error_code error);
 
 // The game folder itself: one that is not there, or is no folder, is a failure of the step, so that
 // a mistyped folder is not taken for one where nothing is installed.
@@ -132,16 +137,5 @@ inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) 
 // socket or directory is refused at once, before it could block or never end.
 Outcome readInPieces(FileIo& io, const std::filesystem::path& file,
                      const std::function<void(std::string_view)>& consume);
-
-// While it lives, Ctrl-C, SIGTERM and SIGHUP (on Windows Ctrl-C, Ctrl-Break and closing the
-// console) wait: a change of files runs to its end or is undone before the program stops, so no
-// temporary file or half-written file is left behind.
-class HeldSignals {
-public:
-    HeldSignals();
-    ~HeldSignals();
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
-};
 
 } // namespace quarvel

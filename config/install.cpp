@@ -155,17 +155,18 @@ bool scriptExists(const fs::path& directory, FileIo& io) {
 }
 
 InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io,
-                            InstallOptions options) {
+                            InstallOptions options, const ChangeGuard& guard) {
     InstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);
     if (!lock) {
         result.failure = lock.failure();
         return result;
     }
-    const HeldSignals held; // a Ctrl-C now waits until both files are whole
     try {
-        result.failure =
-            install(directory, text, io, options, result.installedText, result.warnings);
+        runGuarded(guard, [&] { // a Ctrl-C now waits until both files are whole
+            result.failure =
+                install(directory, text, io, options, result.installedText, result.warnings);
+        });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Write,
                                  .problem = FileProblem::OutOfMemory,

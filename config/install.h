@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/change_guard.h"
 #include "config/file_io.h"
 #include "core/failure.h"
 #include "core/translatable.h"
@@ -49,9 +50,10 @@ struct InstallResult {
 // anything that makes a write unsafe (a file that would grow past maxConfigFileSize, too) stops
 // the install before it begins; each file is then replaced whole or not at all, and a failure
 // half-way says what was done before it. The folder is held against another Quarvel meanwhile.
-// Running out of memory is a failure like any other.
+// Running out of memory is a failure like any other. The files are written inside `guard`.
 InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
-                            FileIo& io = systemFileIo(), InstallOptions options = {});
+                            FileIo& io = systemFileIo(), InstallOptions options = {},
+                            const ChangeGuard& guard = {});
 
 // The message after an install into the directory.
 std::string installedMessage(const std::filesystem::path& directory);

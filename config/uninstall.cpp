@@ -125,16 +125,17 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
 
 } // namespace
 
-UninstallResult UninstallTweaks(const fs::path& directory, FileIo& io) {
+UninstallResult UninstallTweaks(const fs::path& directory, FileIo& io, const ChangeGuard& guard) {
     UninstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);
     if (!lock) {
         result.failure = lock.failure();
         return result;
     }
-    const HeldSignals held; // a Ctrl-C now waits until every file is whole
     try {
-        result.failure = uninstall(directory, io, result);
+        runGuarded(guard, [&] { // a Ctrl-C now waits until every file is whole
+            result.failure = uninstall(directory, io, result);
+        });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Update,
                                  .problem = FileProblem::OutOfMemory,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/change_guard.h"
 #include "config/file_io.h"
 #include "core/failure.h"
 #include "core/translatable.h"
@@ -32,9 +33,9 @@ struct UninstallResult {
 // at before any is changed, and what makes a change unsafe stops it before it begins; each file
 // is then changed whole or not at all. The configs go first and the script last, so that a
 // failure half-way leaves at worst a script nothing runs; the failure says what was done before
-// it. The folder is held against another Quarvel meanwhile.
-UninstallResult UninstallTweaks(const std::filesystem::path& directory,
-                                FileIo& io = systemFileIo());
+// it. The folder is held against another Quarvel meanwhile. The files are changed inside `guard`.
+UninstallResult UninstallTweaks(const std::filesystem::path& directory, FileIo& io = systemFileIo(),
+                                const ChangeGuard& guard = {});
 
 // What the player is told after an uninstall that was done: one sentence a line.
 std::vector<Sentence> uninstallReport(const std::filesystem::path& directory,

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "core/product.h"
+#include "process/start_up.h"
 #include "ui/first_frame.h"
 #include "ui/main_widgets.h"
 #include "ui/main_window.h"
@@ -33,6 +34,7 @@ bool useLanguage(const QLocale& locale) {
 }
 
 int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& firstFrame) {
+    setUpProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(qs(product::name));
     QApplication::setApplicationVersion(qs(product::versionNumber));

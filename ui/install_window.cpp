@@ -6,6 +6,7 @@
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "games/game_folder.h"
+#include "process/held_signals.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
 
@@ -317,7 +318,7 @@ void InstallWindow::install() {
     InstallResult result;
     try {
         result = InstallTweaks(directory_, toEngine(scriptText()), systemFileIo(),
-                               {.userconfig = chkUserconfig_->isChecked()});
+                               {.userconfig = chkUserconfig_->isChecked()}, whileSignalsHeld);
     } catch (const std::bad_alloc&) {
         result.failure =
             Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
@@ -342,7 +343,7 @@ void InstallWindow::removeTweaks() {
         return;
     }
     remember(*chosen);
-    const UninstallResult result = UninstallTweaks(*chosen);
+    const UninstallResult result = UninstallTweaks(*chosen, systemFileIo(), whileSignalsHeld);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
                       withWarnings(failureText(*result.failure), result.warnings));

@@ -6,6 +6,8 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "process/held_signals.h"
+#include "process/start_up.h"
 #include "support/faulty_io.h"
 #include "support/temp_folder.h"
 
@@ -175,7 +177,7 @@ struct Laid {
 void makeLink(const TempFolder& game, Laid& laid, const std::string& name, const fs::path& target) {
 #ifdef _WIN32
     game.write(name, "");
-    laid.io.links[testing_support::FaultyIo::key(game.path(name))] = {target, L""};
+    laid.io.links[testing_support::FaultyIo::key(game.path(name))] = {target, ""};
 #else
     static_cast<void>(laid);
     fs::create_symlink(target, game.path(name));
@@ -207,6 +209,7 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipe[0]);
+        setUpProcess();
         ::umask(mask);
         ::setenv("TMPDIR", (temporaryFiles / (laid.noTemporaryFolder ? "gone" : "")).c_str(), 1);
         const rlimit limit{laid.sizeLimit, laid.sizeLimit};
@@ -779,7 +782,7 @@ TEST(InstallFaults, EveryFileIsFlushedAndClosedBeforeItTakesItsName) {
     const Attempt run = attempt(faultLayouts[0], [](FaultyIo&) {});
     int placed = 0;
     for (std::size_t i = 0; i < run.calls.size(); ++i) {
-        if (run.calls[i].call != Call::Replace && run.calls[i].call != Call::Move) {
+        if (run.calls[i].call != Call::Replace && run.calls[i].call != Call::Rename) {
             continue;
         }
         ++placed;
@@ -789,7 +792,7 @@ TEST(InstallFaults, EveryFileIsFlushedAndClosedBeforeItTakesItsName) {
         }
         ASSERT_GE(before, 2u);
         EXPECT_EQ(run.calls[before - 1].call, Call::Close);
-        EXPECT_EQ(run.calls[before - 2].call, Call::Flush);
+        EXPECT_EQ(run.calls[before - 2].call, Call::Sync);
     }
     EXPECT_EQ(placed, 2);
 }
@@ -834,7 +837,7 @@ TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
                           {Call::LookAt, 2, "quarvel.cfg", false},
                           {Call::MayWrite, 1, "autoexec.cfg", true},
                           {Call::MayWrite, 2, "quarvel.cfg", true},
-                          {Call::Stat, 1, "autoexec.cfg", false}};
+                          {Call::Look, 1, "autoexec.cfg", false}};
     const int errors[] = {ELOOP, EIO, EACCES, EINTR, ENAMETOOLONG};
     const int denied = EACCES;
 #endif
@@ -865,9 +868,6 @@ TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
 TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
     // The new content fails, and so does putting the old content back: its synced copy stays and
     // the message names it. Every handle is closed once, whichever call failed.
-    const auto errorOf = [](Call call) {
-        return testing_support::callKinds[static_cast<int>(call)].error;
-    };
     struct Faults {
         const char* what;
         Call first; // fails once the new content is on its way
@@ -901,8 +901,8 @@ TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
         ASSERT_FALSE(result.installed());
         ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
         const std::string text = describe(*result.failure);
-        const std::string reason =
-            systemReason(std::error_code(static_cast<int>(errorOf(first)), std::system_category()));
+        const std::string reason = systemReason(
+            std::error_code(testing_support::callError(first), std::system_category()));
         EXPECT_NE(text.find("autoexec.cfg\": " + reason + ". Its old content is kept in \"" +
                             pathText(result.failure->copy) + "\"."),
                   std::string::npos)
@@ -929,7 +929,7 @@ TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
                     ::raise(signal); // as if the player pressed Ctrl-C right now
                 }
             };
-            InstallTweaks(game.path(), script, io);
+            InstallTweaks(game.path(), script, io, {}, whileSignalsHeld);
             ::_exit(0); // not reached: the signal ends the program once the files are whole
         }
         int status = 0;
