@@ -132,7 +132,7 @@ void Install(benchmark::State& state) {
     fs::create_directories(game);
     std::ofstream(game / "autoexec.cfg", std::ios::binary) << "bind x jump\r\nexec quarvel.cfg\r\n";
     for (auto _ : state) {
-        if (!InstallTweaks(game, script).installed()) {
+        if (!installTweaks(game, script).installed()) {
             state.SkipWithError("install failed");
         }
     }

@@ -98,7 +98,7 @@ int reportChange(const std::string& done, std::string_view what,
 }
 
 int uninstallFrom(const fs::path& folder, Output& out) {
-    const auto result = UninstallTweaks(folder, systemFileIo(), whileSignalsHeld);
+    const auto result = uninstallTweaks(folder, systemFileIo(), whileSignalsHeld);
     if (result.failure) {
         complain(describe(*result.failure));
         warn(result.warnings);
@@ -123,7 +123,7 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
     const bool userconfig =
         !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);
     const auto result =
-        InstallTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
+        installTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
                       systemFileIo(), {.userconfig = userconfig}, whileSignalsHeld);
     if (!result.installed()) {
         complain(describe(*result.failure));

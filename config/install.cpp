@@ -154,7 +154,7 @@ bool scriptExists(const fs::path& directory, FileIo& io) {
     return script && script->named();
 }
 
-InstallResult InstallTweaks(const fs::path& directory, std::string_view text, FileIo& io,
+InstallResult installTweaks(const fs::path& directory, std::string_view text, FileIo& io,
                             InstallOptions options, const ChangeGuard& guard) {
     InstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);

@@ -51,7 +51,7 @@ struct InstallResult {
 // the install before it begins; each file is then replaced whole or not at all, and a failure
 // half-way says what was done before it. The folder is held against another Quarvel meanwhile.
 // Running out of memory is a failure like any other. The files are written inside `guard`.
-InstallResult InstallTweaks(const std::filesystem::path& directory, std::string_view text,
+InstallResult installTweaks(const std::filesystem::path& directory, std::string_view text,
                             FileIo& io = systemFileIo(), InstallOptions options = {},
                             const ChangeGuard& guard = {});
 

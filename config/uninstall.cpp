@@ -125,7 +125,7 @@ Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result
 
 } // namespace
 
-UninstallResult UninstallTweaks(const fs::path& directory, FileIo& io, const ChangeGuard& guard) {
+UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io, const ChangeGuard& guard) {
     UninstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);
     if (!lock) {

@@ -34,7 +34,7 @@ struct UninstallResult {
 // is then changed whole or not at all. The configs go first and the script last, so that a
 // failure half-way leaves at worst a script nothing runs; the failure says what was done before
 // it. The folder is held against another Quarvel meanwhile. The files are changed inside `guard`.
-UninstallResult UninstallTweaks(const std::filesystem::path& directory, FileIo& io = systemFileIo(),
+UninstallResult uninstallTweaks(const std::filesystem::path& directory, FileIo& io = systemFileIo(),
                                 const ChangeGuard& guard = {});
 
 // What the player is told after an uninstall that was done: one sentence a line.

@@ -317,7 +317,7 @@ void InstallWindow::install() {
     remember(directory_);
     InstallResult result;
     try {
-        result = InstallTweaks(directory_, toEngine(scriptText()), systemFileIo(),
+        result = installTweaks(directory_, toEngine(scriptText()), systemFileIo(),
                                {.userconfig = chkUserconfig_->isChecked()}, whileSignalsHeld);
     } catch (const std::bad_alloc&) {
         result.failure =
@@ -343,7 +343,7 @@ void InstallWindow::removeTweaks() {
         return;
     }
     remember(*chosen);
-    const UninstallResult result = UninstallTweaks(*chosen, systemFileIo(), whileSignalsHeld);
+    const UninstallResult result = uninstallTweaks(*chosen, systemFileIo(), whileSignalsHeld);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
                       withWarnings(failureText(*result.failure), result.warnings));

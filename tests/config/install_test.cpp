@@ -113,8 +113,8 @@ std::map<std::string, std::string> stateOf(const TempFolder& game) {
 
 // An install, or with `uninstall` an uninstall.
 Outcome change(const fs::path& folder, bool uninstall, FileIo& io) {
-    return uninstall ? UninstallTweaks(folder, io).failure
-                     : InstallTweaks(folder, script, io).failure;
+    return uninstall ? uninstallTweaks(folder, io).failure
+                     : installTweaks(folder, script, io).failure;
 }
 
 // What a change said when it failed; nothing when it was done.
@@ -124,7 +124,7 @@ using Said = std::optional<std::string>;
 TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     TempFolder game;
     EXPECT_FALSE(scriptExists(game.path()));
-    const auto result = InstallTweaks(game.path(), script);
+    const auto result = installTweaks(game.path(), script);
     ASSERT_TRUE(result.installed()) << describe(*result.failure);
     EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"autoexec.cfg", "exec quarvel.cfg\r\n"},
                                                      {"quarvel.cfg", installedScript}}));
@@ -295,7 +295,7 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
             makeLink(game, laid, "autoexec.cfg", "l0");
         } else if (verb == "installed") {
             const InstallOptions options{.userconfig = name == "userconfig"};
-            ASSERT_TRUE(InstallTweaks(game.path(), script, laid.io, options).installed());
+            ASSERT_TRUE(installTweaks(game.path(), script, laid.io, options).installed());
             laid.uninstall = true;
         } else if (verb == "in") {
             laid.folder = name;
@@ -525,17 +525,17 @@ TEST(Install, AUserconfigThatCannotRunTheScriptIsLeftAloneByAllButAnInstallIntoI
         const fs::file_type laidKind = kind();
 
         const InstallResult refused =
-            InstallTweaks(game.path(), script, laid.io, {.userconfig = true});
+            installTweaks(game.path(), script, laid.io, {.userconfig = true});
         ASSERT_FALSE(refused.installed());
         EXPECT_EQ(refused.failure->file.filename(), "userconfig.cfg");
         EXPECT_FALSE(fs::exists(game.path("quarvel.cfg")));
 
-        ASSERT_TRUE(InstallTweaks(game.path(), script, laid.io).installed());
+        ASSERT_TRUE(installTweaks(game.path(), script, laid.io).installed());
         const CheckReport checked = checkTweaks(game.path(), GameVersion::Steam, laid.io);
         EXPECT_FALSE(checked.failure) << describe(*checked.failure);
         EXPECT_TRUE(checked.findings);
 
-        const UninstallResult removed = UninstallTweaks(game.path(), laid.io);
+        const UninstallResult removed = uninstallTweaks(game.path(), laid.io);
         ASSERT_FALSE(removed.failure) << describe(*removed.failure);
         std::vector<std::string> said;
         for (const Sentence& line : uninstallReport(game.path(), removed)) {
@@ -554,13 +554,13 @@ TEST(Install, WhatAnInstallWritesCanBeCheckedAndUninstalled) {
     TempFolder game;
     const std::string large = linesOf(maxConfigFileSize - 64, false);
     game.write("autoexec.cfg", large);
-    const InstallResult installed = InstallTweaks(game.path(), script);
+    const InstallResult installed = installTweaks(game.path(), script);
     ASSERT_TRUE(installed.installed()) << describe(*installed.failure);
     const auto written = fs::file_size(game.path("autoexec.cfg"));
     EXPECT_TRUE(written > maxConfigFileSize - 64 && written <= maxConfigFileSize) << written;
     const CheckReport checked = checkTweaks(game.path(), GameVersion::Classic);
     EXPECT_FALSE(checked.failure) << describe(*checked.failure);
-    const UninstallResult removed = UninstallTweaks(game.path());
+    const UninstallResult removed = uninstallTweaks(game.path());
     ASSERT_FALSE(removed.failure) << describe(*removed.failure);
     // Compared whole, not printed: a diff of 16 MiB takes minutes.
     EXPECT_TRUE(game.snapshot() == (TempFolder::Snapshot{{"autoexec.cfg", large}}));
@@ -568,7 +568,7 @@ TEST(Install, WhatAnInstallWritesCanBeCheckedAndUninstalled) {
     // A script that would itself be larger than any config is refused before anything is written.
     TempFolder other;
     other.write("autoexec.cfg", binds);
-    const InstallResult refused = InstallTweaks(other.path(), std::string(maxConfigFileSize, 'x'));
+    const InstallResult refused = installTweaks(other.path(), std::string(maxConfigFileSize, 'x'));
     ASSERT_FALSE(refused.installed());
     EXPECT_EQ(describe(*refused.failure),
               "Could not write \"" + pathText(other.path("quarvel.cfg")) +
@@ -614,7 +614,7 @@ TEST(Install, AReplacedFileKeepsItsAclEntries) {
     if (aclOf(game.path("autoexec.cfg")).find(usersMayWrite) == std::wstring::npos) {
         GTEST_SKIP() << "icacls on this system stores no ACL entries (Wine's does not)";
     }
-    ASSERT_TRUE(InstallTweaks(game.path(), script).installed());
+    ASSERT_TRUE(installTweaks(game.path(), script).installed());
     EXPECT_EQ(game.read("autoexec.cfg"), bindsRunningScript);
     for (const char* name : {"autoexec.cfg", "quarvel.cfg"}) {
         EXPECT_NE(aclOf(game.path(name)).find(usersMayWrite), std::wstring::npos) << name;
@@ -664,11 +664,11 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     Outcome failure;
     std::vector<Failure> warnings;
     if (laid.uninstall) {
-        UninstallResult result = UninstallTweaks(game.path(), laid.io);
+        UninstallResult result = uninstallTweaks(game.path(), laid.io);
         failure = std::move(result.failure);
         warnings = std::move(result.warnings);
     } else {
-        InstallResult result = InstallTweaks(game.path(), script, laid.io);
+        InstallResult result = installTweaks(game.path(), script, laid.io);
         failure = std::move(result.failure);
         warnings = std::move(result.warnings);
     }
@@ -897,7 +897,7 @@ TEST(InstallFaults, AnUpdateInPlaceThatCannotBeUndoneSaysWhereTheOldContentIs) {
                 stage = 3;
             }
         };
-        const InstallResult result = InstallTweaks(game.path(), script, laid.io);
+        const InstallResult result = installTweaks(game.path(), script, laid.io);
         ASSERT_FALSE(result.installed());
         ASSERT_EQ(result.failure->problem, FileProblem::OldContentKept);
         const std::string text = describe(*result.failure);
@@ -929,7 +929,7 @@ TEST(InstallFaults, AnInterruptWaitsUntilTheFilesAreWhole) {
                     ::raise(signal); // as if the player pressed Ctrl-C right now
                 }
             };
-            InstallTweaks(game.path(), script, io, {}, whileSignalsHeld);
+            installTweaks(game.path(), script, io, {}, whileSignalsHeld);
             ::_exit(0); // not reached: the signal ends the program once the files are whole
         }
         int status = 0;

@@ -191,7 +191,7 @@ TEST_F(Loader, AScriptQuarvelWroteLoadsBackToTheSameStatesUnderEachGameVersion) 
             source.selectOption(id("optHimodels"), 0);
             TempFolder game;
             ASSERT_TRUE(
-                InstallTweaks(game.path(), buildScript(source.tweakLines(), version)).installed());
+                installTweaks(game.path(), buildScript(source.tweakLines(), version)).installed());
 
             Engine target;
             target.setGameVersion(version);

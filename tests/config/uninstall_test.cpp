@@ -64,7 +64,7 @@ TEST(Uninstall, TakesOutOnlyTheExecLineAndTheEmptyLinesAnInstallAdds) {
         SCOPED_TRACE(c.config);
         TempFolder game;
         game.write("autoexec.cfg", c.config);
-        ASSERT_TRUE(InstallTweaks(game.path(), script).installed());
+        ASSERT_TRUE(installTweaks(game.path(), script).installed());
         EXPECT_EQ(game.read("autoexec.cfg"), c.installed.empty() ? c.config : c.installed);
         EXPECT_EQ(withoutExecLine(c.config), c.uninstalled);
     }
@@ -82,11 +82,11 @@ TEST(Uninstall, AnInstallAndAnUninstallGiveBackThePlayersFiles) {
             game.write("config.cfg", "rate \"25000\"\n");
             const TempFolder::Snapshot before = game.snapshot();
             ASSERT_TRUE(
-                InstallTweaks(game.path(), script, systemFileIo(), {.userconfig = userconfig})
+                installTweaks(game.path(), script, systemFileIo(), {.userconfig = userconfig})
                     .installed());
             EXPECT_EQ(runsScript(game.read("userconfig.cfg")), userconfig);
 
-            const UninstallResult result = UninstallTweaks(game.path());
+            const UninstallResult result = uninstallTweaks(game.path());
             ASSERT_FALSE(result.failure) << describe(*result.failure);
             EXPECT_EQ(game.snapshot(), before);
             std::vector<std::string> expected{
@@ -97,7 +97,7 @@ TEST(Uninstall, AnInstallAndAnUninstallGiveBackThePlayersFiles) {
             }
             EXPECT_EQ(reportLines(game.path(), result), expected);
 
-            const UninstallResult again = UninstallTweaks(game.path());
+            const UninstallResult again = uninstallTweaks(game.path());
             EXPECT_FALSE(again.failure || again.removedAnything());
             EXPECT_EQ(reportLines(game.path(), again),
                       std::vector<std::string>{"No Quarvel tweaks were installed in " +
@@ -116,13 +116,13 @@ TEST(Uninstall, ThePlayersOwnExecLineIsKeptAndSaidToStillRunTheScript) {
         TempFolder game;
         const std::string autoexec = "bind x jump\n" + std::string(own) + "\n";
         game.write("autoexec.cfg", autoexec);
-        ASSERT_TRUE(InstallTweaks(game.path(), script).installed());
+        ASSERT_TRUE(installTweaks(game.path(), script).installed());
         EXPECT_EQ(game.read("autoexec.cfg"), autoexec);
         const CheckReport checked = checkTweaks(game.path(), GameVersion::Classic);
         EXPECT_TRUE(checked.held());
         EXPECT_EQ(sentenceText(checked.lines.at(0)), "autoexec.cfg runs quarvel.cfg.");
 
-        const UninstallResult result = UninstallTweaks(game.path());
+        const UninstallResult result = uninstallTweaks(game.path());
         ASSERT_FALSE(result.failure) << describe(*result.failure);
         EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"autoexec.cfg", autoexec}}));
         EXPECT_EQ(reportLines(game.path(), result),
@@ -137,7 +137,7 @@ TEST(Uninstall, ThePlayersOwnExecLineIsKeptAndSaidToStillRunTheScript) {
     TempFolder game;
     game.write("userconfig.cfg", "EXEC quarvel.cfg\r\n\r\n\r\nexec quarvel.cfg\r\n");
     game.write("quarvel.cfg", script);
-    const UninstallResult result = UninstallTweaks(game.path());
+    const UninstallResult result = uninstallTweaks(game.path());
     ASSERT_FALSE(result.failure) << describe(*result.failure);
     EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"userconfig.cfg", "EXEC quarvel.cfg\r\n"}}));
     EXPECT_EQ(reportLines(game.path(), result).back(),
