@@ -69,10 +69,9 @@ Sentence notRunBy(const std::vector<std::string>& configs) {
             configs};
 }
 
-Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
-                InstallOptions options, std::string& installedText,
-                std::vector<Failure>& warnings) {
-    // Everything is looked at first; nothing is written until every file has passed.
+// Every config that is to run the script, looked at: autoexec.cfg, and userconfig.cfg when asked.
+Expected<std::vector<Runner>> lookAtRunners(const fs::path& directory, FileIo& io,
+                                            InstallOptions options) {
     std::vector<Runner> runners;
     for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
         if (name == userconfigFileName && !options.userconfig) {
@@ -84,6 +83,62 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
         }
         runners.push_back(std::move(*runner));
     }
+    return runners;
+}
+
+// The configs from `from` on that are to run the script and do not yet.
+std::vector<std::string> notRunYet(const std::vector<Runner>& runners, std::size_t from) {
+    std::vector<std::string> names;
+    for (std::size_t i = from; i < runners.size(); ++i) {
+        if (runners[i].content) {
+            names.push_back(pathText(runners[i].file.path().filename()));
+        }
+    }
+    return names;
+}
+
+// quarvel.cfg goes first: if a config cannot be changed after it, what is left is a script that
+// nothing runs, which the game never notices. The other way round would leave a config running a
+// script that is not there, or the old one.
+Outcome writeFiles(GameFile& script, const std::string& installed, std::vector<Runner>& runners,
+                   std::vector<Failure>& warnings) {
+    const auto leftWarning = [&](const GameFile& file) {
+        if (file.leftCopy()) {
+            warnings.push_back(*file.leftCopy());
+        }
+    };
+    if (Outcome failed = script.replace(std::string(installed).append(crlf))) {
+        if (failed->step == FileStep::Sync) {
+            failed->done = notRunBy(notRunYet(runners, 0));
+        }
+        leftWarning(script);
+        return failed;
+    }
+    leftWarning(script);
+    for (std::size_t i = 0; i < runners.size(); ++i) {
+        Runner& runner = runners[i];
+        if (!runner.content) {
+            continue;
+        }
+        Outcome failed = runner.file.replace(*runner.content);
+        leftWarning(runner.file);
+        if (failed) {
+            failed->done = notRunBy(notRunYet(runners, failed->step == FileStep::Sync ? i + 1 : i));
+            return failed;
+        }
+        runner.content.reset(); // a large file is not held twice while the rest is written
+    }
+    return std::nullopt;
+}
+
+Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
+                InstallOptions options, std::string& installedText,
+                std::vector<Failure>& warnings) {
+    // Everything is looked at first; nothing is written until every file has passed.
+    auto runners = lookAtRunners(directory, io, options);
+    if (!runners) {
+        return runners.failure();
+    }
     auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
     if (!script) {
         return script.failure();
@@ -94,7 +149,7 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
                        .problem = FileProblem::WouldBeTooLarge,
                        .file = script->path()};
     }
-    for (Runner& runner : runners) {
+    for (Runner& runner : *runners) {
         if (runner.content) {
             if (Outcome refused = runner.file.checkWritable()) {
                 return refused;
@@ -104,44 +159,8 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
     if (Outcome refused = script->checkWritable()) {
         return refused;
     }
-
-    // quarvel.cfg goes first: if a config cannot be changed after it, what is left is a script
-    // that nothing runs, which the game never notices. The other way round would leave a config
-    // running a script that is not there, or the old one.
-    const auto notRunYet = [&](std::size_t from) {
-        std::vector<std::string> names;
-        for (std::size_t i = from; i < runners.size(); ++i) {
-            if (runners[i].content) {
-                names.push_back(pathText(runners[i].file.path().filename()));
-            }
-        }
-        return names;
-    };
-    const auto leftWarning = [&](const GameFile& file) {
-        if (file.leftCopy()) {
-            warnings.push_back(*file.leftCopy());
-        }
-    };
-    if (Outcome failed = script->replace(std::string(installed).append(crlf))) {
-        if (failed->step == FileStep::Sync) {
-            failed->done = notRunBy(notRunYet(0));
-        }
-        leftWarning(*script);
+    if (Outcome failed = writeFiles(*script, installed, *runners, warnings)) {
         return failed;
-    }
-    leftWarning(*script);
-    for (std::size_t i = 0; i < runners.size(); ++i) {
-        Runner& runner = runners[i];
-        if (!runner.content) {
-            continue;
-        }
-        Outcome failed = runner.file.replace(*runner.content);
-        leftWarning(runner.file);
-        if (failed) {
-            failed->done = notRunBy(notRunYet(failed->step == FileStep::Sync ? i + 1 : i));
-            return failed;
-        }
-        runner.content.reset(); // a large file is not held twice while the rest is written
     }
     installedText = std::move(installed);
     return std::nullopt;

@@ -25,103 +25,140 @@ struct Hook {
     std::string content;
 };
 
-Outcome uninstall(const fs::path& directory, FileIo& io, UninstallResult& result) {
-    if (Outcome failed = lookAtFolder(directory, FileStep::Update)) {
-        return failed;
-    }
-    // Everything is looked at first; nothing is changed until every file has passed.
-    std::vector<Hook> hooks;
-    for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
-        auto file = GameFile::look(io, directory / name, FileStep::Update);
-        if (!file && name == userconfigFileName && isRefusedKind(file.failure())) {
-            // A folder, a FIFO or a link that an install refuses never got Quarvel's line: a
-            // plain install never looks at it, so it must not keep the tweaks from coming out.
-            result.leftAlone.push_back(directory / name);
-            continue;
+// One uninstall: every file looked at first, then the configs changed, then quarvel.cfg deleted.
+class Removal {
+public:
+    Removal(const fs::path& directory, FileIo& io, UninstallResult& result)
+        : directory_(directory), io_(io), result_(result) {}
+
+    Outcome run() {
+        if (Outcome failed = lookAtFolder(directory_, FileStep::Update)) {
+            return failed;
         }
-        if (!file) {
-            return file.failure();
+        // Everything is looked at first; nothing is changed until every file has passed.
+        if (Outcome failed = lookAtConfigs()) {
+            return failed;
         }
-        const Expected<std::string> current = file->read();
-        if (!current) {
-            return current.failure();
+        if (Outcome failed = lookAtScript()) {
+            return failed;
         }
-        std::optional<std::string> without = withoutExecLine(*current);
-        if (runsScript(without ? *without : *current)) {
-            result.stillRunBy.push_back(file->path());
+        for (Hook& hook : hooks_) {
+            if (Outcome refused = hook.file.checkWritable()) {
+                return refused;
+            }
         }
-        if (without) {
-            hooks.push_back({std::move(*file), std::move(*without)});
+        // The configs go first and quarvel.cfg last: if a step fails half-way, what is left is a
+        // script that nothing runs, which the game never notices, rather than a config that runs
+        // a script that is not there.
+        if (Outcome failed = unhookConfigs()) {
+            return failed;
         }
-    }
-    auto script = GameFile::look(io, directory / scriptFileName, FileStep::Remove);
-    if (!script) {
-        return script.failure();
-    }
-    if (script->named()) {
-        if (Outcome refused = script->checkWritable()) {
-            return refused;
-        }
-    }
-    for (Hook& hook : hooks) {
-        if (Outcome refused = hook.file.checkWritable()) {
-            return refused;
-        }
+        return deleteScript();
     }
 
-    // The configs go first and quarvel.cfg last: if a step fails half-way, what is left is a
-    // script that nothing runs, which the game never notices, rather than a config that runs a
-    // script that is not there.
-    const auto stillRunning = [&](std::size_t from) {
+private:
+    Outcome lookAtConfigs() {
+        for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
+            auto file = GameFile::look(io_, directory_ / name, FileStep::Update);
+            if (!file && name == userconfigFileName && isRefusedKind(file.failure())) {
+                // A folder, a FIFO or a link that an install refuses never got Quarvel's line: a
+                // plain install never looks at it, so it must not keep the tweaks from coming out.
+                result_.leftAlone.push_back(directory_ / name);
+                continue;
+            }
+            if (!file) {
+                return file.failure();
+            }
+            const Expected<std::string> current = file->read();
+            if (!current) {
+                return current.failure();
+            }
+            std::optional<std::string> without = withoutExecLine(*current);
+            if (runsScript(without ? *without : *current)) {
+                result_.stillRunBy.push_back(file->path());
+            }
+            if (without) {
+                hooks_.push_back({std::move(*file), std::move(*without)});
+            }
+        }
+        return std::nullopt;
+    }
+
+    Outcome lookAtScript() {
+        auto script = GameFile::look(io_, directory_ / scriptFileName, FileStep::Remove);
+        if (!script) {
+            return script.failure();
+        }
+        script_ = std::move(*script);
+        return script_->named() ? script_->checkWritable() : std::nullopt;
+    }
+
+    Outcome unhookConfigs() {
+        for (Hook& hook : hooks_) {
+            Outcome failed = hook.file.replace(hook.content);
+            if (hook.file.leftCopy()) {
+                result_.warnings.push_back(*hook.file.leftCopy());
+            }
+            if (failed) {
+                if (failed->step == FileStep::Sync) {
+                    result_.unhooked.push_back(hook.file.path());
+                }
+                failed->done = leftState(stillRunning(result_.unhooked.size()));
+                return failed;
+            }
+            result_.unhooked.push_back(hook.file.path());
+        }
+        return std::nullopt;
+    }
+
+    Outcome deleteScript() {
+        if (!script_->named()) {
+            return std::nullopt;
+        }
+        if (Outcome failed = script_->remove()) {
+            if (failed->step == FileStep::Sync) {
+                result_.scriptDeleted = true;
+                failed->done = Sentence{removedUnsynced};
+            } else if (!hooks_.empty()) {
+                failed->done = leftState({});
+            }
+            return failed;
+        }
+        result_.scriptDeleted = true;
+        return std::nullopt;
+    }
+
+    // The configs from `from` on, which still run the script.
+    [[nodiscard]] std::vector<std::string> stillRunning(std::size_t from) const {
         std::vector<std::string> names;
-        for (std::size_t i = from; i < hooks.size(); ++i) {
-            names.push_back(pathText(hooks[i].file.path().filename()));
+        for (std::size_t i = from; i < hooks_.size(); ++i) {
+            names.push_back(pathText(hooks_[i].file.path().filename()));
         }
         return names;
-    };
-    const auto scriptLeft = [&](std::vector<std::string> running) -> std::optional<Sentence> {
+    }
+
+    // What a failure half-way leaves, told before it; nothing when nothing was changed.
+    [[nodiscard]] std::optional<Sentence> leftState(std::vector<std::string> running) const {
         if (running.empty()) {
-            return script->named()
+            return script_->named()
                        ? Sentence{QVL_TRANSLATABLE(
                              "Failure", "Nothing runs quarvel.cfg any more, but it was kept")}
                        : Sentence{removedUnsynced};
         }
-        if (result.unhooked.empty()) {
+        if (result_.unhooked.empty()) {
             return std::nullopt; // nothing was changed
         }
         return Sentence{QVL_TRANSLATABLE("Failure", "%1 no longer runs quarvel.cfg, but %2 still "
                                                     "does and quarvel.cfg was kept"),
-                        {pathText(result.unhooked.back().filename()), running.front()}};
-    };
-    for (std::size_t i = 0; i < hooks.size(); ++i) {
-        Hook& hook = hooks[i];
-        Outcome failed = hook.file.replace(hook.content);
-        if (hook.file.leftCopy()) {
-            result.warnings.push_back(*hook.file.leftCopy());
-        }
-        if (failed) {
-            if (failed->step == FileStep::Sync) {
-                result.unhooked.push_back(hook.file.path());
-            }
-            failed->done = scriptLeft(stillRunning(result.unhooked.size()));
-            return failed;
-        }
-        result.unhooked.push_back(hook.file.path());
+                        {pathText(result_.unhooked.back().filename()), running.front()}};
     }
-    if (script->named()) {
-        if (Outcome failed = script->remove()) {
-            if (failed->step == FileStep::Sync) {
-                result.scriptDeleted = true;
-                failed->done = Sentence{removedUnsynced};
-            } else if (!hooks.empty()) {
-                failed->done = scriptLeft({});
-            }
-            return failed;
-        }
-        result.scriptDeleted = true;
-    }
-    return std::nullopt;
-}
+
+    const fs::path& directory_;
+    FileIo& io_;
+    UninstallResult& result_;
+    std::vector<Hook> hooks_;
+    std::optional<GameFile> script_;
+};
 
 } // namespace
 
@@ -134,7 +171,7 @@ UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io, const Cha
     }
     try {
         runGuarded(guard, [&] { // a Ctrl-C now waits until every file is whole
-            result.failure = uninstall(directory, io, result);
+            result.failure = Removal(directory, io, result).run();
         });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Update,
