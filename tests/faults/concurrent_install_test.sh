@@ -24,6 +24,27 @@ game() { # DIR
     printf 'game "Counter-Strike"\n' >"$1/liblist.gam"
 }
 
+# Runs quarvel-cli twice on DIR at the same moment, with ARGS1 and ARGS2 (words without blanks),
+# and waits for both: their exit statuses in status1 and status2, what each said in DIR.1, DIR.2.
+race() { # DIR ARGS1 ARGS2
+    mkfifo "$1.go"
+    exec 3<>"$1.go" # held open, so each waiting run reads one line whenever it opens
+    # shellcheck disable=SC2086 # the arguments are split into words on purpose
+    (read -r _ <"$1.go" && exec "$cli" $2) >"$1.1" 2>&1 &
+    local one=$!
+    # shellcheck disable=SC2086
+    (read -r _ <"$1.go" && exec "$cli" $3) >"$1.2" 2>&1 &
+    local two=$!
+    sleep 0.05
+    printf 'go\ngo\n' >&3
+    wait "$one"
+    status1=$?
+    wait "$two"
+    status2=$?
+    exec 3>&-
+    rm "$1.go"
+}
+
 # What a plain install makes of it: the whole new files.
 game "$work/new-user"
 "$cli" install --overwrite "$work/new-user" >/dev/null || fail "a plain install failed"
@@ -35,20 +56,7 @@ cmp -s "$dhfps/quarvel.cfg" "$work/new-user/quarvel.cfg" && fail "the presets wr
 for round in $(seq 1 20); do
     dir=$work/together-$round
     game "$dir"
-    mkfifo "$dir.go"
-    exec 3<>"$dir.go" # held open, so each waiting install reads one line whenever it opens
-    (read -r _ <"$dir.go" && exec "$cli" install --overwrite "$dir") >/dev/null 2>&1 &
-    one=$!
-    (read -r _ <"$dir.go" && exec "$cli" --preset dhfps install --overwrite "$dir") >/dev/null 2>&1 &
-    two=$!
-    sleep 0.05
-    printf 'go\ngo\n' >&3
-    wait "$one"
-    status1=$?
-    wait "$two"
-    status2=$?
-    exec 3>&-
-    rm "$dir.go"
+    race "$dir" "install --overwrite $dir" "--preset dhfps install --overwrite $dir"
     [ "$status1$status2" = 00 ] || fail "together, round $round: exit status $status1 and $status2"
     cmp -s "$dir/quarvel.cfg" "$work/new-user/quarvel.cfg" || cmp -s "$dir/quarvel.cfg" "$dhfps/quarvel.cfg" ||
         fail "together, round $round: quarvel.cfg is neither script whole"
@@ -69,22 +77,9 @@ for round in $(seq 1 50); do
     dir=$work/against-$round
     game "$dir"
     "$cli" install --overwrite "$dir" >/dev/null || fail "against, round $round: the first install failed"
-    mkfifo "$dir.go"
-    exec 3<>"$dir.go"
-    (read -r _ <"$dir.go" && exec "$cli" install --overwrite "$dir") >"$dir.install" 2>&1 &
-    one=$!
-    (read -r _ <"$dir.go" && exec "$cli" uninstall "$dir") >"$dir.uninstall" 2>&1 &
-    two=$!
-    sleep 0.02
-    printf 'go\ngo\n' >&3
-    wait "$one"
-    status1=$?
-    wait "$two"
-    status2=$?
-    exec 3>&-
-    rm "$dir.go"
+    race "$dir" "install --overwrite $dir" "uninstall $dir"
     [ "$status1$status2" = 00 ] ||
-        fail "against, round $round: exit status $status1 and $status2: $(cat "$dir.install" "$dir.uninstall")"
+        fail "against, round $round: exit status $status1 and $status2: $(cat "$dir.1" "$dir.2")"
     if [ -e "$dir/quarvel.cfg" ]; then # the install came last
         cmp -s "$dir/quarvel.cfg" "$work/new-user/quarvel.cfg" &&
             cmp -s "$dir/autoexec.cfg" "$work/new-user/autoexec.cfg" ||
@@ -92,7 +87,7 @@ for round in $(seq 1 50); do
     else # the uninstall came last, after the install it raced
         cmp -s "$dir/autoexec.cfg" "$removed/autoexec.cfg" ||
             fail "against, round $round: quarvel.cfg is gone, but autoexec.cfg still runs it"
-        grep -q 'quarvel.cfg has been deleted' "$dir.uninstall" ||
+        grep -q 'quarvel.cfg has been deleted' "$dir.2" ||
             fail "against, round $round: the uninstall did not say what it removed"
     fi
     [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
