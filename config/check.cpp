@@ -6,7 +6,6 @@
 #include "config/game_file.h"
 #include "config/script.h"
 #include "core/ascii.h"
-#include "core/product.h"
 #include "core/rate_rules.h"
 #include "rates/rate_calculator.h"
 
@@ -208,8 +207,7 @@ Settings settingsOf(std::string_view script) {
 }
 
 bool writtenByQuarvel(std::string_view script) {
-    const std::string header =
-        std::string("// ").append(product::name).append(" ").append(product::majorVersion);
+    const std::string header = scriptHeader();
     return script.starts_with(header) &&
            (script.size() == header.size() || script[header.size()] == '\r' ||
             script[header.size()] == '\n');
@@ -257,7 +255,7 @@ void reportScriptItself(Report& report, const std::string& script, const Setting
         report.finding(
             {QVL_TRANSLATABLE("Check", "quarvel.cfg was not written by Quarvel: it does not "
                                        "begin with \"%1\"."),
-             {std::string("// ").append(product::name).append(" ").append(product::majorVersion)}});
+             {scriptHeader()}});
     }
     if (settings.empty()) {
         report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg sets nothing.")});

@@ -24,11 +24,14 @@ void appendSection(std::string& text, std::string_view heading, const TweakLines
 
 } // namespace
 
+std::string scriptHeader() {
+    return std::string("// ").append(product::name).append(" ").append(product::majorVersion);
+}
+
 std::string buildScript(const TweakLines& lines, GameVersion version) {
     std::string text;
     text.reserve(2048);
-    appendLine(text,
-               std::string("// ").append(product::name).append(" ").append(product::majorVersion));
+    appendLine(text, scriptHeader());
     appendLine(text, std::string("// ").append(product::webDomain));
     appendLine(text, "");
     appendSection(text, "// FPS Tweaks", lines, 0, firstPingSlot, version);

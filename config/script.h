@@ -15,6 +15,9 @@ inline constexpr std::string_view autoexecFileName = "autoexec.cfg";
 inline constexpr std::string_view userconfigFileName = "userconfig.cfg";
 inline constexpr std::string_view savedSettingsFileName = "config.cfg";
 
+// The script's first line, "// Quarvel v3": what tells a quarvel.cfg that Quarvel wrote.
+std::string scriptHeader();
+
 // The script as the install window first shows it: header, the FPS and Ping sections in slot
 // order (and for today's Steam game a third one, with the settings only it knows), and the
 // author's lines. A tweak the game version does not know is left out. CR LF between lines, none
