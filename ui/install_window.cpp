@@ -182,8 +182,8 @@ void InstallWindow::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder
 void InstallWindow::showGames(std::vector<games::DetectedGame> found) {
     games_ = std::move(found);
     for (const auto& game : games_) {
-        gamesList_->addItem(QStringLiteral("%1 (%2)").arg(
-            qs(game.name), QDir::toNativeSeparators(fromPath(game.directory))));
+        gamesList_->addItem(
+            QStringLiteral("%1 (%2)").arg(qs(game.name), nativePath(game.directory)));
     }
     gamesList_->setCurrentIndex(-1);
     gamesList_->setPlaceholderText(games_.empty() ? tr("No games found") : tr("Choose a game..."));
@@ -302,26 +302,26 @@ void InstallWindow::install() {
     if (!chosen) {
         return;
     }
-    const std::filesystem::path& directory_ = *chosen;
-    if (games::looksUnlikeGameFolder(directory_) &&
-        !dialogs_.askYesNo(this, tr("Install into %1").arg(nativePath(directory_)),
+    const std::filesystem::path& folder = *chosen;
+    if (games::looksUnlikeGameFolder(folder) &&
+        !dialogs_.askYesNo(this, tr("Install into %1").arg(nativePath(folder)),
                            tr("Install into a folder that does not look like a game folder?"))) {
         return;
     }
-    if (scriptExists(directory_) &&
+    if (scriptExists(folder) &&
         !dialogs_.askYesNo(this, tr("Warning!"),
-                           tr("quarvel.cfg is already in %1.").arg(nativePath(directory_)) +
+                           tr("quarvel.cfg is already in %1.").arg(nativePath(folder)) +
                                QLatin1Char('\n') + translated("Install", overwriteQuestion))) {
         return;
     }
-    remember(directory_);
+    remember(folder);
     InstallResult result;
     try {
-        result = installTweaks(directory_, toEngine(scriptText()), systemFileIo(),
+        result = installTweaks(folder, toEngine(scriptText()), systemFileIo(),
                                {.userconfig = chkUserconfig_->isChecked()}, whileSignalsHeld);
     } catch (const std::bad_alloc&) {
         result.failure =
-            Failure{.problem = FileProblem::OutOfMemory, .file = directory_ / scriptFileName};
+            Failure{.problem = FileProblem::OutOfMemory, .file = folder / scriptFileName};
     }
     if (!result.installed()) {
         dialogs_.warn(this, tr("Install failed"),
@@ -330,7 +330,7 @@ void InstallWindow::install() {
     }
     showScript(result.installedText);
     dialogs_.inform(this, tr("Quarvel"),
-                    withWarnings(translated("Install", installedText).arg(nativePath(directory_)),
+                    withWarnings(translated("Install", installedText).arg(nativePath(folder)),
                                  result.warnings));
     close();
 }

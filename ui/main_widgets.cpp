@@ -30,13 +30,8 @@ void prepareToggleGrid(QGridLayout* grid) {
 }
 
 QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent) {
-    QLabel* label = plainLabel(text, parent);
+    QLabel* label = bold ? boldLabel(text, parent) : plainLabel(text, parent);
     setTextColour(label, colour);
-    if (bold) {
-        QFont heavy = label->font();
-        heavy.setBold(true);
-        label->setFont(heavy);
-    }
     return label;
 }
 
