@@ -33,10 +33,7 @@ QLabel* iconLabel(const QDialog& box, MessageKind kind) {
 // The text's width: its longest line, within half the screen (but no narrower than a short
 // sentence needs), and its height at that width.
 QSize textSize(const QLabel& text, const QSize& screen) {
-    int longest = 0;
-    for (const QString& line : text.text().split(QLatin1Char('\n'))) {
-        longest = std::max(longest, text.fontMetrics().horizontalAdvance(line));
-    }
+    const int longest = longestLineWidth(text.fontMetrics(), text.text());
     const int width =
         std::min({longest + 1, std::max(screen.width() / 2, 420), screen.width() * 9 / 10});
     return {width, text.heightForWidth(width)};

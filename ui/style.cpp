@@ -230,12 +230,16 @@ void fitWrappedText(QWidget* window, int narrowest) {
     window->setMinimumSize(width, heightAt(width));
 }
 
-int widthForLines(const QPlainTextEdit& editor) {
+int longestLineWidth(const QFontMetrics& metrics, const QString& text) {
     int longest = 0;
-    const QStringList lines = editor.toPlainText().split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        longest = std::max(longest, editor.fontMetrics().horizontalAdvance(line));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        longest = std::max(longest, metrics.horizontalAdvance(line));
     }
+    return longest;
+}
+
+int widthForLines(const QPlainTextEdit& editor) {
+    const int longest = longestLineWidth(editor.fontMetrics(), editor.toPlainText());
     // The document's margins, the cursor, the frame and the scroll bar beside the lines.
     const auto margins = static_cast<int>(std::ceil(2 * editor.document()->documentMargin()));
     return longest + margins + editor.cursorWidth() + 2 * editor.frameWidth() +

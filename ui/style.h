@@ -6,6 +6,7 @@
 
 class QGroupBox;
 class QLabel;
+class QFontMetrics;
 class QPlainTextEdit;
 class QWidget;
 
@@ -60,6 +61,8 @@ void fitWrappedText(QWidget* window, int narrowest);
 
 // The width an editor needs to show its longest line whole.
 [[nodiscard]] int widthForLines(const QPlainTextEdit& editor);
+// The width of the longest of a text's lines in a font.
+[[nodiscard]] int longestLineWidth(const QFontMetrics& metrics, const QString& text);
 
 // A label that shows its text as it is, never as rich text.
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr, bool wrap = false);
