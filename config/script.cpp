@@ -1,6 +1,8 @@
 #include "config/script.h"
 
 #include "core/product.h"
+#include "core/rate_rules.h"
+#include "rates/rate_calculator.h"
 
 namespace quarvel {
 
@@ -10,13 +12,28 @@ void appendLine(std::string& text, std::string_view line) {
     text.append(line).append(crlf);
 }
 
+// A rate's line, with a value below the least the game keeps raised to it: the game would raise
+// it at start anyway. A field that holds no number keeps its line.
+std::string lineAtLeastFloor(int slot, const std::string& line, GameVersion version) {
+    const RateRule* rule = rateRuleOf(slot);
+    const std::string_view cvar = editor(slot).cvar;
+    if (rule == nullptr || rule->floor(version).text.empty() || line.size() <= cvar.size()) {
+        return line;
+    }
+    const auto value = rates::parseRate(std::string_view(line).substr(cvar.size() + 1));
+    if (!value || *value >= rule->floor(version).value) {
+        return line;
+    }
+    return std::string(cvar).append(" ").append(rule->floor(version).text);
+}
+
 void appendSection(std::string& text, std::string_view heading, const TweakLines& lines, int first,
                    int end, GameVersion version) {
     appendLine(text, heading);
     appendLine(text, "");
     for (int slot = first; slot < end; ++slot) {
         if (offered(slot, version)) {
-            appendLine(text, lines[slot]);
+            appendLine(text, lineAtLeastFloor(slot, lines[slot], version));
         }
     }
     appendLine(text, "");

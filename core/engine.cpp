@@ -47,17 +47,28 @@ const SpeedRule& speedRuleFor(EditorId id) {
     return speedRules[static_cast<std::size_t>(speedRuleIndex(id))];
 }
 
+// A computed rate as the field's text, raised to the least value the game keeps: the game would
+// raise a lower one anyway.
+std::string derivedText(const RateRule& rule, GameVersion version, double value) {
+    const RateLimit& floor = rule.floor(version);
+    if (!floor.text.empty() && value < floor.value) {
+        return std::string(floor.text);
+    }
+    return rates::wholeNumberText(value);
+}
+
 // The byte rate a speed gives, as the rate field's text; nothing without a number or a unit.
-std::optional<std::string> byteRateText(std::string_view speedText, int unit) {
+std::optional<std::string> byteRateText(std::string_view speedText, int unit, const RateRule& rate,
+                                        GameVersion version) {
     const auto speed = rates::parseSpeed(speedText);
-    if (!speed || unit < 0 || unit > 2) {
+    if (!speed || unit < 0 || unit >= static_cast<int>(speedUnitItems.size())) {
         return std::nullopt;
     }
     // A speed near the largest double overflows on the way to bytes: it is above every cap.
     const double bytes =
         std::min(rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit)),
                  std::numeric_limits<double>::max());
-    return rates::wholeNumberText(rates::roundHalfEven(bytes));
+    return derivedText(rate, version, rates::roundHalfEven(bytes));
 }
 
 // The rate rules in the order of their fields' slots.
@@ -257,7 +268,7 @@ void Engine::setGameVersion(GameVersion version) {
         sources[i] = kept[i] == rateRules[i].start(version_) ? Source::Start : Source::Kept;
     }
     for (const SpeedRule& speed : speedRules) {
-        if (!byteRateText(text(speed.speedField), selected(speed.unitList))) {
+        if (!rates::parseSpeed(text(speed.speedField)) || selected(speed.unitList) < 0) {
             continue; // no speed typed: its rates follow the rules above
         }
         for (std::size_t i = 0; i < rateRules.size(); ++i) {
@@ -366,7 +377,7 @@ void Engine::rateFieldHandler(EditorId id) {
     if (rule.derived != noEditor) {
         if (const auto capped = rates::parseRate(text(id))) {
             const double derived = rates::roundHalfEven(*capped / rule.divisor);
-            setText(rule.derived, rates::wholeNumberText(derived));
+            setText(rule.derived, derivedText(rateRuleFor(rule.derived), version_, derived));
         }
     }
     writeSlot(id, configLine(editor(id).cvar, text(id)));
@@ -375,20 +386,21 @@ void Engine::rateFieldHandler(EditorId id) {
 void Engine::speedFieldHandler(EditorId id) {
     const SpeedRule& rule = speedRuleFor(id);
     const int unit = selected(rule.unitList);
-    if (unit < 0 || unit > 2) {
+    if (unit < 0 || unit >= static_cast<int>(speedUnitItems.size())) {
         return;
     }
     if (text(id).empty()) {
         setText(rule.rateField, {});
         return;
     }
-    if (auto rate = byteRateText(text(id), unit)) {
+    if (auto rate = byteRateText(text(id), unit, rateRuleFor(rule.rateField), version_)) {
         setText(rule.rateField, std::move(*rate));
     }
 }
 
 void Engine::retypeSpeed(const SpeedRule& rule) {
-    auto rate = byteRateText(text(rule.speedField), selected(rule.unitList));
+    auto rate = byteRateText(text(rule.speedField), selected(rule.unitList),
+                             rateRuleFor(rule.rateField), version_);
     if (!rate) {
         return;
     }

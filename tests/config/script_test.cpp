@@ -35,6 +35,18 @@ TEST(Script, MatchesTheExpectedTextAfterStartUpAndEachPresetForEachGameVersion) 
                 << prefix << name;
         }
     }
+    // Today's game raises a rate below its least value at start: the script writes that value
+    // instead. A typed rate stays in its field; the classic game has no least value.
+    Engine slow;
+    slow.setGameVersion(GameVersion::Steam);
+    slow.setText(editorId("txtURate"), "5");
+    slow.setText(editorId("txtRate"), "0999.5");
+    const std::string script = buildScript(slow.tweakLines(), GameVersion::Steam);
+    EXPECT_NE(script.find("\r\nrate 1000\r\ncl_updaterate 10\r\n"), std::string::npos) << script;
+    EXPECT_NE(buildScript(slow.tweakLines()).find("\r\ncl_updaterate 10\r\n"), std::string::npos);
+    slow.setText(editorId("txtURate"), "5");
+    EXPECT_NE(buildScript(slow.tweakLines()).find("\r\ncl_updaterate 5\r\n"), std::string::npos);
+
     // The banner that follows the script begins after an empty line, so that it cannot run into
     // the script's last line.
     EXPECT_TRUE(echoBanner().starts_with("\r\n\r\necho "));

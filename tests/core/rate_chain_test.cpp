@@ -99,9 +99,20 @@ TEST(RateChain, TodaysGameCarriesAModernLineAndTheClassicOneCapsItAgain) {
     EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 102");
     type(engine, "txtURate", "103");
     EXPECT_EQ(engine.text(id("txtURate")), "102");
-    type(engine, "txtClRate", "50000"); // cl_rate and the command rate keep their caps
+    type(engine, "txtClRate", "50000"); // cl_rate keeps its cap; the command rate has none of 100
     EXPECT_EQ(engine.text(id("txtClRate")), "20000");
-    EXPECT_EQ(engine.text(id("txtCMDRate")), "100");
+    EXPECT_EQ(engine.text(id("txtCMDRate")), "143");
+    type(engine, "txtCMDRate", "1001"); // useful up to the frame rate, which is at most 1000
+    EXPECT_EQ(engine.text(id("txtCMDRate")), "1000");
+
+    // A slow line derives no less than the game keeps, but typing passes through low numbers.
+    type(engine, "txtDSpeed", "40");
+    engine.selectItem(id("cmbSpeed2"), 0);
+    type(engine, "txtDSpeed", "40");
+    EXPECT_EQ(engine.slot(id("txtRate")) + " " + engine.slot(id("txtURate")),
+              "rate 1000 cl_updaterate 10");
+    type(engine, "txtURate", "5");
+    EXPECT_EQ(engine.slot(id("txtURate")), "cl_updaterate 5");
 }
 
 TEST(RateChain, ChoosingTheGameVersionRetypesSpeedsAndMovesStartValuesOnly) {
