@@ -1,5 +1,7 @@
 #include "games/game_folder.h"
 
+#include "core/ascii.h"
+#include "core/paths.h"
 #include "core/words.h"
 #include "games/file_lookup.h"
 
@@ -15,6 +17,18 @@ bool looksUnlikeGameFolder(const std::filesystem::path& folder) {
 
 std::string notGameFolderText() {
     return filledWords(notGameFolderWords, {modFileName});
+}
+
+bool inSteamLibrary(const std::filesystem::path& folder) {
+    std::string previous;
+    for (const auto& part : folder.lexically_normal()) {
+        const std::string name = lowerAscii(pathText(part));
+        if (previous == "steamapps" && name == "common") {
+            return true;
+        }
+        previous = name;
+    }
+    return false;
 }
 
 } // namespace quarvel::games

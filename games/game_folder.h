@@ -24,4 +24,10 @@ bool looksUnlikeGameFolder(const std::filesystem::path& folder);
 // The warning, in English.
 std::string notGameFolderText();
 
+// True when `folder` lies in a Steam library, under its steamapps/common folder (in any case of
+// their names, as Windows installs copied to Linux keep their capitals). Every copy Steam installs
+// has run today's build of the game since 2013; only a copy installed without Steam can be the
+// classic game. Decided from the path alone, so it asks nothing of a slow drive.
+bool inSteamLibrary(const std::filesystem::path& folder);
+
 } // namespace quarvel::games

@@ -169,3 +169,18 @@ TEST_F(GameDetectionTest, AFolderWithoutLiblistGamLooksUnlikeAGameFolder) {
         EXPECT_EQ(looksUnlikeGameFolder(tmp.path(row.folder)), row.unlike) << row.folder;
     }
 }
+
+TEST(SteamLibrary, AFolderUnderSteamappsCommonInAnyCaseIsInASteamLibrary) {
+    const struct {
+        const char* folder;
+        bool steam;
+    } rows[] = {{"/home/p/.local/share/Steam/steamapps/common/Half-Life/cstrike", true},
+                {"D:/Games/SteamLibrary/SteamApps/Common/Half-Life/valve", true},
+                {"/mnt/lib/steamapps/common/../common/Half-Life/dod", true},
+                {"/home/p/steamapps/Half-Life/cstrike", false},        // no common folder
+                {"/home/p/common/steamapps/Half-Life/cstrike", false}, // the other way round
+                {"C:/Sierra/Half-Life/cstrike", false}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(inSteamLibrary(row.folder), row.steam) << row.folder;
+    }
+}
