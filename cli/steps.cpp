@@ -1,5 +1,6 @@
 #include "cli/steps.h"
 
+#include "cli/output.h"
 #include "config/loader.h"
 #include "core/config_text.h"
 #include "core/paths.h"
@@ -128,8 +129,13 @@ std::optional<StepError> runStep(Engine& engine, std::string_view option,
         }
         engine.setGameVersion(named->version);
     } else if (option == "load") {
-        if (const auto loaded = loadConfig(engine, pathFromUtf8(argument)); !loaded) {
+        const auto loaded = loadConfig(engine, pathFromUtf8(argument));
+        if (!loaded) {
             return error(option, argument, reasonText(loaded.failure()));
+        }
+        // The load is done; what it could not take as the file gives it is said, not failed.
+        if (const std::string notes = loadNotes(*loaded, engine.gameVersion()); !notes.empty()) {
+            complain(error(option, argument, notes).message);
         }
     } else {
         return error(option, argument, "unknown step");

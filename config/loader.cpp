@@ -3,6 +3,8 @@
 #include "config/game_file.h"
 #include "core/ascii.h"
 #include "core/config_text.h"
+#include "core/rate_rules.h"
+#include "rates/rate_calculator.h"
 
 #include <algorithm>
 #include <new>
@@ -32,9 +34,6 @@ std::string_view withoutQuotes(std::string_view value) {
 // True when the value set its editor.
 bool apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
     const EditorId id = cvar.editor;
-    if (id != noEditor && !engine.offers(id)) {
-        return false;
-    }
     switch (cvar.rule) {
     case LoadRule::Toggle:
     case LoadRule::InvertedToggle:
@@ -141,17 +140,75 @@ void ConfigReader::record() {
     values_.cvarValue[static_cast<std::size_t>(cvar_)] = value;
 }
 
-std::size_t applyLoadedValues(Engine& engine, const LoadedValues& values) {
-    std::size_t applied = 0;
+LoadReport applyLoadedValues(Engine& engine, const LoadedValues& values) {
+    LoadReport report;
+    const auto applyOne = [&](std::size_t k) {
+        const KnownCvar& cvar = knownCvars[k];
+        const std::string& value = values.cvarValue[k];
+        if (cvar.editor != noEditor && !engine.offers(cvar.editor)) {
+            report.skipped.push_back(cvar.name);
+            return;
+        }
+        if (!apply(engine, cvar, value)) {
+            return;
+        }
+        ++report.applied;
+        if (const RateRule* rule = rateRuleOf(cvar.editor)) {
+            const auto number = rates::parseRate(value);
+            if (number && *number > engine.limitOf(*rule).value) {
+                report.lowered.push_back({cvar.name, value, engine.limitOf(*rule).text});
+            }
+        }
+    };
+    // Under today's game a packet rate the file sets is not to be overwritten by the one its byte
+    // rate derives: it goes last.
+    const auto derivedLater = [&](const KnownCvar& cvar) {
+        return engine.gameVersion() == GameVersion::Steam &&
+               std::any_of(rateRules.begin(), rateRules.end(),
+                           [&](const RateRule& rule) { return rule.derived == cvar.editor; });
+    };
+    std::vector<std::size_t> later;
     for (std::size_t k = 0; k < knownCvars.size(); ++k) {
-        if (values.cvarFound[k] && apply(engine, knownCvars[k], values.cvarValue[k])) {
-            ++applied;
+        if (values.cvarFound[k]) {
+            if (derivedLater(knownCvars[k])) {
+                later.push_back(k);
+            } else {
+                applyOne(k);
+            }
         }
     }
-    return applied;
+    for (const std::size_t k : later) {
+        applyOne(k);
+    }
+    return report;
 }
 
-Expected<std::size_t> loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
+std::string loadNotes(const LoadReport& report, GameVersion version) {
+    std::string notes;
+    for (const LoweredSetting& lowered : report.lowered) {
+        notes.append(notes.empty() ? "" : ", ")
+            .append(lowered.cvar)
+            .append(" ")
+            .append(lowered.value)
+            .append(" lowered to ")
+            .append(lowered.limit);
+    }
+    if (!report.skipped.empty()) {
+        const bool one = report.skipped.size() == 1;
+        const GameVersion other =
+            version == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+        notes.append(notes.empty() ? "" : " and ")
+            .append(std::to_string(report.skipped.size()))
+            .append(one ? " setting of " : " settings of ")
+            .append(other == GameVersion::Steam ? "today's game" : "the classic game")
+            .append(" skipped: choose --limits ")
+            .append(nameOf(other).shortName)
+            .append(one ? " first to keep it" : " first to keep them");
+    }
+    return notes;
+}
+
+Expected<LoadReport> loadConfig(Engine& engine, const std::filesystem::path& file, FileIo& io) {
     LoadedValues values;
     try {
         ConfigReader reader(values);

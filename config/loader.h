@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Loading a config file into the editors, in two phases: reading records the last value of every
 // known cvar in the file; applying then sets the editors in the order of the known-cvar list.
@@ -56,13 +57,38 @@ private:
     std::size_t markBytes_ = 0; // how much of a byte-order mark the file has begun with
 };
 
-// The applying phase: how many of the settings read set their editor. A value that is no state
-// of its editor, or a setting the game version in force does not offer, sets nothing.
-std::size_t applyLoadedValues(Engine& engine, const LoadedValues& values);
+// A rate the file set above what the game version in force takes, and the cap it now holds.
+struct LoweredSetting {
+    std::string_view cvar;
+    std::string value;      // as the file set it
+    std::string_view limit; // what the field holds instead
+};
 
-// Loads a file as the "Load *.cfg Settings" command does, and tells how many settings it applied.
-// Only a regular file loads; when the file cannot be read no editor changes.
-Expected<std::size_t> loadConfig(Engine& engine, const std::filesystem::path& file,
-                                 FileIo& io = systemFileIo());
+// What one load did: how many settings set their editor, which of them were lowered to the game
+// version's caps, and which settings the file holds that only the other version knows.
+struct LoadReport {
+    std::size_t applied = 0;
+    std::vector<LoweredSetting> lowered{};
+    std::vector<std::string_view> skipped{};
+
+    [[nodiscard]] bool changedAnything() const { return !lowered.empty() || !skipped.empty(); }
+};
+
+// The applying phase. A value that is no state of its editor, or a setting the game version in
+// force does not offer, sets nothing. Under today's Steam game each rate field keeps the value the
+// file gives it: the packet rates are set after the byte rates they are derived from, whatever
+// the order of the file's lines. The classic game applies in the order of the known-cvar list, so
+// a rate the file sets derives its packet rate over the file's own.
+LoadReport applyLoadedValues(Engine& engine, const LoadedValues& values);
+
+// Loads a file as the "Load *.cfg Settings" command does, and tells what it applied. Only a
+// regular file loads; when the file cannot be read no editor changes.
+Expected<LoadReport> loadConfig(Engine& engine, const std::filesystem::path& file,
+                                FileIo& io = systemFileIo());
+
+// What a load changed of the file's own values, in the words quarvel-cli prints ("cl_updaterate
+// 101 lowered to 45 and 3 settings of today's game skipped: choose --limits steam first to keep
+// them"); empty when it took every value as the file gives it. The windows say it in their own.
+std::string loadNotes(const LoadReport& report, GameVersion version);
 
 } // namespace quarvel

@@ -1383,6 +1383,38 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <source>Game version set to %1</source>
         <translation>Версия игры: %1</translation>
     </message>
+    <message>
+        <source>%1 %2 lowered to %3</source>
+        <translation>%1 %2 снижено до %3</translation>
+    </message>
+    <message>
+        <source>1 setting of today&apos;s game skipped: choose %1 to keep it</source>
+        <translation>1 настройка современной игры пропущена: выберите «%1», чтобы сохранить её</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings of today&apos;s game skipped: choose %1 to keep them</source>
+        <translation>
+            <numerusform>%n настройка современной игры пропущена: выберите «%1», чтобы сохранить её</numerusform>
+            <numerusform>%n настройки современной игры пропущены: выберите «%1», чтобы сохранить их</numerusform>
+            <numerusform>%n настроек современной игры пропущено: выберите «%1», чтобы сохранить их</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 setting of the classic game skipped: choose %1 to keep it</source>
+        <translation>1 настройка классической игры пропущена: выберите «%1», чтобы сохранить её</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings of the classic game skipped: choose %1 to keep them</source>
+        <translation>
+            <numerusform>%n настройка классической игры пропущена: выберите «%1», чтобы сохранить её</numerusform>
+            <numerusform>%n настройки классической игры пропущены: выберите «%1», чтобы сохранить их</numerusform>
+            <numerusform>%n настроек классической игры пропущено: выберите «%1», чтобы сохранить их</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
 </context>
 <context>
     <name>quarvel::ui::ModelWizard</name>

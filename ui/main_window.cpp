@@ -254,15 +254,51 @@ void MainWindow::loadSettings() {
         return;
     }
     // A file that cannot be read, or is no regular file, changes nothing and says why.
-    const Expected<std::size_t> loaded = loadConfig(engine_, toPath(file));
+    const Expected<LoadReport> loaded = loadConfig(engine_, toPath(file));
     if (!loaded) {
         dialogs_.warn(this, tr("Load failed"), failureText(loaded.failure()));
         return;
     }
     const QString name = QFileInfo(file).fileName();
-    const int count = static_cast<int>(*loaded);
-    tell(count == 1 ? tr("Loaded 1 setting from %1").arg(name)
-                    : tr("Loaded %n settings from %1", nullptr, count).arg(name));
+    const int count = static_cast<int>(loaded->applied);
+    QString text = count == 1 ? tr("Loaded 1 setting from %1").arg(name)
+                              : tr("Loaded %n settings from %1", nullptr, count).arg(name);
+    if (const QString changes = loadChanges(*loaded); !changes.isEmpty()) {
+        text += QStringLiteral("; ") + changes + QLatin1Char('.');
+    }
+    tell(text);
+}
+
+QString MainWindow::loadChanges(const LoadReport& report) const {
+    QStringList lowered;
+    for (const LoweredSetting& setting : report.lowered) {
+        lowered << tr("%1 %2 lowered to %3")
+                       .arg(qs(setting.cvar), fromEngine(setting.value), qs(setting.limit));
+    }
+    QString changes = lowered.join(QStringLiteral(", "));
+    if (report.skipped.empty()) {
+        return changes;
+    }
+    const int count = static_cast<int>(report.skipped.size());
+    const bool classic = engine_.gameVersion() == GameVersion::Classic;
+    const QString other = translated(
+        "GameVersion", nameOf(classic ? GameVersion::Steam : GameVersion::Classic).caption);
+    QString skipped;
+    if (classic) {
+        skipped =
+            count == 1
+                ? tr("1 setting of today's game skipped: choose %1 to keep it").arg(other)
+                : tr("%n settings of today's game skipped: choose %1 to keep them", nullptr, count)
+                      .arg(other);
+    } else {
+        skipped = count == 1
+                      ? tr("1 setting of the classic game skipped: choose %1 to keep it").arg(other)
+                      : tr("%n settings of the classic game skipped: choose %1 to keep "
+                           "them",
+                           nullptr, count)
+                            .arg(other);
+    }
+    return changes.isEmpty() ? skipped : tr("%1 and %2").arg(changes, skipped);
 }
 
 void MainWindow::tell(const QString& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/loader.h"
 #include "core/engine.h"
 #include "core/rate_rules.h"
 #include "ui/user_dialogs.h"
@@ -60,6 +61,8 @@ private:
     void describeFocusedTweak();
     void showDescription();
     void loadSettings();
+    // What a load changed of the file's own values, for the status line; empty when nothing.
+    [[nodiscard]] QString loadChanges(const LoadReport& report) const;
     // Says on the status line what the last action did.
     void tell(const QString& text);
     void openUrl(std::string_view address);

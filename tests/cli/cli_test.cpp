@@ -103,18 +103,22 @@ TEST(Cli, RunsEachKindOfStepInTheOrderGivenAndReportsTheState) {
     // A preset after a typed rate keeps it; --type goes through the key filter, --set does not;
     // a loaded file's quoted values count.
     TempFolder folder;
-    folder.write("Configs Çà/config.cfg", "cl_shadows \"0\"\n");
+    folder.write("Configs Çà/config.cfg", "cl_shadows \"0\"\ncl_updaterate \"101\"\nfps_max 144\n");
     const CliRun run =
         cli({"--type", "txtRate=12000", "--preset", "hiq", "--type", "txtCorpsestay=1.5x", "--set",
              "txtRubble=a.b", "--set", "txtDecals=7", "--set", "cmbSpeed=2", "--set",
              "txtUSpeed=10", "--load", pathText(folder.path("Configs Çà/config.cfg")), "--default",
              "cmdDecals", "state"});
     ASSERT_EQ(run.status, 0) << run.err;
+    // The load is done; what it could not take as the file gives it is said.
+    EXPECT_EQ(run.err, "quarvel-cli: --load " + pathText(folder.path("Configs Çà/config.cfg")) +
+                           ": cl_updaterate 101 lowered to 45 and 1 setting of today's game "
+                           "skipped: choose --limits steam first to keep it\n");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 59);
     EXPECT_TRUE(run.out.starts_with("optHimodels=1\noptClear=1\noptCull=1\n"));
     for (const char* line :
          {"\noptShadows=0\n", "\ntxtCorpsestay=15\n", "\ntxtRubble=a.b\n",
-          "\ntxtRate=12000\ntxtURate=43\ntxtDecals=300\n", "\ntxtClRate=9216\ntxtCMDRate=66\n"}) {
+          "\ntxtRate=12000\ntxtURate=45\ntxtDecals=300\n", "\ntxtClRate=9216\ntxtCMDRate=66\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
     EXPECT_TRUE(run.out.ends_with("\ntxtCMDBackup=2\ncmbSpeed=2\ntxtUSpeed=10\nlblUSpeed=KBytes/s\n"

@@ -105,18 +105,52 @@ TEST_F(Loader, PassesOverWhatIsNoSettingItTakes) {
     }
 }
 
-TEST_F(Loader, CountsTheSettingsThatSetAnEditor) {
-    const std::pair<std::string, std::size_t> cases[] = {
-        {"cl_rate 9999\nmax_shells 7\ngl_picmip \"2\"\n", 3},
-        {"hpk_maxsize 1\nhpk_maxsize 2\n", 1}, // the last line stands
-        {"gl_max_size 1024\ns_eax yes\nbind x jump\n//cl_rate 100\n", 0},
-        {"cl_rate 5000\ncl_rate 6000;quit\nfps_max 144\n", 1}, // fps_max: today's game only
+TEST_F(Loader, KeepsTheFilesOwnRatesUnderTodaysGameAndSaysWhatItChanged) {
+    // A file under a game version: the rates the editors end with, how many settings set their
+    // editor, and what quarvel-cli says the load could not take as the file gives it.
+    struct Case {
+        GameVersion version;
+        std::string file;
+        const char* rates; // rate cl_updaterate cl_rate cl_cmdrate
+        std::size_t applied;
+        std::string notes;
     };
-    for (const auto& [text, count] : cases) {
+    using enum GameVersion;
+    const std::string saved = "rate \"25000\"\ncl_updaterate \"101\"\ncl_cmdrate \"128\"\n";
+    const std::string reversed = "cl_cmdrate \"128\"\ncl_updaterate \"101\"\nrate \"25000\"\n";
+    const Case cases[] = {
+        // Today's game: the file's own packet rates, whatever the order of its lines.
+        {Steam, saved, "25000 101 9999 128", 3, ""},
+        {Steam, reversed, "25000 101 9999 128", 3, ""},
+        {Steam, "cl_rate 7000\ncl_cmdrate 30\nrate 200000\n", "100000 102 7000 30", 3,
+         "rate 200000 lowered to 100000"},
+        {Steam, "gl_ztrick 1\nmax_shells 3\n", "30000 60 9999 60", 1,
+         "1 setting of the classic game skipped: choose --limits classic first to keep it"},
+        // The classic game as it always loaded: a byte rate derives its packet rate over the
+        // file's own, and everything is capped.
+        {Classic, saved, "20000 45 9999 100", 3,
+         "cl_cmdrate 128 lowered to 100, cl_updaterate 101 lowered to 45, rate 25000 lowered to "
+         "20000"},
+        {Classic, "cl_cmdrate 30\ncl_rate 7000\n", "7500 20 7000 50", 2, ""},
+        {Classic, "cl_updaterate 101\nfps_max 144\ngl_vsync 0\nm_rawinput 1\n", "7500 45 9999 30",
+         1,
+         "cl_updaterate 101 lowered to 45 and 3 settings of today's game skipped: choose --limits "
+         "steam first to keep them"},
+        {Classic, "cl_rate 5000\ncl_rate 6000;quit\nbind x jump\n//rate 100\n", "7500 20 5000 36",
+         1, ""},
+    };
+    for (const Case& c : cases) {
         Engine engine;
-        const auto loaded = loadConfig(engine, folder.write("count.cfg", text));
-        ASSERT_TRUE(loaded.ok()) << text;
-        EXPECT_EQ(*loaded, count) << text;
+        engine.setGameVersion(c.version);
+        const auto loaded = loadConfig(engine, folder.write("config.cfg", c.file));
+        ASSERT_TRUE(loaded.ok()) << c.file;
+        EXPECT_EQ(engine.text(id("txtRate")) + " " + engine.text(id("txtURate")) + " " +
+                      engine.text(id("txtClRate")) + " " + engine.text(id("txtCMDRate")),
+                  c.rates)
+            << c.file;
+        EXPECT_EQ(loaded->applied, c.applied) << c.file;
+        EXPECT_EQ(loadNotes(*loaded, c.version), c.notes) << c.file;
+        EXPECT_EQ(engine.handlerDepth(), 0);
     }
 }
 

@@ -301,11 +301,13 @@ private slots:
         QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("autoexec.cfg")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("cl_rate 7000\r\ngl_picmip 2\r\n");
+        file.write("cl_rate 7000\r\ngl_picmip 2\r\ncl_updaterate 101\r\nfps_max 144\r\n");
         file.close();
         dialogs_->fileToOpen = file.fileName();
         trigger("mnuLoad");
-        QCOMPARE(status(), QStringLiteral("Loaded 2 settings from autoexec.cfg"));
+        QCOMPARE(status(), QStringLiteral("Loaded 3 settings from autoexec.cfg; cl_updaterate 101 "
+                                          "lowered to 45 and 1 setting of today's game skipped: "
+                                          "choose Today's Steam game to keep it."));
         QCOMPARE(dialogs_->lastFilter, QStringLiteral("Config File (*.cfg)"));
         QCOMPARE(child<QLineEdit>("txtClRate").text(), QStringLiteral("7000"));
         QCOMPARE(child<QComboBox>("cmbMapq").currentIndex(), 2);
