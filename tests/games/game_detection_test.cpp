@@ -1,6 +1,7 @@
 #include "games/game_detection.h"
 
 #include "games/game_folder.h"
+#include "games/game_process.h"
 #include "games/key_values.h"
 #include "support/game_printer.h"
 #include "support/temp_folder.h"
@@ -183,4 +184,20 @@ TEST(SteamLibrary, AFolderUnderSteamappsCommonInAnyCaseIsInASteamLibrary) {
     for (const auto& row : rows) {
         EXPECT_EQ(inSteamLibrary(row.folder), row.steam) << row.folder;
     }
+}
+
+TEST(GameProcess, TheGameRunsWhenItsProgramIsListedUnderAnySystemsName) {
+    const struct {
+        std::vector<std::string> programs;
+        bool running;
+    } rows[] = {{{"bash", "steam", "hl_linux"}, true},
+                {{"wineserver", "HL.EXE"}, true}, // Wine and Proton run the Windows program
+                {{"hl", "hl_linux.sh", "hlds_linux", "steam"}, false},
+                {{}, false}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(gameIsRunning([&] { return row.programs; }), row.running)
+            << testing::PrintToString(row.programs);
+    }
+    // The system's own list holds this very program, whatever it is called.
+    EXPECT_FALSE(runningPrograms().empty());
 }
