@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +26,31 @@ struct ConsoleCommand {
 void forEachCommand(std::string_view script,
                     const std::function<void(const ConsoleCommand&)>& command);
 
-// Whether a command is `exec` of that file, as the game reads it.
+// Takes the first command off one line: its words (none for a blank command or a comment), up to
+// the ';' outside quotes that ends it. `line` keeps what follows that ';'; false when no ';'
+// followed, so the line is done. An alias's commands are run so, one at a time.
+bool takeCommand(std::string_view& line, std::vector<std::string_view>& words);
+
+// The file an exec line runs, as its name within the mod folder: "./x.cfg" and "x.cfg" name one
+// file, so "." and empty parts of the name are left out ("cfg//./x.cfg" is "cfg/x.cfg"). Nothing
+// for a name exec refuses: one that is no .cfg or .rc file, or holds '\', ':', '~' or "..", or
+// begins with '/'.
+std::optional<std::string> execTarget(std::string_view name);
+
+// Whether two names the folder holds name the same file by their spelling alone: on Windows in any
+// case, as its names are.
+bool sameFileName(std::string_view a, std::string_view b);
+
+// Whether a command is `exec` of that file (a name within the mod folder), as the game reads it.
 bool execs(const ConsoleCommand& command, std::string_view file);
+
+// The number the game reads in a value, as C's atof reads it: blanks first are skipped, a sign and
+// an exponent are taken, and reading stops at the first character that is no part of the number
+// (" 100000", "+102", "100 " and "1e2"). Nothing when the value begins with no number at all.
+std::optional<double> consoleNumber(std::string_view value);
+
+// Whether the game holds two values of a setting as the same: numbers by their value when both
+// begin with one ("100" and "100.000000"), other text ignoring case ("GL_LINEAR").
+bool sameConsoleValue(std::string_view a, std::string_view b);
 
 } // namespace quarvel

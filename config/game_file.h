@@ -33,6 +33,9 @@ public:
     [[nodiscard]] bool exists() const { return exists_; }
     // Something stands at the name: the file, or a link to where it will be made.
     [[nodiscard]] bool named() const { return named_; }
+    // What the system tells of the file at the end of the links, when it exists: its device and
+    // index tell it from every other file, whatever name leads to it.
+    [[nodiscard]] const FileLook& facts() const { return facts_; }
 
     // Refuses, before anything is written, a file the player may not write.
     [[nodiscard]] Outcome checkWritable();
