@@ -67,7 +67,17 @@ void warn(const std::vector<Failure>& warnings) {
     }
 }
 
+// Every copy Steam installs runs today's build of the game: classic settings make it worse.
+void warnOfSteamLibrary(const Engine& engine, const fs::path& folder) {
+    if (engine.gameVersion() == GameVersion::Classic && games::inSteamLibrary(folder)) {
+        complain("warning: " + pathText(folder) +
+                 " lies in a Steam library: the game there is today's Steam build, so use "
+                 "--limits steam");
+    }
+}
+
 int checkFolder(const Engine& engine, const fs::path& folder, Output& out) {
+    warnOfSteamLibrary(engine, folder);
     const auto report = checkTweaks(folder, engine.gameVersion());
     if (report.failure) {
         complain(describe(*report.failure));
@@ -120,6 +130,7 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
     if (games::looksUnlikeGameFolder(folder)) {
         complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
     }
+    warnOfSteamLibrary(engine, folder);
     const bool userconfig =
         !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);
     const auto result =

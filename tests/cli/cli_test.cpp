@@ -22,6 +22,7 @@
 #endif
 
 using quarvel::pathText;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -234,21 +235,42 @@ TEST(Cli, InstallsAsksBeforeOverwritingChecksAndUninstalls) {
     EXPECT_NE(failed.err.find(pathText(game / "missing" / "quarvel.cfg")), std::string::npos);
 }
 
-TEST(Cli, InstallsIntoAFolderWithoutLiblistGamAfterAWarning) {
-    for (const bool modFolder : {true, false}) {
-        TempFolder game;
-        if (modFolder) {
-            game.write("liblist.gam", "game \"Counter-Strike\"\n");
+TEST(Cli, InstallsAfterAWarningIntoAFolderWithoutLiblistGamOrInASteamLibraryUnderClassic) {
+    const struct {
+        const char* folder;
+        bool modFolder;
+        const char* limits;
+        std::vector<std::string> warnings; // what follows the folder on standard error
+    } rows[] = {
+        {"cstrike", true, "classic", {}},
+        {"home",
+         false,
+         "classic",
+         {": This folder holds no liblist.gam: it does not look like a game folder"}},
+        {"steamapps/common/Half-Life/cstrike",
+         true,
+         "classic",
+         {" lies in a Steam library: the game there is today's Steam build, so use --limits "
+          "steam"}},
+        {"steamapps/common/Half-Life/cstrike", true, "steam", {}},
+    };
+    for (const auto& row : rows) {
+        TempFolder games;
+        const fs::path game = games.makeDirs(row.folder);
+        if (row.modFolder) {
+            games.write(std::string(row.folder) + "/liblist.gam", "game \"Counter-Strike\"\n");
         }
-        const std::string dir = pathText(game.path());
-        const CliRun run = cli({"install", dir});
+        const std::string dir = pathText(game);
+        std::string warned;
+        for (const std::string& warning : row.warnings) {
+            warned += "quarvel-cli: warning: " + dir + warning + "\n";
+        }
+        const CliRun run = cli({"--limits", row.limits, "install", dir});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.err, modFolder ? ""
-                                     : "quarvel-cli: warning: " + dir +
-                                           ": This folder holds no "
-                                           "liblist.gam: it does not look like a game folder\n");
-        EXPECT_EQ(run.out, quarvel::installedMessage(game.path()) + "\n");
-        EXPECT_EQ(game.read("autoexec.cfg"), "exec quarvel.cfg\r\n");
+        EXPECT_EQ(run.err, warned) << row.folder;
+        EXPECT_EQ(run.out, quarvel::installedMessage(game) + "\n");
+        const CliRun checked = cli({"--limits", row.limits, "check", dir});
+        EXPECT_TRUE(checked.err.starts_with(row.modFolder ? warned : "")) << checked.err;
     }
 }
 
