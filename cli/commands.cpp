@@ -7,6 +7,7 @@
 #include "config/uninstall.h"
 #include "games/game_detection.h"
 #include "games/game_folder.h"
+#include "games/game_process.h"
 #include "process/held_signals.h"
 
 #include <csignal>
@@ -107,8 +108,13 @@ int reportChange(const std::string& done, std::string_view what,
     return 0;
 }
 
-int uninstallFrom(const fs::path& folder, Output& out) {
-    const auto result = uninstallTweaks(folder, systemFileIo(), whileSignalsHeld);
+int uninstallFrom(const Options& options, const fs::path& folder, Output& out) {
+    const auto result = uninstallTweaks(
+        folder, systemFileIo(),
+        {.keepGameSettings = options.keepGameSettings, .gameRunning = [] {
+             return games::gameIsRunning();
+         }},
+        whileSignalsHeld);
     if (result.failure) {
         complain(describe(*result.failure));
         warn(result.warnings);
@@ -141,8 +147,11 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
         warn(result.warnings);
         return exitFailed;
     }
-    return reportChange(installedMessage(folder) + '\n', "the tweaks were installed",
-                        result.warnings, out);
+    std::string done = installedMessage(folder) + '\n';
+    if (games::gameIsRunning()) {
+        done.append(sentenceText({gameRunsWords})).append("\n");
+    }
+    return reportChange(done, "the tweaks were installed", result.warnings, out);
 }
 
 } // namespace
@@ -173,7 +182,7 @@ int changeOrCheckFolder(const Engine& engine, const Options& options, Output& ou
     case Command::Check:
         return checkFolder(engine, *folder, out);
     case Command::Uninstall:
-        return uninstallFrom(*folder, out);
+        return uninstallFrom(options, *folder, out);
     default:
         return installInto(engine, options, *folder, out);
     }

@@ -112,8 +112,10 @@ void addFolderCommands(CLI::App& app, Options& options,
                        std::vector<std::pair<CLI::App*, Command>>& commands) {
     auto* install = app.add_subcommand("install", "Install the script into a game directory");
     auto* uninstall = app.add_subcommand(
-        "uninstall", "Take the tweaks out of a game directory: delete quarvel.cfg and the line "
-                     "that runs it from autoexec.cfg and userconfig.cfg");
+        "uninstall", "Take the tweaks out of a game directory: put back into config.cfg the "
+                     "settings the game saved from quarvel.cfg, as they were before the install, "
+                     "delete quarvel.cfg and the line that runs it from autoexec.cfg and "
+                     "userconfig.cfg");
     auto* check = app.add_subcommand(
         "check", "Tell whether the tweaks are installed, run and held in a game directory");
     for (auto* command : {install, uninstall, check}) {
@@ -131,6 +133,9 @@ void addFolderCommands(CLI::App& app, Options& options,
         "--userconfig", options.userconfig,
         "Also make userconfig.cfg run the script: the game runs it after config.cfg, its settings "
         "saved at the last exit (the default under --limits steam)");
+    uninstall->add_flag("--keep-game-settings", options.keepGameSettings,
+                        "Leave config.cfg as it is, with the settings the game saved from "
+                        "quarvel.cfg");
     install
         ->add_flag("--no-userconfig", options.noUserconfig,
                    "Make only autoexec.cfg run the script, also under --limits steam")

@@ -18,6 +18,7 @@ struct Options {
     bool overwrite = false;              // install --overwrite
     bool userconfig = false;             // install --userconfig
     bool noUserconfig = false;           // install --no-userconfig
+    bool keepGameSettings = false;       // uninstall --keep-game-settings
     std::vector<std::string> steamRoots; // --steam-root, in the order given
     std::vector<std::string> gameDirs;   // --game-dir
 };

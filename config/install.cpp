@@ -1,11 +1,15 @@
 #include "config/install.h"
 
+#include "config/console_script.h"
 #include "config/exec_line.h"
 #include "config/folder_lock.h"
 #include "config/game_file.h"
+#include "config/restore_record.h"
 #include "config/script.h"
+#include "config/start_up.h"
 #include "core/words.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -97,19 +101,117 @@ std::vector<std::string> notRunYet(const std::vector<Runner>& runners, std::size
     return names;
 }
 
-// quarvel.cfg goes first: if a config cannot be changed after it, what is left is a script that
-// nothing runs, which the game never notices. The other way round would leave a config running a
-// script that is not there, or the old one.
-Outcome writeFiles(GameFile& script, const std::string& installed, std::vector<Runner>& runners,
-                   std::vector<Failure>& warnings) {
+// How many values of quarvel.cfg the record keeps for a setting: the latest install's, and those
+// of the installs before it that the game may still have saved.
+constexpr std::size_t scriptValuesKept = 4;
+
+// The record of the player's settings from before the install, and what it is to hold now.
+struct Record {
+    GameFile file;
+    std::optional<std::string> before;  // its content before the install; nothing: not there
+    std::optional<std::string> content; // what it is to hold; nothing: it stays as it is
+};
+
+// The first install's record is kept, for it holds the player's own values; a setting this script
+// adds is recorded as the game's start-up without quarvel.cfg leaves it, and the configs made now
+// are added to those the install created.
+Expected<Record> lookAtRecord(FileIo& io, const fs::path& directory, std::string_view installed,
+                              const std::vector<Runner>& runners) {
+    auto file = GameFile::look(io, directory / restoreFileName, FileStep::Write);
+    if (!file) {
+        return file.failure();
+    }
+    Record record{std::move(*file), std::nullopt, std::nullopt};
+    RestoreRecord kept;
+    if (record.file.exists()) {
+        Expected<std::string> text = record.file.read();
+        if (!text) {
+            return text.failure();
+        }
+        kept = readRecord(*text);
+        record.before = std::move(*text);
+    }
+    std::optional<StartUp> startUp;
+    for (const auto& [name, value] : settingsOf(installed)) {
+        auto known = std::ranges::find(kept.settings, name, &RecordedSetting::name);
+        if (known != kept.settings.end()) {
+            std::vector<std::string>& values = known->scriptSets;
+            if (values.empty() || !sameConsoleValue(values.front(), value)) {
+                values.insert(values.begin(), value);
+                values.resize(std::min(values.size(), scriptValuesKept));
+            }
+            continue;
+        }
+        if (!startUp) {
+            startUp = readStartUp(directory, io, {.withoutScript = true});
+        }
+        const auto set = startUp->settings.find(name);
+        if (set == startUp->settings.end()) {
+            kept.settings.push_back({name, std::nullopt, {value}});
+        } else if (safeConsoleValue(set->second.value)) {
+            kept.settings.push_back({name, set->second.value, {value}});
+        } // a value that could not go back into config.cfg is not recorded
+    }
+    for (const Runner& runner : runners) {
+        const std::string name = pathText(runner.file.path().filename());
+        if (!runner.file.exists() && std::ranges::find(kept.created, name) == kept.created.end()) {
+            kept.created.push_back(name);
+        }
+    }
+    std::string content = recordText(kept);
+    if (content != record.before) {
+        record.content = std::move(content);
+    }
+    return record;
+}
+
+// Takes back a record written for an install that then failed before anything else changed. One
+// left behind changes nothing the game does: it is only a file that nothing runs.
+void takeBack(FileIo& io, Record& record) {
+    if (!record.content) {
+        return;
+    }
+    if (record.before) {
+        static_cast<void>(record.file.replace(*record.before));
+    } else if (auto made = GameFile::look(io, record.file.path(), FileStep::Remove)) {
+        static_cast<void>(made->remove());
+    }
+}
+
+// The record goes first, so that no quarvel.cfg ever runs without it. quarvel.cfg follows: if a
+// config cannot be changed after it, what is left is a script that nothing runs, which the game
+// never notices. The other way round would leave a config running a script that is not there, or
+// the old one.
+Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::string& installed,
+                   std::vector<Runner>& runners, std::vector<Failure>& warnings) {
     const auto leftWarning = [&](const GameFile& file) {
         if (file.leftCopy()) {
             warnings.push_back(*file.leftCopy());
         }
     };
+    if (record.content) {
+        Outcome failed = record.file.replace(*record.content);
+        leftWarning(record.file);
+        if (failed && !record.before && failed->problem == FileProblem::System &&
+            failed->step == FileStep::Write && isRefused(failed->code)) {
+            // A folder that takes no new file, whose configs the player may still change: the
+            // tweaks go in as they always did, and the player is told what he cannot get back.
+            failed->problem = FileProblem::NoRecordMade;
+            warnings.push_back(*failed);
+            record.content.reset();
+        } else if (failed) {
+            if (failed->step == FileStep::Sync) {
+                failed->done = Sentence{QVL_TRANSLATABLE(
+                    "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
+            }
+            return failed;
+        }
+    }
     if (Outcome failed = script.replace(std::string(installed).append(crlf))) {
         if (failed->step == FileStep::Sync) {
             failed->done = notRunBy(notRunYet(runners, 0));
+        } else {
+            takeBack(io, record);
         }
         leftWarning(script);
         return failed;
@@ -134,6 +236,9 @@ Outcome writeFiles(GameFile& script, const std::string& installed, std::vector<R
 Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
                 InstallOptions options, std::string& installedText,
                 std::vector<Failure>& warnings) {
+    if (Outcome failed = lookAtFolder(directory, FileStep::Write)) {
+        return failed;
+    }
     // Everything is looked at first; nothing is written until every file has passed.
     auto runners = lookAtRunners(directory, io, options);
     if (!runners) {
@@ -159,7 +264,16 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
     if (Outcome refused = script->checkWritable()) {
         return refused;
     }
-    if (Outcome failed = writeFiles(*script, installed, *runners, warnings)) {
+    auto record = lookAtRecord(io, directory, installed, *runners);
+    if (!record) {
+        return record.failure();
+    }
+    if (record->content) {
+        if (Outcome refused = record->file.checkWritable()) {
+            return refused;
+        }
+    }
+    if (Outcome failed = writeFiles(io, *record, *script, installed, *runners, warnings)) {
         return failed;
     }
     installedText = std::move(installed);

@@ -25,6 +25,10 @@ inline constexpr std::string_view installedText = QVL_TRANSLATABLE(
     "you do not have to start QVL anymore. If want to check if the tweaks work, open your "
     "Console in CS, it should say Quarvel loaded.");
 
+// Said after an install while the game runs: it ran its scripts when it started.
+inline constexpr std::string_view gameRunsWords = QVL_TRANSLATABLE(
+    "Install", "The game is running: the tweaks apply from its next start.");
+
 // An install asks before it replaces a script that is already there; a link where the script
 // would go counts, even one that leads nowhere yet.
 bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());

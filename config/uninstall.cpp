@@ -1,9 +1,12 @@
 #include "config/uninstall.h"
 
+#include "config/console_script.h"
 #include "config/exec_line.h"
 #include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
+#include "config/start_up.h"
+#include "core/ascii.h"
 
 #include <algorithm>
 #include <new>
@@ -19,44 +22,124 @@ namespace {
 constexpr std::string_view removedUnsynced = QVL_TRANSLATABLE(
     "Failure", "The tweaks were removed, but the change may not survive a power cut");
 
-// A config that runs the script, and what it holds without the exec line.
+// As many settings as a message names; the rest are counted.
+constexpr std::size_t namedAtMost = 8;
+
+// Nothing of the player's: only blanks and line ends.
+bool blank(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+// A config an install changed: what it holds without the exec line, or that it goes.
 struct Hook {
     GameFile file;
     std::string content;
+    bool remove = false;   // the install created it and it holds nothing else
+    bool unhooked = false; // `content` is the config without the exec line
 };
 
-// One uninstall: every file looked at first, then the configs changed, then quarvel.cfg deleted.
+// One uninstall: every file looked at first, then config.cfg, the configs, quarvel.cfg and the
+// record changed in that order.
 class Removal {
 public:
-    Removal(const fs::path& directory, FileIo& io, UninstallResult& result)
-        : directory_(directory), io_(io), result_(result) {}
+    Removal(const fs::path& directory, FileIo& io, const UninstallOptions& options,
+            UninstallResult& result)
+        : directory_(directory), io_(io), options_(options), result_(result) {}
 
-    Outcome run() {
+    // Everything is looked at; nothing is changed.
+    Outcome look() {
         if (Outcome failed = lookAtFolder(directory_, FileStep::Update)) {
             return failed;
         }
-        // Everything is looked at first; nothing is changed until every file has passed.
-        if (Outcome failed = lookAtConfigs()) {
-            return failed;
+        for (auto step : {&Removal::lookAtConfigs, &Removal::lookAtScript, &Removal::lookAtRecord,
+                          &Removal::lookAtSavedSettings}) {
+            if (Outcome failed = (this->*step)()) {
+                return failed;
+            }
         }
-        if (Outcome failed = lookAtScript()) {
-            return failed;
+        // The game writes config.cfg from what it holds when it quits, over what is put back.
+        if (record_ && !options_.keepGameSettings && options_.gameRunning &&
+            options_.gameRunning()) {
+            return Failure{.step = FileStep::Update,
+                           .problem = FileProblem::GameRunning,
+                           .file = directory_ / savedSettingsFileName};
         }
+        return std::nullopt;
+    }
+
+    Outcome change() {
         for (Hook& hook : hooks_) {
             if (Outcome refused = hook.file.checkWritable()) {
                 return refused;
             }
         }
-        // The configs go first and quarvel.cfg last: if a step fails half-way, what is left is a
-        // script that nothing runs, which the game never notices, rather than a config that runs
-        // a script that is not there.
-        if (Outcome failed = unhookConfigs()) {
-            return failed;
+        if (restore_ && restore_->changed()) {
+            if (Outcome refused = savedSettings_->checkWritable()) {
+                return refused;
+            }
         }
-        return deleteScript();
+        if (record_) {
+            if (Outcome refused = recordFile_->checkWritable()) {
+                return refused;
+            }
+        }
+        // config.cfg goes first and the record last: a failure half-way leaves the record, with
+        // which a later uninstall puts the settings back again and finishes.
+        for (auto step : {&Removal::putBackSettings, &Removal::unhookConfigs,
+                          &Removal::deleteScript, &Removal::deleteRecord}) {
+            if (Outcome failed = (this->*step)()) {
+                return failed;
+            }
+        }
+        return std::nullopt;
     }
 
 private:
+    Outcome lookAtScript() {
+        auto script = GameFile::look(io_, directory_ / scriptFileName, FileStep::Remove);
+        if (!script) {
+            return script.failure();
+        }
+        script_ = std::move(*script);
+        if (script_->exists()) {
+            const Expected<std::string> content = script_->read();
+            if (!content) {
+                return content.failure();
+            }
+            scriptSettings_ = settingsOf(*content);
+        }
+        return script_->named() ? script_->checkWritable() : std::nullopt;
+    }
+
+    Outcome lookAtRecord() {
+        auto file = GameFile::look(io_, directory_ / restoreFileName, FileStep::Remove);
+        if (!file) {
+            return file.failure();
+        }
+        recordFile_ = std::move(*file);
+        if (!recordFile_->named()) {
+            keepChangedConfigs();
+            result_.savedSettings = options_.keepGameSettings ? SavedSettingsFate::LeftAsAsked
+                                    : script_->named()        ? SavedSettingsFate::NoRecord
+                                                              : SavedSettingsFate::Untouched;
+            return std::nullopt;
+        }
+        const Expected<std::string> text = recordFile_->read();
+        if (!text) {
+            return text.failure();
+        }
+        std::vector<std::string> names;
+        for (const auto& [name, value] : scriptSettings_) {
+            names.push_back(name);
+        }
+        record_ = readRecord(*text, names);
+        result_.savedSettings = options_.keepGameSettings ? SavedSettingsFate::LeftAsAsked
+                                                          : SavedSettingsFate::Restored;
+        result_.unusedRecordLines = record_->unused;
+        keepChangedConfigs();
+        return std::nullopt;
+    }
+
     Outcome lookAtConfigs() {
         for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
             auto file = GameFile::look(io_, directory_ / name, FileStep::Update);
@@ -74,39 +157,84 @@ private:
                 return current.failure();
             }
             std::optional<std::string> without = withoutExecLine(*current);
-            if (runsScript(without ? *without : *current)) {
+            const std::string_view after = without ? *without : *current;
+            if (runsScript(after)) {
                 result_.stillRunBy.push_back(file->path());
             }
-            if (without) {
-                hooks_.push_back({std::move(*file), std::move(*without)});
-            }
+            // Whether it goes is known once the record has been read.
+            const bool empty = file->exists() && blank(after);
+            hooks_.push_back(
+                {std::move(*file), without ? std::move(*without) : "", empty, without.has_value()});
         }
         return std::nullopt;
     }
 
-    Outcome lookAtScript() {
-        auto script = GameFile::look(io_, directory_ / scriptFileName, FileStep::Remove);
-        if (!script) {
-            return script.failure();
+    // The configs that change: those that ran the script, and those the install created that
+    // hold nothing else, which go.
+    void keepChangedConfigs() {
+        std::erase_if(hooks_, [&](Hook& hook) {
+            const std::string name = pathText(hook.file.path().filename());
+            hook.remove = hook.remove && record_ &&
+                          std::ranges::find(record_->created, name) != record_->created.end();
+            return !hook.remove && !hook.unhooked;
+        });
+    }
+
+    Outcome lookAtSavedSettings() {
+        if (!record_ || options_.keepGameSettings) {
+            return std::nullopt;
         }
-        script_ = std::move(*script);
-        return script_->named() ? script_->checkWritable() : std::nullopt;
+        auto file = GameFile::look(io_, directory_ / savedSettingsFileName, FileStep::Update);
+        if (!file) {
+            return file.failure();
+        }
+        savedSettings_ = std::move(*file);
+        const Expected<std::string> config = savedSettings_->read();
+        if (!config) {
+            return config.failure();
+        }
+        restore_ = restoreSavedSettings(*config, record_->settings, scriptSettings_);
+        result_.putBack = restore_->putBack;
+        result_.kept = restore_->kept;
+        // What the change would make of config.cfg must be a file Quarvel itself reads again.
+        if (restore_->content.size() > maxConfigFileSize) {
+            return Failure{.step = FileStep::Update,
+                           .problem = FileProblem::WouldBeTooLarge,
+                           .file = savedSettings_->path()};
+        }
+        return std::nullopt;
+    }
+
+    Outcome putBackSettings() {
+        if (!restore_ || !restore_->changed()) {
+            return std::nullopt;
+        }
+        Outcome failed = savedSettings_->replace(restore_->content);
+        warnAboutCopy(*savedSettings_);
+        if (!failed || failed->step == FileStep::Sync) {
+            restored_ = true;
+        }
+        if (failed && failed->step == FileStep::Sync) {
+            failed->done = Sentence{QVL_TRANSLATABLE(
+                "Failure", "config.cfg has its settings from before the install back, but nothing "
+                           "else was changed yet")};
+        }
+        return failed;
     }
 
     Outcome unhookConfigs() {
         for (Hook& hook : hooks_) {
-            Outcome failed = hook.file.replace(hook.content);
-            if (hook.file.leftCopy()) {
-                result_.warnings.push_back(*hook.file.leftCopy());
-            }
+            Outcome failed = hook.remove ? hook.file.remove() : hook.file.replace(hook.content);
+            warnAboutCopy(hook.file);
             if (failed) {
                 if (failed->step == FileStep::Sync) {
-                    result_.unhooked.push_back(hook.file.path());
+                    done(hook);
                 }
-                failed->done = leftState(stillRunning(result_.unhooked.size()));
+                failed->done =
+                    leftState(stillRunning(result_.unhooked.size() + result_.deleted.size()));
                 return failed;
             }
-            result_.unhooked.push_back(hook.file.path());
+            done(hook);
         }
         return std::nullopt;
     }
@@ -119,13 +247,41 @@ private:
             if (failed->step == FileStep::Sync) {
                 result_.scriptDeleted = true;
                 failed->done = Sentence{removedUnsynced};
-            } else if (!hooks_.empty()) {
+            } else if (!hooks_.empty() || restored_) {
                 failed->done = leftState({});
             }
             return failed;
         }
         result_.scriptDeleted = true;
         return std::nullopt;
+    }
+
+    Outcome deleteRecord() {
+        if (!record_) {
+            return std::nullopt;
+        }
+        if (Outcome failed = recordFile_->remove()) {
+            if (failed->step == FileStep::Sync) {
+                result_.recordDeleted = true;
+                failed->done = Sentence{removedUnsynced};
+            } else {
+                failed->done = Sentence{QVL_TRANSLATABLE(
+                    "Failure", "The tweaks were removed, but quarvel-restore.cfg was kept")};
+            }
+            return failed;
+        }
+        result_.recordDeleted = true;
+        return std::nullopt;
+    }
+
+    void done(const Hook& hook) {
+        (hook.remove ? result_.deleted : result_.unhooked).push_back(hook.file.path());
+    }
+
+    void warnAboutCopy(const GameFile& file) {
+        if (file.leftCopy()) {
+            result_.warnings.push_back(*file.leftCopy());
+        }
     }
 
     // The configs from `from` on, which still run the script.
@@ -139,30 +295,53 @@ private:
 
     // What a failure half-way leaves, told before it; nothing when nothing was changed.
     [[nodiscard]] std::optional<Sentence> leftState(std::vector<std::string> running) const {
+        const std::size_t changed = result_.unhooked.size() + result_.deleted.size();
         if (running.empty()) {
-            return script_->named()
-                       ? Sentence{QVL_TRANSLATABLE(
-                             "Failure", "Nothing runs quarvel.cfg any more, but it was kept")}
-                       : Sentence{removedUnsynced};
+            if (!script_->named()) {
+                return Sentence{removedUnsynced};
+            }
+            return restored_
+                       ? Sentence{QVL_TRANSLATABLE("Failure",
+                                                   "config.cfg has its settings from before the "
+                                                   "install back and nothing runs quarvel.cfg any "
+                                                   "more, but it was kept with its record")}
+                       : Sentence{QVL_TRANSLATABLE(
+                             "Failure", "Nothing runs quarvel.cfg any more, but it was kept")};
         }
-        if (result_.unhooked.empty()) {
-            return std::nullopt; // nothing was changed
+        if (changed == 0) {
+            if (!restored_) {
+                return std::nullopt; // nothing was changed
+            }
+            return Sentence{QVL_TRANSLATABLE("Failure",
+                                             "config.cfg has its settings from before the install "
+                                             "back, but %1 still runs quarvel.cfg, which was kept "
+                                             "with its record"),
+                            {running.front()}};
         }
+        const fs::path& last =
+            result_.unhooked.empty() ? result_.deleted.back() : result_.unhooked.back();
         return Sentence{QVL_TRANSLATABLE("Failure", "%1 no longer runs quarvel.cfg, but %2 still "
                                                     "does and quarvel.cfg was kept"),
-                        {pathText(result_.unhooked.back().filename()), running.front()}};
+                        {pathText(last.filename()), running.front()}};
     }
 
     const fs::path& directory_;
     FileIo& io_;
+    const UninstallOptions& options_;
     UninstallResult& result_;
     std::vector<Hook> hooks_;
     std::optional<GameFile> script_;
+    ScriptSettings scriptSettings_;
+    std::optional<GameFile> recordFile_;
+    std::optional<RestoreRecord> record_;
+    std::optional<GameFile> savedSettings_;
+    std::optional<SavedSettingsRestore> restore_;
+    bool restored_ = false;
 };
 
-} // namespace
-
-UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io, const ChangeGuard& guard) {
+// Runs `work` on the folder held against another Quarvel, out of memory made a failure.
+UninstallResult underLock(const fs::path& directory, FileIo& io,
+                          const std::function<Outcome(UninstallResult&)>& work) {
     UninstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);
     if (!lock) {
@@ -170,15 +349,105 @@ UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io, const Cha
         return result;
     }
     try {
-        runGuarded(guard, [&] { // a Ctrl-C now waits until every file is whole
-            result.failure = Removal(directory, io, result).run();
-        });
+        result.failure = work(result);
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Update,
                                  .problem = FileProblem::OutOfMemory,
                                  .file = directory / autoexecFileName};
     }
     return result;
+}
+
+// "rate 25000, cl_updaterate 101, ..." from what `item` makes of each.
+template <typename T, typename Item>
+std::string listed(const std::vector<T>& settings, const Item& item) {
+    std::string text;
+    for (std::size_t i = 0; i < settings.size() && i < namedAtMost; ++i) {
+        text.append(i == 0 ? "" : ", ").append(item(settings[i]));
+    }
+    return settings.size() > namedAtMost ? text.append(", ...") : text;
+}
+
+} // namespace
+
+UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io,
+                                const UninstallOptions& options, const ChangeGuard& guard) {
+    return underLock(directory, io, [&](UninstallResult& result) {
+        Removal removal(directory, io, options, result);
+        Outcome failed = removal.look();
+        if (!failed) {
+            // a Ctrl-C now waits until every file is whole
+            runGuarded(guard, [&] { failed = removal.change(); });
+        }
+        return failed;
+    });
+}
+
+UninstallResult planUninstall(const fs::path& directory, FileIo& io,
+                              const UninstallOptions& options) {
+    return underLock(directory, io, [&](UninstallResult& result) {
+        return Removal(directory, io, options, result).look();
+    });
+}
+
+std::vector<Sentence> savedSettingsReport(const UninstallResult& result) {
+    std::vector<Sentence> report;
+    switch (result.savedSettings) {
+    case SavedSettingsFate::Untouched:
+        break;
+    case SavedSettingsFate::NoRecord:
+        report.push_back({QVL_TRANSLATABLE(
+            "Install", "config.cfg was left as it is: there is no record of your settings from "
+                       "before the install (quarvel-restore.cfg), so the settings the game saved "
+                       "from quarvel.cfg could not be put back.")});
+        break;
+    case SavedSettingsFate::LeftAsAsked:
+        report.push_back({QVL_TRANSLATABLE(
+            "Install", "config.cfg was left as it is, with the settings the game saved from "
+                       "quarvel.cfg.")});
+        break;
+    case SavedSettingsFate::Restored: {
+        std::vector<PutBackSetting> values;
+        std::vector<PutBackSetting> defaults;
+        for (const PutBackSetting& setting : result.putBack) {
+            (setting.value ? values : defaults).push_back(setting);
+        }
+        if (!values.empty()) {
+            report.push_back(
+                {values.size() == 1
+                     ? QVL_TRANSLATABLE("Install", "config.cfg: 1 setting put back as it was "
+                                                   "before the install (%2).")
+                     : QVL_TRANSLATABLE("Install", "config.cfg: %1 settings put back as they "
+                                                   "were before the install (%2)."),
+                 {std::to_string(values.size()), listed(values, [](const PutBackSetting& s) {
+                      return s.name + " " + *s.value;
+                  })}});
+        }
+        if (!defaults.empty()) {
+            report.push_back(
+                {QVL_TRANSLATABLE("Install", "config.cfg no longer sets %1, which no file set "
+                                             "before the install: the game uses its own default "
+                                             "again."),
+                 {listed(defaults, [](const PutBackSetting& s) { return s.name; })}});
+        }
+        if (!result.kept.empty()) {
+            report.push_back(
+                {result.kept.size() == 1
+                     ? QVL_TRANSLATABLE("Install", "config.cfg: 1 setting kept as you changed it "
+                                                   "since (%2).")
+                     : QVL_TRANSLATABLE("Install", "config.cfg: %1 settings kept as you changed "
+                                                   "them since (%2)."),
+                 {std::to_string(result.kept.size()), listed(result.kept, [](const KeptSetting& s) {
+                      return s.name + " " + s.value;
+                  })}});
+        }
+        break;
+    }
+    }
+    for (const UnusedRecordLine& line : result.unusedRecordLines) {
+        report.push_back({unusedWords(line.why), {std::to_string(line.line), line.text}});
+    }
+    return report;
 }
 
 std::vector<Sentence> uninstallReport(const fs::path& directory, const UninstallResult& result) {
@@ -203,6 +472,11 @@ std::vector<Sentence> uninstallReport(const fs::path& directory, const Uninstall
                               {pathText(config.filename())}});
         }
     }
+    for (const fs::path& config : result.deleted) {
+        report.push_back({QVL_TRANSLATABLE("Install", "%1 has been deleted: the install created "
+                                                      "it, and it held nothing else."),
+                          {pathText(config.filename())}});
+    }
     for (const fs::path& config : result.stillRunBy) {
         report.push_back(
             {QVL_TRANSLATABLE("Install", "%1 still runs quarvel.cfg with a line of the player's "
@@ -215,6 +489,8 @@ std::vector<Sentence> uninstallReport(const fs::path& directory, const Uninstall
                                                       "line into it."),
                           {pathText(config.filename())}});
     }
+    std::vector<Sentence> settings = savedSettingsReport(result);
+    report.insert(report.end(), settings.begin(), settings.end());
     return report;
 }
 

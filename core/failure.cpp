@@ -80,6 +80,8 @@ std::string_view reasonWords(FileProblem problem) {
             "it would be larger than 16 MiB after the change, more than any config the game runs");
     case FileProblem::Busy:
     case FileProblem::CopyLeft:
+    case FileProblem::GameRunning:
+    case FileProblem::NoRecordMade:
         break; // whole sentences of their own
     case FileProblem::NoSuchFolder:
         return "no such folder";
@@ -115,6 +117,7 @@ std::string reasonText(const Failure& failure, Translator translate) {
     case FileProblem::System:
     case FileProblem::OldContentKept:
     case FileProblem::CopyLeft:
+    case FileProblem::NoRecordMade:
         return systemReason(failure.code);
     case FileProblem::Syntax:
         return failure.detail;
@@ -153,6 +156,13 @@ std::string describe(const Failure& failure, Translator translate) {
     }
     if (failure.problem == FileProblem::Busy) {
         return filledWords(words(translate, busyWords), {pathText(failure.file)});
+    }
+    if (failure.problem == FileProblem::GameRunning) {
+        return words(translate, gameRunningWords);
+    }
+    if (failure.problem == FileProblem::NoRecordMade) {
+        return filledWords(words(translate, noRecordMadeWords),
+                           {pathText(failure.file), reasonText(failure, translate)});
     }
     if (failure.problem == FileProblem::CopyLeft) {
         return filledWords(

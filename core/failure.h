@@ -42,6 +42,8 @@ enum class FileProblem {
     WouldBeTooLarge, // a change would make it larger than any config the game runs
     Busy,            // another Quarvel is changing the folder (`file`) right now
     CopyLeft,        // changed, but the copy of its old content (`copy`) could not be deleted
+    GameRunning,     // the game runs, and would write its settings over the file when it quits
+    NoRecordMade,    // the record of the settings before an install (`file`) could not be made
     // While looking for games:
     NoSuchFolder,      // a folder given to search is not there
     NotSteamFolder,    // it has no steamapps folder
@@ -79,6 +81,13 @@ inline constexpr std::string_view oldContentKeptWords =
 // Busy, with the folder.
 inline constexpr std::string_view busyWords =
     QVL_TRANSLATABLE("Failure", "Another Quarvel is changing %1; try again when it is done.");
+// GameRunning: the game writes config.cfg from what it holds when it quits.
+inline constexpr std::string_view gameRunningWords =
+    QVL_TRANSLATABLE("Failure", "Close the game first: it saves its settings when it quits");
+// NoRecordMade, with the file and the system's reason.
+inline constexpr std::string_view noRecordMadeWords = QVL_TRANSLATABLE(
+    "Failure", "\"%1\" could not be made: %2. The tweaks were installed, but Remove cannot put "
+               "back the settings the game saves from quarvel.cfg.");
 // CopyLeft, with the file, the copy and the system's reason.
 inline constexpr std::string_view copyLeftWords = QVL_TRANSLATABLE(
     "Failure", "\"%1\" was changed, but its safety copy \"%2\" could not be deleted: %3.");

@@ -6,6 +6,7 @@
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "games/game_folder.h"
+#include "games/game_process.h"
 #include "process/held_signals.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
@@ -329,21 +330,36 @@ void InstallWindow::install() {
         return;
     }
     showScript(result.installedText);
-    dialogs_.inform(this, tr("Quarvel"),
-                    withWarnings(translated("Install", installedText).arg(nativePath(folder)),
-                                 result.warnings));
+    QString done = translated("Install", installedText).arg(nativePath(folder));
+    if (games::gameIsRunning()) {
+        done += QStringLiteral("\n\n") + translated("Install", gameRunsWords);
+    }
+    dialogs_.inform(this, tr("Quarvel"), withWarnings(done, result.warnings));
     close();
 }
 
 void InstallWindow::removeTweaks() {
     const auto chosen = chosenFolder();
-    if (!chosen ||
-        !dialogs_.askYesNo(this, tr("Remove Tweaks"),
-                           translated("Install", uninstallQuestion).arg(nativePath(*chosen)))) {
+    if (!chosen) {
+        return;
+    }
+    const UninstallOptions options{.gameRunning = [] { return games::gameIsRunning(); }};
+    // The question says what config.cfg gets back before anything changes.
+    const UninstallResult plan = planUninstall(*chosen, systemFileIo(), options);
+    if (plan.failure) {
+        dialogs_.warn(this, tr("Remove failed"), failureText(*plan.failure));
+        return;
+    }
+    QString question = translated("Install", uninstallQuestion).arg(nativePath(*chosen));
+    if (const auto settings = savedSettingsReport(plan); !settings.empty()) {
+        question += QStringLiteral("\n\n") + sentencesText("Install", settings);
+    }
+    if (!dialogs_.askYesNo(this, tr("Remove Tweaks"), question)) {
         return;
     }
     remember(*chosen);
-    const UninstallResult result = uninstallTweaks(*chosen, systemFileIo(), whileSignalsHeld);
+    const UninstallResult result =
+        uninstallTweaks(*chosen, systemFileIo(), options, whileSignalsHeld);
     if (result.failure) {
         dialogs_.warn(this, tr("Remove failed"),
                       withWarnings(failureText(*result.failure), result.warnings));

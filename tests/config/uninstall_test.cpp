@@ -140,7 +140,7 @@ TEST(Uninstall, ThePlayersOwnExecLineIsKeptAndSaidToStillRunTheScript) {
     const UninstallResult result = uninstallTweaks(game.path());
     ASSERT_FALSE(result.failure) << describe(*result.failure);
     EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"userconfig.cfg", "EXEC quarvel.cfg\r\n"}}));
-    EXPECT_EQ(reportLines(game.path(), result).back(),
+    EXPECT_EQ(reportLines(game.path(), result).at(2),
               "userconfig.cfg still runs quarvel.cfg with a line of the player's own, which was "
               "left as it is.");
 }
