@@ -120,8 +120,12 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
     if (games::looksUnlikeGameFolder(folder)) {
         complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
     }
-    const bool userconfig =
-        !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);
+    // Under classic without a flag userconfig.cfg stays as it is, as it always has.
+    const UserconfigChange userconfig =
+        options.noUserconfig ? UserconfigChange::TakeOut
+        : options.userconfig || engine.gameVersion() == GameVersion::Steam
+            ? UserconfigChange::Add
+            : UserconfigChange::Leave;
     const auto result =
         installTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
                       systemFileIo(), {.userconfig = userconfig}, whileSignalsHeld);
@@ -130,8 +134,11 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
         warn(result.warnings);
         return exitFailed;
     }
-    return reportChange(installedMessage(folder) + '\n', "the tweaks were installed",
-                        result.warnings, out);
+    std::string done = installedMessage(folder) + '\n';
+    if (result.unhooked) {
+        done += sentenceText(unhookedSentence()) + '\n';
+    }
+    return reportChange(done, "the tweaks were installed", result.warnings, out);
 }
 
 } // namespace

@@ -132,8 +132,10 @@ void addFolderCommands(CLI::App& app, Options& options,
         "Also make userconfig.cfg run the script: the game runs it after config.cfg, its settings "
         "saved at the last exit (the default under --limits steam)");
     install
-        ->add_flag("--no-userconfig", options.noUserconfig,
-                   "Make only autoexec.cfg run the script, also under --limits steam")
+        ->add_flag(
+            "--no-userconfig", options.noUserconfig,
+            "Make only autoexec.cfg run the script, also under --limits steam: Quarvel's line is "
+            "taken out of userconfig.cfg")
         ->excludes(userconfigFlag);
     commands.insert(
         commands.end(),
