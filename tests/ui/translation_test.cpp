@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("&Да &Нет*"));
         QString lookIn;
         QVERIFY(window_support::inspectModal(
-            [] { qtDialogs().openFileName(nullptr, {}); },
+            [] { qtDialogs().openFileName(nullptr, {}, {}); },
             [&](QWidget& files) {
                 lookIn = window_support::child<QLabel>(files, QStringLiteral("lookInLabel")).text();
             }));
