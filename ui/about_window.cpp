@@ -5,6 +5,7 @@
 #include "ui/clickable_label.h"
 #include "ui/main_widgets.h"
 #include "ui/style.h"
+#include "ui/window_memory.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -90,6 +91,7 @@ AboutWindow::AboutWindow(UserDialogs& dialogs, QWidget* parent)
 
     fitWrappedText(this, 440);
     fitToScreen(this, minimumSize());
+    rememberPlacement(this);
 }
 
 void AboutWindow::shadeBackground() {

@@ -10,6 +10,7 @@
 #include "process/held_signals.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
+#include "ui/window_memory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -93,7 +96,16 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     directoryStep->layout()->addWidget(lblNotGame_);
     directoryStep->layout()->addWidget(buildSteamNote(directoryStep));
     connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
-    right->addWidget(directoryStep, 1);
+    // On a low screen Step 1 scrolls on its own, so that the actions of Step 2 stay in view.
+    auto* step1 = new QScrollArea(this);
+    step1->setObjectName(QStringLiteral("scrStep1"));
+    step1->setFrameShape(QFrame::NoFrame);
+    step1->setWidgetResizable(true);
+    step1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    step1->setWidget(directoryStep);
+    step1->setMinimumWidth(directoryStep->minimumSizeHint().width() +
+                           step1->verticalScrollBar()->sizeHint().width());
+    right->addWidget(step1, 1);
     right->addWidget(buildInstallStep());
 
     auto* layout = new QHBoxLayout(this);
@@ -114,6 +126,7 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     // The script shows its longest line whole.
     txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
     fitToScreen(this, QSize(780, 540));
+    rememberPlacement(this);
 }
 
 QWidget* InstallWindow::buildEditor() {

@@ -126,6 +126,10 @@ void MainWindow::showPage(int index) {
     }
     scroller->setWidget(buildPage(index));
     refreshAll();
+    // A page built later that is wider than the window widens it, where the screen has room.
+    if (sized_ && scroller->sizeHint().width() > scroller->width()) {
+        fitToScreen(this, size() + QSize(scroller->sizeHint().width() - scroller->width(), 0));
+    }
 }
 
 QWidget* MainWindow::buildPage(int index) {

@@ -4,6 +4,7 @@
 #include "ui/clickable_label.h"
 #include "ui/style.h"
 #include "ui/text.h"
+#include "ui/window_memory.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -142,6 +143,7 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
     // gets shorter than its longest step needs.
     fitWrappedText(this, 430);
     fitToScreen(this, sizeHint().expandedTo(minimumSize()));
+    rememberPlacement(this);
 }
 
 QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
