@@ -9,8 +9,8 @@
 #include "ui/install_window.h"
 #include "ui/main_layout.h"
 #include "ui/main_window.h"
-#include "ui/text.h"
 #include "ui/models_wizard.h"
+#include "ui/text.h"
 #include "window_support.h"
 
 #include <memory>
