@@ -74,35 +74,27 @@ ModelSteps modelSteps(const ModelWizardTexts& texts,
             "Quarvel found no Counter-Strike: use the cstrike folder in the folder "
             "you installed Half-Life in.");
     }
+    // Whatever the copy, the game's own files stay: without them the game has no models.
+    steps.remove = {QCoreApplication::translate("quarvel::ui::ModelWizard",
+                                                "The pack replaced %1. Do not delete them: "
+                                                "Counter-Strike would have no models.")
+                        .arg(replaced)};
     if (game && games::inSteamLibrary(*game)) {
-        steps.remove = {
-            QCoreApplication::translate(
-                "quarvel::ui::ModelWizard",
-                "The pack replaced %1. Do not delete them: Counter-Strike would have no models.")
-                .arg(replaced),
-            QCoreApplication::translate(
-                "quarvel::ui::ModelWizard",
-                "Steam puts the game's own files back: in Steam, right-click Counter-Strike, "
-                "choose "
-                "Properties, then Installed Files, and press \"Verify integrity of game files\"."),
-        };
+        steps.remove << QCoreApplication::translate(
+            "quarvel::ui::ModelWizard",
+            "Steam puts the game's own files back: in Steam, right-click Counter-Strike, choose "
+            "Properties, then Installed Files, and press \"Verify integrity of game files\".");
     } else {
         steps.before = {QCoreApplication::translate(
                             "quarvel::ui::ModelWizard",
                             "The pack replaces %1. Copy the folder %2 somewhere safe first, so "
                             "that you can put them back.")
                             .arg(replaced, packFolder)};
-        steps.remove = {
-            QCoreApplication::translate(
-                "quarvel::ui::ModelWizard",
-                "The pack replaced %1. Do not delete them: Counter-Strike would have no models.")
-                .arg(replaced),
-            QCoreApplication::translate(
-                "quarvel::ui::ModelWizard",
-                "Copy the folder %1 you kept before the install back into the game folder, "
-                "replacing the files there, or install the game again.")
-                .arg(packFolder),
-        };
+        steps.remove << QCoreApplication::translate(
+                            "quarvel::ui::ModelWizard",
+                            "Copy the folder %1 you kept before the install back into the game "
+                            "folder, replacing the files there, or install the game again.")
+                            .arg(packFolder);
     }
     return steps;
 }
