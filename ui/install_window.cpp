@@ -106,7 +106,8 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     step1->setMinimumWidth(directoryStep->minimumSizeHint().width() +
                            step1->verticalScrollBar()->sizeHint().width());
     right->addWidget(step1, 1);
-    right->addWidget(buildInstallStep());
+    QWidget* installStep = buildInstallStep();
+    right->addWidget(installStep);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildEditor(), 3);
@@ -125,7 +126,10 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     openedAt_ = chooser_->folder();
     // The script shows its longest line whole.
     txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
-    fitToScreen(this, QSize(780, 540));
+    // Tall enough for both steps unscrolled, where the screen has room.
+    const int steps = directoryStep->sizeHint().height() + installStep->sizeHint().height() +
+                      right->spacing() + 2 * layout->contentsMargins().top();
+    fitToScreen(this, QSize(780, std::max(540, steps)));
     rememberPlacement(this);
 }
 
