@@ -109,12 +109,10 @@ int reportChange(const std::string& done, std::string_view what,
 }
 
 int uninstallFrom(const Options& options, const fs::path& folder, Output& out) {
-    const auto result = uninstallTweaks(
-        folder, systemFileIo(),
-        {.keepGameSettings = options.keepGameSettings, .gameRunning = [] {
-             return games::gameIsRunning();
-         }},
-        whileSignalsHeld);
+    const auto result = uninstallTweaks(folder, systemFileIo(),
+                                        {.keepGameSettings = options.keepGameSettings,
+                                         .gameRunning = [] { return games::gameIsRunning(); }},
+                                        whileSignalsHeld);
     if (result.failure) {
         complain(describe(*result.failure));
         warn(result.warnings);
@@ -137,8 +135,12 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
         complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
     }
     warnOfSteamLibrary(engine, folder);
-    const bool userconfig =
-        !options.noUserconfig && (options.userconfig || engine.gameVersion() == GameVersion::Steam);
+    // Under classic without a flag userconfig.cfg stays as it is, as it always has.
+    const UserconfigChange userconfig =
+        options.noUserconfig ? UserconfigChange::TakeOut
+        : options.userconfig || engine.gameVersion() == GameVersion::Steam
+            ? UserconfigChange::Add
+            : UserconfigChange::Leave;
     const auto result =
         installTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
                       systemFileIo(), {.userconfig = userconfig}, whileSignalsHeld);
@@ -148,6 +150,9 @@ int installInto(const Engine& engine, const Options& options, const fs::path& fo
         return exitFailed;
     }
     std::string done = installedMessage(folder) + '\n';
+    if (result.unhooked) {
+        done += sentenceText(unhookedSentence()) + '\n';
+    }
     if (games::gameIsRunning()) {
         done.append(sentenceText({gameRunsWords})).append("\n");
     }

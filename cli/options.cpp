@@ -137,8 +137,10 @@ void addFolderCommands(CLI::App& app, Options& options,
                         "Leave config.cfg as it is, with the settings the game saved from "
                         "quarvel.cfg");
     install
-        ->add_flag("--no-userconfig", options.noUserconfig,
-                   "Make only autoexec.cfg run the script, also under --limits steam")
+        ->add_flag(
+            "--no-userconfig", options.noUserconfig,
+            "Make only autoexec.cfg run the script, also under --limits steam: Quarvel's line is "
+            "taken out of userconfig.cfg")
         ->excludes(userconfigFlag);
     commands.insert(
         commands.end(),

@@ -1,7 +1,7 @@
 #include "config/install.h"
 
+#include "config/config_runner.h"
 #include "config/console_script.h"
-#include "config/exec_line.h"
 #include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/restore_record.h"
@@ -18,45 +18,6 @@ namespace quarvel {
 namespace fs = std::filesystem;
 
 namespace {
-
-// A config of the game that is to run the script, and what it is to hold when that changes it.
-struct Runner {
-    GameFile file;
-    std::optional<std::string> content;
-};
-
-Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
-    auto file = GameFile::look(io, path, FileStep::Update);
-    if (!file) {
-        return file.failure();
-    }
-    Runner runner{std::move(*file), std::nullopt};
-    if (!runner.file.exists()) {
-        runner.content = std::string(execLine).append(crlf);
-        return runner;
-    }
-    const Expected<std::string> current = runner.file.read();
-    if (!current) {
-        return current.failure();
-    }
-    if (!runsScript(*current)) {
-        try {
-            runner.content = withExecLine(*current);
-        } catch (const std::bad_alloc&) {
-            return Failure{.step = FileStep::Update,
-                           .problem = FileProblem::OutOfMemory,
-                           .file = runner.file.path()};
-        }
-    }
-    // What the install writes must be a file that Quarvel itself reads again: the line ends and
-    // the exec line make a file that was just within the limit grow past it.
-    if (runner.content && runner.content->size() > maxConfigFileSize) {
-        return Failure{.step = FileStep::Update,
-                       .problem = FileProblem::WouldBeTooLarge,
-                       .file = runner.file.path()};
-    }
-    return runner;
-}
 
 // What is left when the install stops after quarvel.cfg was written: the configs named do not
 // run it (yet).
@@ -78,7 +39,7 @@ Expected<std::vector<Runner>> lookAtRunners(const fs::path& directory, FileIo& i
                                             InstallOptions options) {
     std::vector<Runner> runners;
     for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
-        if (name == userconfigFileName && !options.userconfig) {
+        if (name == userconfigFileName && options.userconfig != UserconfigChange::Add) {
             continue;
         }
         auto runner = lookAtRunner(io, directory / name);
@@ -178,34 +139,41 @@ void takeBack(FileIo& io, Record& record) {
     }
 }
 
-// The record goes first, so that no quarvel.cfg ever runs without it. quarvel.cfg follows: if a
-// config cannot be changed after it, what is left is a script that nothing runs, which the game
-// never notices. The other way round would leave a config running a script that is not there, or
-// the old one.
+// Writes the record before anything else, so that no quarvel.cfg ever runs without it. A folder
+// that takes no new file, whose configs the player may still change, gets the tweaks as it always
+// did, and the player is told what Remove cannot give back.
+Outcome writeRecord(Record& record, InstallResult& result) {
+    if (!record.content) {
+        return std::nullopt;
+    }
+    Outcome failed = record.file.replace(*record.content);
+    if (record.file.leftCopy()) {
+        result.warnings.push_back(*record.file.leftCopy());
+    }
+    if (failed && !record.before && failed->problem == FileProblem::System &&
+        failed->step == FileStep::Write && isRefused(failed->code)) {
+        failed->problem = FileProblem::NoRecordMade;
+        result.warnings.push_back(*failed);
+        record.content.reset();
+        return std::nullopt;
+    }
+    if (failed && failed->step == FileStep::Sync) {
+        failed->done = Sentence{QVL_TRANSLATABLE(
+            "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
+    }
+    return failed;
+}
+
+// The record goes first. quarvel.cfg follows: if a config cannot be changed after it, what is left
+// is a script that nothing runs, which the game never notices. The other way round would leave a
+// config running a script that is not there, or the old one. A userconfig.cfg whose line is taken
+// out goes last: stopping before it leaves an install that is done, with one more config running
+// the script.
 Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::string& installed,
-                   std::vector<Runner>& runners, std::vector<Failure>& warnings) {
-    const auto leftWarning = [&](const GameFile& file) {
-        if (file.leftCopy()) {
-            warnings.push_back(*file.leftCopy());
-        }
-    };
-    if (record.content) {
-        Outcome failed = record.file.replace(*record.content);
-        leftWarning(record.file);
-        if (failed && !record.before && failed->problem == FileProblem::System &&
-            failed->step == FileStep::Write && isRefused(failed->code)) {
-            // A folder that takes no new file, whose configs the player may still change: the
-            // tweaks go in as they always did, and the player is told what he cannot get back.
-            failed->problem = FileProblem::NoRecordMade;
-            warnings.push_back(*failed);
-            record.content.reset();
-        } else if (failed) {
-            if (failed->step == FileStep::Sync) {
-                failed->done = Sentence{QVL_TRANSLATABLE(
-                    "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
-            }
-            return failed;
-        }
+                   std::vector<Runner>& runners, std::optional<Runner>& unhook,
+                   InstallResult& result) {
+    if (Outcome failed = writeRecord(record, result)) {
+        return failed;
     }
     if (Outcome failed = script.replace(std::string(installed).append(crlf))) {
         if (failed->step == FileStep::Sync) {
@@ -213,29 +181,40 @@ Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::stri
         } else {
             takeBack(io, record);
         }
-        leftWarning(script);
+        if (script.leftCopy()) {
+            result.warnings.push_back(*script.leftCopy());
+        }
         return failed;
     }
-    leftWarning(script);
+    if (script.leftCopy()) {
+        result.warnings.push_back(*script.leftCopy());
+    }
     for (std::size_t i = 0; i < runners.size(); ++i) {
-        Runner& runner = runners[i];
-        if (!runner.content) {
+        if (!runners[i].content) {
             continue;
         }
-        Outcome failed = runner.file.replace(*runner.content);
-        leftWarning(runner.file);
-        if (failed) {
+        if (Outcome failed = writeRunner(runners[i], result.warnings)) {
             failed->done = notRunBy(notRunYet(runners, failed->step == FileStep::Sync ? i + 1 : i));
             return failed;
         }
-        runner.content.reset(); // a large file is not held twice while the rest is written
+    }
+    if (unhook) {
+        if (Outcome failed = writeRunner(*unhook, result.warnings)) {
+            result.unhooked = failed->step == FileStep::Sync;
+            failed->done = result.unhooked
+                               ? notRunBy({})
+                               : Sentence{QVL_TRANSLATABLE("Failure", "The tweaks were installed, "
+                                                                      "but %1 still runs them"),
+                                          {pathText(unhook->file.path().filename())}};
+            return failed;
+        }
+        result.unhooked = true;
     }
     return std::nullopt;
 }
 
 Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
-                InstallOptions options, std::string& installedText,
-                std::vector<Failure>& warnings) {
+                InstallOptions options, InstallResult& result) {
     if (Outcome failed = lookAtFolder(directory, FileStep::Write)) {
         return failed;
     }
@@ -243,6 +222,14 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
     auto runners = lookAtRunners(directory, io, options);
     if (!runners) {
         return runners.failure();
+    }
+    std::optional<Runner> unhook;
+    if (options.userconfig == UserconfigChange::TakeOut) {
+        auto looked = lookAtUnhook(io, directory / userconfigFileName);
+        if (!looked) {
+            return looked.failure();
+        }
+        unhook = std::move(*looked);
     }
     auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
     if (!script) {
@@ -261,6 +248,11 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
             }
         }
     }
+    if (unhook) {
+        if (Outcome refused = unhook->file.checkWritable()) {
+            return refused;
+        }
+    }
     if (Outcome refused = script->checkWritable()) {
         return refused;
     }
@@ -273,10 +265,10 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
             return refused;
         }
     }
-    if (Outcome failed = writeFiles(io, *record, *script, installed, *runners, warnings)) {
+    if (Outcome failed = writeFiles(io, *record, *script, installed, *runners, unhook, result)) {
         return failed;
     }
-    installedText = std::move(installed);
+    result.installedText = std::move(installed);
     return std::nullopt;
 }
 
@@ -297,8 +289,7 @@ InstallResult installTweaks(const fs::path& directory, std::string_view text, Fi
     }
     try {
         runGuarded(guard, [&] { // a Ctrl-C now waits until both files are whole
-            result.failure =
-                install(directory, text, io, options, result.installedText, result.warnings);
+            result.failure = install(directory, text, io, options, result);
         });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Write,
@@ -311,6 +302,11 @@ InstallResult installTweaks(const fs::path& directory, std::string_view text, Fi
 
 std::string installedMessage(const fs::path& directory) {
     return filledWords(installedText, {pathText(directory)});
+}
+
+Sentence unhookedSentence() {
+    return {QVL_TRANSLATABLE("Install", "%1 no longer runs quarvel.cfg."),
+            {std::string(userconfigFileName)}};
 }
 
 } // namespace quarvel

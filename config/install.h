@@ -4,6 +4,7 @@
 #include "config/file_io.h"
 #include "core/failure.h"
 #include "core/translatable.h"
+#include "core/words.h"
 
 #include <filesystem>
 #include <optional>
@@ -26,17 +27,23 @@ inline constexpr std::string_view installedText = QVL_TRANSLATABLE(
     "Console in CS, it should say Quarvel loaded.");
 
 // Said after an install while the game runs: it ran its scripts when it started.
-inline constexpr std::string_view gameRunsWords = QVL_TRANSLATABLE(
-    "Install", "The game is running: the tweaks apply from its next start.");
+inline constexpr std::string_view gameRunsWords =
+    QVL_TRANSLATABLE("Install", "The game is running: the tweaks apply from its next start.");
 
 // An install asks before it replaces a script that is already there; a link where the script
 // would go counts, even one that leads nowhere yet.
 bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());
 
+// What an install does with userconfig.cfg. The game runs it last, after config.cfg, the settings
+// it saved at its last exit, which would otherwise override what autoexec.cfg ran.
+enum class UserconfigChange {
+    Leave,   // as it is, whether it runs the script or not
+    Add,     // make it run the script too
+    TakeOut, // take Quarvel's exec line out of it, as an uninstall does
+};
+
 struct InstallOptions {
-    // Also make userconfig.cfg run the script. The game runs it last, after config.cfg, the
-    // settings it saved at its last exit, which would otherwise override what autoexec.cfg ran.
-    bool userconfig = false;
+    UserconfigChange userconfig = UserconfigChange::Leave;
 };
 
 struct InstallResult {
@@ -45,21 +52,27 @@ struct InstallResult {
     // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
     // the player is told where the copies are.
     std::vector<Failure> warnings{};
+    // UserconfigChange::TakeOut took Quarvel's line out of userconfig.cfg.
+    bool unhooked = false;
 
     [[nodiscard]] bool installed() const { return !failure; }
 };
 
 // Writes the script with its echo banner as quarvel.cfg, then makes autoexec.cfg in the directory
-// run it (and userconfig.cfg, when asked). Every file is looked at before any is written, and
-// anything that makes a write unsafe (a file that would grow past maxConfigFileSize, too) stops
-// the install before it begins; each file is then replaced whole or not at all, and a failure
-// half-way says what was done before it. The folder is held against another Quarvel meanwhile.
-// Running out of memory is a failure like any other. The files are written inside `guard`.
+// run it (and userconfig.cfg, or takes it out of userconfig.cfg, when asked). Every file is looked
+// at before any is written, and anything that makes a write unsafe (a file that would grow past
+// maxConfigFileSize, too) stops the install before it begins; each file is then replaced whole or
+// not at all, and a failure half-way says what was done before it. The folder is held against
+// another Quarvel meanwhile. Running out of memory is a failure like any other. The files are
+// written inside `guard`.
 InstallResult installTweaks(const std::filesystem::path& directory, std::string_view text,
                             FileIo& io = systemFileIo(), InstallOptions options = {},
                             const ChangeGuard& guard = {});
 
 // The message after an install into the directory.
 std::string installedMessage(const std::filesystem::path& directory);
+
+// Said after an install that took Quarvel's line out of userconfig.cfg.
+Sentence unhookedSentence();
 
 } // namespace quarvel

@@ -236,8 +236,8 @@ std::string_view unusedWords(UnusedRecordLine::Why why) {
         return QVL_TRANSLATABLE("Install", "quarvel-restore.cfg line %1 was not used: it is no "
                                            "line Quarvel writes (%2).");
     case UnusedRecordLine::Why::NotInScript:
-        return QVL_TRANSLATABLE("Install", "quarvel-restore.cfg line %1 was not used: quarvel.cfg "
-                                           "does not set that setting (%2).");
+        return QVL_TRANSLATABLE("Install", "quarvel-restore.cfg line %1 was not used: Quarvel "
+                                           "writes no such setting (%2).");
     case UnusedRecordLine::Why::UnsafeValue:
         return QVL_TRANSLATABLE("Install", "quarvel-restore.cfg line %1 was not used: its value "
                                            "cannot stand as one word of config.cfg (%2).");

@@ -34,7 +34,7 @@ struct RecordedSetting {
 struct UnusedRecordLine {
     enum class Why {
         NotUnderstood, // no line Quarvel writes
-        NotInScript,   // a setting that quarvel.cfg does not set
+        NotInScript,   // a setting that Quarvel does not write
         UnsafeValue,   // a value that would be more than one word of a config line
         Again,         // a setting recorded on an earlier line already
     };
@@ -55,9 +55,9 @@ struct RestoreRecord {
 // other control character.
 bool safeConsoleValue(std::string_view value);
 
-// Reads a record. Settings that quarvel.cfg (`scriptNames`, in lower case; every name when
-// nothing is given) does not set, values that are not safe, and lines that Quarvel does not write
-// (but for comments) are in `unused`.
+// Reads a record. Settings that are not among `scriptNames` (in lower case; every name when
+// nothing is given), values that are not safe, and lines that Quarvel does not write (but for
+// comments) are in `unused`.
 RestoreRecord readRecord(std::string_view text,
                          const std::optional<std::vector<std::string>>& scriptNames = {});
 

@@ -128,11 +128,10 @@ private:
         if (!text) {
             return text.failure();
         }
-        std::vector<std::string> names;
-        for (const auto& [name, value] : scriptSettings_) {
-            names.push_back(name);
-        }
-        record_ = readRecord(*text, names);
+        // A line for a setting Quarvel never writes is no record of Quarvel's: a setting an earlier
+        // quarvel.cfg set and this one does not still is.
+        record_ =
+            readRecord(*text, std::vector<std::string>(tweakCvars().begin(), tweakCvars().end()));
         result_.savedSettings = options_.keepGameSettings ? SavedSettingsFate::LeftAsAsked
                                                           : SavedSettingsFate::Restored;
         result_.unusedRecordLines = record_->unused;

@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>To make them hold, install again with &quot;Also run after the game&apos;s own settings&quot; (install --userconfig): quarvel.cfg then runs after config.cfg.</source>
-        <translation>Чтобы настройки сохранялись, установите заново с флажком «Запускать также после собственных настроек игры» (install --userconfig): тогда quarvel.cfg будет выполняться после config.cfg.</translation>
+        <translation>Чтобы настройки сохранялись, установите заново с флажком «Запускать и после настроек самой игры» (install --userconfig): тогда quarvel.cfg будет выполняться после config.cfg.</translation>
     </message>
 </context>
 <context>
@@ -806,14 +806,6 @@ Command: %2<byte value="xd"/>
 %3</translation>
     </message>
     <message>
-        <source>Today&apos;s game caps the frame rate at 100 (it shows as 100.5). Turning this on lifts the cap, so that FPS Limit can be set higher.</source>
-        <translation>Современная игра ограничивает частоту кадров значением 100 (отображается как 100.5). Включение снимает это ограничение, и «Предел FPS» можно задать выше.</translation>
-    </message>
-    <message>
-        <source>The highest frame rate the game draws, 100 unless you change it. Above 100 it needs FPS Override turned on. The game&apos;s movement differs at frame rates that are not 1000 divided by a whole number, so pick one that is, such as 100, 125, 200, 250 or 500.</source>
-        <translation>Наибольшая частота кадров, которую рисует игра; 100, если её не менять. Выше 100 требуется включённое «Снятие ограничения FPS». Движение в игре отличается при частоте кадров, которая не равна 1000, делённому на целое число, поэтому выбирайте такую, как 100, 125, 200, 250 или 500.</translation>
-    </message>
-    <message>
         <source>Vertical sync makes the game wait for your screen before it shows a frame. Today&apos;s game has it on since 2013, and while it is on and FPS Override is off the frame rate stays at 100 at most. Turn it off for more FPS.</source>
         <translation>Вертикальная синхронизация заставляет игру ждать экран, прежде чем показать кадр. В современной игре она включена с 2013 года, и пока она включена, а «Снятие ограничения FPS» выключено, частота кадров не превышает 100. Выключите её ради большего FPS.</translation>
     </message>
@@ -884,6 +876,18 @@ Command: %2<byte value="xd"/>
     <message>
         <source>Today&apos;s game resets cl_rate on every connection.</source>
         <translation>Современная игра сбрасывает cl_rate при каждом подключении.</translation>
+    </message>
+    <message>
+        <source>1 with FPS Limit above 100</source>
+        <translation>1 при пределе FPS выше 100</translation>
+    </message>
+    <message>
+        <source>Today&apos;s game caps the frame rate at 100 (it shows as 100.5). Turning this on lifts the cap, so that FPS Limit can be set higher. The High FPS preset keeps it off with FPS Limit at 100, where the game&apos;s movement is as intended; Die Hard FPS turns it on with FPS Limit at 200.</source>
+        <translation>Современная игра ограничивает частоту кадров значением 100 (показывается как 100.5). Если включить это, ограничение снимается и предел FPS можно поставить выше. Пресет «Высокий FPS» оставляет это выключенным с пределом FPS 100, при котором движение в игре работает как задумано; «Хардкорный FPS» включает это с пределом FPS 200.</translation>
+    </message>
+    <message>
+        <source>The highest frame rate the game draws, 100 unless you change it. Above 100 it needs FPS Override turned on. The game&apos;s movement differs at frame rates that are not 1000 divided by a whole number, so pick one that is, such as 100, 125, 200, 250 or 500. The High FPS preset keeps 100; Die Hard FPS sets 200 and turns FPS Override on.</source>
+        <translation>Наибольшая частота кадров, которую рисует игра; 100, если её не менять. Выше 100 нужно включить снятие ограничения FPS. Движение в игре отличается при частотах, которые не равны 1000, делённому на целое число, поэтому выберите такую, например 100, 125, 200, 250 или 500. Пресет «Высокий FPS» оставляет 100; «Хардкорный FPS» ставит 200 и включает снятие ограничения FPS.</translation>
     </message>
 </context>
 <context>
@@ -972,6 +976,42 @@ Command: %2<byte value="xd"/>
         <source>there is not enough memory</source>
         <translation>недостаточно памяти</translation>
     </message>
+    <message>
+        <source>The tweaks were installed, but %1 still runs them</source>
+        <translation>Твики установлены, но %1 всё ещё запускает их</translation>
+    </message>
+    <message>
+        <source>userconfig.cfg now runs quarvel.cfg, but the change may not survive a power cut</source>
+        <translation>userconfig.cfg теперь запускает quarvel.cfg, но изменение может не пережить отключение питания</translation>
+    </message>
+    <message>
+        <source>Close the game first: it saves its settings when it quits</source>
+        <translation>Сначала закройте игру: она сохраняет свои настройки при выходе</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be made: %2. The tweaks were installed, but Remove cannot put back the settings the game saves from quarvel.cfg.</source>
+        <translation>Не удалось создать «%1»: %2. Твики установлены, но удаление не сможет вернуть настройки, которые игра сохранит из quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>quarvel-restore.cfg was written, but nothing else was changed</source>
+        <translation>quarvel-restore.cfg записан, но больше ничего не изменено</translation>
+    </message>
+    <message>
+        <source>config.cfg has its settings from before the install back, but nothing else was changed yet</source>
+        <translation>В config.cfg возвращены настройки, бывшие до установки, но больше ничего пока не изменено</translation>
+    </message>
+    <message>
+        <source>The tweaks were removed, but quarvel-restore.cfg was kept</source>
+        <translation>Твики удалены, но quarvel-restore.cfg остался</translation>
+    </message>
+    <message>
+        <source>config.cfg has its settings from before the install back and nothing runs quarvel.cfg any more, but it was kept with its record</source>
+        <translation>В config.cfg возвращены настройки, бывшие до установки, и quarvel.cfg больше ничто не запускает, но он сохранён вместе со своей записью</translation>
+    </message>
+    <message>
+        <source>config.cfg has its settings from before the install back, but %1 still runs quarvel.cfg, which was kept with its record</source>
+        <translation>В config.cfg возвращены настройки, бывшие до установки, но %1 всё ещё запускает quarvel.cfg, который сохранён вместе со своей записью</translation>
+    </message>
 </context>
 <context>
     <name>GameVersion</name>
@@ -1017,10 +1057,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>%1 больше не запускает quarvel.cfg.</translation>
     </message>
     <message>
-        <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg; nothing else changes.</source>
-        <translation>Удалить твики Quarvel из %1? Файл quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg; больше ничего не изменится.</translation>
-    </message>
-    <message>
         <source>%1 still runs quarvel.cfg with a line of the player&apos;s own, which was left as it is.</source>
         <translation>%1 по-прежнему запускает quarvel.cfg собственной строкой игрока; она оставлена как есть.</translation>
     </message>
@@ -1031,6 +1067,62 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>This folder holds no %1: it does not look like a game folder</source>
         <translation>В этой папке нет %1: она не похожа на папку игры</translation>
+    </message>
+    <message>
+        <source>The game is running: the tweaks apply from its next start.</source>
+        <translation>Игра запущена: твики подействуют со следующего запуска.</translation>
+    </message>
+    <message>
+        <source>quarvel-restore.cfg line %1 was not used: it is no line Quarvel writes (%2).</source>
+        <translation>Строка %1 файла quarvel-restore.cfg не использована: Quarvel не пишет таких строк (%2).</translation>
+    </message>
+    <message>
+        <source>quarvel-restore.cfg line %1 was not used: its value cannot stand as one word of config.cfg (%2).</source>
+        <translation>Строка %1 файла quarvel-restore.cfg не использована: её значение не может стоять в config.cfg одним словом (%2).</translation>
+    </message>
+    <message>
+        <source>quarvel-restore.cfg line %1 was not used: an earlier line records that setting already (%2).</source>
+        <translation>Строка %1 файла quarvel-restore.cfg не использована: эта настройка уже записана в строке выше (%2).</translation>
+    </message>
+    <message>
+        <source>config.cfg was left as it is: there is no record of your settings from before the install (quarvel-restore.cfg), so the settings the game saved from quarvel.cfg could not be put back.</source>
+        <translation>config.cfg оставлен как есть: записи ваших настроек до установки (quarvel-restore.cfg) нет, поэтому настройки, сохранённые игрой из quarvel.cfg, вернуть нельзя.</translation>
+    </message>
+    <message>
+        <source>config.cfg was left as it is, with the settings the game saved from quarvel.cfg.</source>
+        <translation>config.cfg оставлен как есть, с настройками, которые игра сохранила из quarvel.cfg.</translation>
+    </message>
+    <message>
+        <source>config.cfg: 1 setting put back as it was before the install (%2).</source>
+        <translation>config.cfg: 1 настройка возвращена к значению до установки (%2).</translation>
+    </message>
+    <message>
+        <source>config.cfg: %1 settings put back as they were before the install (%2).</source>
+        <translation>config.cfg: возвращено к значениям до установки настроек: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>config.cfg no longer sets %1, which no file set before the install: the game uses its own default again.</source>
+        <translation>config.cfg больше не задаёт %1 — до установки это не задавал ни один файл: игра снова берёт своё значение по умолчанию.</translation>
+    </message>
+    <message>
+        <source>config.cfg: 1 setting kept as you changed it since (%2).</source>
+        <translation>config.cfg: 1 настройка оставлена, как вы её изменили после установки (%2).</translation>
+    </message>
+    <message>
+        <source>config.cfg: %1 settings kept as you changed them since (%2).</source>
+        <translation>config.cfg: оставлено, как вы их изменили после установки, настроек: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has been deleted: the install created it, and it held nothing else.</source>
+        <translation>%1 удалён: его создала установка, и ничего другого в нём не было.</translation>
+    </message>
+    <message>
+        <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg.</source>
+        <translation>Удалить твики Quarvel из %1? quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg.</translation>
+    </message>
+    <message>
+        <source>quarvel-restore.cfg line %1 was not used: Quarvel writes no such setting (%2).</source>
+        <translation>Строка %1 файла quarvel-restore.cfg не использована: Quarvel не пишет такой настройки (%2).</translation>
     </message>
 </context>
 <context>
@@ -1071,10 +1163,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Всем, кто тестировал бета-версии и присылал замеры FPS со своих компьютеров; завсегдатаям форумов Quarvel за идеи и сообщения об ошибках; сайтам сообществ Counter-Strike и Day of Defeat, которые рассказывали о программе; авторам наборов моделей Hi FPS и каждому клану, который как следует проверил эти твики на заполненном сервере.</translation>
     </message>
     <message>
-        <source>Quarvel changes only two files in the game directory you choose: it writes quarvel.cfg and adds one line to autoexec.cfg. It comes without any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day of Defeat and Team Fortress Classic are trademarks of their owners.</source>
-        <translation>Quarvel меняет только два файла в выбранной вами папке игры: записывает quarvel.cfg и добавляет одну строку в autoexec.cfg. Программа предоставляется без каких-либо гарантий; вы используете её на свой страх и риск. Half-Life, Counter-Strike, Day of Defeat и Team Fortress Classic — товарные знаки их владельцев.</translation>
-    </message>
-    <message>
         <source>QUARVEL WORKS</source>
         <translation>QUARVEL WORKS</translation>
     </message>
@@ -1089,6 +1177,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>Programming by:</source>
         <translation>Программирование:</translation>
+    </message>
+    <message>
+        <source>Quarvel changes only these files in the game directory you choose: it writes quarvel.cfg, adds the line that runs it to autoexec.cfg, and to userconfig.cfg when you choose to. Remove deletes quarvel.cfg, takes those lines out again and puts back in config.cfg the settings the game saved from quarvel.cfg, as they were before the install, keeping those you changed since. It comes without any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day of Defeat and Team Fortress Classic are trademarks of their owners.</source>
+        <translation>Quarvel меняет в выбранной папке игры только эти файлы: записывает quarvel.cfg, добавляет строку, которая его запускает, в autoexec.cfg, а по вашему выбору и в userconfig.cfg. Удаление стирает quarvel.cfg, убирает эти строки и возвращает в config.cfg настройки, которые игра сохранила из quarvel.cfg, такими, какими они были до установки, сохраняя те, что вы изменили с тех пор. Программа предоставляется без каких-либо гарантий; вы пользуетесь ею на свой страх и риск. Half-Life, Counter-Strike, Day of Defeat и Team Fortress Classic — товарные знаки их владельцев.</translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1289,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Запускать и после настроек самой игры (&amp;userconfig.cfg)</translation>
     </message>
     <message>
-        <source>The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, and userconfig.cfg after that. Tick this when a tweak does not hold because the game saved another value.</source>
-        <translation>Игра запускает config.cfg — настройки, сохранённые при последнем выходе, — после autoexec.cfg, а userconfig.cfg — после него. Отметьте, если твик не сохраняется, потому что игра записала другое значение.</translation>
-    </message>
-    <message>
         <source>&amp;Check</source>
         <translation>&amp;Проверить</translation>
     </message>
@@ -1233,10 +1321,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Проверка</translation>
     </message>
     <message>
-        <source>Run after the game&apos;s settings</source>
-        <translation>Запускать после настроек игры</translation>
-    </message>
-    <message>
         <source>Every mod folder of the game, such as cstrike or valve, holds %1. The game runs the tweaks only from there.</source>
         <translation>В каждой папке мода игры, например cstrike или valve, есть %1. Игра запускает твики только оттуда.</translation>
     </message>
@@ -1255,6 +1339,42 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>Check of %1:</source>
         <translation>Проверка %1:</translation>
+    </message>
+    <message>
+        <source>This folder lies in a Steam library, where Steam runs today&apos;s game, not the classic one.</source>
+        <translation>Эта папка находится в библиотеке Steam, где Steam запускает современную игру, а не классическую.</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to today&apos;s Steam game</source>
+        <translation>&amp;Перейти на современную игру в Steam</translation>
+    </message>
+    <message>
+        <source>Sets the game version to today&apos;s Steam game and builds the script for it anew.</source>
+        <translation>Выбирает версию игры «Современная игра в Steam» и заново составляет для неё скрипт.</translation>
+    </message>
+    <message>
+        <source>Switch to today&apos;s Steam game</source>
+        <translation>Перейти на современную игру в Steam</translation>
+    </message>
+    <message>
+        <source>The script is built anew for today&apos;s Steam game, and your changes to it are lost. Switch?</source>
+        <translation>Скрипт будет составлен заново для современной игры в Steam, и ваши изменения в нём пропадут. Перейти?</translation>
+    </message>
+    <message>
+        <source>Your changes to the script have not been installed. Throw them away?</source>
+        <translation>Ваши изменения в скрипте не установлены. Отбросить их?</translation>
+    </message>
+    <message>
+        <source>The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, and userconfig.cfg after that. Tick this when a tweak does not hold because the game saved another value. Unticked, an install takes Quarvel&apos;s line out of userconfig.cfg.</source>
+        <translation>Игра выполняет config.cfg — настройки, сохранённые при последнем выходе, — после autoexec.cfg, а userconfig.cfg после него. Отметьте это, если твик не сохраняется, потому что игра сохранила другое значение. Без отметки установка убирает строку Quarvel из userconfig.cfg.</translation>
+    </message>
+    <message>
+        <source>&amp;Run after the game&apos;s settings</source>
+        <translation>&amp;Запускать и после настроек самой игры</translation>
+    </message>
+    <message>
+        <source>To make them hold, &quot;%1&quot; makes userconfig.cfg run quarvel.cfg, which the game runs after config.cfg.</source>
+        <translation>Чтобы настройки сохранялись, нужен флажок «%1»: с ним userconfig.cfg запускает quarvel.cfg, который игра выполняет после config.cfg.</translation>
     </message>
 </context>
 <context>
@@ -1384,6 +1504,20 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Версия игры: %1</translation>
     </message>
     <message>
+        <source>Today&apos;s Steam game: %1 was found in your Steam library</source>
+        <translation>Современная игра в Steam: %1 найдена в вашей библиотеке Steam</translation>
+    </message>
+    <message>
+        <source>Update Quarvel</source>
+        <translation>Обновить Quarvel</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. Quarvel&apos;s download page is:
+%1</source>
+        <translation>Не удалось запустить веб-браузер. Страница загрузки Quarvel:
+%1</translation>
+    </message>
+    <message>
         <source>%1 %2 lowered to %3</source>
         <translation>%1 %2 снижено до %3</translation>
     </message>
@@ -1419,18 +1553,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
 <context>
     <name>quarvel::ui::ModelWizard</name>
     <message>
-        <source>C:\Program Files\Steam\SteamApps\</source>
-        <translation>C:\Program Files\Steam\SteamApps\</translation>
-    </message>
-    <message>
-        <source>ACCOUNT@NAME</source>
-        <translation>АККАУНТ@ИМЯ</translation>
-    </message>
-    <message>
-        <source>\Counter-Strike\cstrike</source>
-        <translation>\Counter-Strike\cstrike</translation>
-    </message>
-    <message>
         <source>[Step 1]</source>
         <translation>[Шаг 1]</translation>
     </message>
@@ -1451,40 +1573,70 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>и скачайте Hi FPS</translation>
     </message>
     <message>
-        <source>Once you have downloaded the models. Open the .zip file and extract to:</source>
-        <translation>Когда модели скачаются, откройте файл .zip и распакуйте его в папку:</translation>
+        <source>&quot;Open folder&quot; shows it in File Explorer.</source>
+        <translation>«Открыть папку» покажет её в Проводнике.</translation>
     </message>
     <message>
-        <source>NOTE: If you installed Steam elsewhere, please adjust the path to cstrike accordingly.</source>
-        <translation>ПРИМЕЧАНИЕ: если Steam установлен в другое место, измените путь к cstrike соответственно.</translation>
+        <source>&quot;Open folder&quot; shows it in your file manager.</source>
+        <translation>«Открыть папку» покажет её в вашем файловом менеджере.</translation>
     </message>
     <message>
-        <source>Open Windows Explorer (Start &gt; Program Files &gt; Windows Explorer), and go to your cstrike folder in Steam.</source>
-        <translation>Откройте Проводник Windows (Пуск &gt; Программы &gt; Проводник) и перейдите в папку cstrike в Steam.</translation>
+        <source>Quarvel found no Counter-Strike: use the cstrike folder in the folder you installed Half-Life in.</source>
+        <translation>Quarvel не нашёл Counter-Strike: используйте папку cstrike в папке, куда установлена Half-Life.</translation>
     </message>
     <message>
-        <source>For example:</source>
-        <translation>Например:</translation>
+        <source>The pack replaced %1. Do not delete them: Counter-Strike would have no models.</source>
+        <translation>Пакет заменил %1. Не удаляйте их: иначе в Counter-Strike не останется моделей.</translation>
     </message>
     <message>
-        <source>The next time you play CS with Steam, you should see the default models again!</source>
-        <translation>Когда вы в следующий раз запустите CS через Steam, снова появятся стандартные модели!</translation>
+        <source>Steam puts the game&apos;s own files back: in Steam, right-click Counter-Strike, choose Properties, then Installed Files, and press &quot;Verify integrity of game files&quot;.</source>
+        <translation>Steam вернёт собственные файлы игры: в Steam щёлкните правой кнопкой по Counter-Strike, выберите «Свойства», затем «Установленные файлы» и нажмите «Проверить целостность файлов игры».</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
+        <source>The pack replaces %1. Copy the folder %2 somewhere safe first, so that you can put them back.</source>
+        <translation>Пакет заменяет %1. Сначала скопируйте папку %2 в надёжное место, чтобы их можно было вернуть.</translation>
     </message>
     <message>
-        <source>&lt; Back</source>
-        <translation>&lt; Назад</translation>
+        <source>Copy the folder %1 you kept before the install back into the game folder, replacing the files there, or install the game again.</source>
+        <translation>Скопируйте сохранённую перед установкой папку %1 обратно в папку игры с заменой файлов или переустановите игру.</translation>
     </message>
     <message>
-        <source>Next &gt;</source>
-        <translation>Далее &gt;</translation>
+        <source>Once you have downloaded the models, open the .zip file and extract it into your Counter-Strike folder:</source>
+        <translation>Скачав модели, откройте файл .zip и распакуйте его в папку Counter-Strike:</translation>
     </message>
     <message>
-        <source>Finish</source>
-        <translation>Готово</translation>
+        <source>Your Counter-Strike folder:</source>
+        <translation>Ваша папка Counter-Strike:</translation>
+    </message>
+    <message>
+        <source>The next time you play CS, you should see the default models again!</source>
+        <translation>В следующий раз, когда вы будете играть в CS, вы снова увидите стандартные модели!</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Открыть папку</translation>
+    </message>
+    <message>
+        <source>No file manager could be started. The folder is:
+%1</source>
+        <translation>Не удалось запустить файловый менеджер. Папка:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Назад</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Далее &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Готово</translation>
     </message>
 </context>
 <context>
@@ -1533,12 +1685,8 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>модели игроков.</translation>
     </message>
     <message>
-        <source>Then find the &apos;models&apos; folder. In the models folder you should see another folder called &apos;player&apos;.</source>
-        <translation>Затем найдите папку «models». В ней должна быть ещё одна папка — «player».</translation>
-    </message>
-    <message>
-        <source>Right-click on the player folder and select Delete. Confirm the deletion.</source>
-        <translation>Щёлкните правой кнопкой мыши по папке player и выберите «Удалить». Подтвердите удаление.</translation>
+        <source>the player models in %1, one .mdl file in the folder of each team</source>
+        <translation>модели игроков в %1, по одному файлу .mdl в папке каждой команды</translation>
     </message>
 </context>
 <context>
@@ -1632,12 +1780,8 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>модели оружия.</translation>
     </message>
     <message>
-        <source>Then find the &apos;models&apos; folder. In the models folder you have to delete ALL .mdl files.</source>
-        <translation>Затем найдите папку «models». В ней нужно удалить ВСЕ файлы .mdl.</translation>
-    </message>
-    <message>
-        <source>Don&apos;t delete the .mdl files in the &apos;player&apos; folder however.</source>
-        <translation>Но файлы .mdl в папке «player» не удаляйте.</translation>
+        <source>the weapon models in %1, the v_*.mdl files</source>
+        <translation>модели оружия в %1, файлы v_*.mdl</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "ui/clickable_label.h"
 #include "ui/main_widgets.h"
 #include "ui/style.h"
+#include "ui/window_memory.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -64,10 +65,14 @@ AboutWindow::AboutWindow(UserDialogs& dialogs, QWidget* parent)
     thanks->setWordWrap(true);
     auto* disclaimer =
         label(QStringLiteral("Label5"),
-              tr("Quarvel changes only two files in the game directory you choose: it "
-                 "writes quarvel.cfg and adds one line to autoexec.cfg. It comes without "
-                 "any warranty; you use it at your own risk. Half-Life, Counter-Strike, Day "
-                 "of Defeat and Team Fortress Classic are trademarks of their owners."),
+              tr("Quarvel changes only these files in the game directory you choose: it "
+                 "writes quarvel.cfg, adds the line that runs it to autoexec.cfg, and to "
+                 "userconfig.cfg when you choose to. Remove deletes quarvel.cfg, takes those "
+                 "lines out again and puts back in config.cfg the settings the game saved from "
+                 "quarvel.cfg, as they were before the install, keeping those you changed "
+                 "since. It comes without any warranty; you use it at your own risk. "
+                 "Half-Life, Counter-Strike, Day of Defeat and Team Fortress Classic are "
+                 "trademarks of their owners."),
               this);
     disclaimer->setWordWrap(true);
     disclaimer->setFont(roleFont(FontRole::Small));
@@ -86,6 +91,7 @@ AboutWindow::AboutWindow(UserDialogs& dialogs, QWidget* parent)
 
     fitWrappedText(this, 440);
     fitToScreen(this, minimumSize());
+    rememberPlacement(this);
 }
 
 void AboutWindow::shadeBackground() {

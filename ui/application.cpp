@@ -1,8 +1,10 @@
 #include "ui/application.h"
 
 #include "core/product.h"
+#include "games/game_detection.h"
 #include "process/start_up.h"
 #include "ui/first_frame.h"
+#include "ui/focus_ring.h"
 #include "ui/main_widgets.h"
 #include "ui/main_window.h"
 #include "ui/text.h"
@@ -48,7 +50,10 @@ int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& first
 
     // The main window deletes itself when closed; secondary windows may outlive it, and the
     // program ends with the last window.
+    FocusRing::follow();
     auto* main = new MainWindow(qtDialogs());
+    main->findGamesAfterFirstFrame(
+        [] { return games::detectGames(games::defaultDetectOptions()).games; });
     if (firstFrame) {
         afterFirstFrame(main, firstFrame);
     }

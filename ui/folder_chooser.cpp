@@ -68,7 +68,7 @@ QTreeView* FolderChooser::buildFolderTree() {
     // Deep folders scroll sideways instead of having their names cut short.
     dir1_->header()->setStretchLastSection(false);
     dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    dir1_->setMinimumHeight(120);
+    dir1_->setMinimumHeight(6 * dir1_->fontMetrics().lineSpacing());
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { followCurrentFolder(current); });
     // Enter opens a folder, as a double click does, as in a file chooser.

@@ -5,13 +5,16 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "config/userconfig_hook.h"
 #include "games/game_folder.h"
 #include "games/game_process.h"
 #include "process/held_signals.h"
 #include "ui/folder_chooser.h"
 #include "ui/style.h"
+#include "ui/window_memory.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFutureWatcher>
@@ -22,6 +25,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -43,6 +48,18 @@ QString withCrLf(QString text) {
 
 QString nativePath(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(fromPath(path));
+}
+
+// The check's sentence that names its remedy in quarvel-cli's words; the window says it in its
+// own, naming the option as the window shows it.
+bool isRemedyLine(const CheckReport& report, const Sentence& line) {
+    return report.runAfterSettings &&
+           line.words.find("install --userconfig") != std::string_view::npos;
+}
+
+// A caption as a sentence names it: without its access key.
+QString withoutAccessKey(QString caption) {
+    return caption.remove(QLatin1Char('&'));
 }
 
 // The message, then the safety copies left behind.
@@ -78,9 +95,20 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
                                 .arg(qs(games::modFileName)));
     setTextColour(lblNotGame_, ColourRole::Warning);
     directoryStep->layout()->addWidget(lblNotGame_);
+    directoryStep->layout()->addWidget(buildSteamNote(directoryStep));
     connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
-    right->addWidget(directoryStep, 1);
-    right->addWidget(buildInstallStep());
+    // On a low screen Step 1 scrolls on its own, so that the actions of Step 2 stay in view.
+    auto* step1 = new QScrollArea(this);
+    step1->setObjectName(QStringLiteral("scrStep1"));
+    step1->setFrameShape(QFrame::NoFrame);
+    step1->setWidgetResizable(true);
+    step1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    step1->setWidget(directoryStep);
+    step1->setMinimumWidth(directoryStep->minimumSizeHint().width() +
+                           step1->verticalScrollBar()->sizeHint().width());
+    right->addWidget(step1, 1);
+    QWidget* installStep = buildInstallStep();
+    right->addWidget(installStep);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildEditor(), 3);
@@ -99,7 +127,11 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     openedAt_ = chooser_->folder();
     // The script shows its longest line whole.
     txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
-    fitToScreen(this, QSize(780, 540));
+    // Tall enough for both steps unscrolled, where the screen has room.
+    const int steps = directoryStep->sizeHint().height() + installStep->sizeHint().height() +
+                      right->spacing() + 2 * layout->contentsMargins().top();
+    fitToScreen(this, QSize(780, std::max(540, steps)));
+    rememberPlacement(this);
 }
 
 QWidget* InstallWindow::buildEditor() {
@@ -205,6 +237,89 @@ void InstallWindow::folderChanged() {
     gamesList_->setCurrentIndex(game == games_.end() ? -1
                                                      : static_cast<int>(game - games_.begin()));
     lblNotGame_->setVisible(games::looksUnlikeGameFolder(chooser_->folder()));
+    steamNote_->setVisible(switchVersion_ && version_ == GameVersion::Classic &&
+                           games::inSteamLibrary(chooser_->folder()));
+    showUserconfigHook();
+}
+
+void InstallWindow::showUserconfigHook() {
+    switch (userconfigHookState(chooser_->folder())) {
+    case UserconfigHookState::Hooked:
+        chkUserconfig_->setChecked(true);
+        break;
+    case UserconfigHookState::NotHooked:
+        chkUserconfig_->setChecked(false);
+        break;
+    case UserconfigHookState::NothingInstalled:
+        // Today's game saves every setting it has in config.cfg: only what runs after it holds.
+        chkUserconfig_->setChecked(version_ == GameVersion::Steam);
+        break;
+    }
+}
+
+QWidget* InstallWindow::buildSteamNote(QWidget* parent) {
+    steamNote_ = new QWidget(parent);
+    auto* row = new QHBoxLayout(steamNote_);
+    row->setContentsMargins(0, 0, 0, 0);
+    QLabel* note = plainLabel(tr("This folder lies in a Steam library, where Steam runs today's "
+                                 "game, not the classic one."),
+                              steamNote_, true);
+    note->setObjectName(QStringLiteral("lblSteamGame"));
+    setTextColour(note, ColourRole::Warning);
+    row->addWidget(note, 1);
+    auto* change = new QPushButton(tr("&Switch to today's Steam game"), steamNote_);
+    change->setObjectName(QStringLiteral("cmdTodaysGame"));
+    change->setToolTip(tr("Sets the game version to today's Steam game and builds the script "
+                          "for it anew."));
+    connect(change, &QPushButton::clicked, this, &InstallWindow::switchToTodaysGame);
+    row->addWidget(change, 0, Qt::AlignVCenter);
+    steamNote_->setVisible(false);
+    return steamNote_;
+}
+
+void InstallWindow::offerTodaysGame(std::function<std::string()> switchVersion) {
+    switchVersion_ = std::move(switchVersion);
+    folderChanged();
+}
+
+void InstallWindow::switchToTodaysGame() {
+    if (!mayDropEdits(tr("Switch to today's Steam game"),
+                      tr("The script is built anew for today's Steam game, and your changes to "
+                         "it are lost. Switch?"))) {
+        return;
+    }
+    version_ = GameVersion::Steam;
+    showScript(switchVersion_());
+    folderChanged();
+}
+
+bool InstallWindow::edited() const {
+    return txtTweaks_->toPlainText() != shownScript_;
+}
+
+bool InstallWindow::mayDropEdits(const QString& title, const QString& question) {
+    return !edited() || dialogs_.askYesNo(this, title, question);
+}
+
+void InstallWindow::reject() {
+    if (dropAgreed_ || mayDropEdits(tr("Install Tweaks"), tr("Your changes to the script have "
+                                                             "not been installed. Throw them "
+                                                             "away?"))) {
+        dropAgreed_ = true;
+        QDialog::reject();
+    }
+}
+
+void InstallWindow::closeEvent(QCloseEvent* event) {
+    // The close box, or Escape through reject(): asked once.
+    if (!dropAgreed_ && !mayDropEdits(tr("Install Tweaks"), tr("Your changes to the script have "
+                                                               "not been installed. Throw them "
+                                                               "away?"))) {
+        event->ignore();
+        return;
+    }
+    dropAgreed_ = true;
+    QDialog::closeEvent(event);
 }
 
 QWidget* InstallWindow::buildInstallStep() {
@@ -218,12 +333,13 @@ QWidget* InstallWindow::buildInstallStep() {
 
     chkUserconfig_ =
         new QCheckBox(tr("Also run after the game's own settings (&userconfig.cfg)"), frame);
+    // Ticked, an install makes userconfig.cfg run the script; unticked, it takes Quarvel's line
+    // out of it. The box shows what the chosen folder does.
     chkUserconfig_->setObjectName(QStringLiteral("chkUserconfig"));
-    chkUserconfig_->setToolTip(
-        tr("The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, "
-           "and userconfig.cfg after that. Tick this when a tweak does not hold because the game "
-           "saved another value."));
-    // Today's game saves every setting it has in config.cfg: only what runs after it holds.
+    chkUserconfig_->setToolTip(tr(
+        "The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, "
+        "and userconfig.cfg after that. Tick this when a tweak does not hold because the game "
+        "saved another value. Unticked, an install takes Quarvel's line out of userconfig.cfg."));
     chkUserconfig_->setChecked(version_ == GameVersion::Steam);
     layout->addWidget(chkUserconfig_);
 
@@ -256,6 +372,7 @@ void InstallWindow::showScript(const std::string& text) {
     QString shown = fromEngine(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtTweaks_->setPlainText(shown);
+    shownScript_ = txtTweaks_->toPlainText();
 }
 
 QString InstallWindow::scriptText() const {
@@ -318,8 +435,11 @@ void InstallWindow::install() {
     remember(folder);
     InstallResult result;
     try {
-        result = installTweaks(folder, toEngine(scriptText()), systemFileIo(),
-                               {.userconfig = chkUserconfig_->isChecked()}, whileSignalsHeld);
+        result =
+            installTweaks(folder, toEngine(scriptText()), systemFileIo(),
+                          {.userconfig = chkUserconfig_->isChecked() ? UserconfigChange::Add
+                                                                     : UserconfigChange::TakeOut},
+                          whileSignalsHeld);
     } catch (const std::bad_alloc&) {
         result.failure =
             Failure{.problem = FileProblem::OutOfMemory, .file = folder / scriptFileName};
@@ -330,11 +450,14 @@ void InstallWindow::install() {
         return;
     }
     showScript(result.installedText);
-    QString done = translated("Install", installedText).arg(nativePath(folder));
-    if (games::gameIsRunning()) {
-        done += QStringLiteral("\n\n") + translated("Install", gameRunsWords);
+    QString said = translated("Install", installedText).arg(nativePath(folder));
+    if (result.unhooked) {
+        said += QLatin1Char('\n') + sentencesText("Install", {unhookedSentence()});
     }
-    dialogs_.inform(this, tr("Quarvel"), withWarnings(done, result.warnings));
+    if (games::gameIsRunning()) {
+        said += QStringLiteral("\n\n") + translated("Install", gameRunsWords);
+    }
+    dialogs_.inform(this, tr("Quarvel"), withWarnings(said, result.warnings));
     close();
 }
 
@@ -377,20 +500,43 @@ void InstallWindow::checkFolder() {
     }
     remember(*chosen);
     const CheckReport report = checkTweaks(*chosen, version_);
-    const QString found = tr("Check of %1:").arg(nativePath(*chosen)) + QLatin1Char('\n') +
-                          sentencesText("Check", report.lines);
     if (report.failure) {
         dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
     } else if (report.runAfterSettings) {
-        if (dialogs_.offer(this, tr("Check"), found, tr("Run after the game's settings"))) {
-            chkUserconfig_->setChecked(true);
-            install(); // asks before it overwrites, as every install does
-        }
+        dialogs_.offer(this, tr("Check"), checkText(*chosen, report),
+                       tr("&Run after the game's settings"),
+                       [this, folder = *chosen] { return runAfterSettings(folder); });
     } else if (report.findings) {
-        dialogs_.warn(this, tr("Check"), found);
+        dialogs_.warn(this, tr("Check"), checkText(*chosen, report));
     } else {
-        dialogs_.inform(this, tr("Check"), found);
+        dialogs_.inform(this, tr("Check"), checkText(*chosen, report));
     }
+}
+
+QString InstallWindow::checkText(const std::filesystem::path& folder,
+                                 const CheckReport& report) const {
+    QStringList lines{tr("Check of %1:").arg(nativePath(folder))};
+    for (const Sentence& line : report.lines) {
+        lines << (isRemedyLine(report, line)
+                      ? tr("To make them hold, \"%1\" makes userconfig.cfg run quarvel.cfg, "
+                           "which the game runs after config.cfg.")
+                            .arg(withoutAccessKey(chkUserconfig_->text()))
+                      : sentencesText("Check", {line}));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+UserDialogs::Message InstallWindow::runAfterSettings(const std::filesystem::path& folder) {
+    const HookResult hooked = hookUserconfig(folder, systemFileIo(), whileSignalsHeld);
+    if (hooked.failure) {
+        return {withWarnings(failureText(*hooked.failure), hooked.warnings), true};
+    }
+    showUserconfigHook();
+    const CheckReport again = checkTweaks(folder, version_);
+    if (again.failure) {
+        return {failureText(*again.failure), true};
+    }
+    return {withWarnings(checkText(folder, again), hooked.warnings), again.findings};
 }
 
 } // namespace quarvel::ui

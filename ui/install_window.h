@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/check.h"
 #include "core/engine.h"
 #include "games/game_detection.h"
 #include "ui/last_folder.h"
@@ -48,8 +49,18 @@ public:
     // The script as the file would receive it, with CR LF line ends.
     [[nodiscard]] QString scriptText() const;
 
+    // Offers, while the folder lies in a Steam library and the classic game is chosen, to switch
+    // to today's Steam game; `switchVersion` switches the program to it and gives the script
+    // built for it.
+    void offerTodaysGame(std::function<std::string()> switchVersion);
+
+public slots:
+    // Escape: asks first when the script holds edits that were not installed.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildEditor();
@@ -59,10 +70,23 @@ private:
     // The game list and the note under the path follow the folder.
     void folderChanged();
     QWidget* buildInstallStep();
+    QWidget* buildSteamNote(QWidget* parent);
     void showScript(const std::string& text);
+    // The script holds edits that were not installed.
+    [[nodiscard]] bool edited() const;
+    // True when there are no edits, or the player agrees to lose them.
+    bool mayDropEdits(const QString& title, const QString& question);
+    // The option shows whether userconfig.cfg of the folder runs the script.
+    void showUserconfigHook();
+    void switchToTodaysGame();
     void install();
     void removeTweaks();
     void checkFolder();
+    // What a check found, in the window's words; the option is named by its caption.
+    [[nodiscard]] QString checkText(const std::filesystem::path& folder,
+                                    const CheckReport& report) const;
+    // The remedy of a check: userconfig.cfg made to run the script, and the check again.
+    UserDialogs::Message runAfterSettings(const std::filesystem::path& folder);
     // The folder the chooser shows, once it holds one; nothing when the typed path is none.
     [[nodiscard]] std::optional<std::filesystem::path> chosenFolder();
     // The folder an action was taken on, for the next window.
@@ -79,6 +103,11 @@ private:
     std::filesystem::path openedAt_;
     QPushButton* cmdInstall_ = nullptr;
     QCheckBox* chkUserconfig_ = nullptr;
+    QWidget* steamNote_ = nullptr;
+    std::function<std::string()> switchVersion_;
+    // The script as it was last built or installed: what differs from it are the player's edits.
+    QString shownScript_;
+    bool dropAgreed_ = false;
     GameVersion version_;
 };
 

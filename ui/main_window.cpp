@@ -3,8 +3,10 @@
 #include "config/loader.h"
 #include "config/script.h"
 #include "core/product.h"
+#include "games/game_folder.h"
 #include "ui/about_window.h"
 #include "ui/descriptions.h"
+#include "ui/first_frame.h"
 #include "ui/fps_page.h"
 #include "ui/install_window.h"
 #include "ui/main_widgets.h"
@@ -18,8 +20,10 @@
 #include "ui/weapons_wizard.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -32,7 +36,9 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quarvel::ui {
@@ -85,6 +91,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     }
     // Only the page that is shown is built at start; the others when they are first shown.
     showPage(0);
+    // A keyboard user starts at the first tweak.
+    if (QWidget* first = tweaks_->widget(tweakPlaces.front().editor)) {
+        first->setFocus();
+    }
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::showPage);
     column->addWidget(tabs_, 1);
     column->addWidget(buildDescriptionPanel(central));
@@ -103,6 +113,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
 
     // The engine has started up already; from now on every state it sets shows at once.
     refreshAll();
+    startLines_ = engine_.tweakLines();
     engine_.observe({.editorChanged = [this](EditorId id) { tweaks_->refresh(id); },
                      .slotWritten = {},
                      .versionChanged = [this] { refreshVersion(); }});
@@ -115,6 +126,10 @@ void MainWindow::showPage(int index) {
     }
     scroller->setWidget(buildPage(index));
     refreshAll();
+    // A page built later that is wider than the window widens it, where the screen has room.
+    if (sized_ && scroller->sizeHint().width() > scroller->width()) {
+        fitToScreen(this, size() + QSize(scroller->sizeHint().width() - scroller->width(), 0));
+    }
 }
 
 QWidget* MainWindow::buildPage(int index) {
@@ -151,6 +166,51 @@ void MainWindow::showEvent(QShowEvent* event) {
 MainWindow::~MainWindow() {
     // The widgets outlive the engine by a moment: they must not be refreshed from it.
     engine_.observe({});
+    // An install window may stay open: it can no longer switch this window's game version.
+    if (install_) {
+        install_->offerTodaysGame({});
+    }
+}
+
+void MainWindow::findGamesAfterFirstFrame(GameFinder findGames) {
+    // Steam's libraries may lie on slow drives: the first frame never waits for them.
+    afterFirstFrame(this, [this, findGames = std::move(findGames)](QWidget*) {
+        auto* search = new QFutureWatcher<std::vector<games::DetectedGame>>(this);
+        connect(search, &QFutureWatcherBase::finished, this, [this, search] {
+            showGamesFound(search->result());
+            search->deleteLater();
+        });
+        search->setFuture(QtConcurrent::run(findGames));
+    });
+}
+
+void MainWindow::showGamesFound(std::vector<games::DetectedGame> found) {
+    games_ = std::move(found);
+    const auto steam = std::ranges::find_if(*games_, [](const games::DetectedGame& game) {
+        return games::inSteamLibrary(game.directory);
+    });
+    // Only while the player has changed nothing, not even the script in the install window: a
+    // change of version would rebuild what he made. The install window offers it otherwise.
+    if (steam != games_->end() && engine_.gameVersion() == GameVersion::Classic &&
+        engine_.tweakLines() == startLines_ && !install_) {
+        useTodaysGame(*steam);
+    }
+    emit gamesFound();
+}
+
+void MainWindow::useTodaysGame(const games::DetectedGame& game) {
+    engine_.setGameVersion(GameVersion::Steam);
+    tell(tr("Today's Steam game: %1 was found in your Steam library").arg(qs(game.name)));
+}
+
+void MainWindow::openUpdatePage() {
+    const QString address = qs(product::downloadPage);
+    if (!dialogs_.openUrl(QUrl(address))) {
+        // The address can be copied from the message into a browser started by hand.
+        dialogs_.inform(
+            this, tr("Update Quarvel"),
+            tr("No web browser could be started. Quarvel's download page is:\n%1").arg(address));
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -159,7 +219,7 @@ void MainWindow::buildMenus() {
     connect(addItem(file, "mnuLoad", tr("&Load *.cfg Settings"), this), &QAction::triggered, this,
             &MainWindow::loadSettings);
     connect(addItem(file, "mnuUpdate", tr("&Update Quarvel"), this), &QAction::triggered, this,
-            [this] { openUrl(product::downloadPage); });
+            &MainWindow::openUpdatePage);
     connect(addItem(file, "mnuQuit", tr("Q&uit"), this), &QAction::triggered, this,
             &QWidget::close);
 
@@ -249,10 +309,16 @@ void MainWindow::showDescription() {
 }
 
 void MainWindow::loadSettings() {
-    const QString file = dialogs_.openFileName(this, tr("Config File (*.cfg)"));
+    // The game's own folder, where its configs are, until the player has chosen another.
+    if (loadFolder_.isEmpty()) {
+        loadFolder_ =
+            games_ && !games_->empty() ? fromPath(games_->front().directory) : QDir::homePath();
+    }
+    const QString file = dialogs_.openFileName(this, tr("Config File (*.cfg)"), loadFolder_);
     if (file.isEmpty()) {
         return;
     }
+    loadFolder_ = QFileInfo(file).absolutePath();
     // A file that cannot be read, or is no regular file, changes nothing and says why.
     const Expected<LoadReport> loaded = loadConfig(engine_, toPath(file));
     if (!loaded) {
@@ -312,11 +378,19 @@ void MainWindow::openUrl(std::string_view address) {
 // The secondary windows are top-level, so that closing the main window leaves them open.
 void MainWindow::openInstall() {
     if (!install_) {
-        // The games are looked for when the window opens, as the script is built then.
-        install_ = new InstallWindow(
-            buildScript(engine_.tweakLines(), engine_.gameVersion()), engine_.gameVersion(),
-            dialogs_, [] { return games::detectGames(games::defaultDetectOptions()).games; },
-            lastFolder_);
+        // The games the search at start found; while it runs, the window looks for them itself.
+        InstallWindow::GameFinder finder =
+            games_ ? InstallWindow::GameFinder([found = *games_] { return found; })
+                   : InstallWindow::GameFinder(
+                         [] { return games::detectGames(games::defaultDetectOptions()).games; });
+        install_ =
+            new InstallWindow(buildScript(engine_.tweakLines(), engine_.gameVersion()),
+                              engine_.gameVersion(), dialogs_, std::move(finder), lastFolder_);
+        install_->offerTodaysGame([this] {
+            engine_.setGameVersion(GameVersion::Steam);
+            tell(tr("Game version set to %1").arg(cmbLimits_->currentText()));
+            return buildScript(engine_.tweakLines(), engine_.gameVersion());
+        });
     }
     bringToFront(install_);
 }
@@ -324,10 +398,15 @@ void MainWindow::openAbout() {
     showOnce(about_, dialogs_);
 }
 void MainWindow::openModels() {
-    showOnce(models_, dialogs_);
+    showOnce(models_, dialogs_, counterStrike());
 }
 void MainWindow::openWeapons() {
-    showOnce(weapons_, dialogs_);
+    showOnce(weapons_, dialogs_, counterStrike());
+}
+
+std::optional<std::filesystem::path> MainWindow::counterStrike() const {
+    const games::DetectedGame* game = games_ ? games::firstGameForMod(*games_, "cstrike") : nullptr;
+    return game ? std::optional(game->directory) : std::nullopt;
 }
 
 QWidget* MainWindow::buildDescriptionPanel(QWidget* parent) {

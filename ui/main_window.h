@@ -3,13 +3,18 @@
 #include "config/loader.h"
 #include "core/engine.h"
 #include "core/rate_rules.h"
+#include "games/game_detection.h"
 #include "ui/user_dialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -39,6 +44,18 @@ public:
     // The install window while it is open.
     [[nodiscard]] InstallWindow* installWindow() const;
 
+    // Looks for the player's games off the window's thread once the window has drawn its first
+    // frame; the program passes the search, a window made without it looks for none.
+    using GameFinder = std::function<std::vector<games::DetectedGame>()>;
+    void findGamesAfterFirstFrame(GameFinder findGames);
+    // The games found, once the search has ended.
+    [[nodiscard]] const std::optional<std::vector<games::DetectedGame>>& games() const {
+        return games_;
+    }
+
+signals:
+    void gamesFound();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -63,6 +80,12 @@ private:
     void loadSettings();
     // What a load changed of the file's own values, for the status line; empty when nothing.
     [[nodiscard]] QString loadChanges(const LoadReport& report) const;
+    // What the search found: a game in a Steam library is today's Steam game, which Quarvel
+    // starts on unless the player has changed anything yet.
+    void showGamesFound(std::vector<games::DetectedGame> found);
+    // Switches to today's Steam game, and says why.
+    void useTodaysGame(const games::DetectedGame& game);
+    void openUpdatePage();
     // Says on the status line what the last action did.
     void tell(const QString& text);
     void openUrl(std::string_view address);
@@ -70,6 +93,8 @@ private:
     void openAbout();
     void openModels();
     void openWeapons();
+    // The first Counter-Strike found, where the model packs go.
+    [[nodiscard]] std::optional<std::filesystem::path> counterStrike() const;
 
     UserDialogs& dialogs_;
     quarvel::Engine engine_;
@@ -84,6 +109,11 @@ private:
     TodayPage* todayPage_ = nullptr;
 
     QPointer<InstallWindow> install_;
+    std::optional<std::vector<games::DetectedGame>> games_;
+    // The settings the program started with: until they change, the player has changed nothing.
+    TweakLines startLines_{};
+    // Where the file dialog of "Load *.cfg Settings" opened last, in this run.
+    QString loadFolder_;
     std::shared_ptr<LastFolder> lastFolder_;
     QPointer<AboutWindow> about_;
     QPointer<ModelsWizard> models_;

@@ -17,17 +17,10 @@ namespace quarvel::ui {
 
 namespace {
 
-QLabel* iconLabel(const QDialog& box, MessageKind kind) {
+void showIcon(QLabel* label, const QDialog& box, QStyle::StandardPixmap icon) {
     const QStyle* style = box.style();
     const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    auto* label = new QLabel;
-    label->setPixmap(style
-                         ->standardIcon(kind == MessageKind::Question
-                                            ? QStyle::SP_MessageBoxCritical
-                                            : QStyle::SP_MessageBoxWarning,
-                                        nullptr, &box)
-                         .pixmap(size, size));
-    return label;
+    label->setPixmap(style->standardIcon(icon, nullptr, &box).pixmap(size, size));
 }
 
 // The text's width: its longest line, within half the screen (but no narrower than a short
@@ -43,19 +36,25 @@ QSize textSize(const QLabel& text, const QSize& screen) {
 
 QDialogButtonBox::StandardButton showMessage(QWidget* parent, MessageKind kind,
                                              const QString& title, const QString& text,
-                                             const QString& action) {
+                                             const MessageAction& action) {
     QDialog box(parent);
     box.setObjectName(QStringLiteral("dlgMessage"));
     box.setWindowTitle(title);
     auto* layout = new QGridLayout(&box);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
+    auto* icon = new QLabel;
+    icon->setObjectName(QStringLiteral("lblIcon"));
     if (kind != MessageKind::Information) {
-        layout->addWidget(iconLabel(box, kind), 0, 0, Qt::AlignTop);
+        showIcon(icon, box,
+                 kind == MessageKind::Question ? QStyle::SP_MessageBoxQuestion
+                                               : QStyle::SP_MessageBoxWarning);
     }
+    layout->addWidget(icon, 0, 0, Qt::AlignTop);
 
     QLabel* message = plainLabel(text, nullptr, true);
     message->setObjectName(QStringLiteral("lblMessage"));
-    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // An address or a path in a message can be copied.
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
@@ -69,9 +68,25 @@ QDialogButtonBox::StandardButton showMessage(QWidget* parent, MessageKind kind,
     auto* buttons = new QDialogButtonBox(question ? QDialogButtonBox::Yes | QDialogButtonBox::No
                                          : offer  ? QDialogButtonBox::Close
                                                   : QDialogButtonBox::Ok);
-    QPushButton* mend = offer ? buttons->addButton(action, QDialogButtonBox::AcceptRole) : nullptr;
+    QPushButton* mend =
+        offer ? buttons->addButton(action.caption, QDialogButtonBox::ActionRole) : nullptr;
+    if (mend) {
+        mend->setObjectName(QStringLiteral("cmdAction"));
+    }
     QObject::connect(buttons, &QDialogButtonBox::clicked, &box, [&](QAbstractButton* button) {
-        box.done(button == mend ? QDialogButtonBox::Apply : buttons->standardButton(button));
+        if (button != mend) {
+            box.done(buttons->standardButton(button));
+            return;
+        }
+        // The action's outcome in the same box; there is nothing more to offer.
+        const UserDialogs::Message outcome = action.act();
+        message->setText(outcome.text);
+        icon->clear();
+        if (outcome.warning) {
+            showIcon(icon, box, QStyle::SP_MessageBoxWarning);
+        }
+        mend->hide();
+        buttons->button(QDialogButtonBox::Close)->setFocus();
     });
     layout->addWidget(buttons, 1, 0, 1, 2);
     // No is the answer Enter gives to a question, Close to an offer: the button with the focus is

@@ -1,7 +1,10 @@
 #include "ui/model_wizard.h"
 
+#include "games/game_folder.h"
 #include "ui/clickable_label.h"
 #include "ui/style.h"
+#include "ui/text.h"
+#include "ui/window_memory.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -28,24 +31,6 @@ QLabel* addLabel(QLayout* layout, const QString& text, bool bold = false) {
     return label;
 }
 
-// "C:\Program Files\Steam\SteamApps\", then the bold account name and the rest of the path.
-void addSteamPath(QVBoxLayout* layout) {
-    auto* lines = new QVBoxLayout;
-    lines->setSpacing(1);
-    addLabel(lines, QCoreApplication::translate("quarvel::ui::ModelWizard",
-                                                "C:\\Program Files\\Steam\\SteamApps\\"));
-    auto* account = new QHBoxLayout;
-    account->setSpacing(0);
-    addLabel(account, QCoreApplication::translate("quarvel::ui::ModelWizard", "ACCOUNT@NAME"), true)
-        ->setWordWrap(false);
-    addLabel(account,
-             QCoreApplication::translate("quarvel::ui::ModelWizard", "\\Counter-Strike\\cstrike"))
-        ->setWordWrap(false);
-    account->addStretch();
-    lines->addLayout(account);
-    layout->addLayout(lines);
-}
-
 QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
     auto* result = new QPushButton(text, parent);
     result->setObjectName(name);
@@ -53,17 +38,78 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
     return result;
 }
 
+// A path as the system writes it.
+QString systemPath(const QString& path, HostSystem system) {
+    QString shown = path;
+    return system == HostSystem::Windows ? shown.replace(QLatin1Char('/'), QLatin1Char('\\'))
+                                         : shown.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
 } // namespace
 
-ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), pack_(texts.pack) {
+HostSystem thisSystem() {
+#ifdef Q_OS_WIN
+    return HostSystem::Windows;
+#else
+    return HostSystem::Linux;
+#endif
+}
+
+ModelSteps modelSteps(const ModelWizardTexts& texts,
+                      const std::optional<std::filesystem::path>& game, HostSystem system) {
+    ModelSteps steps;
+    const QString packFolder = systemPath(texts.packFolder, system);
+    const QString replaced = texts.replaced.arg(packFolder);
+    if (game) {
+        steps.folder = systemPath(fromPath(*game), system);
+        steps.browse =
+            system == HostSystem::Windows
+                ? QCoreApplication::translate("quarvel::ui::ModelWizard",
+                                              "\"Open folder\" shows it in File Explorer.")
+                : QCoreApplication::translate("quarvel::ui::ModelWizard",
+                                              "\"Open folder\" shows it in your file manager.");
+    } else {
+        steps.browse = QCoreApplication::translate(
+            "quarvel::ui::ModelWizard",
+            "Quarvel found no Counter-Strike: use the cstrike folder in the folder "
+            "you installed Half-Life in.");
+    }
+    // Whatever the copy, the game's own files stay: without them the game has no models.
+    steps.remove = {QCoreApplication::translate("quarvel::ui::ModelWizard",
+                                                "The pack replaced %1. Do not delete them: "
+                                                "Counter-Strike would have no models.")
+                        .arg(replaced)};
+    if (game && games::inSteamLibrary(*game)) {
+        steps.remove << QCoreApplication::translate(
+            "quarvel::ui::ModelWizard",
+            "Steam puts the game's own files back: in Steam, right-click Counter-Strike, choose "
+            "Properties, then Installed Files, and press \"Verify integrity of game files\".");
+    } else {
+        steps.before = {QCoreApplication::translate(
+                            "quarvel::ui::ModelWizard",
+                            "The pack replaces %1. Copy the folder %2 somewhere safe first, so "
+                            "that you can put them back.")
+                            .arg(replaced, packFolder)};
+        steps.remove << QCoreApplication::translate(
+                            "quarvel::ui::ModelWizard",
+                            "Copy the folder %1 you kept before the install back into the game "
+                            "folder, replacing the files there, or install the game again.")
+                            .arg(packFolder);
+    }
+    return steps;
+}
+
+ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
+                         std::optional<std::filesystem::path> game, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), pack_(texts.pack), game_(std::move(game)),
+      steps_(modelSteps(texts, game_, thisSystem())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(texts.caption);
     setFont(roleFont(FontRole::Text));
 
     framInstall_ = buildInstallFrame(texts);
     framDownload_ = buildDownloadFrame(texts);
-    framRemove_ = buildRemoveFrame(texts);
+    framRemove_ = buildRemoveFrame();
     framInstall_->setObjectName(QStringLiteral("framInstall") + texts.nameSuffix);
     framDownload_->setObjectName(QStringLiteral("framDownload") + texts.nameSuffix);
     framRemove_->setObjectName(QStringLiteral("framRemove") + texts.nameSuffix);
@@ -89,6 +135,7 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs, QW
     // gets shorter than its longest step needs.
     fitWrappedText(this, 430);
     fitToScreen(this, sizeHint().expandedTo(minimumSize()));
+    rememberPlacement(this);
 }
 
 QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
@@ -129,39 +176,62 @@ QGroupBox* ModelWizard::buildDownloadFrame(const ModelWizardTexts& texts) {
     addLabel(sentence, texts.models);
     layout->addLayout(sentence);
 
-    addLabel(layout, tr("Once you have downloaded the models. Open the .zip file and "
-                        "extract to:"));
-    addSteamPath(layout);
-    addLabel(layout, tr("NOTE: If you installed Steam elsewhere, please adjust the path "
-                        "to cstrike accordingly."));
+    addLabel(layout, tr("Once you have downloaded the models, open the .zip file and extract it "
+                        "into your Counter-Strike folder:"));
+    addGameFolder(layout);
+    for (const QString& step : steps_.before) {
+        addLabel(layout, step);
+    }
     layout->addStretch();
     return frame;
 }
 
-QGroupBox* ModelWizard::buildRemoveFrame(const ModelWizardTexts& texts) {
+QGroupBox* ModelWizard::buildRemoveFrame() {
     QGroupBox* frame = stepFrame(tr("[Step 2]"), this);
     auto* layout = new QVBoxLayout(frame);
-    addLabel(layout, tr("Open Windows Explorer (Start > Program Files > Windows "
-                        "Explorer), and go to your cstrike folder in Steam."));
-    addLabel(layout, tr("For example:"));
-    addSteamPath(layout);
-    for (const QString& step : texts.removeSteps) {
+    addLabel(layout, tr("Your Counter-Strike folder:"));
+    addGameFolder(layout);
+    for (const QString& step : steps_.remove) {
         addLabel(layout, step);
     }
-    addLabel(layout, tr("The next time you play CS with Steam, you should see the "
-                        "default models again!"));
+    addLabel(layout, tr("The next time you play CS, you should see the default models again!"));
     layout->addStretch();
     return frame;
+}
+
+void ModelWizard::addGameFolder(QVBoxLayout* layout) {
+    if (!steps_.folder.isEmpty()) {
+        auto* row = new QHBoxLayout;
+        QLabel* path = addLabel(row, steps_.folder, true);
+        path->setObjectName(QStringLiteral("lblGameFolder"));
+        // The path can be copied, and a long one wraps anywhere rather than widen the window.
+        path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        path->setWordWrap(true);
+        auto* open = new QPushButton(tr("&Open folder"), this);
+        open->setObjectName(QStringLiteral("cmdOpenFolder"));
+        connect(open, &QPushButton::clicked, this, &ModelWizard::openGameFolder);
+        row->addWidget(open, 0, Qt::AlignTop);
+        layout->addLayout(row);
+    }
+    addLabel(layout, steps_.browse);
+}
+
+void ModelWizard::openGameFolder() {
+    if (!dialogs_.openUrl(QUrl::fromLocalFile(fromPath(*game_)))) {
+        dialogs_.warn(
+            this, windowTitle(),
+            tr("No file manager could be started. The folder is:\n%1").arg(steps_.folder));
+    }
 }
 
 QWidget* ModelWizard::buildButtons(const QString& suffix) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, tr("Cancel"), row);
-    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, tr("< Back"), row);
-    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, tr("Next >"), row);
-    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, tr("Finish"), row);
+    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, tr("&Cancel"), row);
+    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, tr("< &Back"), row);
+    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, tr("&Next >"), row);
+    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, tr("&Finish"), row);
     layout->addWidget(cmdCancel_);
     layout->addStretch();
     layout->addWidget(cmdBack_);

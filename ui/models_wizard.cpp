@@ -13,15 +13,15 @@ ModelWizardTexts ModelsWizard::texts() {
         tr("Remove Hi FPS Player Models"),
         tr("Install Hi FPS Player Models"),
         tr("Player Models."),
-        {tr("Then find the 'models' folder. In the models folder you should see another folder "
-            "called 'player'."),
-         tr("Right-click on the player folder and select Delete. Confirm the deletion.")},
+        QStringLiteral("models/player"),
+        tr("the player models in %1, one .mdl file in the folder of each team"),
         QUrl(qs(product::playerModelsPack)),
     };
 }
 
-ModelsWizard::ModelsWizard(UserDialogs& dialogs, QWidget* parent)
-    : ModelWizard(texts(), dialogs, parent) {
+ModelsWizard::ModelsWizard(UserDialogs& dialogs, std::optional<std::filesystem::path> game,
+                           QWidget* parent)
+    : ModelWizard(texts(), dialogs, std::move(game), parent) {
     setObjectName(QStringLiteral("QVLModels"));
 }
 

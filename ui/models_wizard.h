@@ -8,9 +8,11 @@ namespace quarvel::ui {
 class ModelsWizard : public ModelWizard {
     Q_OBJECT
 public:
-    explicit ModelsWizard(UserDialogs& dialogs, QWidget* parent = nullptr);
+    // `game` is the Counter-Strike folder found, if any.
+    explicit ModelsWizard(UserDialogs& dialogs, std::optional<std::filesystem::path> game = {},
+                          QWidget* parent = nullptr);
 
-private:
+    // What tells this wizard from the other.
     static ModelWizardTexts texts();
 };
 

@@ -15,8 +15,12 @@ QSize PageScroller::sizeHint() const {
     if (widget() == nullptr) {
         return QScrollArea::sizeHint();
     }
+    // Room for the vertical scroll bar too: on a screen too low for the page it shows, and must
+    // not take the width the page needs, which would bring a horizontal one.
     const QMargins frame = contentsMargins();
-    return widget()->sizeHint() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    return widget()->sizeHint() +
+           QSize(frame.left() + frame.right() + verticalScrollBar()->sizeHint().width(),
+                 frame.top() + frame.bottom());
 }
 
 QSize PageScroller::minimumSizeHint() const {

@@ -53,6 +53,8 @@ QColor hueOf(ColourRole role) {
     case ColourRole::Link:
     case ColourRole::InlineLink:
         return {0x00, 0x00, 0xFF};
+    case ColourRole::Focus:
+        return {0x1E, 0x64, 0xDC};
     }
     return {};
 }

@@ -34,6 +34,7 @@ enum class ColourRole {
     Link,        // links: blue
     InlineLink,  // a link within a text, whose other words keep the text colour
     Warning,     // notes that warn: red
+    Focus,       // the ring around the control with the keyboard focus: blue
 };
 
 // The colour a role is drawn in on a background: its own hue, darkened on a light background and

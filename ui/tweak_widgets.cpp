@@ -211,18 +211,21 @@ void TweakWidgets::refresh(EditorId id) {
     if (!shown) {
         return;
     }
+    // A tweak the game version does not know writes nothing: its editor shows no state.
+    const bool offered = engine_.offers(id);
     switch (editor(id).kind) {
     case EditorKind::OptionPair:
-        static_cast<OptionPair*>(shown)->showSelected(engine_.selected(id));
+        static_cast<OptionPair*>(shown)->showSelected(offered ? engine_.selected(id) : -1);
         break;
     case EditorKind::List: {
         auto* list = static_cast<QComboBox*>(shown);
         const QSignalBlocker block(list);
-        list->setCurrentIndex(engine_.selected(id));
+        list->setCurrentIndex(offered ? engine_.selected(id) : -1);
         break;
     }
     case EditorKind::Field:
-        showText(static_cast<QLineEdit*>(shown), fromEngine(engine_.text(id)));
+        showText(static_cast<QLineEdit*>(shown),
+                 offered ? fromEngine(engine_.text(id)) : QString());
         break;
     case EditorKind::Label:
         // The unit labels, whose words are the catalogue's.
@@ -239,6 +242,7 @@ void TweakWidgets::refreshOffered() {
                 each->setEnabled(engine_.offers(id));
             }
         }
+        refresh(id);
     }
 }
 

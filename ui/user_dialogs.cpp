@@ -21,18 +21,19 @@ public:
     void warn(QWidget* parent, const QString& title, const QString& text) override {
         showMessage(parent, MessageKind::Warning, title, text);
     }
-    bool offer(QWidget* parent, const QString& title, const QString& text,
-               const QString& action) override {
-        return showMessage(parent, MessageKind::Offer, title, text, action) ==
-               QDialogButtonBox::Apply;
+    void offer(QWidget* parent, const QString& title, const QString& text, const QString& action,
+               const std::function<Message()>& act) override {
+        showMessage(parent, MessageKind::Offer, title, text, {action, act});
     }
-    QString openFileName(QWidget* parent, const QString& filter) override {
-        QFileDialog dialog(parent, QString(), QString(), filter);
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override {
+        QFileDialog dialog(parent, QString(), folder, filter);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        // Steam's games lie under ~/.local, ~/.steam or ~/.var.
+        dialog.setFilter(dialog.filter() | QDir::Hidden);
         fitFileDialog(dialog);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
-    void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+    bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
 class SilentDialogs final : public UserDialogs {
@@ -40,9 +41,10 @@ public:
     bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
     void inform(QWidget*, const QString&, const QString&) override {}
     void warn(QWidget*, const QString&, const QString&) override {}
-    bool offer(QWidget*, const QString&, const QString&, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    void openUrl(const QUrl&) override {}
+    void offer(QWidget*, const QString&, const QString&, const QString&,
+               const std::function<Message()>&) override {}
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    bool openUrl(const QUrl&) override { return true; }
 };
 
 } // namespace

@@ -13,15 +13,15 @@ ModelWizardTexts WeaponsWizard::texts() {
         tr("Remove Hi FPS Weapon Models"),
         tr("Install Hi FPS Weapon Models"),
         tr("Weapon Models."),
-        {tr("Then find the 'models' folder. In the models folder you have to delete ALL .mdl "
-            "files."),
-         tr("Don't delete the .mdl files in the 'player' folder however.")},
+        QStringLiteral("models"),
+        tr("the weapon models in %1, the v_*.mdl files"),
         QUrl(qs(product::weaponModelsPack)),
     };
 }
 
-WeaponsWizard::WeaponsWizard(UserDialogs& dialogs, QWidget* parent)
-    : ModelWizard(texts(), dialogs, parent) {
+WeaponsWizard::WeaponsWizard(UserDialogs& dialogs, std::optional<std::filesystem::path> game,
+                             QWidget* parent)
+    : ModelWizard(texts(), dialogs, std::move(game), parent) {
     setObjectName(QStringLiteral("QVLWeapons"));
 }
 

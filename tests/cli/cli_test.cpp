@@ -153,6 +153,18 @@ TEST(Cli, TodaysGameOffersItsOwnSettingsAndRunsTheScriptAfterTheGames) {
         EXPECT_EQ(cli(arguments).status, 0);
         EXPECT_EQ(game.read("userconfig.cfg"), hooked ? "exec quarvel.cfg\r\n" : "");
     }
+    // A classic install without a flag leaves userconfig.cfg as it is; --no-userconfig takes
+    // Quarvel's line out and says so.
+    TempFolder game;
+    game.write("userconfig.cfg", "bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n");
+    EXPECT_EQ(cli({"install", pathText(game.path())}).status, 0);
+    EXPECT_EQ(game.read("userconfig.cfg"), "bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n");
+    const CliRun unhooked =
+        cli({"install", "--overwrite", "--no-userconfig", pathText(game.path())});
+    EXPECT_EQ(unhooked.status, 0);
+    EXPECT_TRUE(unhooked.out.ends_with("\nuserconfig.cfg no longer runs quarvel.cfg.\n"))
+        << unhooked.out;
+    EXPECT_EQ(game.read("userconfig.cfg"), "bind x jump\r\n");
 }
 
 TEST(Cli, BadArgumentsExitWithTwoAndOneLine) {

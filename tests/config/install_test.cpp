@@ -6,6 +6,7 @@
 #include "config/install.h"
 #include "config/script.h"
 #include "config/uninstall.h"
+#include "config/userconfig_hook.h"
 #include "process/held_signals.h"
 #include "process/start_up.h"
 #include "support/faulty_io.h"
@@ -179,6 +180,8 @@ struct Laid {
     testing_support::FaultyIo io;
     std::vector<std::pair<std::string, std::string>> held; // name, the sharing the holder allows
     bool uninstall = false;
+    std::string then;      // after "installed": "take-out" installs again taking userconfig.cfg's
+                           // line out, "hook" only adds it there
     std::string folder;    // the game folder, within the test's own
     bool asNobody = false; // the change is made as another user than root
 #ifndef _WIN32
@@ -272,7 +275,10 @@ std::string linesOf(std::size_t size, bool lf) {
 // extended attribute, "grow A" makes A larger than any config, "lf A" one of 15,300,000 bytes with
 // LF ends that grows past the limit with CR LF, "full A" one of the limit exactly, "chain" makes a
 // chain of more links than the system follows to autoexec.cfg. "installed" (or "installed
-// userconfig") installs the tweaks, after which the change made is an uninstall; "in A" makes it in
+// userconfig") installs the tweaks, after which the change made is an uninstall, or with "then
+// take-out" an install of another script taking userconfig.cfg's line out, with "then hook" adding
+// the line to userconfig.cfg alone; "saved" has the game save quarvel.cfg's settings into
+// config.cfg, for the uninstall to put back; "in A" makes it in
 // the folder A, "nobody" as another user than root, "limit N" with files of at most N bytes,
 // "notemp" with TMPDIR naming no folder. On Windows "hidden A" and "system A" set those attributes,
 // "held A" has another program hold A open without sharing it and "shared A" sharing it with
@@ -307,9 +313,16 @@ void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
             }
             makeLink(game, laid, "autoexec.cfg", "l0");
         } else if (verb == "installed") {
-            const InstallOptions options{.userconfig = name == "userconfig"};
+            const InstallOptions options{.userconfig = name == "userconfig"
+                                                           ? UserconfigChange::Add
+                                                           : UserconfigChange::Leave};
             ASSERT_TRUE(installTweaks(game.path(), script, laid.io, options).installed());
             laid.uninstall = true;
+        } else if (verb == "saved") {
+            game.write("config.cfg", "unbindall\r\nbind \"x\" \"jump\"\r\ncl_cmdrate \"30\"\r\n"
+                                     "fps_max \"100\"\r\nrate \"7500\"\r\nexec userconfig.cfg\r\n");
+        } else if (verb == "then") {
+            laid.then = name;
         } else if (verb == "in") {
             laid.folder = name;
         } else if (verb == "nobody") {
@@ -538,7 +551,7 @@ TEST(Install, AUserconfigThatCannotRunTheScriptIsLeftAloneByAllButAnInstallIntoI
         const fs::file_type laidKind = kind();
 
         const InstallResult refused =
-            installTweaks(game.path(), script, laid.io, {.userconfig = true});
+            installTweaks(game.path(), script, laid.io, {.userconfig = UserconfigChange::Add});
         ASSERT_FALSE(refused.installed());
         EXPECT_EQ(refused.failure->file.filename(), "userconfig.cfg");
         EXPECT_FALSE(fs::exists(game.path("quarvel.cfg")));
@@ -676,7 +689,16 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     arrange(laid.io);
     Outcome failure;
     std::vector<Failure> warnings;
-    if (laid.uninstall) {
+    if (laid.then == "hook") {
+        HookResult result = hookUserconfig(game.path(), laid.io);
+        failure = std::move(result.failure);
+        warnings = std::move(result.warnings);
+    } else if (laid.then == "take-out") {
+        InstallResult result = installTweaks(game.path(), script + "// again\r\n", laid.io,
+                                             {.userconfig = UserconfigChange::TakeOut});
+        failure = std::move(result.failure);
+        warnings = std::move(result.warnings);
+    } else if (laid.uninstall) {
         UninstallResult result = uninstallTweaks(game.path(), laid.io);
         failure = std::move(result.failure);
         warnings = std::move(result.warnings);
@@ -709,7 +731,8 @@ std::string failureText(const Outcome& failure) {
 
 TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
     int injected = 0;
-    for (const char* change : {"", "; installed userconfig"}) {
+    for (const char* change : {"", "; installed userconfig", "; installed userconfig; saved",
+                               "; installed userconfig; then take-out", "; installed; then hook"}) {
         for (const std::string& layout : faultLayouts) {
             const std::string recipe = layout + change;
             SCOPED_TRACE(recipe);

@@ -112,11 +112,11 @@ TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
         {"a config.cfg the game saved, with binds", {{"config.cfg", saved}}},
         {"values set in autoexec.cfg and userconfig.cfg only",
          {{"autoexec.cfg", "rate 20000\r\nfps_max 200\r\n"},
-          {"userconfig.cfg", "cl_updaterate 80 // mine\ngl_picmip 1\n"}}},
+          {"userconfig.cfg", "cl_updaterate 80 // mine\r\ngl_picmip 1\r\n"}}},
         {"a setting no file sets, beside a saved config.cfg",
          {{"config.cfg", "unbindall\nbind \"x\" \"jump\"\nrate \"25000\"\nexec "
                          "userconfig.cfg\n"},
-          {"userconfig.cfg", "name \"Player\"\n"}}},
+          {"userconfig.cfg", "name \"Player\"\r\n"}}},
     };
     enum class Between { Nothing, PlayerChange, SecondInstall };
     for (const auto& layout : layouts) {
@@ -138,7 +138,9 @@ TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
                     game.write(name, content);
                 }
                 TempFolder::Snapshot before = game.snapshot();
-                const InstallOptions hooks{.userconfig = version == GameVersion::Steam};
+                const InstallOptions hooks{.userconfig = version == GameVersion::Steam
+                                                             ? UserconfigChange::Add
+                                                             : UserconfigChange::Leave};
                 ASSERT_TRUE(installTweaks(game.path(), scriptOf(Preset::Default, version),
                                           systemFileIo(), hooks)
                                 .installed());
@@ -266,8 +268,8 @@ TEST(RoundTrip, RemovePutsBackOnlyWhatTheGameSavedFromQuarvelCfg) {
          {"config.cfg: 1 setting put back as it was before the install (cl_cmdrate 101).",
           "quarvel-restore.cfg line 1 was not used: its value cannot stand as one word of "
           "config.cfg (rate \"1;quit\" // quarvel.cfg sets \"100000\").",
-          "quarvel-restore.cfg line 2 was not used: quarvel.cfg does not set that setting "
-          "(sensitivity \"9\" // quarvel.cfg sets \"3\").",
+          "quarvel-restore.cfg line 2 was not used: Quarvel writes no such setting (sensitivity "
+          "\"9\" // quarvel.cfg sets \"3\").",
           "quarvel-restore.cfg line 3 was not used: it is no line Quarvel writes (cl_cmdrate 30 "
           "40).",
           "quarvel-restore.cfg line 6 was not used: an earlier line records that setting already "

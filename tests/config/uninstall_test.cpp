@@ -81,9 +81,10 @@ TEST(Uninstall, AnInstallAndAnUninstallGiveBackThePlayersFiles) {
             game.write("userconfig.cfg", "cl_crosshair_color \"50 250 50\"\r\n");
             game.write("config.cfg", "rate \"25000\"\n");
             const TempFolder::Snapshot before = game.snapshot();
-            ASSERT_TRUE(
-                installTweaks(game.path(), script, systemFileIo(), {.userconfig = userconfig})
-                    .installed());
+            ASSERT_TRUE(installTweaks(game.path(), script, systemFileIo(),
+                                      {.userconfig = userconfig ? UserconfigChange::Add
+                                                                : UserconfigChange::Leave})
+                            .installed());
             EXPECT_EQ(runsScript(game.read("userconfig.cfg")), userconfig);
 
             const UninstallResult result = uninstallTweaks(game.path());

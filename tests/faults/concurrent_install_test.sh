@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Two quarvel-cli runs on one game directory at the same moment. Two installs, twenty times: each
-# time both succeed, quarvel.cfg is one of the two scripts whole, autoexec.cfg runs it once, and no
+# time both succeed, quarvel.cfg is one of the two scripts whole, autoexec.cfg runs it once, the
+# record of the settings before the install is there, and no
 # temporary file is left behind. An install and an uninstall, fifty times: the folder is held, so
 # they happen one after the other and leave the state of whichever came last, whole.
 #
@@ -62,7 +63,7 @@ for round in $(seq 1 20); do
         fail "together, round $round: quarvel.cfg is neither script whole"
     cmp -s "$dir/autoexec.cfg" "$work/new-user/autoexec.cfg" ||
         fail "together, round $round: autoexec.cfg does not run the script once"
-    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel.cfg " ] ||
+    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel-restore.cfg quarvel.cfg " ] ||
         fail "together, round $round: left behind: $(ls -A "$dir")"
 done
 echo "20 pairs of installs at the same moment"
@@ -90,7 +91,7 @@ for round in $(seq 1 50); do
         grep -q 'quarvel.cfg has been deleted' "$dir.2" ||
             fail "against, round $round: the uninstall did not say what it removed"
     fi
-    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
+    [ "$(ls -A "$dir" | tr '\n' ' ')" = "autoexec.cfg liblist.gam quarvel-restore.cfg quarvel.cfg " ] || [ ! -e "$dir/quarvel.cfg" ] ||
         fail "against, round $round: left behind: $(ls -A "$dir")"
 done
 echo "50 installs and uninstalls at the same moment"

@@ -6,9 +6,12 @@
 #include "fake_dialogs.h"
 #include "tools/screenshots/dark_palette.h"
 #include "ui/about_window.h"
+#include "ui/focus_ring.h"
 #include "ui/install_window.h"
+#include "ui/main_layout.h"
 #include "ui/main_window.h"
 #include "ui/models_wizard.h"
+#include "ui/tweak_widgets.h"
 #include "window_support.h"
 
 #include <cmath>
@@ -74,8 +77,90 @@ class AppearanceTest : public QObject {
         }
     }
 
+    // The ring around the focused control shows whole around it and stands out from the window by
+    // 3 to 1 at least; the name of the editor Tab reached, or nothing for another control.
+    QString checkRing(QWidget& window, const QString& palette) {
+        QWidget* focused = QApplication::focusWidget();
+        FocusRing* ring = FocusRing::current();
+        if (!focused || !ring || ring->target() != focused || !ring->isVisible()) {
+            QTest::qFail(qPrintable(palette + QStringLiteral(": no ring around ") +
+                                    (focused ? focused->objectName() : QStringLiteral("nothing"))),
+                         __FILE__, __LINE__);
+            return {};
+        }
+        const QRect around(ring->mapTo(&window, QPoint()), ring->size());
+        const QRect control(focused->mapTo(&window, QPoint()), focused->size());
+        const QImage image = ring->grab().toImage();
+        const double contrast = luminance(image.pixel(0, image.height() / 2)) /
+                                luminance(window.palette().color(QPalette::Window).rgb());
+        if (!around.contains(control) || std::max(contrast, 1 / contrast) < 3) {
+            QTest::qFail(qPrintable(QStringLiteral("%1: the ring of %2 has contrast %3")
+                                        .arg(palette, focused->objectName())
+                                        .arg(std::max(contrast, 1 / contrast))),
+                         __FILE__, __LINE__);
+        }
+        for (QWidget* up = focused; up != nullptr; up = up->parentWidget()) {
+            const QVariant id = up->property(TweakWidgets::tweakProperty);
+            if (id.isValid() && quarvel::isTweak(id.toInt())) {
+                const auto name = QString::fromUtf8(quarvel::editor(id.toInt()).name.data(),
+                                                    quarvel::editor(id.toInt()).name.size());
+                return up->objectName().startsWith(QStringLiteral("cmd")) ? QString() : name;
+            }
+        }
+        return {};
+    }
+
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        FocusRing::follow();
+    }
+
+    // Tab goes through every editor of a page in reading order, each with a ring the player sees,
+    // on a light and a dark theme.
+    void tabReachesEveryEditorOfAPageInOrderAndTheFocusShows() {
+        const QPalette light = QApplication::style()->standardPalette();
+        FakeDialogs dialogs;
+        const std::vector<std::vector<Block>> pages{
+            {Block::FpsToggles, Block::FpsSoundToggles, Block::FpsLists},
+            {Block::PingToggles, Block::PingFields, Block::PingVoice},
+            {},
+            {Block::TodayToggles, Block::TodayFields}};
+        for (const auto& [name, palette] :
+             {std::pair{QStringLiteral("light"), light}, {QStringLiteral("dark"), darkPalette()}}) {
+            QApplication::setPalette(palette);
+            MainWindow main(dialogs);
+            main.engine().setGameVersion(quarvel::GameVersion::Steam);
+            window_support::showOwned(main);
+            QVERIFY(QTest::qWaitForWindowActive(&main));
+            auto& tabs = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
+            for (int page = 0; page < tabs.count(); ++page) {
+                QStringList expected;
+                for (const Block block : pages.at(static_cast<std::size_t>(page))) {
+                    for (const TweakPlace& place : tweakPlaces) {
+                        if (place.block == block && main.engine().offers(place.editor)) {
+                            expected << window_support::qs(quarvel::editor(place.editor).name);
+                        }
+                    }
+                }
+                if (expected.isEmpty()) {
+                    continue;
+                }
+                tabs.setCurrentIndex(page);
+                tabs.currentWidget()->setFocus();
+                QStringList reached;
+                for (int key = 0; key < 200 && reached.size() < expected.size(); ++key) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    const QString editor = checkRing(main, name);
+                    if (!editor.isEmpty() && !reached.contains(editor)) {
+                        reached << editor;
+                    }
+                }
+                QCOMPARE(reached, expected);
+            }
+        }
+        QApplication::setPalette(light);
+    }
 
     void colouredTextsAreReadableOnLightAndDarkThemes() {
         const QPalette light = QApplication::style()->standardPalette();

@@ -184,7 +184,7 @@ private slots:
         click(window, "cmdInstall");
         QCOMPARE(dialogs_.shown.size(), 1);
         QVERIFY(dialogs_.shown.back().startsWith("warning") &&
-                dialogs_.shown.back().contains(QDir::toNativeSeparators(missing + "/quarvel.cfg")));
+                dialogs_.shown.back().contains(QDir::toNativeSeparators(missing) + "\": "));
         QVERIFY(stillOpen(window));
         QCOMPARE(window->scriptText(), before);
         QTest::keyClick(window, Qt::Key_Escape);
@@ -250,10 +250,14 @@ private slots:
         QVERIFY(!file("quarvel.cfg").isEmpty());
         dialogs_.answers = {true};
         click(window, "cmdRemove");
+        // The configs the install created go with it, as they hold nothing else.
         QVERIFY(dialogs_.shown.back().startsWith("information") &&
-                dialogs_.shown.back().endsWith("userconfig.cfg no longer runs quarvel.cfg."));
-        QVERIFY(!QFile::exists(game.filePath(QStringLiteral("quarvel.cfg"))));
-        QCOMPARE(file("autoexec.cfg"), QByteArray());
+                dialogs_.shown.back().endsWith(
+                    "autoexec.cfg has been deleted: the install created it, and it held nothing "
+                    "else.\nuserconfig.cfg has been deleted: the install created it, and it held "
+                    "nothing else."));
+        QCOMPARE(QDir(game.path()).entryList(QDir::Files),
+                 QStringList(QStringLiteral("liblist.gam")));
         click(window, "cmdCheck"); // nothing installed is a finding, shown as a warning
         QCOMPARE(dialogs_.shown.back(),
                  QStringLiteral("warning: Check of %1:\nquarvel.cfg is not there: the tweaks are "
@@ -264,10 +268,9 @@ private slots:
         delete window;
     }
 
-    void aCheckThatFindsTheGamesSettingsUndoingATweakOffersToRunAfterThem() {
+    void theRemedyOfACheckHooksOnlyUserconfigAndChecksAgainInTheSameBox() {
         QTemporaryDir game;
         QVERIFY(!gameFolder(game.path()).isEmpty());
-        const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
         QPointer<InstallWindow> window = open(game.path());
         QVERIFY(!child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
         click(window, "cmdInstall");
@@ -277,29 +280,119 @@ private slots:
         saved.write("cl_updaterate \"60\"\r\nexec userconfig.cfg\r\n");
         saved.close();
 
-        // The remedy installs again with the option, after the usual question.
+        // Edits in the window are not what the remedy writes: quarvel.cfg keeps its bytes, no
+        // question is asked, and the check's new result follows in the same box.
         window = open(game.path());
-        dialogs_.answers = {true, true};
+        child<QPlainTextEdit>(*window, QStringLiteral("txtTweaks")).appendPlainText("fps_max 99");
+        auto before = filesIn(game.path());
+        dialogs_.shown.clear();
+        dialogs_.answers = {true};
         click(window, "cmdCheck");
-        QCOMPARE(dialogs_.shown.at(1),
-                 QStringLiteral(
-                     "offer: Check of %1:\nautoexec.cfg runs quarvel.cfg.\nconfig.cfg line 1 sets "
-                     "cl_updaterate \"60\" after quarvel.cfg sets \"20\".\nTo make "
-                     "them hold, install again with \"Also run after the game's own "
-                     "settings\" (install --userconfig): quarvel.cfg then runs after "
-                     "config.cfg.\nconfig.cfg sets cl_updaterate to 60, above 45, the most the "
-                     "classic game takes. [Run after the game's settings]")
-                     .arg(QDir::toNativeSeparators(game.path())));
-        QVERIFY(dialogs_.shown.at(2).startsWith("question"));
-        QCOMPARE(file("userconfig.cfg"), QByteArray("exec quarvel.cfg\r\n"));
+        const QString folder = QDir::toNativeSeparators(game.path());
+        QCOMPARE(dialogs_.shown,
+                 QStringList({QStringLiteral(
+                                  "offer: Check of %1:\nautoexec.cfg runs quarvel.cfg.\nconfig.cfg "
+                                  "line 1 sets cl_updaterate \"60\" after quarvel.cfg sets "
+                                  "\"20\".\nTo make them hold, \"Also run after the game's own "
+                                  "settings (userconfig.cfg)\" makes userconfig.cfg run "
+                                  "quarvel.cfg, which the game runs after config.cfg.\nconfig.cfg "
+                                  "sets cl_updaterate to 60, above 45, the most the classic game "
+                                  "takes. [&Run after the game's settings]")
+                                  .arg(folder),
+                              QStringLiteral("then: Check of %1:\nautoexec.cfg runs quarvel.cfg.\n"
+                                             "userconfig.cfg runs quarvel.cfg.\nEvery setting "
+                                             "of quarvel.cfg held.")
+                                  .arg(folder)}));
+        before[QStringLiteral("userconfig.cfg")] = "exec quarvel.cfg\r\n";
+        QCOMPARE(filesIn(game.path()), before);
+        QVERIFY(child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
+        QVERIFY(stillOpen(window));
+        delete window;
+    }
+
+    void theOptionShowsTheFolderAndUntickedAnInstallTakesTheHookOut() {
+        QTemporaryDir games;
+        const QString hooked = gameFolder(games.filePath(QStringLiteral("hooked")));
+        const QString plain = gameFolder(games.filePath(QStringLiteral("plain")));
+        const QString empty = gameFolder(games.filePath(QStringLiteral("empty")));
+        for (const QString& folder : {hooked, plain}) {
+            QFile script(folder + QStringLiteral("/quarvel.cfg"));
+            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("rate 1\r\n") > 0);
+        }
+        QFile userconfig(hooked + QStringLiteral("/userconfig.cfg"));
+        QVERIFY(userconfig.open(QIODevice::WriteOnly) &&
+                userconfig.write("bind x jump\r\n\r\n\r\nexec quarvel.cfg\r\n") > 0);
+        userconfig.close();
+        for (const auto version : {quarvel::GameVersion::Classic, quarvel::GameVersion::Steam}) {
+            QPointer<InstallWindow> window = open(hooked, version);
+            const auto& option = child<QCheckBox>(*window, QStringLiteral("chkUserconfig"));
+            QVERIFY(option.isChecked());
+            window->setDirectory(plain);
+            QVERIFY(!option.isChecked());
+            window->setDirectory(empty); // nothing installed: the version's own default
+            QCOMPARE(option.isChecked(), version == quarvel::GameVersion::Steam);
+            delete window;
+        }
+
+        QPointer<InstallWindow> window = open(hooked);
+        click(window, "chkUserconfig");
+        dialogs_.answers = {true};
+        click(window, "cmdInstall");
+        QVERIFY(dialogs_.shown.back().startsWith("information") &&
+                dialogs_.shown.back().endsWith("\nuserconfig.cfg no longer runs quarvel.cfg."));
+        QCOMPARE(readAll(hooked + QStringLiteral("/userconfig.cfg")),
+                 QByteArray("bind x jump\r\n"));
+        QVERIFY(closed(window));
+    }
+
+    void escapeAndTheCloseBoxAskBeforeThrowingAwayEdits() {
+        QTemporaryDir game;
+        QPointer<InstallWindow> window = open(game.path());
+        auto& text = child<QPlainTextEdit>(*window, QStringLiteral("txtTweaks"));
+        text.appendPlainText(QStringLiteral("fps_max 99"));
+        QTest::keyClick(window, Qt::Key_Escape); // No, the default, keeps the window
+        window->close();
+        QCOMPARE(dialogs_.shown.size(), 2);
+        QVERIFY(dialogs_.shown.back().startsWith(
+            "question: Your changes to the script have not been installed."));
+        QVERIFY(stillOpen(window));
+        QVERIFY(text.toPlainText().endsWith("fps_max 99"));
+        dialogs_.answers = {true};
+        QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(closed(window));
 
-        // For today's game the option starts ticked; the check now finds every tweak held.
-        window = open(game.path(), quarvel::GameVersion::Steam);
+        window = open(game.path()); // without edits nothing is asked
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(closed(window));
+        QCOMPARE(dialogs_.shown.size(), 3);
+    }
+
+    void aFolderInASteamLibraryOffersTodaysGameWhileTheClassicOneIsChosen() {
+        QTemporaryDir home;
+        const QString steam =
+            gameFolder(home.filePath(QStringLiteral("Steam/steamapps/common/Half-Life/cstrike")));
+        const QString retail = gameFolder(home.filePath(QStringLiteral("Sierra/cstrike")));
+        QPointer<InstallWindow> window = open(retail);
+        int switched = 0;
+        window->offerTodaysGame([&] {
+            ++switched;
+            return quarvel::buildScript(engine_.tweakLines(), quarvel::GameVersion::Steam);
+        });
+        const auto& note = child<QLabel>(*window, QStringLiteral("lblSteamGame"));
+        QVERIFY(!note.isVisible());
+        window->setDirectory(steam);
+        QVERIFY(note.isVisible());
+        child<QPlainTextEdit>(*window, QStringLiteral("txtTweaks")).appendPlainText("fps_max 99");
+        click(window, "cmdTodaysGame"); // asks before the edits are lost; No keeps them
+        QCOMPARE(switched, 0);
+        QVERIFY(window->scriptText().endsWith("fps_max 99"));
+        dialogs_.answers = {true};
+        click(window, "cmdTodaysGame");
+        QCOMPARE(switched, 1);
+        QCOMPARE(window->scriptText(), QString::fromStdString(quarvel::buildScript(
+                                           engine_.tweakLines(), quarvel::GameVersion::Steam)));
+        QVERIFY(!note.isVisible());
         QVERIFY(child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
-        click(window, "cmdCheck");
-        QVERIFY(dialogs_.shown.back().startsWith("information") &&
-                dialogs_.shown.back().endsWith("Every setting of quarvel.cfg held."));
         delete window;
     }
 

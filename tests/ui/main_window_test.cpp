@@ -10,6 +10,7 @@
 #include "ui/main_layout.h"
 #include "ui/main_window.h"
 #include "ui/models_wizard.h"
+#include "ui/text.h"
 #include "window_support.h"
 
 #include <memory>
@@ -78,12 +79,19 @@ private slots:
         showEveryPage(*window_);
     }
 
-    // After whatever a test did, every widget shows the state of its editor.
+    // After whatever a test did, every widget shows the state of its editor, or none while the
+    // game version does not offer it.
     void cleanup() {
         for (quarvel::EditorId id = 0; window_ && id < quarvel::editorCount; ++id) {
-            const QString name = qs(quarvel::editor(id).name) + QLatin1Char(' ');
-            QCOMPARE(name + shownState(quarvel::editor(id)),
-                     name + QString::fromStdString(window_->engine().stateText(id)));
+            const quarvel::EditorDef& def = quarvel::editor(id);
+            const QString name = qs(def.name) + QLatin1Char(' ');
+            const QString none = def.kind == quarvel::EditorKind::OptionPair ? "neither"
+                                 : def.kind == quarvel::EditorKind::List     ? "-1"
+                                                                             : "";
+            QCOMPARE(name + shownState(def),
+                     name + (window_->engine().offers(id)
+                                 ? QString::fromStdString(window_->engine().stateText(id))
+                                 : none));
         }
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             widget->close();
@@ -231,9 +239,11 @@ private slots:
         dialogs_->fileToOpen = file.fileName();
         trigger("mnuLoad");
         QCOMPARE(slot("txtFpsMax"), "fps_max 144");
-        QVERIFY(checked("optVsync_1") && checked("optZTrick_1")); // unknown to the game: not read
+        // gl_ztrick, unknown to the game, is not read, and shows no state while nothing writes it.
+        QVERIFY(checked("optVsync_1") && !checked("optZTrick_1") && !checked("optZTrick_0"));
 
         QTest::keyClick(&version, Qt::Key_Up);
+        QVERIFY(checked("optZTrick_1") && !checked("optVsync_1") && !checked("optVsync_0"));
         QVERIFY(description().endsWith(QStringLiteral("Newer video cards should turn this off.")));
         QCOMPARE(child<QLineEdit>("txtURate").toolTip(),
                  QStringLiteral("In the classic game Quarvel keeps it at most 45."));
@@ -297,6 +307,67 @@ private slots:
         QCOMPARE(status(), QStringLiteral("Client Side Prediction set to its default"));
     }
 
+    void aGameInASteamLibraryFoundAtStartIsTodaysGameUntilThePlayerChangesSomething_data() {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<bool>("changedFirst");
+        QTest::addColumn<bool>("steam");
+        QTest::newRow("Steam") << "Steam/steamapps/common/Half-Life" << false << true;
+        QTest::newRow("Steam, after a change")
+            << "Steam/steamapps/common/Half-Life" << true << false;
+        QTest::newRow("without Steam") << "Games/Half-Life" << false << false;
+    }
+    void aGameInASteamLibraryFoundAtStartIsTodaysGameUntilThePlayerChangesSomething() {
+        QFETCH(QString, library);
+        QFETCH(bool, changedFirst);
+        QFETCH(bool, steam);
+        // The first editor has the focus at start.
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optHimodels_0"));
+        delete window_;
+        QTemporaryDir home;
+        const QString cstrike = home.filePath(library + QStringLiteral("/cstrike"));
+        window_ = new MainWindow(*dialogs_);
+        if (changedFirst) {
+            window_->engine().applyPreset(quarvel::Preset::HighFps);
+        }
+        window_->findGamesAfterFirstFrame([cstrike] {
+            return std::vector<quarvel::games::DetectedGame>{
+                {"Counter-Strike", quarvel::ui::toPath(cstrike), "cstrike"}};
+        });
+        QSignalSpy found(window_.data(), &MainWindow::gamesFound);
+        window_->show();
+        QVERIFY(found.wait(2000));
+        QCOMPARE(window_->engine().gameVersion() == quarvel::GameVersion::Steam, steam);
+        QCOMPARE(status(), steam ? QStringLiteral("Today's Steam game: Counter-Strike was found in "
+                                                  "your Steam library")
+                                 : QString());
+        // The file dialog and the wizards open at the game's folder.
+        trigger("mnuLoad");
+        QCOMPARE(dialogs_->lastFolder, cstrike);
+        showEveryPage(*window_);
+        click("Image2");
+        QPointer<QDialog> wizard;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("QVLModels")) {
+                wizard = qobject_cast<QDialog*>(top);
+            }
+        }
+        QVERIFY(wizard);
+        QCOMPARE(window_support::child<QLabel>(*wizard, QStringLiteral("lblGameFolder")).text(),
+                 QDir::toNativeSeparators(cstrike));
+        window_support::child<QPushButton>(*wizard, QStringLiteral("cmdOpenFolder")).click();
+        QCOMPARE(dialogs_->openedUrls.back(), QUrl::fromLocalFile(cstrike));
+        wizard->close();
+    }
+
+    void updateWithoutABrowserShowsTheAddress() {
+        dialogs_->browser = false;
+        trigger("mnuUpdate");
+        QCOMPARE(dialogs_->openedUrls.back().toString(), qs(quarvel::product::downloadPage));
+        QCOMPARE(dialogs_->shown.back(), "information: No web browser could be started. Quarvel's "
+                                         "download page is:\n" +
+                                             qs(quarvel::product::downloadPage));
+    }
+
     void theMenusLoadAConfigOpenWindowsOnceAndQuitClosesOnlyTheMain() {
         QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("autoexec.cfg")));
@@ -309,6 +380,9 @@ private slots:
                                           "lowered to 45 and 1 setting of today's game skipped: "
                                           "choose Today's Steam game to keep it."));
         QCOMPARE(dialogs_->lastFilter, QStringLiteral("Config File (*.cfg)"));
+        QCOMPARE(dialogs_->lastFolder, QDir::homePath()); // no game was looked for
+        trigger("mnuLoad");
+        QCOMPARE(dialogs_->lastFolder, folder.path()); // the last folder, in this run
         QCOMPARE(child<QLineEdit>("txtClRate").text(), QStringLiteral("7000"));
         QCOMPARE(child<QComboBox>("cmbMapq").currentIndex(), 2);
         QCOMPARE(slot("txtClRate"), "cl_rate 7000");

@@ -84,6 +84,58 @@ private slots:
             QVERIFY(closed() && dialogs_.openedUrls.empty());
         }
     }
+
+    // The steps name the player's own folder as his system writes it, and never tell him to
+    // delete the game's files; a Steam game gets them back through Steam.
+    void theStepsSpeakOfThePlayersGameOnHisSystem_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("steam");
+        using quarvel::ui::HostSystem;
+        const QString steam = QStringLiteral("C:/Games/Steam/steamapps/common/Half-Life/cstrike");
+        QTest::newRow("Steam, Windows")
+            << steam << int(HostSystem::Windows)
+            << QStringLiteral("C:\\Games\\Steam\\steamapps\\common\\Half-Life\\cstrike") << true;
+        QTest::newRow("Steam, Linux")
+            << "/home/p/.local/share/Steam/steamapps/common/Half-Life/cstrike"
+            << int(HostSystem::Linux)
+            << "/home/p/.local/share/Steam/steamapps/common/Half-Life/cstrike" << true;
+        QTest::newRow("retail, Windows")
+            << "C:/Sierra/Half-Life/cstrike" << int(HostSystem::Windows)
+            << "C:\\Sierra\\Half-Life\\cstrike" << false;
+        QTest::newRow("retail, Linux")
+            << "/home/p/Games/Half-Life/cstrike" << int(HostSystem::Linux)
+            << "/home/p/Games/Half-Life/cstrike" << false;
+    }
+    void theStepsSpeakOfThePlayersGameOnHisSystem() {
+        QFETCH(QString, game);
+        QFETCH(int, system);
+        QFETCH(QString, folder);
+        QFETCH(bool, steam);
+        const auto host = static_cast<quarvel::ui::HostSystem>(system);
+        for (const bool weapons : {false, true}) {
+            const quarvel::ui::ModelWizardTexts texts =
+                weapons ? quarvel::ui::WeaponsWizard::texts() : quarvel::ui::ModelsWizard::texts();
+            const auto steps =
+                quarvel::ui::modelSteps(texts, std::filesystem::path(game.toStdString()), host);
+            QCOMPARE(steps.folder, folder);
+            QVERIFY(steps.browse.contains(host == quarvel::ui::HostSystem::Windows
+                                              ? QStringLiteral("File Explorer")
+                                              : QStringLiteral("file manager")));
+            const QString remove = steps.remove.join(QLatin1Char(' '));
+            QCOMPARE(remove.contains(QStringLiteral("\"Verify integrity of game files\"")), steam);
+            QVERIFY(remove.contains(host == quarvel::ui::HostSystem::Windows
+                                        ? (weapons ? "models" : "models\\player")
+                                        : (weapons ? "models" : "models/player")));
+            QCOMPARE(steps.before.isEmpty(), steam); // a copy of what the pack replaces, first
+            QVERIFY(!remove.contains(QStringLiteral("Delete ")) &&
+                    remove.contains(QStringLiteral("Do not delete")));
+        }
+        const auto none = quarvel::ui::modelSteps(quarvel::ui::ModelsWizard::texts(), std::nullopt,
+                                                  quarvel::ui::HostSystem::Linux);
+        QVERIFY(none.folder.isEmpty() && none.browse.contains(QStringLiteral("found no")));
+    }
 };
 
 QTEST_MAIN(SmallWindowsTest)

@@ -61,12 +61,127 @@ QStringList clippedTexts(QWidget& window) {
     return clipped;
 }
 
+// Every caption the windows show, as a sentence names it: without its access key or closing colon.
+QSet<QString> captionsOf(const std::initializer_list<QWidget*>& windows) {
+    QSet<QString> captions;
+    const auto add = [&](QString text) {
+        text = text.remove(QLatin1Char('&')).trimmed();
+        if (text.endsWith(QLatin1Char(':'))) {
+            text.chop(1);
+        }
+        captions << text;
+    };
+    for (QWidget* window : windows) {
+        for (const auto* button : window->findChildren<QAbstractButton*>()) {
+            add(button->text());
+        }
+        for (const auto* action : window->findChildren<QAction*>()) {
+            add(action->text());
+        }
+        for (const auto* label : window->findChildren<QLabel*>()) {
+            add(label->text());
+        }
+        for (const auto* list : window->findChildren<QComboBox*>()) {
+            for (int item = 0; item < list->count(); ++item) {
+                add(list->itemText(item));
+            }
+        }
+        for (const auto* tabs : window->findChildren<QTabWidget*>()) {
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                add(tabs->tabText(tab));
+            }
+        }
+    }
+    return captions;
+}
+
+// The windows' messages of a .ts file, English and translated, without the descriptions and the
+// catalogue, which quote words and values rather than the windows' options.
+QList<std::pair<QString, QString>> messages(const QString& file) {
+    QFile ts(file);
+    if (!ts.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<std::pair<QString, QString>> found;
+    QXmlStreamReader xml(&ts);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") &&
+                   context != QLatin1String("Description") &&
+                   context != QLatin1String("Catalogue")) {
+            found.append({source, xml.readElementText(QXmlStreamReader::IncludeChildElements)});
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 class TranslationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A message that names an option names it by the caption the window shows, in both languages
+    // (quoted "..." in English, «...» in Russian); a caption with the file it is about in
+    // brackets may be named without them. Steam's own captions are Steam's. Every file a message
+    // names is one of the game's that Quarvel knows.
+    // First: the Russian translation, once loaded, stays.
+    void everyMessageNamesOptionsByTheirCaptionsAndOnlyKnownFiles() {
+        const QSet<QString> steams{QStringLiteral("Verify integrity of game files"),
+                                   QStringLiteral("Проверить целостность файлов игры"),
+                                   QStringLiteral("Свойства"),
+                                   QStringLiteral("Установленные файлы")};
+        const QSet<QString> files{QStringLiteral("autoexec.cfg"), QStringLiteral("config.cfg"),
+                                  QStringLiteral("quarvel.cfg"),  QStringLiteral("userconfig.cfg"),
+                                  QStringLiteral("*.cfg"),        QStringLiteral("custom.hpk"),
+                                  QStringLiteral("v_*.mdl"),      QStringLiteral("liblist.gam")};
+        const auto messagesOf = QStringLiteral(QUARVEL_TRANSLATIONS "/quarvel_ru.ts");
+        QStringList wrong;
+        for (const bool russian : {false, true}) {
+            QVERIFY(!russian || useLanguage(QLocale(QLocale::Russian)));
+            FakeDialogs dialogs;
+            MainWindow main(dialogs);
+            window_support::showEveryPage(main);
+            InstallWindow install(quarvel::buildScript(main.engine().tweakLines()),
+                                  quarvel::GameVersion::Classic, dialogs);
+            install.offerTodaysGame([] { return std::string(); });
+            ModelsWizard models(dialogs, std::filesystem::path("/game/cstrike"));
+            AboutWindow about(dialogs);
+            const QSet<QString> captions = captionsOf({&main, &install, &models, &about});
+            const QRegularExpression quoted(russian ? QStringLiteral("«([^»]*)»")
+                                                    : QStringLiteral("\"([^\"]*)\""));
+            const QRegularExpression file(QStringLiteral("[\\w.*-]+\\.(cfg|gam|hpk|mdl)\\b"));
+            for (const auto& [source, translation] : messages(messagesOf)) {
+                const QString& text = russian ? translation : source;
+                for (const auto& match : quoted.globalMatch(text)) {
+                    const QString name = match.captured(1);
+                    const bool caption = name.contains(QLatin1Char('%')) ||
+                                         captions.contains(name) || steams.contains(name) ||
+                                         std::ranges::any_of(captions, [&](const QString& each) {
+                                             return each.startsWith(name + QStringLiteral(" ("));
+                                         });
+                    if (!caption) {
+                        wrong << name + QStringLiteral(" in ") + text;
+                    }
+                }
+                for (const auto& match : file.globalMatch(text)) {
+                    if (!files.contains(match.captured(0).toLower())) {
+                        wrong << match.captured(0) + QStringLiteral(" in ") + text;
+                    }
+                }
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
     void everyTextOfTheSourcesHasARussianTranslation() {
         // lupdate, run over the sources into a copy, finds no text the translation lacks.
         QTemporaryDir scratch;
@@ -130,7 +245,7 @@ private slots:
         QCOMPARE(buttons.join(QLatin1Char(' ')), QStringLiteral("&Да &Нет*"));
         QString lookIn;
         QVERIFY(window_support::inspectModal(
-            [] { qtDialogs().openFileName(nullptr, {}); },
+            [] { qtDialogs().openFileName(nullptr, {}, {}); },
             [&](QWidget& files) {
                 lookIn = window_support::child<QLabel>(files, QStringLiteral("lookInLabel")).text();
             }));

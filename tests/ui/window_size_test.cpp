@@ -67,6 +67,27 @@ private slots:
         }
         QVERIFY2(outside.isEmpty(), qPrintable(outside));
 
+        // Every page shows whole across, with no horizontal scroll bar, as the screen has room
+        // for the widest of them; the install window keeps its actions in view, unscrolled.
+        auto& pages = window_support::child<QTabWidget>(main, QStringLiteral("tabTweaks"));
+        int widest = 0;
+        for (int page = 0; page < pages.count(); ++page) {
+            pages.setCurrentIndex(page);
+            QTest::qWait(10);
+            auto* scroller = qobject_cast<QScrollArea*>(pages.currentWidget());
+            widest = std::max(widest, scroller->widget()->sizeHint().width());
+            QVERIFY2(!scroller->horizontalScrollBar()->isVisible(),
+                     qPrintable(QString::number(page)));
+        }
+        QVERIFY(main.width() >= std::min(widest, freeArea.width() * 9 / 10));
+        QVERIFY(install.findChild<QScrollArea*>(QStringLiteral("scrWindow")) == nullptr);
+        for (const char* action : {"cmdInstall", "cmdCheck", "cmdRemove", "chkUserconfig"}) {
+            const auto& button = window_support::child<QWidget>(install, QLatin1String(action));
+            QVERIFY2(
+                install.rect().contains(QRect(button.mapTo(&install, QPoint()), button.size())),
+                action);
+        }
+
         // The script's longest line, gl_texturemode GL_LINEAR_MIPMAP_LINEAR, shows whole.
         auto& script = window_support::child<QPlainTextEdit>(install, QStringLiteral("txtTweaks"));
         int longest = 0;
@@ -107,6 +128,21 @@ private slots:
                              qPrintable(entry.data().toString()));
                 }
             }));
+
+        // Opened again in the run, the install window keeps its size and where its script was
+        // scrolled to.
+        install.resize(install.width() - 20, install.height() - 10);
+        script.verticalScrollBar()->setValue(7);
+        const QSize resized = install.size();
+        install.close();
+        InstallWindow again(quarvel::buildScript(main.engine().tweakLines()),
+                            quarvel::GameVersion::Classic, qtDialogs());
+        window_support::showOwned(again);
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.size(), resized);
+        auto& scriptAgain =
+            window_support::child<QPlainTextEdit>(again, QStringLiteral("txtTweaks"));
+        QTRY_COMPARE(scriptAgain.verticalScrollBar()->value(), 7);
 
         const QSize smallest = main.minimumSizeHint().expandedTo(main.minimumSize());
         QVERIFY(smallest.width() <= std::min(1024, freeArea.width()));
