@@ -14,7 +14,7 @@ Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
     if (!file) {
         return file.failure();
     }
-    Runner runner{std::move(*file), std::nullopt};
+    Runner runner{std::move(*file), std::nullopt, std::nullopt};
     if (!runner.file.exists()) {
         runner.content = std::string(execLine).append(crlf);
         return runner;
@@ -24,6 +24,9 @@ Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
         return current.failure();
     }
     if (!runsScript(*current)) {
+        if (const auto ends = lineEndsOf(*current); ends && *ends != crlfEnds) {
+            runner.changedEnds = ends;
+        }
         try {
             runner.content = withExecLine(*current);
         } catch (const std::bad_alloc&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/exec_line.h"
 #include "config/file_io.h"
 #include "config/game_file.h"
 #include "core/failure.h"
@@ -15,6 +16,8 @@ namespace quarvel {
 struct Runner {
     GameFile file;
     std::optional<std::string> content; // what it is to hold; nothing when it stays as it is
+    // The config's own line ends, where adding the exec line gave it others.
+    std::optional<LineEnds> changedEnds{};
 };
 
 // The config made to run the script: created with the exec line when it is missing, the line

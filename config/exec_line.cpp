@@ -55,6 +55,45 @@ std::string withExecLine(std::string_view config) {
     return updated;
 }
 
+std::optional<LineEnds> lineEndsOf(std::string_view config) {
+    std::optional<std::string_view> found;
+    bool mixed = false;
+    splitLines(config, [&](std::string_view text, std::string_view whole) {
+        const std::string_view end = whole.substr(text.size());
+        if (!end.empty()) {
+            mixed = mixed || (found && *found != end);
+            found = end;
+        }
+        return !mixed;
+    });
+    if (mixed || config.empty()) {
+        return std::nullopt;
+    }
+    const bool lastEnded = config.back() == '\n' || config.back() == '\r';
+    for (const std::string_view ends : {"\n", "\r", "\r\n"}) {
+        if (found.value_or(crlfEnds.ends) == ends) {
+            return LineEnds{ends, lastEnded};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string withLineEnds(std::string_view config, LineEnds ends) {
+    std::string text;
+    text.reserve(config.size());
+    splitLines(config, [&](std::string_view line, std::string_view whole) {
+        text.append(line);
+        if (whole.size() > line.size()) {
+            text.append(ends.ends);
+        }
+        return true;
+    });
+    if (!ends.lastEnded && text.ends_with(ends.ends)) {
+        text.resize(text.size() - ends.ends.size());
+    }
+    return text;
+}
+
 std::optional<std::string> withoutExecLine(std::string_view config) {
     struct Line {
         std::string_view text;

@@ -21,6 +21,22 @@ bool runsScript(std::string_view config);
 // as an install adds it. Built in one piece of about the config's size.
 std::string withExecLine(std::string_view config);
 
+// How the lines of a config end, where they all end alike: what withExecLine() changes, so that
+// taking the line out again can give the config back its own line ends.
+struct LineEnds {
+    std::string_view ends; // "\n", "\r" or "\r\n"
+    bool lastEnded = true; // a line end after the last line
+
+    bool operator==(const LineEnds&) const = default;
+};
+inline constexpr LineEnds crlfEnds{"\r\n", true};
+
+// The line ends of a config; nothing when it mixes them, or has no line to end.
+std::optional<LineEnds> lineEndsOf(std::string_view config);
+
+// A config with CR LF line ends given `ends` instead.
+std::string withLineEnds(std::string_view config, LineEnds ends);
+
 // The config without the exec lines an install adds (whole and in this case; any other form is
 // the player's own), and without the two empty lines an install puts before one
 // when they are still directly before it. Every other byte stays as it was, line ends included.

@@ -118,6 +118,9 @@ Expected<Record> lookAtRecord(FileIo& io, const fs::path& directory, std::string
         if (!runner.file.exists() && std::ranges::find(kept.created, name) == kept.created.end()) {
             kept.created.push_back(name);
         }
+        if (runner.content && runner.changedEnds && !kept.lineEndsBefore(name)) {
+            kept.lineEnds.push_back({name, *runner.changedEnds});
+        }
     }
     std::string content = recordText(kept);
     if (content != record.before) {

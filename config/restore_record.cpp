@@ -21,6 +21,13 @@ constexpr std::string_view scriptSets = "quarvel.cfg sets ";
 constexpr std::string_view earlier = ", earlier ";
 constexpr std::string_view notSet = " was not set; ";
 constexpr std::string_view createdStart = "// The install created ";
+constexpr std::string_view endsStart = "// The install gave ";
+constexpr std::string_view endsMiddle = " CR LF line ends where it had ";
+constexpr std::string_view lastEndStart = "// The install ended the last line of ";
+
+// The names of line ends in the record.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> endNames{
+    {{"\n", "LF"}, {"\r", "CR"}, {"\r\n", "CR LF"}}};
 
 // The configs an install may create; a record never names another file to delete.
 constexpr std::array<std::string_view, 2> creatable{autoexecFileName, userconfigFileName};
@@ -122,6 +129,29 @@ std::optional<RecordedSetting> notSetLine(std::string_view comment) {
     return RecordedSetting{lowerAscii(name), std::nullopt, std::move(*values)};
 }
 
+// The line ends a config had before the install: the record gives, of the configs an install
+// changes, the kind of its line ends and whether the last line had one.
+void readLineEnds(std::string_view line, std::vector<ChangedLineEnds>& lineEnds) {
+    for (const std::string_view file : creatable) {
+        auto known = std::ranges::find(lineEnds, file, &ChangedLineEnds::file);
+        const auto entry = [&]() -> ChangedLineEnds& {
+            if (known == lineEnds.end()) {
+                lineEnds.push_back({std::string(file), crlfEnds});
+                known = lineEnds.end() - 1;
+            }
+            return *known;
+        };
+        if (line == std::string(lastEndStart).append(file).append(".")) {
+            entry().was.lastEnded = false;
+        }
+        for (const auto& [ends, name] : endNames) {
+            if (line == std::string(endsStart).append(file).append(endsMiddle).append(name) + ".") {
+                entry().was.ends = ends;
+            }
+        }
+    }
+}
+
 std::string escaped(std::string_view text) {
     std::string shown;
     for (const char c : text) {
@@ -150,6 +180,11 @@ void appendScriptSets(std::string& text, const std::vector<std::string>& values)
 }
 
 } // namespace
+
+std::optional<LineEnds> RestoreRecord::lineEndsBefore(std::string_view file) const {
+    const auto found = std::ranges::find(lineEnds, file, &ChangedLineEnds::file);
+    return found == lineEnds.end() ? std::nullopt : std::optional<LineEnds>(found->was);
+}
 
 const RecordedSetting* RestoreRecord::find(std::string_view name) const {
     const auto found = std::ranges::find(settings, lowerAscii(name), &RecordedSetting::name);
@@ -183,6 +218,10 @@ RestoreRecord readRecord(std::string_view text,
                     record.created.emplace_back(name);
                 }
             }
+            return true;
+        }
+        if (content.starts_with(endsStart) || content.starts_with(lastEndStart)) {
+            readLineEnds(content, record.lineEnds);
             return true;
         }
         if (content.starts_with("//")) {
@@ -226,6 +265,17 @@ std::string recordText(const RestoreRecord& record) {
     }
     for (const std::string& file : record.created) {
         text.append(createdStart).append(file).append(".").append(crlf);
+    }
+    for (const auto& [file, was] : record.lineEnds) {
+        const auto name =
+            std::ranges::find(endNames, was.ends, &decltype(endNames)::value_type::first);
+        if (name != endNames.end() && was.ends != crlfEnds.ends) {
+            text.append(endsStart).append(file).append(endsMiddle).append(name->second);
+            text.append(".").append(crlf);
+        }
+        if (!was.lastEnded) {
+            text.append(lastEndStart).append(file).append(".").append(crlf);
+        }
     }
     return text;
 }

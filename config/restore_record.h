@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/exec_line.h"
 #include "core/translatable.h"
 
 #include <cstddef>
@@ -17,6 +18,7 @@
 //   rate "25000" // quarvel.cfg sets "100000"
 //   // gl_vsync was not set; quarvel.cfg sets "0"
 //   // The install created userconfig.cfg.
+//   // The install gave autoexec.cfg CR LF line ends where it had LF.
 //
 // A player may edit it, so every line is read as input: only what Quarvel itself writes is used.
 namespace quarvel {
@@ -43,10 +45,20 @@ struct UnusedRecordLine {
     Why why = Why::NotUnderstood;
 };
 
+// A config whose line ends the install changed when it added the exec line, and what they were.
+struct ChangedLineEnds {
+    std::string file; // autoexec.cfg or userconfig.cfg
+    LineEnds was;
+};
+
 struct RestoreRecord {
     std::vector<RecordedSetting> settings;
     std::vector<std::string> created{}; // autoexec.cfg or userconfig.cfg
+    std::vector<ChangedLineEnds> lineEnds{};
     std::vector<UnusedRecordLine> unused{};
+
+    // The line ends a config had before the install, where it changed them.
+    [[nodiscard]] std::optional<LineEnds> lineEndsBefore(std::string_view file) const;
 
     [[nodiscard]] const RecordedSetting* find(std::string_view name) const;
 };

@@ -175,6 +175,12 @@ private:
             const std::string name = pathText(hook.file.path().filename());
             hook.remove = hook.remove && record_ &&
                           std::ranges::find(record_->created, name) != record_->created.end();
+            // The line ends the config had before an install gave it CR LF ones.
+            if (hook.unhooked && record_) {
+                if (const auto ends = record_->lineEndsBefore(name)) {
+                    hook.content = withLineEnds(hook.content, *ends);
+                }
+            }
             return !hook.remove && !hook.unhooked;
         });
     }

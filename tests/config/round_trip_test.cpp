@@ -112,11 +112,11 @@ TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
         {"a config.cfg the game saved, with binds", {{"config.cfg", saved}}},
         {"values set in autoexec.cfg and userconfig.cfg only",
          {{"autoexec.cfg", "rate 20000\r\nfps_max 200\r\n"},
-          {"userconfig.cfg", "cl_updaterate 80 // mine\r\ngl_picmip 1\r\n"}}},
+          {"userconfig.cfg", "cl_updaterate 80 // mine\ngl_picmip 1\n"}}},
         {"a setting no file sets, beside a saved config.cfg",
          {{"config.cfg", "unbindall\nbind \"x\" \"jump\"\nrate \"25000\"\nexec "
                          "userconfig.cfg\n"},
-          {"userconfig.cfg", "name \"Player\"\r\n"}}},
+          {"userconfig.cfg", "name \"Player\"\n"}}},
     };
     enum class Between { Nothing, PlayerChange, SecondInstall };
     for (const auto& layout : layouts) {

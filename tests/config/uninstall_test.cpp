@@ -74,7 +74,10 @@ TEST(Uninstall, AnInstallAndAnUninstallGiveBackThePlayersFiles) {
     for (const bool userconfig : {false, true}) {
         for (const std::string& original :
              {std::string("bind x jump\r\nname \"Player\"\r\n"), std::string(),
-              std::string("a\r\n\r\n"), std::string("a\0\xff\r\n", 5)}) {
+              std::string("a\r\n\r\n"), std::string("a\0\xff\r\n", 5),
+              // Line ends the install makes CR LF, and gives back.
+              std::string("bind x jump\nname \"Player\"\n"), std::string("a\rb\r"),
+              std::string("bind x jump")}) {
             SCOPED_TRACE(testing::Message() << userconfig << " " << original);
             TempFolder game;
             game.write("autoexec.cfg", original);

@@ -68,7 +68,7 @@ for round in $(seq 1 20); do
 done
 echo "20 pairs of installs at the same moment"
 
-# What an uninstall leaves: the player's binds with the line ends an install gave them.
+# What an uninstall leaves: the player's binds as they were.
 removed=$work/removed
 game "$removed"
 rm "$removed/quarvel.cfg"
