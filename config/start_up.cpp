@@ -28,7 +28,8 @@ struct Config {
     std::optional<GameFile> file{}; // nothing when the look failed
     std::optional<Failure> failure{};
     std::shared_ptr<const std::string> text{};
-    bool read = false; // reading it was tried
+    bool read = false;  // reading it was tried
+    bool noted = false; // as unreadable
     bool running = false;
 };
 
@@ -54,7 +55,7 @@ public:
         const Config& savedSettings = configs_[saved];
         found_.savedSettings =
             savedSettings.failure || (savedSettings.file && savedSettings.file->exists());
-        found_.userconfig = textOf(userconfig_);
+        found_.userconfig = textOf(userconfig_, false); // only to see what it runs
         found_.aliasesDefined = aliases_.size();
     }
 
@@ -98,8 +99,8 @@ private:
     }
 
     // The file's text, read the first time it is asked for; null when it is not there or cannot
-    // be read, which is noted once.
-    std::shared_ptr<const std::string> textOf(std::size_t index) {
+    // be read, which is noted once when it is to run.
+    std::shared_ptr<const std::string> textOf(std::size_t index, bool toRun = true) {
         Config& config = configs_[index];
         if (!config.read) {
             config.read = true;
@@ -111,9 +112,10 @@ private:
                     config.failure = text.failure();
                 }
             }
-            if (config.failure) {
-                found_.unreadable.push_back({config.name, *config.failure});
-            }
+        }
+        if (config.failure && toRun && !config.noted) {
+            config.noted = true;
+            found_.unreadable.push_back({config.name, *config.failure});
         }
         return config.text;
     }

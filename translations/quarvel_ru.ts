@@ -518,6 +518,42 @@
         <source>To make them hold, install again with &quot;Also run after the game&apos;s own settings&quot; (install --userconfig): quarvel.cfg then runs after config.cfg.</source>
         <translation>Чтобы настройки сохранялись, установите заново с флажком «Запускать также после собственных настроек игры» (install --userconfig): тогда quarvel.cfg будет выполняться после config.cfg.</translation>
     </message>
+    <message>
+        <source>%1 line %2 runs userconfig.cfg before config.cfg: that is too early for what it runs to hold.</source>
+        <translation>%1, строка %2, запускает userconfig.cfg раньше config.cfg: это слишком рано, чтобы его настройки сохранились.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which runs itself without end: the check stopped following it after %4 aliases.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который бесконечно запускает сам себя: проверка перестала следовать за ним после %4 алиасов.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which runs more than %4 aliases: the check stopped following it there.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который запускает больше %4 алиасов: проверка перестала следовать за ним на этом месте.</translation>
+    </message>
+    <message>
+        <source>the start-up runs more than %1 files; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет больше %1 файлов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up names more than %1 files; the check stopped at %2 line %3.</source>
+        <translation>запуск называет больше %1 файлов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up runs more than %1 MiB of configs; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет больше %1 МиБ конфигов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up defines more than %1 aliases; the check stopped at %2 line %3.</source>
+        <translation>запуск задаёт больше %1 алиасов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up runs aliases more than %1 times; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет алиасы больше %1 раз; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which sets %4 &quot;%5&quot; after quarvel.cfg sets &quot;%6&quot;.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который задаёт %4 «%5» после того, как quarvel.cfg задаёт «%6».</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>
