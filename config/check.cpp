@@ -6,7 +6,6 @@
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/rate_rules.h"
-#include "rates/rate_calculator.h"
 
 #include <new>
 
@@ -188,34 +187,42 @@ bool reportUndoneSettings(Report& report, const ScriptSettings& settings) {
     return bySavedSettings;
 }
 
-// Rates above what the game version takes, in quarvel.cfg and where they were set last.
+// Rates beyond the cap of the game version's rate rules, or below the least value the game
+// raises them to, in quarvel.cfg and where they were set last.
 void reportRates(Report& report, const ScriptSettings& settings) {
-    const std::string script(scriptFileName);
+    const GameVersion version = report.version;
     const std::string_view beyond =
-        report.version == GameVersion::Classic
+        version == GameVersion::Classic
             ? QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the classic game "
                                         "takes.")
-            : QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the Steam build "
+            : QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most today's Steam game "
                                         "takes.");
-    const auto checkRate = [&](const std::string& file, std::string_view cvar,
-                               const std::string& value, const RateLimit& limit) {
-        if (const auto number = rates::parseRate(value); number && *number > limit.value) {
-            report.finding({beyond, {file, std::string(cvar), value, std::string(limit.text)}});
+    const auto checkRate = [&](const std::string& file, const std::string& cvar,
+                               const std::string& value, const RateRule& rule) {
+        // The game reads a value without a number as 0, as atof does.
+        const double number = consoleNumber(value).value_or(0);
+        const RateLimit& cap = rule.limit(version);
+        const RateLimit& floor = rule.floor(version);
+        if (number > cap.value) {
+            report.finding({beyond, {file, cvar, value, std::string(cap.text)}});
+        } else if (!floor.text.empty() && number < floor.value) {
+            report.finding({QVL_TRANSLATABLE("Check", "%1 sets %2 %3; the game raises it to %4."),
+                            {file, cvar, value, std::string(floor.text)}});
         }
     };
     for (const RateRule& rule : rateRules) {
-        const std::string_view cvar = editor(rule.field).cvar;
+        const std::string cvar(editor(rule.field).cvar);
         for (const auto& [name, value] : settings) {
             if (name == cvar) {
-                checkRate(script, cvar, value, rule.limit(report.version));
+                checkRate(std::string(scriptFileName), cvar, value, rule);
             }
         }
     }
     for (const RateRule& rule : rateRules) {
         const std::string cvar(editor(rule.field).cvar);
         const auto last = report.startUp.settings.find(cvar);
-        if (last != report.startUp.settings.end() && last->second.file != script) {
-            checkRate(last->second.file, cvar, last->second.value, rule.limit(report.version));
+        if (last != report.startUp.settings.end() && last->second.file != scriptFileName) {
+            checkRate(last->second.file, cvar, last->second.value, rule);
         }
     }
 }

@@ -475,10 +475,6 @@
         <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает классическая игра.</translation>
     </message>
     <message>
-        <source>%1 sets %2 to %3, above %4, the most the Steam build takes.</source>
-        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает версия Steam.</translation>
-    </message>
-    <message>
         <source>Every setting of quarvel.cfg held.</source>
         <translation>Все настройки quarvel.cfg сохранились.</translation>
     </message>
@@ -553,6 +549,14 @@
     <message>
         <source>%1 line %2 runs alias &quot;%3&quot;, which sets %4 &quot;%5&quot; after quarvel.cfg sets &quot;%6&quot;.</source>
         <translation>%1, строка %2, запускает алиас «%3», который задаёт %4 «%5» после того, как quarvel.cfg задаёт «%6».</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, above %4, the most today&apos;s Steam game takes.</source>
+        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает современная игра в Steam.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 %3; the game raises it to %4.</source>
+        <translation>%1 задаёт %2 %3; игра поднимает его до %4.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,7 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
     const std::string mebibyte = linesOf(1024, [](int) { return "// " + std::string(1019, 'x'); });
     const std::string scriptOfNumbers =
         "// Quarvel v3\r\nrate 100000\r\ncl_updaterate 102\r\nfps_max 100\r\ngl_picmip 1\r\n";
+    const std::string lowRates = "// Quarvel v3\r\nrate 115\r\ncl_updaterate 0\r\n";
     const std::map<std::string, std::string> hooked{
         {"autoexec.cfg", hook}, {"config.cfg", "exec userconfig.cfg"}, {"userconfig.cfg", hook}};
     const auto with = [](std::map<std::string, std::string> files,
@@ -322,12 +323,34 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
            "quarvel.cfg was not written by Quarvel: it does not begin with \"// Quarvel v3\".",
            "quarvel.cfg sets nothing.", noSettings},
           4}},
+        // The limits said are those of the rate rules; a value the game raises is a finding.
         {"rates beyond what the classic game takes",
          {{"autoexec.cfg", hook}, {"config.cfg", "rate 25000\r\nexec userconfig.cfg"}},
          {{runs, "config.cfg line 1 sets rate \"25000\" after quarvel.cfg sets \"100000\".", remedy,
            "quarvel.cfg sets rate to 100000, above 20000, the most the classic game takes.",
            "quarvel.cfg sets cl_updaterate to 102, above 45, the most the classic game takes.",
            "config.cfg sets rate to 25000, above 20000, the most the classic game takes."},
+          4},
+         classic},
+        {"rates beyond what today's game takes",
+         with(hooked, {{"config.cfg", "cl_cmdrate 1001\nexec userconfig.cfg"},
+                       {"userconfig.cfg", "cl_updaterate 103"}}),
+         {{runs, "userconfig.cfg line 1 sets cl_updaterate \"103\" after quarvel.cfg sets \"102\".",
+           "userconfig.cfg sets cl_updaterate to 103, above 102, the most today's Steam game "
+           "takes.",
+           "config.cfg sets cl_cmdrate to 1001, above 1000, the most today's Steam game takes."},
+          4}},
+        {"rates today's game raises",
+         with(hooked,
+              {{"quarvel.cfg", lowRates}, {"config.cfg", "cl_cmdrate 101\nexec userconfig.cfg"}}),
+         {{runs, userconfigRuns, "quarvel.cfg sets rate 115; the game raises it to 1000.",
+           "quarvel.cfg sets cl_updaterate 0; the game raises it to 10."},
+          4}},
+        {"the same rates in the classic game",
+         with(hooked,
+              {{"quarvel.cfg", lowRates}, {"config.cfg", "cl_cmdrate 101\nexec userconfig.cfg"}}),
+         {{runs, userconfigRuns,
+           "config.cfg sets cl_cmdrate to 101, above 100, the most the classic game takes."},
           4},
          classic},
     };
