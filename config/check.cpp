@@ -5,6 +5,7 @@
 #include "config/game_file.h"
 #include "config/script.h"
 #include "config/start_up.h"
+#include "core/printable_text.h"
 #include "core/rate_rules.h"
 
 #include <new>
@@ -22,13 +23,19 @@ bool writtenByQuarvel(std::string_view script) {
             script[header.size()] == '\n');
 }
 
-// The check's lines as they are found; a finding also makes the tweaks not held.
+// The check's lines as they are found; a finding also makes the tweaks not held. Whatever a
+// config holds reaches the player with its control characters escaped.
 struct Report {
     CheckReport& result;
     const StartUp& startUp;
     GameVersion version;
 
-    void line(Sentence sentence) { result.lines.push_back(std::move(sentence)); }
+    void line(Sentence sentence) {
+        for (std::string& value : sentence.values) {
+            value = printableText(value);
+        }
+        result.lines.push_back(std::move(sentence));
+    }
     void finding(Sentence sentence) {
         line(std::move(sentence));
         result.findings = true;
@@ -256,11 +263,17 @@ void report(CheckReport& result, const StartUp& startUp, GameVersion version) {
     }
 }
 
+// A failure to read or hold the folder, told as the check's own.
+Failure checkFailure(Failure failure) {
+    failure.step = FileStep::Check;
+    return failure;
+}
+
 } // namespace
 
 CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& io) {
     CheckReport result;
-    if (Outcome failed = lookAtFolder(directory, FileStep::Read)) {
+    if (Outcome failed = lookAtFolder(directory, FileStep::Check)) {
         result.failure = std::move(failed);
         return result;
     }
@@ -271,14 +284,14 @@ CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& 
             // folder is let go once it is read.
             const Expected<FolderLock> lock = FolderLock::take(io, directory);
             if (!lock) {
-                result.failure = lock.failure();
+                result.failure = checkFailure(lock.failure());
                 return result;
             }
             startUp = readStartUp(directory, io);
         }
         report(result, startUp, version);
     } catch (const std::bad_alloc&) {
-        result = {.failure = Failure{.step = FileStep::Read,
+        result = {.failure = Failure{.step = FileStep::Check,
                                      .problem = FileProblem::OutOfMemory,
                                      .file = directory}};
     }

@@ -1012,6 +1012,10 @@ Command: %2<byte value="xd"/>
         <source>there is not enough memory</source>
         <translation>недостаточно памяти</translation>
     </message>
+    <message>
+        <source>Could not check &quot;%1&quot;: %2.</source>
+        <translation>Не удалось проверить «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GameVersion</name>

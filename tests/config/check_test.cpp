@@ -1,6 +1,7 @@
 // Whether the tweaks held: the game's start-up followed through real folder layouts.
 
 #include "config/check.h"
+#include "support/faulty_io.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -305,6 +306,15 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
            "4098.",
            noSettings},
           4}},
+        // What a config holds reaches the terminal and the window with its controls escaped.
+        {"control characters in a value",
+         {{"autoexec.cfg",
+           hook + "gl_picmip \"\x1b[2J\"\r\n" + std::string("cl_updaterate \"6\0\"", 20)}},
+         {{runs,
+           "autoexec.cfg line 3 sets cl_updaterate \"6\\x00\" after quarvel.cfg sets \"102\".",
+           "autoexec.cfg line 2 sets gl_picmip \"\\x1b[2J\" after quarvel.cfg sets \"1\".",
+           noSettings, "autoexec.cfg sets cl_updaterate 6\\x00; the game raises it to 10."},
+          4}},
         {"nothing installed", {{"quarvel.cfg", ""}}, {{}, 4}},
         {"quarvel.cfg not run",
          {{"autoexec.cfg", "bind x jump\r\n"}},
@@ -376,7 +386,7 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
 TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) {
     TempFolder game;
     EXPECT_EQ(check(game.path("missing"), GameVersion::Classic),
-              (Checked{{"Could not read \"" + pathText(game.path("missing")) +
+              (Checked{{"Could not check \"" + pathText(game.path("missing")) +
                         "\": No such file or directory."},
                        1}));
     game.write("quarvel.cfg", script);
@@ -388,6 +398,19 @@ TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) 
                               "it is not a regular file."},
                        4}));
 
+    // A folder the player may not open is the check's own failure.
+    testing_support::FaultyIo refusing;
+#ifdef _WIN32
+    const int denied = ERROR_ACCESS_DENIED;
+#else
+    const int denied = EACCES;
+#endif
+    refusing.failCall(testing_support::Call::Lock, 1, denied);
+    const CheckReport refused = checkTweaks(game.path(), GameVersion::Classic, refusing);
+    ASSERT_TRUE(refused.failure);
+    EXPECT_EQ(describe(*refused.failure),
+              "Could not check \"" + pathText(game.path()) +
+                  "\": " + systemReason(std::error_code(denied, std::system_category())) + ".");
 #ifndef _WIN32
     // A FIFO is a file that cannot be read, said once, and not one that is not there.
     std::filesystem::remove(game.path("config.cfg"));
