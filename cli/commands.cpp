@@ -68,7 +68,8 @@ void warn(const std::vector<Failure>& warnings) {
 }
 
 int checkFolder(const Engine& engine, const fs::path& folder, Output& out) {
-    const auto report = checkTweaks(folder, engine.gameVersion());
+    const auto report = checkTweaks(
+        folder, {.version = engine.gameVersion(), .inSteamLibrary = games::inSteamLibrary(folder)});
     if (report.failure) {
         complain(describe(*report.failure));
         return exitFailed;

@@ -28,7 +28,7 @@ bool writtenByQuarvel(std::string_view script) {
 struct Report {
     CheckReport& result;
     const StartUp& startUp;
-    GameVersion version;
+    const CheckOptions& options;
 
     void line(Sentence sentence) {
         for (std::string& value : sentence.values) {
@@ -197,7 +197,7 @@ bool reportUndoneSettings(Report& report, const ScriptSettings& settings) {
 // Rates beyond the cap of the game version's rate rules, or below the least value the game
 // raises them to, in quarvel.cfg and where they were set last.
 void reportRates(Report& report, const ScriptSettings& settings) {
-    const GameVersion version = report.version;
+    const GameVersion version = report.options.version;
     const std::string_view beyond =
         version == GameVersion::Classic
             ? QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the classic game "
@@ -234,8 +234,33 @@ void reportRates(Report& report, const ScriptSettings& settings) {
     }
 }
 
-void report(CheckReport& result, const StartUp& startUp, GameVersion version) {
-    Report report{result, startUp, version};
+// A folder in a Steam library runs today's game, which starts with higher rates than the classic
+// tweaks set: said when the classic game is chosen. cl_rate is no setting today's game keeps (it
+// resets it on connecting, and it has no least value there), so it is left out.
+void reportBelowTodaysStart(Report& report, const ScriptSettings& settings) {
+    if (!report.options.inSteamLibrary || report.options.version != GameVersion::Classic) {
+        return;
+    }
+    for (const RateRule& rule : rateRules) {
+        const std::string cvar(editor(rule.field).cvar);
+        const auto start = consoleNumber(rule.start(GameVersion::Steam));
+        if (rule.floor(GameVersion::Steam).text.empty() || !start) {
+            continue;
+        }
+        for (const auto& [name, value] : settings) {
+            if (name == cvar && consoleNumber(value).value_or(0) < *start) {
+                report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg sets %1 %2, below %3, "
+                                                          "where today's Steam game starts: a "
+                                                          "game in a Steam library is today's "
+                                                          "game."),
+                                {cvar, value, std::string(rule.start(GameVersion::Steam))}});
+            }
+        }
+    }
+}
+
+void report(CheckReport& result, const StartUp& startUp, const CheckOptions& options) {
+    Report report{result, startUp, options};
     const bool userconfigHooks = startUp.userconfig && runsScript(*startUp.userconfig);
     reportWhatRunsScript(report, userconfigHooks);
 
@@ -258,6 +283,7 @@ void report(CheckReport& result, const StartUp& startUp, GameVersion version) {
             "Check", "config.cfg is not there: the game has not saved its settings here yet.")});
     }
     reportRates(report, settings);
+    reportBelowTodaysStart(report, settings);
     if (!result.findings && startUp.savedSettings) {
         report.line({QVL_TRANSLATABLE("Check", "Every setting of quarvel.cfg held.")});
     }
@@ -271,7 +297,7 @@ Failure checkFailure(Failure failure) {
 
 } // namespace
 
-CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& io) {
+CheckReport checkTweaks(const fs::path& directory, const CheckOptions& options, FileIo& io) {
     CheckReport result;
     if (Outcome failed = lookAtFolder(directory, FileStep::Check)) {
         result.failure = std::move(failed);
@@ -289,7 +315,7 @@ CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& 
             }
             startUp = readStartUp(directory, io);
         }
-        report(result, startUp, version);
+        report(result, startUp, options);
     } catch (const std::bad_alloc&) {
         result = {.failure = Failure{.step = FileStep::Check,
                                      .problem = FileProblem::OutOfMemory,

@@ -5,11 +5,20 @@
 #include "core/game_version.h"
 #include "core/words.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 // Whether the tweaks held: the game's start-up followed through the configs of a game directory.
 namespace quarvel {
+
+struct CheckOptions {
+    GameVersion version = GameVersion::Classic; // whose rate limits the rates are held to
+    // The folder lies in a Steam library, so the game there is today's whatever version is
+    // chosen: rates below today's defaults are said too.
+    bool inSteamLibrary = false;
+};
 
 struct CheckReport {
     std::optional<Failure> failure; // the directory could not be read
@@ -24,12 +33,12 @@ struct CheckReport {
 
 // Follows the game's start-up as its console would, without running anything (see readStartUp).
 // Tells whether quarvel.cfg is there and run, every setting of it that a later line or alias sets
-// to another value (naming the file and line), every rate beyond what the game version takes,
-// and where the reading stopped at a limit. A file that cannot be read is a finding, and the
-// start-up goes on without it, as the game's does. The folder is held against another Quarvel
-// only while it is read. Changes nothing. What a config holds is shown with its control
-// characters escaped ("\x1b").
-CheckReport checkTweaks(const std::filesystem::path& directory, GameVersion version,
+// to another value (naming the file and line), every rate beyond what the game version takes or
+// that the game raises, and where the reading stopped at a limit. A file that cannot be read is a
+// finding, and the start-up goes on without it, as the game's does. The folder is held against
+// another Quarvel only while it is read. Changes nothing. What a config holds is shown with its
+// control characters escaped ("\x1b").
+CheckReport checkTweaks(const std::filesystem::path& directory, const CheckOptions& options,
                         FileIo& io = systemFileIo());
 
 } // namespace quarvel

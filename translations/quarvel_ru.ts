@@ -558,6 +558,10 @@
         <source>%1 sets %2 %3; the game raises it to %4.</source>
         <translation>%1 задаёт %2 %3; игра поднимает его до %4.</translation>
     </message>
+    <message>
+        <source>quarvel.cfg sets %1 %2, below %3, where today&apos;s Steam game starts: a game in a Steam library is today&apos;s game.</source>
+        <translation>quarvel.cfg задаёт %1 %2, меньше %3 — значения, с которого начинает современная игра в Steam: игра в библиотеке Steam — это современная игра.</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>

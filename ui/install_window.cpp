@@ -360,7 +360,8 @@ void InstallWindow::checkFolder() {
         return;
     }
     remember(*chosen);
-    const CheckReport report = checkTweaks(*chosen, version_);
+    const CheckReport report = checkTweaks(
+        *chosen, {.version = version_, .inSteamLibrary = games::inSteamLibrary(*chosen)});
     const QString found = tr("Check of %1:").arg(nativePath(*chosen)) + QLatin1Char('\n') +
                           sentencesText("Check", report.lines);
     if (report.failure) {

@@ -35,8 +35,8 @@ struct Checked {
     }
 };
 
-Checked check(const std::filesystem::path& game, GameVersion version) {
-    const CheckReport report = checkTweaks(game, version);
+Checked check(const std::filesystem::path& game, const CheckOptions& options) {
+    const CheckReport report = checkTweaks(game, options);
     Checked checked{.lines = {}, .status = report.failure ? 1 : report.held() ? 0 : 4};
     for (const Sentence& line : report.lines) {
         checked.lines.push_back(sentenceText(line));
@@ -80,9 +80,9 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
         const char* what;
         std::map<std::string, std::string> files; // quarvel.cfg is `script` unless given
         Checked expected;
-        GameVersion version = GameVersion::Steam;
+        CheckOptions options = {.version = GameVersion::Steam};
     };
-    const GameVersion classic = GameVersion::Classic;
+    const CheckOptions classic{.version = GameVersion::Classic};
     std::string deep = "exec d1.cfg\r\n";
     std::map<std::string, std::string> chain{{"autoexec.cfg", deep}};
     for (int depth = 1; depth <= 16; ++depth) {
@@ -109,6 +109,8 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
     const std::string scriptOfNumbers =
         "// Quarvel v3\r\nrate 100000\r\ncl_updaterate 102\r\nfps_max 100\r\ngl_picmip 1\r\n";
     const std::string lowRates = "// Quarvel v3\r\nrate 115\r\ncl_updaterate 0\r\n";
+    const std::string classicRates =
+        "// Quarvel v3\r\nrate 7500\r\ncl_rate 9999\r\ncl_updaterate 20\r\ncl_cmdrate 30\r\n";
     const std::map<std::string, std::string> hooked{
         {"autoexec.cfg", hook}, {"config.cfg", "exec userconfig.cfg"}, {"userconfig.cfg", hook}};
     const auto with = [](std::map<std::string, std::string> files,
@@ -363,6 +365,21 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
            "config.cfg sets cl_cmdrate to 101, above 100, the most the classic game takes."},
           4},
          classic},
+        {"the classic rates in a Steam library",
+         with(hooked, {{"quarvel.cfg", classicRates}}),
+         {{runs, userconfigRuns,
+           "quarvel.cfg sets rate 7500, below 30000, where today's Steam game starts: a game in a "
+           "Steam library is today's game.",
+           "quarvel.cfg sets cl_updaterate 20, below 60, where today's Steam game starts: a game "
+           "in a Steam library is today's game.",
+           "quarvel.cfg sets cl_cmdrate 30, below 60, where today's Steam game starts: a game in a "
+           "Steam library is today's game."},
+          4},
+         {.version = GameVersion::Classic, .inSteamLibrary = true}},
+        {"the classic rates elsewhere",
+         with(hooked, {{"quarvel.cfg", classicRates}}),
+         {{runs, userconfigRuns, held}, 0},
+         classic},
     };
     for (const Layout& layout : layouts) {
         TempFolder game;
@@ -379,13 +396,13 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
                               "folder.",
                               noSettings};
         }
-        EXPECT_EQ(check(game.path(), layout.version), expected) << layout.what;
+        EXPECT_EQ(check(game.path(), layout.options), expected) << layout.what;
     }
 }
 
 TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) {
     TempFolder game;
-    EXPECT_EQ(check(game.path("missing"), GameVersion::Classic),
+    EXPECT_EQ(check(game.path("missing"), {}),
               (Checked{{"Could not check \"" + pathText(game.path("missing")) +
                         "\": No such file or directory."},
                        1}));
@@ -393,7 +410,7 @@ TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) 
     game.write("autoexec.cfg", "exec quarvel.cfg");
     game.write("config.cfg", "exec userconfig.cfg");
     game.makeDirs("userconfig.cfg");
-    EXPECT_EQ(check(game.path(), GameVersion::Steam),
+    EXPECT_EQ(check(game.path(), {.version = GameVersion::Steam}),
               (Checked{{runs, "userconfig.cfg cannot be read, so the start-up went on without it: "
                               "it is not a regular file."},
                        4}));
@@ -406,7 +423,7 @@ TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) 
     const int denied = EACCES;
 #endif
     refusing.failCall(testing_support::Call::Lock, 1, denied);
-    const CheckReport refused = checkTweaks(game.path(), GameVersion::Classic, refusing);
+    const CheckReport refused = checkTweaks(game.path(), {}, refusing);
     ASSERT_TRUE(refused.failure);
     EXPECT_EQ(describe(*refused.failure),
               "Could not check \"" + pathText(game.path()) +
@@ -415,7 +432,7 @@ TEST(Check, OnlyAFolderThatCannotBeReadIsAFailureAndAnUnreadableConfigAFinding) 
     // A FIFO is a file that cannot be read, said once, and not one that is not there.
     std::filesystem::remove(game.path("config.cfg"));
     ASSERT_EQ(::mkfifo(game.path("config.cfg").c_str(), 0600), 0);
-    EXPECT_EQ(check(game.path(), GameVersion::Steam),
+    EXPECT_EQ(check(game.path(), {.version = GameVersion::Steam}),
               (Checked{{runs, "config.cfg cannot be read, so the start-up went on without it: it "
                               "is not a regular file."},
                        4}));
