@@ -277,6 +277,7 @@ void report(CheckReport& result, const StartUp& startUp, const CheckOptions& opt
                      "settings\" (install --userconfig): quarvel.cfg then runs after "
                      "config.cfg.")});
         result.runAfterSettings = true;
+        result.remedyLine = result.lines.size() - 1;
     }
     if (!startUp.savedSettings) {
         report.line({QVL_TRANSLATABLE(

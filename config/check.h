@@ -27,6 +27,8 @@ struct CheckReport {
     // Installing again so that userconfig.cfg runs the script too would make them hold: config.cfg
     // undid a setting, and userconfig.cfg does not run the script.
     bool runAfterSettings = false;
+    // Where in `lines` the sentence that says so stands, for a window to put its own words there.
+    std::optional<std::size_t> remedyLine{};
 
     [[nodiscard]] bool held() const { return !failure && !findings; }
 };

@@ -44,6 +44,11 @@ Checked check(const std::filesystem::path& game, const CheckOptions& options) {
     if (report.failure) {
         checked.lines.push_back(describe(*report.failure));
     }
+    // A window finds the remedy where the report says it stands.
+    EXPECT_EQ(report.runAfterSettings, report.remedyLine.has_value());
+    if (report.remedyLine) {
+        EXPECT_EQ(checked.lines.at(*report.remedyLine), remedy);
+    }
     return checked;
 }
 
