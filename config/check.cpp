@@ -8,6 +8,8 @@
 #include "core/printable_text.h"
 #include "core/rate_rules.h"
 
+#include <algorithm>
+#include <iterator>
 #include <new>
 
 namespace quarvel {
@@ -91,6 +93,35 @@ void reportScriptItself(Report& report, const std::string& script, const ScriptS
     }
 }
 
+// What is said of each limit that stops the start-up, and the limit.
+struct StopWords {
+    StartUpStop::Limit limit;
+    std::string_view words;
+    std::uintmax_t most;
+};
+constexpr StopWords stopWords[] = {
+    {StartUpStop::Limit::Files,
+     QVL_TRANSLATABLE("Check", "the start-up runs more than %1 files; the check stopped at %2 "
+                               "line %3."),
+     mostFilesRun},
+    {StartUpStop::Limit::Names,
+     QVL_TRANSLATABLE("Check", "the start-up names more than %1 files; the check stopped at %2 "
+                               "line %3."),
+     mostFilesNamed},
+    {StartUpStop::Limit::Text,
+     QVL_TRANSLATABLE("Check", "the start-up runs more than %1 MiB of configs; the check "
+                               "stopped at %2 line %3."),
+     mostTextRun >> 20},
+    {StartUpStop::Limit::Aliases,
+     QVL_TRANSLATABLE("Check", "the start-up defines more than %1 aliases; the check stopped at "
+                               "%2 line %3."),
+     mostAliases},
+    {StartUpStop::Limit::AliasRuns,
+     QVL_TRANSLATABLE("Check", "the start-up runs aliases more than %1 times; the check stopped "
+                               "at %2 line %3."),
+     mostAliasRuns},
+};
+
 // The files the start-up went on without, what it did not follow, and where a limit stopped it.
 void reportReading(Report& report) {
     const StartUp& startUp = report.startUp;
@@ -132,36 +163,10 @@ void reportReading(Report& report) {
         return;
     }
     const StartUpStop& stop = *startUp.stopped;
-    std::string_view words;
-    std::string limit;
-    switch (stop.limit) {
-    case StartUpStop::Limit::Files:
-        words = QVL_TRANSLATABLE("Check", "the start-up runs more than %1 files; the check "
-                                          "stopped at %2 line %3.");
-        limit = std::to_string(mostFilesRun);
-        break;
-    case StartUpStop::Limit::Names:
-        words = QVL_TRANSLATABLE("Check", "the start-up names more than %1 files; the check "
-                                          "stopped at %2 line %3.");
-        limit = std::to_string(mostFilesNamed);
-        break;
-    case StartUpStop::Limit::Text:
-        words = QVL_TRANSLATABLE("Check", "the start-up runs more than %1 MiB of configs; the "
-                                          "check stopped at %2 line %3.");
-        limit = std::to_string(mostTextRun >> 20);
-        break;
-    case StartUpStop::Limit::Aliases:
-        words = QVL_TRANSLATABLE("Check", "the start-up defines more than %1 aliases; the check "
-                                          "stopped at %2 line %3.");
-        limit = std::to_string(mostAliases);
-        break;
-    case StartUpStop::Limit::AliasRuns:
-        words = QVL_TRANSLATABLE("Check", "the start-up runs aliases more than %1 times; the "
-                                          "check stopped at %2 line %3.");
-        limit = std::to_string(mostAliasRuns);
-        break;
-    }
-    report.finding({words, {limit, stop.file, std::to_string(stop.line)}});
+    const auto& [limit, words, most] =
+        *std::find_if(std::begin(stopWords), std::end(stopWords),
+                      [&](const StopWords& said) { return said.limit == stop.limit; });
+    report.finding({words, {std::to_string(most), stop.file, std::to_string(stop.line)}});
 }
 
 // Every setting that a file run later sets back, to a value the game reads as another; true when
