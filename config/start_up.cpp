@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <deque>
-#include <tuple>
+#include <system_error>
 
 namespace quarvel {
 
@@ -39,10 +39,10 @@ public:
         : folder_(folder), io_(io), options_(options), found_(found) {}
 
     void read() {
-        script_ = *configNamed(std::string(scriptFileName), {});
-        const std::size_t autoexec = *configNamed(std::string(autoexecFileName), {});
-        const std::size_t saved = *configNamed(std::string(savedSettingsFileName), {});
-        userconfig_ = *configNamed(std::string(userconfigFileName), {});
+        script_ = *configNamed(std::string(scriptFileName), nullptr);
+        const std::size_t autoexec = *configNamed(std::string(autoexecFileName), nullptr);
+        const std::size_t saved = *configNamed(std::string(savedSettingsFileName), nullptr);
+        userconfig_ = *configNamed(std::string(userconfigFileName), nullptr);
         if (!options_.withoutScript) {
             found_.script = textOf(script_); // said first when it cannot be read
             found_.scriptUnreadable = configs_[script_].failure.has_value();
@@ -76,11 +76,13 @@ private:
             return std::nullopt;
         }
         Config config{.name = name};
-        auto file = GameFile::look(io_, folder_ / pathFromUtf8(name), FileStep::Read);
-        if (!file) {
-            config.failure = file.failure();
-        } else {
-            config.file = std::move(*file);
+        if (const auto path = pathOf(name)) {
+            auto file = GameFile::look(io_, *path, FileStep::Read);
+            if (!file) {
+                config.failure = file.failure();
+            } else {
+                config.file = std::move(*file);
+            }
         }
         // Another name of a file already known (a link, or another case on Windows) is that file.
         std::optional<std::pair<std::uint64_t, std::uint64_t>> identity;
@@ -96,6 +98,19 @@ private:
             byIdentity_[*identity] = index;
         }
         return byName_[key] = index;
+    }
+
+    // Where a name leads in the folder; nothing for a name no file can have (a NUL in it, or on
+    // Windows bytes that are no UTF-8), which is not there.
+    std::optional<fs::path> pathOf(const std::string& name) const {
+        if (name.find('\0') != std::string::npos) {
+            return std::nullopt;
+        }
+        try {
+            return folder_ / pathFromUtf8(name);
+        } catch (const std::system_error&) {
+            return std::nullopt;
+        }
     }
 
     // The file's text, read the first time it is asked for; null when it is not there or cannot
