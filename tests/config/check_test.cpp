@@ -14,6 +14,7 @@
 #endif
 
 using namespace quarvel;
+using namespace std::string_literals;
 
 namespace {
 
@@ -315,8 +316,7 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
           4}},
         // What a config holds reaches the terminal and the window with its controls escaped.
         {"control characters in a value",
-         {{"autoexec.cfg",
-           hook + "gl_picmip \"\x1b[2J\"\r\n" + std::string("cl_updaterate \"6\0\"", 20)}},
+         {{"autoexec.cfg", hook + "gl_picmip \"\x1b[2J\"\r\n" + "cl_updaterate \"6\0\""s}},
          {{runs,
            "autoexec.cfg line 3 sets cl_updaterate \"6\\x00\" after quarvel.cfg sets \"102\".",
            "autoexec.cfg line 2 sets gl_picmip \"\\x1b[2J\" after quarvel.cfg sets \"1\".",
