@@ -1,6 +1,8 @@
 // How long the engine takes for what a player does: start-up, presets, building and installing
-// the script, and loading a large config compared with merely splitting it into lines.
+// the script, loading a large config compared with merely splitting it into lines, and checking
+// a folder made to exhaust the check compared with checking a plain one.
 
+#include "config/check.h"
 #include "config/exec_line.h"
 #include "config/install.h"
 #include "config/loader.h"
@@ -168,5 +170,47 @@ void LoadLargeConfig(benchmark::State& state) {
     state.counters["load_per_split"] = loading / splitting;
 }
 BENCHMARK(LoadLargeConfig)->Unit(benchmark::kMillisecond);
+
+// The check of twelve files that each run the next eight times, which once ran until it had
+// taken gigabytes, and of a plain installed folder. Its limits keep the fan-out within a second;
+// the ratio of the two is what the fan-out costs.
+void CheckFanOut(benchmark::State& state) {
+    const auto write = [](const fs::path& file, const std::string& text) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << text;
+    };
+    const fs::path plain = scratchFolder() / "plain";
+    const fs::path fanOut = scratchFolder() / "fan-out";
+    for (const fs::path& game : {plain, fanOut}) {
+        write(game / "quarvel.cfg", buildScript(Engine().tweakLines()));
+        write(game / "config.cfg", "rate 30000\r\nexec userconfig.cfg\r\n");
+        write(game / "userconfig.cfg", "exec quarvel.cfg\r\n");
+    }
+    write(plain / "autoexec.cfg", "exec quarvel.cfg\r\n");
+    write(fanOut / "autoexec.cfg", "exec quarvel.cfg\r\nexec f1.cfg\r\n");
+    for (int file = 1; file <= 12; ++file) {
+        std::string runs;
+        for (int line = 0; line < 8 && file < 12; ++line) {
+            runs += "exec f" + std::to_string(file + 1) + ".cfg\r\n";
+        }
+        write(fanOut / ("f" + std::to_string(file) + ".cfg"), runs);
+    }
+    using Clock = std::chrono::steady_clock;
+    double fanning = 0;
+    double plainly = 0;
+    for (auto _ : state) {
+        const auto fanStart = Clock::now();
+        benchmark::DoNotOptimize(checkTweaks(fanOut, {}).lines.size());
+        const auto fanEnd = Clock::now();
+        benchmark::DoNotOptimize(checkTweaks(plain, {}).lines.size());
+        const auto plainEnd = Clock::now();
+        fanning += std::chrono::duration<double>(fanEnd - fanStart).count();
+        plainly += std::chrono::duration<double>(plainEnd - fanEnd).count();
+    }
+    state.counters["fan_out_ms"] = 1000 * fanning / static_cast<double>(state.iterations());
+    state.counters["plain_ms"] = 1000 * plainly / static_cast<double>(state.iterations());
+    state.counters["fan_out_per_plain"] = fanning / plainly;
+}
+BENCHMARK(CheckFanOut)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -79,7 +79,8 @@ void warnOfSteamLibrary(const Engine& engine, const fs::path& folder) {
 
 int checkFolder(const Engine& engine, const fs::path& folder, Output& out) {
     warnOfSteamLibrary(engine, folder);
-    const auto report = checkTweaks(folder, engine.gameVersion());
+    const auto report = checkTweaks(
+        folder, {.version = engine.gameVersion(), .inSteamLibrary = games::inSteamLibrary(folder)});
     if (report.failure) {
         complain(describe(*report.failure));
         return exitFailed;

@@ -1,210 +1,22 @@
 #include "config/check.h"
 
-#include "config/console_script.h"
 #include "config/exec_line.h"
 #include "config/folder_lock.h"
 #include "config/game_file.h"
 #include "config/script.h"
-#include "core/ascii.h"
+#include "config/start_up.h"
+#include "core/printable_text.h"
 #include "core/rate_rules.h"
-#include "rates/rate_calculator.h"
 
 #include <algorithm>
-#include <charconv>
-#include <map>
+#include <iterator>
 #include <new>
-#include <set>
 
 namespace quarvel {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// As deep as the check follows exec lines into one another.
-constexpr int deepestFile = 16;
-
-// The cvars the tweaks write, in lower case: those the check follows.
-const std::set<std::string>& tweakCvars() {
-    static const std::set<std::string> cvars = [] {
-        std::set<std::string> names;
-        const auto add = [&](std::string_view line) {
-            names.insert(lowerAscii(line.substr(0, line.find(' '))));
-        };
-        for (int slot = 0; slot < slotCount; ++slot) {
-            const EditorDef& def = editor(slot);
-            for (const ListItem& item : def.items) {
-                for (std::string_view rest = item.line; !rest.empty();) {
-                    const std::size_t end = rest.find("\r\n");
-                    add(rest.substr(0, end));
-                    rest =
-                        end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
-                }
-            }
-            for (const std::string_view cvar : {def.cvar, def.cvar2}) {
-                if (!cvar.empty()) {
-                    add(cvar);
-                }
-            }
-        }
-        return names;
-    }();
-    return cvars;
-}
-
-// exec takes a .cfg or .rc file of the game folder only.
-bool runnable(std::string_view name) {
-    const std::string lower = lowerAscii(name);
-    return (lower.ends_with(".cfg") || lower.ends_with(".rc")) && !name.starts_with('/') &&
-           name.find_first_of("\\:~") == std::string_view::npos &&
-           name.find("..") == std::string_view::npos;
-}
-
-std::optional<double> numberIn(std::string_view text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The game reads a number as a number ("100" and "100.000000" are one value), and a word in any
-// case.
-bool sameValue(std::string_view a, std::string_view b) {
-    const auto x = numberIn(a);
-    const auto y = numberIn(b);
-    return x && y ? *x == *y : equalsIgnoringCase(a, b);
-}
-
-// Where a cvar was last set.
-struct Setter {
-    std::string file;
-    std::size_t line = 0;
-    std::string value;
-};
-
-// A config of the folder, read once however often it runs; nothing when it is not there.
-struct Config {
-    std::optional<std::string> content;
-    bool unreadable = false;
-};
-
-// The start-up as the game runs it, with what it found.
-class StartUp {
-public:
-    StartUp(FileIo& io, const fs::path& directory, CheckReport& report)
-        : io_(io), directory_(directory), report_(report) {}
-
-    const Config& config(const std::string& name) {
-        const auto known = configs_.find(name);
-        if (known != configs_.end()) {
-            return known->second;
-        }
-        Config& config = configs_[name];
-        auto file = GameFile::look(io_, directory_ / pathFromUtf8(name), FileStep::Read);
-        Expected<std::string> content = file ? file->read() : Expected<std::string>(file.failure());
-        if (!content) {
-            config.unreadable = true;
-            finding({QVL_TRANSLATABLE("Check", "%1 cannot be read, so the start-up went on "
-                                               "without it: %2."),
-                     {name, reasonText(content.failure())}});
-        } else if (file->exists()) {
-            config.content = std::move(*content);
-        }
-        return config;
-    }
-
-    void run(const std::string& name) {
-        ran_.insert(name);
-        running_.push_back(name);
-        const Config& file = config(name);
-        if (file.content) {
-            forEachCommand(*file.content,
-                           [&](const ConsoleCommand& command) { follow(name, command); });
-        }
-        running_.pop_back();
-    }
-
-    void finding(Sentence sentence) {
-        report_.findings = true;
-        notices_.push_back(std::move(sentence));
-    }
-
-    std::vector<Sentence> notices_;
-    std::map<std::string, Setter> last_;           // every tweak cvar set, by lower-case name
-    std::map<std::string, std::string> scriptSet_; // what quarvel.cfg set when it last ran
-    std::vector<std::string> runners_;             // the files whose exec lines ran quarvel.cfg
-    std::set<std::string> ran_;                    // every file the start-up ran
-    bool savedSettingsBegan_ = false;
-    bool scriptRanAfterSavedSettings_ = false;
-
-private:
-    void follow(const std::string& file, const ConsoleCommand& command) {
-        const std::string name = lowerAscii(command.words[0]);
-        if (name == "exec" && command.words.size() >= 2 && runnable(command.words[1])) {
-            execute(file, command);
-        } else if (command.words.size() >= 2 && tweakCvars().contains(name)) {
-            const std::string value(command.words[1]);
-            last_[name] = Setter{file, command.line, value};
-            if (file == scriptFileName) {
-                scriptSet_[name] = value;
-            }
-        }
-    }
-
-    void execute(const std::string& file, const ConsoleCommand& command) {
-        const std::string next(command.words[1]);
-        const std::vector<std::string> where{file, std::to_string(command.line), next};
-        if (std::find(running_.begin(), running_.end(), next) != running_.end()) {
-            notices_.push_back(
-                {QVL_TRANSLATABLE("Check", "%1 line %2 runs %3, which is already running: the "
-                                           "check does not enter it again."),
-                 where});
-            return;
-        }
-        if (running_.size() >= deepestFile) {
-            notices_.push_back({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3 more than 16 files "
-                                                          "deep: the check goes no deeper."),
-                                where});
-            return;
-        }
-        if (execs(command, scriptFileName) && config(std::string(scriptFileName)).content) {
-            if (std::find(runners_.begin(), runners_.end(), file) == runners_.end()) {
-                runners_.push_back(file);
-            }
-            scriptRanAfterSavedSettings_ = scriptRanAfterSavedSettings_ || savedSettingsBegan_;
-        }
-        run(execs(command, scriptFileName) ? std::string(scriptFileName) : next);
-    }
-
-    FileIo& io_;
-    const fs::path& directory_;
-    CheckReport& report_;
-    std::map<std::string, Config> configs_;
-    std::vector<std::string> running_;
-};
-
-// The tweak cvars a script sets, in the order it first sets them, with the last value of each.
-using Settings = std::vector<std::pair<std::string, std::string>>;
-
-Settings settingsOf(std::string_view script) {
-    Settings settings;
-    forEachCommand(script, [&](const ConsoleCommand& command) {
-        const std::string name = lowerAscii(command.words[0]);
-        if (command.words.size() < 2 || !tweakCvars().contains(name)) {
-            return;
-        }
-        const auto known = std::find_if(settings.begin(), settings.end(),
-                                        [&](const auto& setting) { return setting.first == name; });
-        if (known == settings.end()) {
-            settings.emplace_back(name, command.words[1]);
-        } else {
-            known->second = command.words[1];
-        }
-    });
-    return settings;
-}
 
 bool writtenByQuarvel(std::string_view script) {
     const std::string header = scriptHeader();
@@ -213,25 +25,35 @@ bool writtenByQuarvel(std::string_view script) {
             script[header.size()] == '\n');
 }
 
-// The check's lines as they are found; a finding also makes the tweaks not held.
+// The check's lines as they are found; a finding also makes the tweaks not held. Whatever a
+// config holds reaches the player with its control characters escaped.
 struct Report {
     CheckReport& result;
-    StartUp& startUp;
+    const StartUp& startUp;
+    const CheckOptions& options;
 
-    void line(Sentence sentence) { result.lines.push_back(std::move(sentence)); }
+    void line(Sentence sentence) {
+        for (std::string& value : sentence.values) {
+            value = printableText(value);
+        }
+        result.lines.push_back(std::move(sentence));
+    }
     void finding(Sentence sentence) {
         line(std::move(sentence));
         result.findings = true;
     }
 };
 
-// Whether quarvel.cfg is there and what runs it.
+// Whether quarvel.cfg is there and what runs it, and whether config.cfg runs userconfig.cfg after
+// its own settings, as the game saves it to. What a reading stopped at a limit did not reach is
+// not told.
 void reportWhatRunsScript(Report& report, bool userconfigHooks) {
-    const Config& scriptFile = report.startUp.config(std::string(scriptFileName));
-    if (!scriptFile.content && !scriptFile.unreadable) {
+    const StartUp& startUp = report.startUp;
+    const bool stopped = startUp.stopped.has_value();
+    if (!startUp.script && !startUp.scriptUnreadable) {
         report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg is not there: the tweaks are not "
                                                   "installed in this folder.")});
-    } else if (scriptFile.content && report.startUp.runners_.empty()) {
+    } else if (startUp.script && startUp.scriptRunners.empty() && !stopped) {
         report.finding({userconfigHooks
                             ? QVL_TRANSLATABLE("Check", "quarvel.cfg is there, but nothing "
                                                         "the game runs at start runs it yet.")
@@ -239,18 +61,27 @@ void reportWhatRunsScript(Report& report, bool userconfigHooks) {
                                                         "autoexec.cfg nor userconfig.cfg "
                                                         "runs it.")});
     }
-    for (const std::string& runner : report.startUp.runners_) {
+    for (const std::string& runner : startUp.scriptRunners) {
         report.line({QVL_TRANSLATABLE("Check", "%1 runs quarvel.cfg."), {runner}});
     }
-    if (userconfigHooks && !report.startUp.ran_.contains(std::string(userconfigFileName))) {
+    if (stopped || startUp.userconfigAfterSettings) {
+        return;
+    }
+    if (userconfigHooks) {
         report.line({QVL_TRANSLATABLE(
             "Check", "userconfig.cfg runs quarvel.cfg, but config.cfg does not run userconfig.cfg "
                      "yet: the game adds that line when it next saves its settings at exit.")});
     }
+    if (startUp.userconfigEarly) {
+        report.line(
+            {QVL_TRANSLATABLE("Check", "%1 line %2 runs userconfig.cfg before config.cfg: "
+                                       "that is too early for what it runs to hold."),
+             {startUp.userconfigEarly->first, std::to_string(startUp.userconfigEarly->second)}});
+    }
 }
 
 // A quarvel.cfg of the player's own, or one that sets nothing, is no install of Quarvel's.
-void reportScriptItself(Report& report, const std::string& script, const Settings& settings) {
+void reportScriptItself(Report& report, const std::string& script, const ScriptSettings& settings) {
     if (!writtenByQuarvel(script)) {
         report.finding(
             {QVL_TRANSLATABLE("Check", "quarvel.cfg was not written by Quarvel: it does not "
@@ -262,115 +93,237 @@ void reportScriptItself(Report& report, const std::string& script, const Setting
     }
 }
 
-// Every setting that a file run later sets back; true when config.cfg set any of them back.
-bool reportUndoneSettings(Report& report, const Settings& settings) {
+// What is said of each limit that stops the start-up, and the limit.
+struct StopWords {
+    StartUpStop::Limit limit;
+    std::string_view words;
+    std::uintmax_t most;
+};
+constexpr StopWords stopWords[] = {
+    {StartUpStop::Limit::Files,
+     QVL_TRANSLATABLE("Check", "the start-up runs more than %1 files; the check stopped at %2 "
+                               "line %3."),
+     mostFilesRun},
+    {StartUpStop::Limit::Names,
+     QVL_TRANSLATABLE("Check", "the start-up names more than %1 files; the check stopped at %2 "
+                               "line %3."),
+     mostFilesNamed},
+    {StartUpStop::Limit::Text,
+     QVL_TRANSLATABLE("Check", "the start-up runs more than %1 MiB of configs; the check "
+                               "stopped at %2 line %3."),
+     mostTextRun >> 20},
+    {StartUpStop::Limit::Aliases,
+     QVL_TRANSLATABLE("Check", "the start-up defines more than %1 aliases; the check stopped at "
+                               "%2 line %3."),
+     mostAliases},
+    {StartUpStop::Limit::AliasRuns,
+     QVL_TRANSLATABLE("Check", "the start-up runs aliases more than %1 times; the check stopped "
+                               "at %2 line %3."),
+     mostAliasRuns},
+};
+
+// The files the start-up went on without, what it did not follow, and where a limit stopped it.
+void reportReading(Report& report) {
+    const StartUp& startUp = report.startUp;
+    for (const UnreadableConfig& config : startUp.unreadable) {
+        report.finding({QVL_TRANSLATABLE("Check", "%1 cannot be read, so the start-up went on "
+                                                  "without it: %2."),
+                        {config.name, reasonText(config.failure)}});
+    }
+    for (const StartUpCut& cut : startUp.cuts) {
+        std::vector<std::string> where{cut.file, std::to_string(cut.line), cut.target,
+                                       std::to_string(mostAliasSteps)};
+        switch (cut.kind) {
+        case StartUpCut::Kind::Running:
+            report.line({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3, which is already running: "
+                                                   "the check does not enter it again."),
+                         where});
+            break;
+        case StartUpCut::Kind::TooDeep:
+            static_assert(deepestRun == 16, "the words name the limit");
+            report.line({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3 more than 16 files deep: "
+                                                   "the check goes no deeper."),
+                         where});
+            break;
+        case StartUpCut::Kind::AliasItself:
+            report.finding({QVL_TRANSLATABLE("Check", "%1 line %2 runs alias \"%3\", which runs "
+                                                      "itself without end: the check stopped "
+                                                      "following it after %4 aliases."),
+                            where});
+            break;
+        case StartUpCut::Kind::AliasSteps:
+            report.finding({QVL_TRANSLATABLE("Check", "%1 line %2 runs alias \"%3\", which runs "
+                                                      "more than %4 aliases: the check stopped "
+                                                      "following it there."),
+                            where});
+            break;
+        }
+    }
+    if (!startUp.stopped) {
+        return;
+    }
+    const StartUpStop& stop = *startUp.stopped;
+    const auto& [limit, words, most] =
+        *std::find_if(std::begin(stopWords), std::end(stopWords),
+                      [&](const StopWords& said) { return said.limit == stop.limit; });
+    report.finding({words, {std::to_string(most), stop.file, std::to_string(stop.line)}});
+}
+
+// Every setting that a file run later sets back, to a value the game reads as another; true when
+// config.cfg set any of them back.
+bool reportUndoneSettings(Report& report, const ScriptSettings& settings) {
+    const StartUp& startUp = report.startUp;
     bool bySavedSettings = false;
     for (const auto& [name, ignored] : settings) {
-        const auto set = report.startUp.scriptSet_.find(name);
-        if (set == report.startUp.scriptSet_.end()) {
+        const auto set = startUp.scriptSet.find(name);
+        if (set == startUp.scriptSet.end()) {
             continue; // quarvel.cfg did not run
         }
-        const Setter& last = report.startUp.last_.at(name);
-        if (last.file != scriptFileName && !sameValue(last.value, set->second)) {
+        const SetBy& last = startUp.settings.at(name);
+        if (last.file == scriptFileName || sameConsoleValue(last.value, set->second)) {
+            continue;
+        }
+        const std::string line = std::to_string(last.line);
+        if (last.alias.empty()) {
             report.finding(
                 {QVL_TRANSLATABLE("Check", "%1 line %2 sets %3 \"%4\" after quarvel.cfg sets "
                                            "\"%5\"."),
-                 {last.file, std::to_string(last.line), name, last.value, set->second}});
-            bySavedSettings = bySavedSettings || last.file == savedSettingsFileName;
+                 {last.file, line, name, last.value, set->second}});
+        } else {
+            report.finding({QVL_TRANSLATABLE("Check", "%1 line %2 runs alias \"%3\", which sets "
+                                                      "%4 \"%5\" after quarvel.cfg sets \"%6\"."),
+                            {last.file, line, last.alias, name, last.value, set->second}});
         }
+        bySavedSettings = bySavedSettings || last.file == savedSettingsFileName;
     }
     return bySavedSettings;
 }
 
-// Rates above what the game version takes, in quarvel.cfg and where they were set last.
-void reportRates(Report& report, const Settings& settings, GameVersion version) {
-    const std::string script(scriptFileName);
+// Rates beyond the cap of the game version's rate rules, or below the least value the game
+// raises them to, in quarvel.cfg and where they were set last.
+void reportRates(Report& report, const ScriptSettings& settings) {
+    const GameVersion version = report.options.version;
     const std::string_view beyond =
         version == GameVersion::Classic
             ? QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the classic game "
                                         "takes.")
-            : QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most the Steam build "
+            : QVL_TRANSLATABLE("Check", "%1 sets %2 to %3, above %4, the most today's Steam game "
                                         "takes.");
-    const auto checkRate = [&](const std::string& file, std::string_view cvar,
-                               const std::string& value, const RateLimit& limit) {
-        if (const auto number = rates::parseRate(value); number && *number > limit.value) {
-            report.finding({beyond, {file, std::string(cvar), value, std::string(limit.text)}});
+    const auto checkRate = [&](const std::string& file, const std::string& cvar,
+                               const std::string& value, const RateRule& rule) {
+        // The game reads a value without a number as 0, as atof does.
+        const double number = consoleNumber(value).value_or(0);
+        const RateLimit& cap = rule.limit(version);
+        const RateLimit& floor = rule.floor(version);
+        if (number > cap.value) {
+            report.finding({beyond, {file, cvar, value, std::string(cap.text)}});
+        } else if (!floor.text.empty() && number < floor.value) {
+            report.finding({QVL_TRANSLATABLE("Check", "%1 sets %2 %3; the game raises it to %4."),
+                            {file, cvar, value, std::string(floor.text)}});
         }
     };
     for (const RateRule& rule : rateRules) {
-        const std::string_view cvar = editor(rule.field).cvar;
+        const std::string cvar(editor(rule.field).cvar);
         for (const auto& [name, value] : settings) {
             if (name == cvar) {
-                checkRate(script, cvar, value, rule.limit(version));
+                checkRate(std::string(scriptFileName), cvar, value, rule);
             }
         }
     }
     for (const RateRule& rule : rateRules) {
         const std::string cvar(editor(rule.field).cvar);
-        const auto last = report.startUp.last_.find(cvar);
-        if (last != report.startUp.last_.end() && last->second.file != script) {
-            checkRate(last->second.file, cvar, last->second.value, rule.limit(version));
+        const auto last = report.startUp.settings.find(cvar);
+        if (last != report.startUp.settings.end() && last->second.file != scriptFileName) {
+            checkRate(last->second.file, cvar, last->second.value, rule);
         }
     }
 }
 
-void report(CheckReport& result, StartUp& startUp, GameVersion version) {
-    Report report{result, startUp};
-    const Config& scriptFile = startUp.config(std::string(scriptFileName));
-    const Config& userconfig = startUp.config(std::string(userconfigFileName));
-    const bool userconfigHooks = userconfig.content && runsScript(*userconfig.content);
+// A folder in a Steam library runs today's game, which starts with higher rates than the classic
+// tweaks set: said when the classic game is chosen. cl_rate is no setting today's game keeps (it
+// resets it on connecting, and it has no least value there), so it is left out.
+void reportBelowTodaysStart(Report& report, const ScriptSettings& settings) {
+    if (!report.options.inSteamLibrary || report.options.version != GameVersion::Classic) {
+        return;
+    }
+    for (const RateRule& rule : rateRules) {
+        const std::string cvar(editor(rule.field).cvar);
+        const auto start = consoleNumber(rule.start(GameVersion::Steam));
+        if (rule.floor(GameVersion::Steam).text.empty() || !start) {
+            continue;
+        }
+        for (const auto& [name, value] : settings) {
+            if (name == cvar && consoleNumber(value).value_or(0) < *start) {
+                report.finding({QVL_TRANSLATABLE("Check", "quarvel.cfg sets %1 %2, below %3, "
+                                                          "where today's Steam game starts: a "
+                                                          "game in a Steam library is today's "
+                                                          "game."),
+                                {cvar, value, std::string(rule.start(GameVersion::Steam))}});
+            }
+        }
+    }
+}
+
+void report(CheckReport& result, const StartUp& startUp, const CheckOptions& options) {
+    Report report{result, startUp, options};
+    const bool userconfigHooks = startUp.userconfig && runsScript(*startUp.userconfig);
     reportWhatRunsScript(report, userconfigHooks);
 
-    const Settings settings = scriptFile.content ? settingsOf(*scriptFile.content) : Settings();
-    if (scriptFile.content) {
-        reportScriptItself(report, *scriptFile.content, settings);
+    const ScriptSettings settings = startUp.script ? settingsOf(*startUp.script) : ScriptSettings();
+    if (startUp.script) {
+        reportScriptItself(report, *startUp.script, settings);
     }
-    for (Sentence& notice : startUp.notices_) {
-        report.line(std::move(notice));
-    }
-    if (reportUndoneSettings(report, settings) && !startUp.scriptRanAfterSavedSettings_ &&
-        !userconfigHooks) {
+    reportReading(report);
+    // Installing again to run quarvel.cfg from userconfig.cfg mends what config.cfg undid; when
+    // userconfig.cfg runs it already, config.cfg not running userconfig.cfg was said above.
+    if (reportUndoneSettings(report, settings) && !userconfigHooks) {
         report.line({QVL_TRANSLATABLE(
             "Check", "To make them hold, install again with \"Also run after the game's own "
                      "settings\" (install --userconfig): quarvel.cfg then runs after "
                      "config.cfg.")});
         result.runAfterSettings = true;
+        result.remedyLine = result.lines.size() - 1;
     }
-    const bool savedSettings =
-        startUp.config(std::string(savedSettingsFileName)).content.has_value();
-    if (!savedSettings) {
+    if (!startUp.savedSettings) {
         report.line({QVL_TRANSLATABLE(
             "Check", "config.cfg is not there: the game has not saved its settings here yet.")});
     }
-    reportRates(report, settings, version);
-    if (!result.findings && savedSettings) {
+    reportRates(report, settings);
+    reportBelowTodaysStart(report, settings);
+    if (!result.findings && startUp.savedSettings) {
         report.line({QVL_TRANSLATABLE("Check", "Every setting of quarvel.cfg held.")});
     }
 }
 
+// A failure to read or hold the folder, told as the check's own.
+Failure checkFailure(Failure failure) {
+    failure.step = FileStep::Check;
+    return failure;
+}
+
 } // namespace
 
-CheckReport checkTweaks(const fs::path& directory, GameVersion version, FileIo& io) {
+CheckReport checkTweaks(const fs::path& directory, const CheckOptions& options, FileIo& io) {
     CheckReport result;
-    if (Outcome failed = lookAtFolder(directory, FileStep::Read)) {
+    if (Outcome failed = lookAtFolder(directory, FileStep::Check)) {
         result.failure = std::move(failed);
         return result;
     }
-    // Never read an install or an uninstall that another Quarvel is in the middle of.
-    const Expected<FolderLock> lock = FolderLock::take(io, directory);
-    if (!lock) {
-        result.failure = lock.failure();
-        return result;
-    }
     try {
-        StartUp startUp(io, directory, result);
-        startUp.config(std::string(scriptFileName)); // said first when it cannot be read
-        startUp.run(std::string(autoexecFileName));
-        startUp.savedSettingsBegan_ = true;
-        startUp.run(std::string(savedSettingsFileName));
-        report(result, startUp, version);
+        StartUp startUp;
+        {
+            // Never read an install or an uninstall that another Quarvel is in the middle of; the
+            // folder is let go once it is read.
+            const Expected<FolderLock> lock = FolderLock::take(io, directory);
+            if (!lock) {
+                result.failure = checkFailure(lock.failure());
+                return result;
+            }
+            startUp = readStartUp(directory, io);
+        }
+        report(result, startUp, options);
     } catch (const std::bad_alloc&) {
-        result = {.failure = Failure{.step = FileStep::Read,
+        result = {.failure = Failure{.step = FileStep::Check,
                                      .problem = FileProblem::OutOfMemory,
                                      .file = directory}};
     }

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <deque>
-#include <tuple>
+#include <system_error>
 
 namespace quarvel {
 
@@ -28,7 +28,8 @@ struct Config {
     std::optional<GameFile> file{}; // nothing when the look failed
     std::optional<Failure> failure{};
     std::shared_ptr<const std::string> text{};
-    bool read = false; // reading it was tried
+    bool read = false;  // reading it was tried
+    bool noted = false; // as unreadable
     bool running = false;
 };
 
@@ -38,10 +39,10 @@ public:
         : folder_(folder), io_(io), options_(options), found_(found) {}
 
     void read() {
-        script_ = *configNamed(std::string(scriptFileName), {});
-        const std::size_t autoexec = *configNamed(std::string(autoexecFileName), {});
-        const std::size_t saved = *configNamed(std::string(savedSettingsFileName), {});
-        userconfig_ = *configNamed(std::string(userconfigFileName), {});
+        script_ = *configNamed(std::string(scriptFileName), nullptr);
+        const std::size_t autoexec = *configNamed(std::string(autoexecFileName), nullptr);
+        const std::size_t saved = *configNamed(std::string(savedSettingsFileName), nullptr);
+        userconfig_ = *configNamed(std::string(userconfigFileName), nullptr);
         if (!options_.withoutScript) {
             found_.script = textOf(script_); // said first when it cannot be read
             found_.scriptUnreadable = configs_[script_].failure.has_value();
@@ -54,7 +55,7 @@ public:
         const Config& savedSettings = configs_[saved];
         found_.savedSettings =
             savedSettings.failure || (savedSettings.file && savedSettings.file->exists());
-        found_.userconfig = textOf(userconfig_);
+        found_.userconfig = textOf(userconfig_, false); // only to see what it runs
         found_.aliasesDefined = aliases_.size();
     }
 
@@ -75,11 +76,13 @@ private:
             return std::nullopt;
         }
         Config config{.name = name};
-        auto file = GameFile::look(io_, folder_ / pathFromUtf8(name), FileStep::Read);
-        if (!file) {
-            config.failure = file.failure();
-        } else {
-            config.file = std::move(*file);
+        if (const auto path = pathOf(name)) {
+            auto file = GameFile::look(io_, *path, FileStep::Read);
+            if (!file) {
+                config.failure = file.failure();
+            } else {
+                config.file = std::move(*file);
+            }
         }
         // Another name of a file already known (a link, or another case on Windows) is that file.
         std::optional<std::pair<std::uint64_t, std::uint64_t>> identity;
@@ -97,9 +100,22 @@ private:
         return byName_[key] = index;
     }
 
+    // Where a name leads in the folder; nothing for a name no file can have (a NUL in it, or on
+    // Windows bytes that are no UTF-8), which is not there.
+    std::optional<fs::path> pathOf(const std::string& name) const {
+        if (name.find('\0') != std::string::npos) {
+            return std::nullopt;
+        }
+        try {
+            return folder_ / pathFromUtf8(name);
+        } catch (const std::system_error&) {
+            return std::nullopt;
+        }
+    }
+
     // The file's text, read the first time it is asked for; null when it is not there or cannot
-    // be read, which is noted once.
-    std::shared_ptr<const std::string> textOf(std::size_t index) {
+    // be read, which is noted once when it is to run.
+    std::shared_ptr<const std::string> textOf(std::size_t index, bool toRun = true) {
         Config& config = configs_[index];
         if (!config.read) {
             config.read = true;
@@ -111,9 +127,10 @@ private:
                     config.failure = text.failure();
                 }
             }
-            if (config.failure) {
-                found_.unreadable.push_back({config.name, *config.failure});
-            }
+        }
+        if (config.failure && toRun && !config.noted) {
+            config.noted = true;
+            found_.unreadable.push_back({config.name, *config.failure});
         }
         return config.text;
     }

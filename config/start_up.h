@@ -83,15 +83,18 @@ struct StartUpOptions {
 struct StartUp {
     // Every tweak cvar that was set (see tweakCvars()), by its lower-case name.
     std::map<std::string, SetBy> settings;
-    std::vector<UnreadableConfig> unreadable; // once each, in the order they were run
-    std::optional<StartUpStop> stopped;       // what followed was not read
-    std::vector<StartUpCut> cuts;             // once for each line and what it runs
+    // Once each, in the order they were to run; quarvel.cfg, which is read first, even when
+    // nothing runs it.
+    std::vector<UnreadableConfig> unreadable;
+    std::optional<StartUpStop> stopped; // what followed was not read
+    std::vector<StartUpCut> cuts;       // once for each file and kind, at the first line
 
     // The texts of quarvel.cfg and userconfig.cfg; null when not there or unreadable.
     std::shared_ptr<const std::string> script;
     std::shared_ptr<const std::string> userconfig;
     bool scriptUnreadable = false;
-    bool savedSettings = false; // config.cfg is there: the game has saved its settings
+    // Something stands at config.cfg, readable or not: the game has saved its settings.
+    bool savedSettings = false;
     // What quarvel.cfg set, by lower-case name, when it last ran; and the files whose lines ran
     // it, in the order they first did.
     std::map<std::string, std::string> scriptSet;

@@ -50,6 +50,8 @@ std::string_view sentenceWords(FileStep step) {
         return QVL_TRANSLATABLE("Failure", "Could not remove \"%1\": %2.");
     case FileStep::Sync:
         return QVL_TRANSLATABLE("Failure", "Could not sync the folder \"%1\": %2.");
+    case FileStep::Check:
+        return QVL_TRANSLATABLE("Failure", "Could not check \"%1\": %2.");
     }
     return QVL_TRANSLATABLE("Failure", "Could not write \"%1\": %2.");
 }

@@ -28,6 +28,7 @@ enum class FileStep {
     Remove, // deleting a file
     Search, // looking for games: a Steam file or folder that was passed over
     Sync,   // making a change last through a power cut: syncing the folder it was made in
+    Check,  // checking a game folder: reading it, or holding it against another Quarvel
 };
 
 enum class FileProblem {

@@ -475,10 +475,6 @@
         <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает классическая игра.</translation>
     </message>
     <message>
-        <source>%1 sets %2 to %3, above %4, the most the Steam build takes.</source>
-        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает версия Steam.</translation>
-    </message>
-    <message>
         <source>Every setting of quarvel.cfg held.</source>
         <translation>Все настройки quarvel.cfg сохранились.</translation>
     </message>
@@ -517,6 +513,54 @@
     <message>
         <source>To make them hold, install again with &quot;Also run after the game&apos;s own settings&quot; (install --userconfig): quarvel.cfg then runs after config.cfg.</source>
         <translation>Чтобы настройки сохранялись, установите заново с флажком «Запускать и после настроек самой игры» (install --userconfig): тогда quarvel.cfg будет выполняться после config.cfg.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs userconfig.cfg before config.cfg: that is too early for what it runs to hold.</source>
+        <translation>%1, строка %2, запускает userconfig.cfg раньше config.cfg: это слишком рано, чтобы его настройки сохранились.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which runs itself without end: the check stopped following it after %4 aliases.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который бесконечно запускает сам себя: проверка перестала следовать за ним после %4 алиасов.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which runs more than %4 aliases: the check stopped following it there.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который запускает больше %4 алиасов: проверка перестала следовать за ним на этом месте.</translation>
+    </message>
+    <message>
+        <source>the start-up runs more than %1 files; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет больше %1 файлов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up names more than %1 files; the check stopped at %2 line %3.</source>
+        <translation>запуск называет больше %1 файлов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up runs more than %1 MiB of configs; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет больше %1 МиБ конфигов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up defines more than %1 aliases; the check stopped at %2 line %3.</source>
+        <translation>запуск задаёт больше %1 алиасов; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>the start-up runs aliases more than %1 times; the check stopped at %2 line %3.</source>
+        <translation>запуск выполняет алиасы больше %1 раз; проверка остановилась на %2, строка %3.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs alias &quot;%3&quot;, which sets %4 &quot;%5&quot; after quarvel.cfg sets &quot;%6&quot;.</source>
+        <translation>%1, строка %2, запускает алиас «%3», который задаёт %4 «%5» после того, как quarvel.cfg задаёт «%6».</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, above %4, the most today&apos;s Steam game takes.</source>
+        <translation>%1 задаёт %2 равным %3, больше %4 — предела, который принимает современная игра в Steam.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 %3; the game raises it to %4.</source>
+        <translation>%1 задаёт %2 %3; игра поднимает его до %4.</translation>
+    </message>
+    <message>
+        <source>quarvel.cfg sets %1 %2, below %3, where today&apos;s Steam game starts: a game in a Steam library is today&apos;s game.</source>
+        <translation>quarvel.cfg задаёт %1 %2, меньше %3 — значения, с которого начинает современная игра в Steam: игра в библиотеке Steam — это современная игра.</translation>
     </message>
 </context>
 <context>
@@ -977,12 +1021,8 @@ Command: %2<byte value="xd"/>
         <translation>недостаточно памяти</translation>
     </message>
     <message>
-        <source>The tweaks were installed, but %1 still runs them</source>
-        <translation>Твики установлены, но %1 всё ещё запускает их</translation>
-    </message>
-    <message>
-        <source>userconfig.cfg now runs quarvel.cfg, but the change may not survive a power cut</source>
-        <translation>userconfig.cfg теперь запускает quarvel.cfg, но изменение может не пережить отключение питания</translation>
+        <source>Could not check &quot;%1&quot;: %2.</source>
+        <translation>Не удалось проверить «%1»: %2.</translation>
     </message>
     <message>
         <source>Close the game first: it saves its settings when it quits</source>
@@ -995,6 +1035,10 @@ Command: %2<byte value="xd"/>
     <message>
         <source>quarvel-restore.cfg was written, but nothing else was changed</source>
         <translation>quarvel-restore.cfg записан, но больше ничего не изменено</translation>
+    </message>
+    <message>
+        <source>The tweaks were installed, but %1 still runs them</source>
+        <translation>Твики установлены, но %1 всё ещё запускает их</translation>
     </message>
     <message>
         <source>config.cfg has its settings from before the install back, but nothing else was changed yet</source>
@@ -1011,6 +1055,10 @@ Command: %2<byte value="xd"/>
     <message>
         <source>config.cfg has its settings from before the install back, but %1 still runs quarvel.cfg, which was kept with its record</source>
         <translation>В config.cfg возвращены настройки, бывшие до установки, но %1 всё ещё запускает quarvel.cfg, который сохранён вместе со своей записью</translation>
+    </message>
+    <message>
+        <source>userconfig.cfg now runs quarvel.cfg, but the change may not survive a power cut</source>
+        <translation>userconfig.cfg теперь запускает quarvel.cfg, но изменение может не пережить отключение питания</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1125,10 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
         <translation>Строка %1 файла quarvel-restore.cfg не использована: Quarvel не пишет таких строк (%2).</translation>
     </message>
     <message>
+        <source>quarvel-restore.cfg line %1 was not used: Quarvel writes no such setting (%2).</source>
+        <translation>Строка %1 файла quarvel-restore.cfg не использована: Quarvel не пишет такой настройки (%2).</translation>
+    </message>
+    <message>
         <source>quarvel-restore.cfg line %1 was not used: its value cannot stand as one word of config.cfg (%2).</source>
         <translation>Строка %1 файла quarvel-restore.cfg не использована: её значение не может стоять в config.cfg одним словом (%2).</translation>
     </message>
@@ -1119,10 +1171,6 @@ Play CS, you do not have to start QVL anymore. If want to check if the tweaks wo
     <message>
         <source>Remove the Quarvel tweaks from %1? quarvel.cfg is deleted and the line that runs it is taken out of autoexec.cfg and userconfig.cfg.</source>
         <translation>Удалить твики Quarvel из %1? quarvel.cfg будет удалён, а строка, которая его запускает, — убрана из autoexec.cfg и userconfig.cfg.</translation>
-    </message>
-    <message>
-        <source>quarvel-restore.cfg line %1 was not used: Quarvel writes no such setting (%2).</source>
-        <translation>Строка %1 файла quarvel-restore.cfg не использована: Quarvel не пишет такой настройки (%2).</translation>
     </message>
 </context>
 <context>

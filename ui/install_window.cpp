@@ -50,13 +50,6 @@ QString nativePath(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(fromPath(path));
 }
 
-// The check's sentence that names its remedy in quarvel-cli's words; the window says it in its
-// own, naming the option as the window shows it.
-bool isRemedyLine(const CheckReport& report, const Sentence& line) {
-    return report.runAfterSettings &&
-           line.words.find("install --userconfig") != std::string_view::npos;
-}
-
 // A caption as a sentence names it: without its access key.
 QString withoutAccessKey(QString caption) {
     return caption.remove(QLatin1Char('&'));
@@ -499,7 +492,7 @@ void InstallWindow::checkFolder() {
         return;
     }
     remember(*chosen);
-    const CheckReport report = checkTweaks(*chosen, version_);
+    const CheckReport report = checkTweaks(*chosen, checkOptions(*chosen));
     if (report.failure) {
         dialogs_.warn(this, tr("Check failed"), failureText(*report.failure));
     } else if (report.runAfterSettings) {
@@ -516,14 +509,19 @@ void InstallWindow::checkFolder() {
 QString InstallWindow::checkText(const std::filesystem::path& folder,
                                  const CheckReport& report) const {
     QStringList lines{tr("Check of %1:").arg(nativePath(folder))};
-    for (const Sentence& line : report.lines) {
-        lines << (isRemedyLine(report, line)
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        // The remedy names the option by the window's own caption, not quarvel-cli's.
+        lines << (report.remedyLine == i
                       ? tr("To make them hold, \"%1\" makes userconfig.cfg run quarvel.cfg, "
                            "which the game runs after config.cfg.")
                             .arg(withoutAccessKey(chkUserconfig_->text()))
-                      : sentencesText("Check", {line}));
+                      : sentencesText("Check", {report.lines[i]}));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+CheckOptions InstallWindow::checkOptions(const std::filesystem::path& folder) const {
+    return {.version = version_, .inSteamLibrary = games::inSteamLibrary(folder)};
 }
 
 UserDialogs::Message InstallWindow::runAfterSettings(const std::filesystem::path& folder) {
@@ -532,7 +530,7 @@ UserDialogs::Message InstallWindow::runAfterSettings(const std::filesystem::path
         return {withWarnings(failureText(*hooked.failure), hooked.warnings), true};
     }
     showUserconfigHook();
-    const CheckReport again = checkTweaks(folder, version_);
+    const CheckReport again = checkTweaks(folder, checkOptions(folder));
     if (again.failure) {
         return {failureText(*again.failure), true};
     }

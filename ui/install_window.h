@@ -85,6 +85,8 @@ private:
     // What a check found, in the window's words; the option is named by its caption.
     [[nodiscard]] QString checkText(const std::filesystem::path& folder,
                                     const CheckReport& report) const;
+    // What the check is told of the folder: the game version, and whether Steam installed it.
+    [[nodiscard]] CheckOptions checkOptions(const std::filesystem::path& folder) const;
     // The remedy of a check: userconfig.cfg made to run the script, and the check again.
     UserDialogs::Message runAfterSettings(const std::filesystem::path& folder);
     // The folder the chooser shows, once it holds one; nothing when the typed path is none.

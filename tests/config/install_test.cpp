@@ -557,7 +557,8 @@ TEST(Install, AUserconfigThatCannotRunTheScriptIsLeftAloneByAllButAnInstallIntoI
         EXPECT_FALSE(fs::exists(game.path("quarvel.cfg")));
 
         ASSERT_TRUE(installTweaks(game.path(), script, laid.io).installed());
-        const CheckReport checked = checkTweaks(game.path(), GameVersion::Steam, laid.io);
+        const CheckReport checked =
+            checkTweaks(game.path(), {.version = GameVersion::Steam}, laid.io);
         EXPECT_FALSE(checked.failure) << describe(*checked.failure);
         EXPECT_TRUE(checked.findings);
 
@@ -584,7 +585,7 @@ TEST(Install, WhatAnInstallWritesCanBeCheckedAndUninstalled) {
     ASSERT_TRUE(installed.installed()) << describe(*installed.failure);
     const auto written = fs::file_size(game.path("autoexec.cfg"));
     EXPECT_TRUE(written > maxConfigFileSize - 64 && written <= maxConfigFileSize) << written;
-    const CheckReport checked = checkTweaks(game.path(), GameVersion::Classic);
+    const CheckReport checked = checkTweaks(game.path(), {});
     EXPECT_FALSE(checked.failure) << describe(*checked.failure);
     const UninstallResult removed = uninstallTweaks(game.path());
     ASSERT_FALSE(removed.failure) << describe(*removed.failure);
