@@ -4,6 +4,7 @@
 #include "config/loader.h"
 #include "core/config_text.h"
 #include "core/paths.h"
+#include "core/printable_text.h"
 #include "core/rate_rules.h"
 
 #include <algorithm>
@@ -13,27 +14,11 @@ namespace quarvel::cli {
 
 namespace {
 
-// An argument as one line: control characters are written as escapes.
-std::string oneLine(std::string_view text) {
-    std::string line;
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7F) {
-            static constexpr char hex[] = "0123456789abcdef";
-            line.append("\\x").push_back(hex[code >> 4]);
-            line.push_back(hex[code & 15]);
-        } else {
-            line.push_back(c);
-        }
-    }
-    return line;
-}
-
 StepError error(std::string_view option, std::string_view argument, std::string_view why) {
     return {std::string("--")
                 .append(option)
                 .append(" ")
-                .append(oneLine(argument))
+                .append(printableText(argument))
                 .append(": ")
                 .append(why)};
 }

@@ -5,6 +5,7 @@
 #include "config/script.h"
 #include "core/ascii.h"
 #include "core/config_text.h"
+#include "core/printable_text.h"
 
 #include <algorithm>
 #include <array>
@@ -152,21 +153,6 @@ void readLineEnds(std::string_view line, std::vector<ChangedLineEnds>& lineEnds)
     }
 }
 
-std::string escaped(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7F) {
-            static constexpr char hex[] = "0123456789abcdef";
-            shown.append("\\x").push_back(hex[code >> 4]);
-            shown.push_back(hex[code & 15]);
-        } else {
-            shown.push_back(c);
-        }
-    }
-    return shown;
-}
-
 void appendQuoted(std::string& text, std::string_view value) {
     text.append("\"").append(value).append("\"");
 }
@@ -206,7 +192,7 @@ RestoreRecord readRecord(std::string_view text,
             return true;
         }
         const auto unused = [&](UnusedRecordLine::Why why) {
-            record.unused.push_back({number, escaped(line), why});
+            record.unused.push_back({number, printableText(line), why});
         };
         std::optional<RecordedSetting> setting;
         bool unsafe = false;
