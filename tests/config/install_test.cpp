@@ -377,12 +377,12 @@ struct Layout {
 #ifdef _WIN32
 const std::string tooManyLinks =
     systemReason(std::error_code(ERROR_CANT_RESOLVE_FILENAME, std::system_category()));
-const std::string noSuchFolder =
-    systemReason(std::error_code(ERROR_PATH_NOT_FOUND, std::system_category()));
 #else
 const std::string tooManyLinks = "Too many levels of symbolic links";
-const std::string noSuchFolder = "No such file or directory";
 #endif
+// The game folder is looked at before anything in it, in the same words on every system.
+const std::string noSuchFolder =
+    systemReason(std::make_error_code(std::errc::no_such_file_or_directory));
 
 // clang-format off
 const Layout layouts[] = {
