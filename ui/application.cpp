@@ -7,6 +7,7 @@
 #include "ui/focus_ring.h"
 #include "ui/main_widgets.h"
 #include "ui/main_window.h"
+#include "ui/plugin_free_style.h"
 #include "ui/text.h"
 #include "ui/user_dialogs.h"
 
@@ -38,6 +39,7 @@ bool useLanguage(const QLocale& locale) {
 int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& firstFrame) {
     setUpProcess();
     QApplication app(argc, argv);
+    QApplication::setStyle(new PluginFreeStyle(QApplication::style()));
     QApplication::setApplicationName(qs(product::name));
     QApplication::setApplicationVersion(qs(product::versionNumber));
     QApplication::setWindowIcon(programIcon());
