@@ -7,12 +7,13 @@
 #include "ui/focus_ring.h"
 #include "ui/main_widgets.h"
 #include "ui/main_window.h"
+#include "ui/plugin_free_style.h"
+#include "ui/qt_translator.h"
 #include "ui/text.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -23,12 +24,9 @@ bool useLanguage(const QLocale& locale) {
     const bool translated = ours->load(locale, QStringLiteral("quarvel"), QStringLiteral("_"),
                                        QStringLiteral(":/translations"));
     if (translated) {
+        // The translator installed last is asked first: Quarvel's texts are found without Qt's.
+        QCoreApplication::installTranslator(new QtTranslator(locale, qApp));
         QCoreApplication::installTranslator(ours);
-        auto* qts = new QTranslator(qApp);
-        if (qts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(qts);
-        }
     } else {
         delete ours;
     }
@@ -38,6 +36,7 @@ bool useLanguage(const QLocale& locale) {
 int runQuarvel(int argc, char** argv, const std::function<void(QWidget*)>& firstFrame) {
     setUpProcess();
     QApplication app(argc, argv);
+    QApplication::setStyle(new PluginFreeStyle(QApplication::style()));
     QApplication::setApplicationName(qs(product::name));
     QApplication::setApplicationVersion(qs(product::versionNumber));
     QApplication::setWindowIcon(programIcon());

@@ -1,5 +1,6 @@
 #include "ui/main_widgets.h"
 
+#include "ui/deferred_icon.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QResource>
+
+#include <memory>
 
 namespace quarvel::ui {
 
@@ -122,12 +125,17 @@ QPixmap picture(const QString& name, QSize size) {
     // A badge stands beside many tweaks: made once.
     QPixmap pixmap;
     if (!QPixmapCache::find(file, &pixmap)) {
-        const QByteArray pixels = QResource(file).uncompressedData();
+        // The pixmap shows the pixels where they lie, unpacked from the program once: the image
+        // keeps them for as long as it is shown.
+        auto pixels = std::make_unique<QByteArray>(QResource(file).uncompressedData());
         const QSize pixelSize = size * scale;
-        if (pixels.size() == pixelSize.width() * pixelSize.height() * 4) {
-            pixmap = QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()),
-                                               pixelSize.width(), pixelSize.height(),
-                                               QImage::Format_ARGB32_Premultiplied));
+        if (pixels->size() == pixelSize.width() * pixelSize.height() * 4) {
+            const QImage image(
+                reinterpret_cast<const uchar*>(pixels->constData()), pixelSize.width(),
+                pixelSize.height(), QImage::Format_ARGB32_Premultiplied,
+                [](void* unpacked) { delete static_cast<QByteArray*>(unpacked); }, pixels.get());
+            pixels.release();
+            pixmap = QPixmap::fromImage(image);
             pixmap.setDevicePixelRatio(scale);
         }
         QPixmapCache::insert(file, pixmap);
@@ -140,13 +148,16 @@ QPixmap picture(const QString& name, QSize size) {
 namespace quarvel::ui {
 
 QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {32, 64, 128}) {
-        const QString name =
-            size == 32 ? QStringLiteral("quarvel") : QStringLiteral("quarvel-%1").arg(size);
-        icon.addPixmap(picture(name, QSize(size, size)));
-    }
-    return icon;
+    // Made when the desktop first asks for it: some never show a window's icon.
+    return deferredIcon([] {
+        QIcon icon;
+        for (const int size : {32, 64, 128}) {
+            const QString name =
+                size == 32 ? QStringLiteral("quarvel") : QStringLiteral("quarvel-%1").arg(size);
+            icon.addPixmap(picture(name, QSize(size, size)));
+        }
+        return icon;
+    });
 }
 
 } // namespace quarvel::ui

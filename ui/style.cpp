@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,11 +12,21 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarvel::ui {
 
 namespace {
+
+// The first of `families` that the system has, alone; all of them when it has none, for the
+// system to choose. Qt looks long for substitutes of a family the system lacks, and for the
+// fallbacks of each family in a list.
+QStringList installedFamily(const QStringList& families) {
+    const auto found = std::ranges::find_if(
+        families, [](const QString& family) { return QFontDatabase::hasFamily(family); });
+    return found != families.end() ? QStringList{*found} : families;
+}
 
 QFont firstOf(const QStringList& families, qreal pointSize, bool bold) {
     QFont chosen;
@@ -28,16 +39,18 @@ QFont firstOf(const QStringList& families, qreal pointSize, bool bold) {
 
 // Verdana, or DejaVu Sans, its close relative and Debian's default font.
 QFont verdana(qreal pointSize, bool bold = false) {
-    return firstOf({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                    QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")},
-                   pointSize, bold);
+    static const QStringList families =
+        installedFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")});
+    return firstOf(families, pointSize, bold);
 }
 
 // Arial, or the metric-compatible and plain sans-serif fonts Linux systems have instead.
 QFont arial(qreal pointSize, bool bold) {
-    return firstOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")},
-                   pointSize, bold);
+    static const QStringList families =
+        installedFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    return firstOf(families, pointSize, bold);
 }
 
 QColor hueOf(ColourRole role) {

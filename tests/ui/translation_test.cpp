@@ -123,6 +123,36 @@ QList<std::pair<QString, QString>> messages(const QString& file) {
     return found;
 }
 
+// The messages of a .ts file in Qt's own contexts (its classes' names), which Quarvel carries for
+// texts that Qt asks for: context, source, comment and translation of each.
+QList<QStringList> qtMessages(const QString& file) {
+    QFile ts(file);
+    if (!ts.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<QStringList> found;
+    QXmlStreamReader xml(&ts);
+    QStringList message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            message = {xml.readElementText(QXmlStreamReader::IncludeChildElements), {}, {}};
+        } else if (xml.name() == QLatin1String("source")) {
+            message[1] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            message[2].clear();
+        } else if (xml.name() == QLatin1String("comment")) {
+            message[2] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation") &&
+                   message[0].startsWith(QLatin1Char('Q'))) {
+            found.append(message +
+                         QStringList{xml.readElementText(QXmlStreamReader::IncludeChildElements)});
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 class TranslationTest : public QObject {
@@ -226,6 +256,21 @@ private slots:
                 QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") +
                                                        clipped.join(QStringLiteral(" | "))));
             }
+        }
+    }
+
+    // The texts of Qt that the main window asks for as it is made come from Quarvel's translation,
+    // so that it opens without reading Qt's: in Qt's own words.
+    void qtTextsOfQuarvelsTranslationAreQtsOwn() {
+        QTranslator qts;
+        QVERIFY(qts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        const QList<QStringList> carried =
+            qtMessages(QStringLiteral(QUARVEL_TRANSLATIONS "/quarvel_ru.ts"));
+        QVERIFY(!carried.isEmpty());
+        for (const QStringList& message : carried) {
+            QCOMPARE(message[3],
+                     qts.translate(message[0].toUtf8(), message[1].toUtf8(), message[2].toUtf8()));
         }
     }
 
