@@ -1,8 +1,8 @@
 // What the main window costs: creating it until its first frame is shown, next to an empty
 // QMainWindow in the same run, and a preset from the menu with every widget refreshed.
 
-#include "ui/main_window.h"
-#include "ui/user_dialogs.h"
+#include "ui/dialogs/user_dialogs.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QApplication>

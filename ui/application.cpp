@@ -3,14 +3,14 @@
 #include "core/product.h"
 #include "games/game_detection.h"
 #include "process/start_up.h"
+#include "ui/dialogs/user_dialogs.h"
 #include "ui/first_frame.h"
-#include "ui/focus_ring.h"
-#include "ui/main_widgets.h"
-#include "ui/main_window.h"
-#include "ui/plugin_free_style.h"
+#include "ui/main/main_window.h"
+#include "ui/main/page_widgets.h"
 #include "ui/qt_translator.h"
+#include "ui/style/plugin_free_style.h"
 #include "ui/text.h"
-#include "ui/user_dialogs.h"
+#include "ui/widgets/focus_ring.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/user_dialogs.h"
+#include "ui/dialogs/user_dialogs.h"
 
 #include <QStringList>
 #include <QUrl>

@@ -4,7 +4,7 @@
 #include "config/script.h"
 #include "core/engine.h"
 #include "fake_dialogs.h"
-#include "ui/install_window.h"
+#include "ui/install/install_window.h"
 #include "ui/text.h"
 #include "window_support.h"
 

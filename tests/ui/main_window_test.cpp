@@ -4,13 +4,13 @@
 
 #include "core/product.h"
 #include "fake_dialogs.h"
-#include "ui/about_window.h"
-#include "ui/descriptions.h"
-#include "ui/install_window.h"
-#include "ui/main_layout.h"
-#include "ui/main_window.h"
-#include "ui/models_wizard.h"
+#include "ui/about/about_window.h"
+#include "ui/install/install_window.h"
+#include "ui/main/descriptions.h"
+#include "ui/main/main_window.h"
+#include "ui/main/tweak_places.h"
 #include "ui/text.h"
+#include "ui/wizards/models_wizard.h"
 #include "window_support.h"
 
 #include <memory>

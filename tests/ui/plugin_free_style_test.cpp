@@ -1,7 +1,7 @@
 // The style the program starts with draws the main window's group box frames and menu bar as
 // Fusion does, and loads none of Qt's image plugins to do it.
 
-#include "ui/plugin_free_style.h"
+#include "ui/style/plugin_free_style.h"
 
 #include <QApplication>
 #include <QFile>

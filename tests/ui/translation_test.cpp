@@ -3,13 +3,13 @@
 
 #include "config/script.h"
 #include "fake_dialogs.h"
-#include "ui/about_window.h"
+#include "ui/about/about_window.h"
 #include "ui/application.h"
-#include "ui/install_window.h"
-#include "ui/main_window.h"
-#include "ui/models_wizard.h"
-#include "ui/user_dialogs.h"
-#include "ui/weapons_wizard.h"
+#include "ui/dialogs/user_dialogs.h"
+#include "ui/install/install_window.h"
+#include "ui/main/main_window.h"
+#include "ui/wizards/models_wizard.h"
+#include "ui/wizards/weapons_wizard.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;

@@ -7,9 +7,9 @@
 #include "config/script.h"
 #include "dark_palette.h"
 #include "ui/application.h"
-#include "ui/install_window.h"
-#include "ui/main_window.h"
-#include "ui/user_dialogs.h"
+#include "ui/dialogs/user_dialogs.h"
+#include "ui/install/install_window.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,0 +1,153 @@
+#include "ui/install/folder_chooser.h"
+
+#include "ui/style/style.h"
+#include "ui/text.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quarvel::ui {
+
+FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    drive1_ = new QComboBox(this);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    for (const QFileInfo& drive : QDir::drives()) {
+        drive1_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
+                         drive.absoluteFilePath());
+    }
+#ifdef Q_OS_WIN
+    connect(drive1_, &QComboBox::activated, this, &FolderChooser::showDrive);
+#else
+    // One file system tree: the folder tree reaches everything.
+    drive1_->setVisible(false);
+#endif
+    layout->addWidget(drive1_);
+
+    layout->addWidget(buildFolderTree(), 1);
+
+    path_ = new QLineEdit(this);
+    path_->setObjectName(QStringLiteral("txtDirectory"));
+    path_->setToolTip(tr("The directory the tweaks will be installed in."));
+    path_->setAccessibleName(path_->toolTip());
+    connect(path_, &QLineEdit::editingFinished, this, &FolderChooser::acceptTypedPath);
+    layout->addWidget(path_);
+    problem_ = plainLabel(QString(), this, true);
+    problem_->setObjectName(QStringLiteral("lblDirectoryProblem"));
+    setTextColour(problem_, ColourRole::Warning);
+    problem_->setVisible(false);
+    layout->addWidget(problem_);
+
+    setTabOrder(drive1_, dir1_);
+    setTabOrder(dir1_, path_);
+}
+
+QTreeView* FolderChooser::buildFolderTree() {
+    model_ = new QFileSystemModel(this);
+    // Hidden folders too: a game under ~/.wine or ~/.var is in one.
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
+    model_->setReadOnly(true);
+    model_->setRootPath(QString());
+    dir1_ = new QTreeView(this);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column) {
+        dir1_->hideColumn(column);
+    }
+    dir1_->setHeaderHidden(true);
+    // Deep folders scroll sideways instead of having their names cut short.
+    dir1_->header()->setStretchLastSection(false);
+    dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    dir1_->setMinimumHeight(6 * dir1_->fontMetrics().lineSpacing());
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { followCurrentFolder(current); });
+    // Enter opens a folder, as a double click does, as in a file chooser.
+    connect(dir1_, &QTreeView::activated, dir1_, &QTreeView::expand);
+    // Folders are read and sorted in the background, which moves the rows about: the target
+    // stays in view until the player scrolls the tree himself.
+    scrollTimer_ = new QTimer(this);
+    scrollTimer_->setSingleShot(true);
+    connect(scrollTimer_, &QTimer::timeout, this, &FolderChooser::showTarget);
+    const auto follow = [this] {
+        if (followTarget_) {
+            scrollTimer_->start(0);
+        }
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(model_, &QFileSystemModel::layoutChanged, this, follow);
+    connect(model_, &QFileSystemModel::rowsInserted, this, follow);
+    connect(dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { followTarget_ = false; });
+    return dir1_;
+}
+
+void FolderChooser::setFolder(const std::filesystem::path& folder) {
+    folder_ = folder;
+    const QString shown = QDir::toNativeSeparators(fromPath(folder_));
+    if (path_->text() != shown) {
+        path_->setText(shown);
+    }
+    problem_->setVisible(false);
+    followTarget_ = true;
+    const QModelIndex index = model_->index(fromPath(folder_));
+    if (index.isValid()) {
+        if (dir1_->currentIndex() != index) {
+            dir1_->setCurrentIndex(index);
+        }
+        showTarget();
+    } else {
+        dir1_->selectionModel()->clear();
+    }
+    emit folderChanged();
+}
+
+bool FolderChooser::acceptTypedPath() {
+    QString typed = path_->text().trimmed();
+    if (typed == QDir::toNativeSeparators(fromPath(folder_))) {
+        return true;
+    }
+    if (typed == QLatin1String("~") || typed.startsWith(QLatin1String("~/"))) {
+        typed.replace(0, 1, QDir::homePath());
+    }
+    const QFileInfo entered(QDir::fromNativeSeparators(typed));
+    if (!entered.isDir()) {
+        problem_->setText(tr("\"%1\" is not a folder.").arg(typed));
+        problem_->setVisible(true);
+        return false;
+    }
+    setFolder(toPath(QDir::cleanPath(entered.absoluteFilePath())));
+    return true;
+}
+
+void FolderChooser::showTarget() {
+    const QModelIndex index = model_->index(fromPath(folder_));
+    if (index.isValid() && !dir1_->viewport()->rect().contains(dir1_->visualRect(index))) {
+        dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void FolderChooser::followCurrentFolder(const QModelIndex& current) {
+    if (!current.isValid()) {
+        return;
+    }
+    const QString path = model_->filePath(current);
+    if (path != fromPath(folder_)) {
+        setFolder(toPath(path));
+    }
+}
+
+void FolderChooser::showDrive(int index) {
+    setFolder(toPath(drive1_->itemData(index).toString()));
+}
+
+} // namespace quarvel::ui

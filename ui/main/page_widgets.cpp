@@ -1,0 +1,163 @@
+#include "ui/main/page_widgets.h"
+
+#include "ui/style/deferred_icon.h"
+#include "ui/style/style.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QResource>
+
+#include <memory>
+
+namespace quarvel::ui {
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    QLabel* label = plainLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+void prepareToggleGrid(QGridLayout* grid) {
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(toggleGap);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(3, 1);
+}
+
+QLabel* colouredLabel(const QString& text, ColourRole colour, bool bold, QWidget* parent) {
+    QLabel* label = bold ? boldLabel(text, parent) : plainLabel(text, parent);
+    setTextColour(label, colour);
+    return label;
+}
+
+QLabel* legendHead(const QString& name, const QString& text, ColourRole colour,
+                   const QString& toolTip, QWidget* parent) {
+    QLabel* head = colouredLabel(text, colour, true, parent);
+    head->setObjectName(name);
+    head->setToolTip(toolTip);
+    head->setAlignment(Qt::AlignCenter);
+    return head;
+}
+
+QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
+    struct Badge {
+        const char* array;
+        const char* resource;
+        const char* toolTip;
+    };
+    Badge badge{};
+    switch (marker) {
+    case Marker::CS:
+        badge = {"imgCS", "badge-cs",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for CS!")};
+        break;
+    case Marker::CheatingDeath:
+        // Cheating-Death runs with CS, so its badge is an element of the CS array.
+        badge = {"imgCS", "badge-cd",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
+                                   "This tweak only works when you're using C-D!")};
+        break;
+    case Marker::DoD:
+        badge = {"imgDoD", "badge-dod",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for DoD!")};
+        break;
+    case Marker::Ati:
+        badge = {"imgAti", "badge-ati",
+                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
+                                   "This tweak only works for ATi Radeon cards!")};
+        break;
+    case Marker::None:
+        return nullptr;
+    }
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge.array)).arg(index));
+    label->setPixmap(picture(QLatin1String(badge.resource), markerSize));
+    label->setToolTip(QCoreApplication::translate("quarvel::ui::MainWindow", badge.toolTip));
+    label->setFixedSize(markerSize);
+    return label;
+}
+
+QPushButton* defaultButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("D"), parent);
+    button->setObjectName(name);
+    button->setToolTip(
+        QCoreApplication::translate("quarvel::ui::MainWindow", "Select the DEFAULT value."));
+    button->setAccessibleName(
+        QCoreApplication::translate("quarvel::ui::MainWindow", "%1: DEFAULT").arg(caption));
+    const int side = defaultButtonSide(*button);
+    button->setFixedSize(side, side);
+    return button;
+}
+
+int defaultButtonSide(const QWidget& reference) {
+    // Asked for by every "D" button of a window with the same font: measure once per font.
+    static QFont measured;
+    static int side = 0;
+    if (side == 0 || reference.font() != measured) {
+        measured = reference.font();
+        const QFontMetrics metrics(measured);
+        side = std::max(metrics.height() + 6, metrics.horizontalAdvance(QLatin1Char('D')) + 10);
+    }
+    return side;
+}
+
+QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QPixmap picture(const QString& name, QSize size) {
+    // Twice the pixels on a screen of high density, where Qt shows them at half the size.
+    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const QString file = QStringLiteral(":/images/%1%2.raw")
+                             .arg(name, scale == 2 ? QStringLiteral("@2x") : QString());
+    // A badge stands beside many tweaks: made once.
+    QPixmap pixmap;
+    if (!QPixmapCache::find(file, &pixmap)) {
+        // The pixmap shows the pixels where they lie, unpacked from the program once: the image
+        // keeps them for as long as it is shown.
+        auto pixels = std::make_unique<QByteArray>(QResource(file).uncompressedData());
+        const QSize pixelSize = size * scale;
+        if (pixels->size() == pixelSize.width() * pixelSize.height() * 4) {
+            const QImage image(
+                reinterpret_cast<const uchar*>(pixels->constData()), pixelSize.width(),
+                pixelSize.height(), QImage::Format_ARGB32_Premultiplied,
+                [](void* unpacked) { delete static_cast<QByteArray*>(unpacked); }, pixels.get());
+            pixels.release();
+            pixmap = QPixmap::fromImage(image);
+            pixmap.setDevicePixelRatio(scale);
+        }
+        QPixmapCache::insert(file, pixmap);
+    }
+    return pixmap;
+}
+
+} // namespace quarvel::ui
+
+namespace quarvel::ui {
+
+QIcon programIcon() {
+    // Made when the desktop first asks for it: some never show a window's icon.
+    return deferredIcon([] {
+        QIcon icon;
+        for (const int size : {32, 64, 128}) {
+            const QString name =
+                size == 32 ? QStringLiteral("quarvel") : QStringLiteral("quarvel-%1").arg(size);
+            icon.addPixmap(picture(name, QSize(size, size)));
+        }
+        return icon;
+    });
+}
+
+} // namespace quarvel::ui
