@@ -2,9 +2,10 @@
 #include "ui/text.h"
 
 #include "core/product.h"
-#include "ui/main/page_widgets.h"
+#include "ui/style/pictures.h"
 #include "ui/style/style.h"
 #include "ui/widgets/clickable_label.h"
+#include "ui/widgets/window_geometry.h"
 #include "ui/widgets/window_memory.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/dialogs/file_dialog.h"
 
-#include "ui/style/style.h"
+#include "ui/widgets/window_geometry.h"
 
 #include <QFileDialog>
 #include <QListView>

@@ -1,6 +1,7 @@
 #include "ui/dialogs/message_box.h"
 
 #include "ui/style/style.h"
+#include "ui/widgets/window_geometry.h"
 
 #include <QDialog>
 #include <QGridLayout>

@@ -11,6 +11,7 @@
 #include "process/held_signals.h"
 #include "ui/install/folder_chooser.h"
 #include "ui/style/style.h"
+#include "ui/widgets/window_geometry.h"
 #include "ui/widgets/window_memory.h"
 
 #include <QCheckBox>

@@ -16,6 +16,7 @@
 #include "ui/main/today_page.h"
 #include "ui/main/tweak_widgets.h"
 #include "ui/style/style.h"
+#include "ui/widgets/window_geometry.h"
 #include "ui/wizards/models_wizard.h"
 #include "ui/wizards/weapons_wizard.h"
 

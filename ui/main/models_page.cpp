@@ -1,6 +1,7 @@
 #include "ui/main/models_page.h"
 
 #include "ui/main/page_widgets.h"
+#include "ui/style/pictures.h"
 #include "ui/style/style.h"
 #include "ui/widgets/clickable_label.h"
 

@@ -6,7 +6,6 @@
 
 #include <QColor>
 #include <QFrame>
-#include <QIcon>
 #include <QSize>
 #include <QString>
 
@@ -53,12 +52,5 @@ QPushButton* defaultButton(const QString& name, const QString& caption, QWidget*
 
 // A decorative line, HLine or VLine.
 QFrame* decorativeLine(const QString& name, QFrame::Shape shape, QWidget* parent);
-
-// One of the program's pictures (badge-cs, model-player ...) at the size it was drawn for,
-// sharp on screens of high density.
-QPixmap picture(const QString& name, QSize size);
-
-// The program's icon, at the sizes desktops ask for.
-QIcon programIcon();
 
 } // namespace quarvel::ui

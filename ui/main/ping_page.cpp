@@ -2,6 +2,7 @@
 
 #include "ui/main/page_widgets.h"
 #include "ui/main/tweak_widgets.h"
+#include "ui/style/pictures.h"
 #include "ui/style/style.h"
 
 #include <QComboBox>

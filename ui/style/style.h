@@ -6,8 +6,6 @@
 
 class QGroupBox;
 class QLabel;
-class QFontMetrics;
-class QPlainTextEdit;
 class QWidget;
 
 // The program's one set of fonts and colours. Every colour a window sets is a role here, drawn so
@@ -50,20 +48,6 @@ QGroupBox* stepFrame(const QString& caption, QWidget* parent = nullptr);
 
 // The contrast of two colours, as WCAG defines it: from 1 (the same) to 21 (black on white).
 [[nodiscard]] double contrastRatio(const QColor& a, const QColor& b);
-
-// Gives a window the size it asks for, but no more than the free area of its screen allows, and
-// keeps a window already placed inside that area. What a window holds scrolls when even its
-// smallest size is too large.
-void fitToScreen(QWidget* window, QSize wanted);
-
-// Makes the smallest size of a window whose wrapped texts decide its height the narrowest width,
-// from `narrowest` on, at which that height fits its screen: wider on a low screen.
-void fitWrappedText(QWidget* window, int narrowest);
-
-// The width an editor needs to show its longest line whole.
-[[nodiscard]] int widthForLines(const QPlainTextEdit& editor);
-// The width of the longest of a text's lines in a font.
-[[nodiscard]] int longestLineWidth(const QFontMetrics& metrics, const QString& text);
 
 // A label that shows its text as it is, never as rich text.
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr, bool wrap = false);

@@ -1,6 +1,6 @@
 #include "ui/widgets/window_memory.h"
 
-#include "ui/style/style.h"
+#include "ui/widgets/window_geometry.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>

@@ -4,6 +4,7 @@
 #include "ui/style/style.h"
 #include "ui/text.h"
 #include "ui/widgets/clickable_label.h"
+#include "ui/widgets/window_geometry.h"
 #include "ui/widgets/window_memory.h"
 
 #include <QButtonGroup>
