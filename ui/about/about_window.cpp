@@ -1,9 +1,9 @@
 #include "ui/about/about_window.h"
-#include "ui/text.h"
 
 #include "core/product.h"
 #include "ui/style/pictures.h"
 #include "ui/style/style.h"
+#include "ui/text.h"
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/window_geometry.h"
 #include "ui/widgets/window_memory.h"

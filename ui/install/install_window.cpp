@@ -1,5 +1,4 @@
 #include "ui/install/install_window.h"
-#include "ui/text.h"
 
 #include "config/check.h"
 #include "config/install.h"
@@ -11,6 +10,7 @@
 #include "process/held_signals.h"
 #include "ui/install/folder_chooser.h"
 #include "ui/style/style.h"
+#include "ui/text.h"
 #include "ui/widgets/window_geometry.h"
 #include "ui/widgets/window_memory.h"
 

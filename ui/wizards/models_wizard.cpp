@@ -1,7 +1,7 @@
 #include "ui/wizards/models_wizard.h"
-#include "ui/text.h"
 
 #include "core/product.h"
+#include "ui/text.h"
 
 namespace quarvel::ui {
 
