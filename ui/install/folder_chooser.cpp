@@ -20,19 +20,19 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    drive1_ = new QComboBox(this);
-    drive1_->setObjectName(QStringLiteral("Drive1"));
+    drives_ = new QComboBox(this);
+    drives_->setObjectName(QStringLiteral("Drive1"));
     for (const QFileInfo& drive : QDir::drives()) {
-        drive1_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
+        drives_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
                          drive.absoluteFilePath());
     }
 #ifdef Q_OS_WIN
-    connect(drive1_, &QComboBox::activated, this, &FolderChooser::showDrive);
+    connect(drives_, &QComboBox::activated, this, &FolderChooser::showDrive);
 #else
     // One file system tree: the folder tree reaches everything.
-    drive1_->setVisible(false);
+    drives_->setVisible(false);
 #endif
-    layout->addWidget(drive1_);
+    layout->addWidget(drives_);
 
     layout->addWidget(buildFolderTree(), 1);
 
@@ -48,8 +48,8 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
     problem_->setVisible(false);
     layout->addWidget(problem_);
 
-    setTabOrder(drive1_, dir1_);
-    setTabOrder(dir1_, path_);
+    setTabOrder(drives_, folderTree_);
+    setTabOrder(folderTree_, path_);
 }
 
 QTreeView* FolderChooser::buildFolderTree() {
@@ -58,21 +58,21 @@ QTreeView* FolderChooser::buildFolderTree() {
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
     model_->setReadOnly(true);
     model_->setRootPath(QString());
-    dir1_ = new QTreeView(this);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setModel(model_);
+    folderTree_ = new QTreeView(this);
+    folderTree_->setObjectName(QStringLiteral("Dir1"));
+    folderTree_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column) {
-        dir1_->hideColumn(column);
+        folderTree_->hideColumn(column);
     }
-    dir1_->setHeaderHidden(true);
+    folderTree_->setHeaderHidden(true);
     // Deep folders scroll sideways instead of having their names cut short.
-    dir1_->header()->setStretchLastSection(false);
-    dir1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    dir1_->setMinimumHeight(6 * dir1_->fontMetrics().lineSpacing());
-    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    folderTree_->header()->setStretchLastSection(false);
+    folderTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    folderTree_->setMinimumHeight(6 * folderTree_->fontMetrics().lineSpacing());
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { followCurrentFolder(current); });
     // Enter opens a folder, as a double click does, as in a file chooser.
-    connect(dir1_, &QTreeView::activated, dir1_, &QTreeView::expand);
+    connect(folderTree_, &QTreeView::activated, folderTree_, &QTreeView::expand);
     // Folders are read and sorted in the background, which moves the rows about: the target
     // stays in view until the player scrolls the tree himself.
     scrollTimer_ = new QTimer(this);
@@ -86,9 +86,9 @@ QTreeView* FolderChooser::buildFolderTree() {
     connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
     connect(model_, &QFileSystemModel::layoutChanged, this, follow);
     connect(model_, &QFileSystemModel::rowsInserted, this, follow);
-    connect(dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+    connect(folderTree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { followTarget_ = false; });
-    return dir1_;
+    return folderTree_;
 }
 
 void FolderChooser::setFolder(const std::filesystem::path& folder) {
@@ -101,12 +101,12 @@ void FolderChooser::setFolder(const std::filesystem::path& folder) {
     followTarget_ = true;
     const QModelIndex index = model_->index(fromPath(folder_));
     if (index.isValid()) {
-        if (dir1_->currentIndex() != index) {
-            dir1_->setCurrentIndex(index);
+        if (folderTree_->currentIndex() != index) {
+            folderTree_->setCurrentIndex(index);
         }
         showTarget();
     } else {
-        dir1_->selectionModel()->clear();
+        folderTree_->selectionModel()->clear();
     }
     emit folderChanged();
 }
@@ -131,8 +131,9 @@ bool FolderChooser::acceptTypedPath() {
 
 void FolderChooser::showTarget() {
     const QModelIndex index = model_->index(fromPath(folder_));
-    if (index.isValid() && !dir1_->viewport()->rect().contains(dir1_->visualRect(index))) {
-        dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    if (index.isValid() &&
+        !folderTree_->viewport()->rect().contains(folderTree_->visualRect(index))) {
+        folderTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
 }
 
@@ -147,7 +148,7 @@ void FolderChooser::followCurrentFolder(const QModelIndex& current) {
 }
 
 void FolderChooser::showDrive(int index) {
-    setFolder(toPath(drive1_->itemData(index).toString()));
+    setFolder(toPath(drives_->itemData(index).toString()));
 }
 
 } // namespace quarvel::ui

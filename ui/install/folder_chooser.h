@@ -40,13 +40,14 @@ private:
     void showTarget();
 
     std::filesystem::path folder_;
-    QComboBox* drive1_ = nullptr;
-    QTreeView* dir1_ = nullptr;
+    QComboBox* drives_ = nullptr;
+    QTreeView* folderTree_ = nullptr;
     QFileSystemModel* model_ = nullptr;
     QLineEdit* path_ = nullptr;
     QLabel* problem_ = nullptr;
-    QTimer* scrollTimer_ = nullptr;
+    // The tree keeps the chosen folder in view while it is read, until the player scrolls it.
     bool followTarget_ = true;
+    QTimer* scrollTimer_ = nullptr;
 };
 
 } // namespace quarvel::ui

@@ -80,15 +80,15 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     addDetectedGames(directoryStep->layout(), directoryStep, std::move(findGames));
     chooser_ = new FolderChooser(directoryStep);
     directoryStep->layout()->addWidget(chooser_);
-    lblNotGame_ =
+    notGameNote_ =
         plainLabel(translated("Install", games::notGameFolderWords).arg(qs(games::modFileName)),
                    directoryStep, true);
-    lblNotGame_->setObjectName(QStringLiteral("lblNotGame"));
-    lblNotGame_->setToolTip(tr("Every mod folder of the game, such as cstrike or valve, holds %1. "
-                               "The game runs the tweaks only from there.")
-                                .arg(qs(games::modFileName)));
-    setTextColour(lblNotGame_, ColourRole::Warning);
-    directoryStep->layout()->addWidget(lblNotGame_);
+    notGameNote_->setObjectName(QStringLiteral("lblNotGame"));
+    notGameNote_->setToolTip(tr("Every mod folder of the game, such as cstrike or valve, holds %1. "
+                                "The game runs the tweaks only from there.")
+                                 .arg(qs(games::modFileName)));
+    setTextColour(notGameNote_, ColourRole::Warning);
+    directoryStep->layout()->addWidget(notGameNote_);
     directoryStep->layout()->addWidget(buildSteamNote(directoryStep));
     connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
     // On a low screen Step 1 scrolls on its own, so that the actions of Step 2 stay in view.
@@ -108,9 +108,9 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     layout->addWidget(buildEditor(), 3);
     layout->addLayout(right, 2);
 
-    setTabOrder(txtTweaks_, gamesList_);
+    setTabOrder(scriptEdit_, gamesList_);
     setTabOrder(gamesList_, chooser_);
-    setTabOrder(chooser_, cmdInstall_);
+    setTabOrder(chooser_, installButton_);
 
     showScript(script);
     if (lastFolder_ && lastFolder_->folder) {
@@ -120,7 +120,7 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     }
     openedAt_ = chooser_->folder();
     // The script shows its longest line whole.
-    txtTweaks_->setMinimumWidth(widthForLines(*txtTweaks_));
+    scriptEdit_->setMinimumWidth(widthForLines(*scriptEdit_));
     // Tall enough for both steps unscrolled, where the screen has room.
     const int steps = directoryStep->sizeHint().height() + installStep->sizeHint().height() +
                       right->spacing() + 2 * layout->contentsMargins().top();
@@ -144,13 +144,13 @@ QWidget* InstallWindow::buildEditor() {
     auto* frame = new QGroupBox(tr("CUSTOM CONFIG EDITING"), editor);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* inner = new QVBoxLayout(frame);
-    txtTweaks_ = new QPlainTextEdit(frame);
-    txtTweaks_->setObjectName(QStringLiteral("txtTweaks"));
-    txtTweaks_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtTweaks_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scriptEdit_ = new QPlainTextEdit(frame);
+    scriptEdit_->setObjectName(QStringLiteral("txtTweaks"));
+    scriptEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scriptEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A script has no use for tab characters; Tab moves on to the directory.
-    txtTweaks_->setTabChangesFocus(true);
-    inner->addWidget(txtTweaks_);
+    scriptEdit_->setTabChangesFocus(true);
+    inner->addWidget(scriptEdit_);
     layout->addWidget(frame, 1);
     return editor;
 }
@@ -230,7 +230,7 @@ void InstallWindow::folderChanged() {
         std::ranges::find(games_, chooser_->folder(), &games::DetectedGame::directory);
     gamesList_->setCurrentIndex(game == games_.end() ? -1
                                                      : static_cast<int>(game - games_.begin()));
-    lblNotGame_->setVisible(games::looksUnlikeGameFolder(chooser_->folder()));
+    notGameNote_->setVisible(games::looksUnlikeGameFolder(chooser_->folder()));
     steamNote_->setVisible(switchVersion_ && version_ == GameVersion::Classic &&
                            games::inSteamLibrary(chooser_->folder()));
     showUserconfigHook();
@@ -239,14 +239,14 @@ void InstallWindow::folderChanged() {
 void InstallWindow::showUserconfigHook() {
     switch (userconfigHookState(chooser_->folder())) {
     case UserconfigHookState::Hooked:
-        chkUserconfig_->setChecked(true);
+        userconfigBox_->setChecked(true);
         break;
     case UserconfigHookState::NotHooked:
-        chkUserconfig_->setChecked(false);
+        userconfigBox_->setChecked(false);
         break;
     case UserconfigHookState::NothingInstalled:
         // Today's game saves every setting it has in config.cfg: only what runs after it holds.
-        chkUserconfig_->setChecked(version_ == GameVersion::Steam);
+        userconfigBox_->setChecked(version_ == GameVersion::Steam);
         break;
     }
 }
@@ -288,7 +288,7 @@ void InstallWindow::switchToTodaysGame() {
 }
 
 bool InstallWindow::edited() const {
-    return txtTweaks_->toPlainText() != shownScript_;
+    return scriptEdit_->toPlainText() != shownScript_;
 }
 
 bool InstallWindow::mayDropEdits(const QString& title, const QString& question) {
@@ -325,23 +325,23 @@ QWidget* InstallWindow::buildInstallStep() {
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    chkUserconfig_ =
+    userconfigBox_ =
         new QCheckBox(tr("Also run after the game's own settings (&userconfig.cfg)"), frame);
     // Ticked, an install makes userconfig.cfg run the script; unticked, it takes Quarvel's line
     // out of it. The box shows what the chosen folder does.
-    chkUserconfig_->setObjectName(QStringLiteral("chkUserconfig"));
-    chkUserconfig_->setToolTip(tr(
+    userconfigBox_->setObjectName(QStringLiteral("chkUserconfig"));
+    userconfigBox_->setToolTip(tr(
         "The game runs config.cfg, the settings it saved at its last exit, after autoexec.cfg, "
         "and userconfig.cfg after that. Tick this when a tweak does not hold because the game "
         "saved another value. Unticked, an install takes Quarvel's line out of userconfig.cfg."));
-    chkUserconfig_->setChecked(version_ == GameVersion::Steam);
-    layout->addWidget(chkUserconfig_);
+    userconfigBox_->setChecked(version_ == GameVersion::Steam);
+    layout->addWidget(userconfigBox_);
 
-    cmdInstall_ = new QPushButton(tr("&Install Tweaks"), frame);
-    cmdInstall_->setObjectName(QStringLiteral("cmdInstall"));
-    cmdInstall_->setDefault(true);
-    connect(cmdInstall_, &QPushButton::clicked, this, &InstallWindow::install);
-    layout->addWidget(cmdInstall_, 0, Qt::AlignHCenter);
+    installButton_ = new QPushButton(tr("&Install Tweaks"), frame);
+    installButton_->setObjectName(QStringLiteral("cmdInstall"));
+    installButton_->setDefault(true);
+    connect(installButton_, &QPushButton::clicked, this, &InstallWindow::install);
+    layout->addWidget(installButton_, 0, Qt::AlignHCenter);
 
     // What is done with tweaks already in the folder.
     auto* others = new QHBoxLayout;
@@ -365,12 +365,12 @@ QWidget* InstallWindow::buildInstallStep() {
 void InstallWindow::showScript(const std::string& text) {
     QString shown = fromEngine(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    txtTweaks_->setPlainText(shown);
-    shownScript_ = txtTweaks_->toPlainText();
+    scriptEdit_->setPlainText(shown);
+    shownScript_ = scriptEdit_->toPlainText();
 }
 
 QString InstallWindow::scriptText() const {
-    return withCrLf(txtTweaks_->toPlainText());
+    return withCrLf(scriptEdit_->toPlainText());
 }
 
 QString InstallWindow::directory() const {
@@ -431,7 +431,7 @@ void InstallWindow::install() {
     try {
         result =
             installTweaks(folder, toEngine(scriptText()), systemFileIo(),
-                          {.userconfig = chkUserconfig_->isChecked() ? UserconfigChange::Add
+                          {.userconfig = userconfigBox_->isChecked() ? UserconfigChange::Add
                                                                      : UserconfigChange::TakeOut},
                           whileSignalsHeld);
     } catch (const std::bad_alloc&) {
@@ -515,7 +515,7 @@ QString InstallWindow::checkText(const std::filesystem::path& folder,
         lines << (report.remedyLine == i
                       ? tr("To make them hold, \"%1\" makes userconfig.cfg run quarvel.cfg, "
                            "which the game runs after config.cfg.")
-                            .arg(withoutAccessKey(chkUserconfig_->text()))
+                            .arg(withoutAccessKey(userconfigBox_->text()))
                       : sentencesText("Check", {report.lines[i]}));
     }
     return lines.join(QLatin1Char('\n'));

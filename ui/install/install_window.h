@@ -96,15 +96,15 @@ private:
 
     UserDialogs& dialogs_;
     std::vector<games::DetectedGame> games_;
-    QPlainTextEdit* txtTweaks_ = nullptr;
+    QPlainTextEdit* scriptEdit_ = nullptr;
     QComboBox* gamesList_ = nullptr;
     FolderChooser* chooser_ = nullptr;
-    QLabel* lblNotGame_ = nullptr;
+    QLabel* notGameNote_ = nullptr;
     std::shared_ptr<LastFolder> lastFolder_;
     // Where the window opened; it moves to the first game found only while it is still there.
     std::filesystem::path openedAt_;
-    QPushButton* cmdInstall_ = nullptr;
-    QCheckBox* chkUserconfig_ = nullptr;
+    QPushButton* installButton_ = nullptr;
+    QCheckBox* userconfigBox_ = nullptr;
     QWidget* steamNote_ = nullptr;
     std::function<std::string()> switchVersion_;
     // The script as it was last built or installed: what differs from it are the player's edits.

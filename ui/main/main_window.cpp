@@ -251,9 +251,9 @@ void MainWindow::refreshAll() {
 
 void MainWindow::refreshVersion() {
     const GameVersion version = engine_.gameVersion();
-    if (cmbLimits_) {
-        const QSignalBlocker block(cmbLimits_);
-        cmbLimits_->setCurrentIndex(static_cast<int>(version));
+    if (versionList_) {
+        const QSignalBlocker block(versionList_);
+        versionList_->setCurrentIndex(static_cast<int>(version));
     }
     tweaks_->refreshOffered();
     if (QWidget* ztrick = tweaks_->widget(editorId("optZTrick"))) {
@@ -305,7 +305,7 @@ void MainWindow::showDescription() {
                 shown += QStringLiteral("\r\n\r\n") + limitSentence(rule);
             }
         }
-        lblDes_->setText(shown);
+        description_->setText(shown);
     }
 }
 
@@ -389,7 +389,7 @@ void MainWindow::openInstall() {
                               engine_.gameVersion(), dialogs_, std::move(finder), lastFolder_);
         install_->offerTodaysGame([this] {
             engine_.setGameVersion(GameVersion::Steam);
-            tell(tr("Game version set to %1").arg(cmbLimits_->currentText()));
+            tell(tr("Game version set to %1").arg(versionList_->currentText()));
             return buildScript(engine_.tweakLines(), engine_.gameVersion());
         });
     }
@@ -414,18 +414,18 @@ QWidget* MainWindow::buildDescriptionPanel(QWidget* parent) {
     auto* frame = new QGroupBox(tr("Description"), parent);
     frame->setObjectName(QStringLiteral("frameDes"));
     auto* inside = new QVBoxLayout(frame);
-    lblDes_ = plainLabel(QString(), frame, true);
-    lblDes_->setObjectName(QStringLiteral("lblDes"));
-    lblDes_->setFont(roleFont(FontRole::Text));
-    lblDes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description_ = plainLabel(QString(), frame, true);
+    description_->setObjectName(QStringLiteral("lblDes"));
+    description_->setFont(roleFont(FontRole::Text));
+    description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A fixed height, so that the window keeps its size whatever the text; a text longer than
     // that, in a narrow window or a wordy language, scrolls.
     auto* scroller = new QScrollArea(frame);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setBackgroundRole(QPalette::Window);
-    scroller->setFixedHeight(7 * lblDes_->fontMetrics().lineSpacing());
-    scroller->setWidget(lblDes_);
+    scroller->setFixedHeight(7 * description_->fontMetrics().lineSpacing());
+    scroller->setWidget(description_);
     inside->addWidget(scroller);
     return frame;
 }
@@ -436,15 +436,15 @@ QWidget* MainWindow::buildVersionRow(QWidget* parent) {
     auto* layout = bareLayout(new QHBoxLayout(row), 6);
     QLabel* caption = plainLabel(tr("&Game version:"), row);
     caption->setObjectName(QStringLiteral("lblLimits"));
-    cmbLimits_ = new QComboBox(row);
-    cmbLimits_->setObjectName(QStringLiteral("cmbLimits"));
+    versionList_ = new QComboBox(row);
+    versionList_->setObjectName(QStringLiteral("cmbLimits"));
     for (const GameVersionName& name : gameVersionNames) {
-        cmbLimits_->addItem(translated("GameVersion", name.caption));
+        versionList_->addItem(translated("GameVersion", name.caption));
     }
     const auto cap = [](EditorId field, GameVersion version) {
         return qs(rateRuleOf(field)->limit(version).text);
     };
-    cmbLimits_->setToolTip(
+    versionList_->setToolTip(
         tr("The game the settings are made for. The classic game takes rate up to %1 and "
            "cl_updaterate up to %2. Today's Steam game takes rate up to %3 and cl_updaterate "
            "up to %4, starts at its own rates, knows the settings of the Today's Game tab and no "
@@ -453,13 +453,13 @@ QWidget* MainWindow::buildVersionRow(QWidget* parent) {
                  cap(editorId("txtURate"), GameVersion::Classic),
                  cap(editorId("txtRate"), GameVersion::Steam),
                  cap(editorId("txtURate"), GameVersion::Steam)));
-    caption->setBuddy(cmbLimits_);
-    connect(cmbLimits_, &QComboBox::activated, this, [this](int index) {
+    caption->setBuddy(versionList_);
+    connect(versionList_, &QComboBox::activated, this, [this](int index) {
         engine_.setGameVersion(gameVersionNames.at(static_cast<std::size_t>(index)).version);
-        tell(tr("Game version set to %1").arg(cmbLimits_->itemText(index)));
+        tell(tr("Game version set to %1").arg(versionList_->itemText(index)));
     });
     layout->addWidget(caption);
-    layout->addWidget(cmbLimits_);
+    layout->addWidget(versionList_);
     layout->addStretch(1);
     return row;
 }

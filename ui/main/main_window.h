@@ -104,8 +104,8 @@ private:
     TweakWidgets* tweaks_;
     QTabWidget* tabs_ = nullptr;
     bool sized_ = false;
-    QLabel* lblDes_ = nullptr;
-    QComboBox* cmbLimits_ = nullptr;
+    QLabel* description_ = nullptr;
+    QComboBox* versionList_ = nullptr;
     TodayPage* todayPage_ = nullptr;
 
     QPointer<InstallWindow> install_;

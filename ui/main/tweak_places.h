@@ -27,8 +27,8 @@ struct TweakPlace {
     EditorId editor;
     std::string_view label; // caption label
     Block block{};
-    int column = 0;  // two-column blocks: 0 left, 1 right
-    int blnCmd = -1; // option pairs: the number of their container, blnCmd_N
+    int column = 0;     // two-column blocks: 0 left, 1 right
+    int container = -1; // option pairs: the number of their container, blnCmd_N
     Marker marker = Marker::None;
     int markerIndex = -1; // which of the marker's pictures: imgCS_N
 };
@@ -36,8 +36,8 @@ struct TweakPlace {
 namespace detail {
 
 consteval TweakPlace toggle(std::string_view editor, std::string_view label, Block block,
-                            int blnCmd, Marker marker = Marker::None, int markerIndex = -1) {
-    return {editorId(editor), label, block, 0, blnCmd, marker, markerIndex};
+                            int container, Marker marker = Marker::None, int markerIndex = -1) {
+    return {editorId(editor), label, block, 0, container, marker, markerIndex};
 }
 
 consteval TweakPlace cell(std::string_view editor, std::string_view label, Block block, int column,
@@ -127,7 +127,7 @@ static_assert([] {
             return false;
         }
         const bool pair = editor(place.editor).kind == EditorKind::OptionPair;
-        if (pair != (place.blnCmd >= 0)) {
+        if (pair != (place.container >= 0)) {
             return false;
         }
     }

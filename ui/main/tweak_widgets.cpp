@@ -84,7 +84,7 @@ void TweakWidgets::addToggleRows(QGridLayout* grid, QWidget* parent, Block block
         }
         grid->addWidget(defaultButtonFor(id, parent), row, 1);
         auto* pair = new OptionPair(qs(editor(id).name), catalogueText(editor(id).caption),
-                                    place.blnCmd, parent);
+                                    place.container, parent);
         connect(pair, &OptionPair::picked, this,
                 [this, id](int element) { engine_.selectOption(id, element); });
         editors_[static_cast<std::size_t>(id)] = pair;

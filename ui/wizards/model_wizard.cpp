@@ -108,17 +108,17 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
     setWindowTitle(texts.caption);
     setFont(roleFont(FontRole::Text));
 
-    framInstall_ = buildInstallFrame(texts);
-    framDownload_ = buildDownloadFrame(texts);
-    framRemove_ = buildRemoveFrame();
-    framInstall_->setObjectName(QStringLiteral("framInstall") + texts.nameSuffix);
-    framDownload_->setObjectName(QStringLiteral("framDownload") + texts.nameSuffix);
-    framRemove_->setObjectName(QStringLiteral("framRemove") + texts.nameSuffix);
+    choiceFrame_ = buildChoiceFrame(texts);
+    downloadFrame_ = buildDownloadFrame(texts);
+    removeFrame_ = buildRemoveFrame();
+    choiceFrame_->setObjectName(QStringLiteral("framInstall") + texts.nameSuffix);
+    downloadFrame_->setObjectName(QStringLiteral("framDownload") + texts.nameSuffix);
+    removeFrame_->setObjectName(QStringLiteral("framRemove") + texts.nameSuffix);
 
     // The three frames share one place; each keeps its room while hidden, so the window does not
     // jump in size between the steps.
     auto* frames = new QGridLayout;
-    for (QGroupBox* frame : {framInstall_, framDownload_, framRemove_}) {
+    for (QGroupBox* frame : {choiceFrame_, downloadFrame_, removeFrame_}) {
         QSizePolicy policy = frame->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         frame->setSizePolicy(policy);
@@ -130,7 +130,7 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
     layout->addWidget(buildButtons(texts.nameSuffix));
 
     // It opens at step 1, with Install chosen.
-    optInstall_->setChecked(true);
+    installChoice_->setChecked(true);
     setStep(0);
     // Sentences wrap into more lines in a narrow window and in longer languages; the window never
     // gets shorter than its longest step needs.
@@ -139,20 +139,20 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
     rememberPlacement(this);
 }
 
-QGroupBox* ModelWizard::buildInstallFrame(const ModelWizardTexts& texts) {
+QGroupBox* ModelWizard::buildChoiceFrame(const ModelWizardTexts& texts) {
     QGroupBox* frame = stepFrame(tr("[Step 1]"), this);
     auto* layout = new QVBoxLayout(frame);
     addLabel(layout, tr("Choose what you want to do:"), true);
-    optRemove_ = new QRadioButton(texts.removeChoice, frame);
-    optRemove_->setObjectName(QStringLiteral("optInstall_0"));
-    optInstall_ = new QRadioButton(texts.installChoice, frame);
-    optInstall_->setObjectName(QStringLiteral("optInstall_1"));
+    removeChoice_ = new QRadioButton(texts.removeChoice, frame);
+    removeChoice_->setObjectName(QStringLiteral("optInstall_0"));
+    installChoice_ = new QRadioButton(texts.installChoice, frame);
+    installChoice_->setObjectName(QStringLiteral("optInstall_1"));
     auto* group = new QButtonGroup(frame);
-    group->addButton(optRemove_, 0);
-    group->addButton(optInstall_, 1);
+    group->addButton(removeChoice_, 0);
+    group->addButton(installChoice_, 1);
     // Only the button and its caption take a click, so they are not stretched wider.
-    layout->addWidget(optRemove_, 0, Qt::AlignLeft);
-    layout->addWidget(optInstall_, 0, Qt::AlignLeft);
+    layout->addWidget(removeChoice_, 0, Qt::AlignLeft);
+    layout->addWidget(installChoice_, 0, Qt::AlignLeft);
     layout->addStretch();
     return frame;
 }
@@ -229,49 +229,49 @@ QWidget* ModelWizard::buildButtons(const QString& suffix) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    cmdCancel_ = button(QStringLiteral("cmdCancel") + suffix, tr("&Cancel"), row);
-    cmdBack_ = button(QStringLiteral("cmdBack") + suffix, tr("< &Back"), row);
-    cmdNext_ = button(QStringLiteral("cmdNext") + suffix, tr("&Next >"), row);
-    cmdFinish_ = button(QStringLiteral("cmdFinish") + suffix, tr("&Finish"), row);
-    layout->addWidget(cmdCancel_);
+    cancelButton_ = button(QStringLiteral("cmdCancel") + suffix, tr("&Cancel"), row);
+    backButton_ = button(QStringLiteral("cmdBack") + suffix, tr("< &Back"), row);
+    nextButton_ = button(QStringLiteral("cmdNext") + suffix, tr("&Next >"), row);
+    finishButton_ = button(QStringLiteral("cmdFinish") + suffix, tr("&Finish"), row);
+    layout->addWidget(cancelButton_);
     layout->addStretch();
-    layout->addWidget(cmdBack_);
-    layout->addWidget(cmdNext_);
+    layout->addWidget(backButton_);
+    layout->addWidget(nextButton_);
     layout->addSpacing(8);
-    layout->addWidget(cmdFinish_);
+    layout->addWidget(finishButton_);
 
-    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdFinish_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdNext_, &QPushButton::clicked, this, [this] { setStep(std::min(step_ + 1, 1)); });
-    connect(cmdBack_, &QPushButton::clicked, this, [this] { setStep(std::max(step_ - 1, 0)); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(finishButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(nextButton_, &QPushButton::clicked, this, [this] { setStep(std::min(step_ + 1, 1)); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { setStep(std::max(step_ - 1, 0)); });
     return row;
 }
 
 void ModelWizard::setStep(int step) {
     step_ = step;
     if (step == 0) {
-        framInstall_->setVisible(true);
-        framDownload_->setVisible(false);
-        framRemove_->setVisible(false);
-        cmdFinish_->setEnabled(false);
-        cmdNext_->setEnabled(true);
-        cmdBack_->setEnabled(false);
-        showDefault(cmdNext_);
+        choiceFrame_->setVisible(true);
+        downloadFrame_->setVisible(false);
+        removeFrame_->setVisible(false);
+        finishButton_->setEnabled(false);
+        nextButton_->setEnabled(true);
+        backButton_->setEnabled(false);
+        showDefault(nextButton_);
     } else {
-        const bool install = optInstall_->isChecked();
-        framInstall_->setVisible(false);
-        framDownload_->setVisible(install);
-        framRemove_->setVisible(!install);
-        cmdFinish_->setEnabled(true);
-        cmdNext_->setEnabled(false);
-        cmdBack_->setEnabled(true);
-        showDefault(cmdFinish_);
+        const bool install = installChoice_->isChecked();
+        choiceFrame_->setVisible(false);
+        downloadFrame_->setVisible(install);
+        removeFrame_->setVisible(!install);
+        finishButton_->setEnabled(true);
+        nextButton_->setEnabled(false);
+        backButton_->setEnabled(true);
+        showDefault(finishButton_);
     }
 }
 
 void ModelWizard::showDefault(QPushButton* button) {
     // The button Enter presses, as in any wizard, is drawn as the default one and has the focus.
-    for (QPushButton* each : {cmdNext_, cmdFinish_}) {
+    for (QPushButton* each : {nextButton_, finishButton_}) {
         each->setDefault(each == button);
     }
     button->setFocus();

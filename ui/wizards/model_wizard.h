@@ -58,7 +58,7 @@ public:
                 std::optional<std::filesystem::path> game, QWidget* parent = nullptr);
 
 private:
-    QGroupBox* buildInstallFrame(const ModelWizardTexts& texts);
+    QGroupBox* buildChoiceFrame(const ModelWizardTexts& texts);
     QGroupBox* buildDownloadFrame(const ModelWizardTexts& texts);
     QGroupBox* buildRemoveFrame();
     // The game folder's path, and the button that opens it in the file manager.
@@ -74,15 +74,15 @@ private:
     std::optional<std::filesystem::path> game_;
     ModelSteps steps_;
     int step_ = 0;
-    QGroupBox* framInstall_ = nullptr;
-    QGroupBox* framDownload_ = nullptr;
-    QGroupBox* framRemove_ = nullptr;
-    QRadioButton* optRemove_ = nullptr;
-    QRadioButton* optInstall_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    QPushButton* cmdNext_ = nullptr;
-    QPushButton* cmdFinish_ = nullptr;
+    QGroupBox* choiceFrame_ = nullptr;
+    QGroupBox* downloadFrame_ = nullptr;
+    QGroupBox* removeFrame_ = nullptr;
+    QRadioButton* removeChoice_ = nullptr;
+    QRadioButton* installChoice_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* finishButton_ = nullptr;
 };
 
 } // namespace quarvel::ui
