@@ -40,7 +40,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <functional>
 
 namespace quarvel::ui {
 
@@ -70,6 +72,16 @@ QAction* addItem(QWidget* menu, std::string_view name, const QString& text, QObj
 
 } // namespace
 
+std::span<const MainWindow::Page> MainWindow::pages() {
+    static constexpr std::array table{
+        Page{QT_TR_NOOP("FPS Tweaks"), &MainWindow::buildFpsPage},
+        Page{QT_TR_NOOP("Ping Tweaks"), &MainWindow::buildPingPage},
+        Page{QT_TR_NOOP("CS 1.6 Models"), &MainWindow::buildModelsPage},
+        Page{QT_TR_NOOP("Today's Game"), &MainWindow::buildTodayPage},
+    };
+    return table;
+}
+
 MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), tweaks_(new TweakWidgets(engine_, this)),
       lastFolder_(std::make_shared<LastFolder>()) {
@@ -86,9 +98,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent)
     column->addWidget(buildVersionRow(central));
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("tabTweaks"));
-    for (const QString& title :
-         {tr("FPS Tweaks"), tr("Ping Tweaks"), tr("CS 1.6 Models"), tr("Today's Game")}) {
-        tabs_->addTab(new PageScroller(tabs_), title);
+    for (const Page& page : pages()) {
+        tabs_->addTab(new PageScroller(tabs_), tr(page.title));
     }
     // Only the page that is shown is built at start; the others when they are first shown.
     showPage(0);
@@ -125,7 +136,7 @@ void MainWindow::showPage(int index) {
     if (scroller->widget() != nullptr) {
         return;
     }
-    scroller->setWidget(buildPage(index));
+    scroller->setWidget(std::invoke(pages()[static_cast<std::size_t>(index)].build, this));
     refreshAll();
     // A page built later that is wider than the window widens it, where the screen has room.
     if (sized_ && scroller->sizeHint().width() > scroller->width()) {
@@ -133,26 +144,26 @@ void MainWindow::showPage(int index) {
     }
 }
 
-QWidget* MainWindow::buildPage(int index) {
-    switch (index) {
-    case 0:
-        return new FpsPage(*tweaks_, tabs_);
-    case 1: {
-        auto* page = new PingPage(*tweaks_, tabs_);
-        connect(page, &PingPage::speedTestRequested, this,
-                [this] { openUrl(product::speedTestPage); });
-        return page;
-    }
-    case 2: {
-        auto* page = new ModelsPage(tabs_);
-        connect(page, &ModelsPage::playerModelsChosen, this, &MainWindow::openModels);
-        connect(page, &ModelsPage::weaponModelsChosen, this, &MainWindow::openWeapons);
-        return page;
-    }
-    default:
-        todayPage_ = new TodayPage(*tweaks_, tabs_);
-        return todayPage_;
-    }
+QWidget* MainWindow::buildFpsPage() {
+    return new FpsPage(*tweaks_, tabs_);
+}
+
+QWidget* MainWindow::buildPingPage() {
+    auto* page = new PingPage(*tweaks_, tabs_);
+    connect(page, &PingPage::speedTestRequested, this, [this] { openUrl(product::speedTestPage); });
+    return page;
+}
+
+QWidget* MainWindow::buildModelsPage() {
+    auto* page = new ModelsPage(tabs_);
+    connect(page, &ModelsPage::playerModelsChosen, this, &MainWindow::openModels);
+    connect(page, &ModelsPage::weaponModelsChosen, this, &MainWindow::openWeapons);
+    return page;
+}
+
+QWidget* MainWindow::buildTodayPage() {
+    todayPage_ = new TodayPage(*tweaks_, tabs_);
+    return todayPage_;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,10 +61,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void showPage(int index);
+    // A tab: its title, and what builds its page when the tab is first shown.
+    struct Page {
+        const char* title;
+        QWidget* (MainWindow::*build)();
+    };
+    // The tabs, in their order.
+    static std::span<const Page> pages();
 
-    // The tab at `index`, built when it is first shown.
-    QWidget* buildPage(int index);
+    void showPage(int index);
+    QWidget* buildFpsPage();
+    QWidget* buildPingPage();
+    QWidget* buildModelsPage();
+    QWidget* buildTodayPage();
     QWidget* buildVersionRow(QWidget* parent);
     QWidget* buildDescriptionPanel(QWidget* parent);
 
