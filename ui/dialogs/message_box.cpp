@@ -33,6 +33,78 @@ QSize textSize(const QLabel& text, const QSize& screen) {
     return {width, text.heightForWidth(width)};
 }
 
+// The message's text, in a scroll area for a screen too low for it.
+QLabel* scrolledText(const QString& text, QScrollArea* scroll) {
+    QLabel* message = plainLabel(text, nullptr, true);
+    message->setObjectName(QStringLiteral("lblMessage"));
+    // An address or a path in a message can be copied.
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(message);
+    return message;
+}
+
+// The buttons that answer the message, below its icon and text; an offer's action shows its
+// outcome in the same box.
+QDialogButtonBox* addAnswers(QDialog& box, QGridLayout& layout, MessageKind kind,
+                             const MessageAction& action, QLabel* icon, QLabel* message) {
+    const bool question = kind == MessageKind::Question;
+    const bool offer = kind == MessageKind::Offer;
+    auto* buttons = new QDialogButtonBox(question ? QDialogButtonBox::Yes | QDialogButtonBox::No
+                                         : offer  ? QDialogButtonBox::Close
+                                                  : QDialogButtonBox::Ok);
+    QPushButton* mend =
+        offer ? buttons->addButton(action.caption, QDialogButtonBox::ActionRole) : nullptr;
+    if (mend) {
+        mend->setObjectName(QStringLiteral("cmdAction"));
+    }
+    // The action's outcome in the same box; there is nothing more to offer.
+    const auto act = [&box, &action, buttons, mend, icon, message] {
+        const UserDialogs::Message outcome = action.act();
+        message->setText(outcome.text);
+        icon->clear();
+        if (outcome.warning) {
+            showIcon(icon, box, QStyle::SP_MessageBoxWarning);
+        }
+        mend->hide();
+        buttons->button(QDialogButtonBox::Close)->setFocus();
+    };
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &box,
+                     [&box, buttons, mend, act](QAbstractButton* button) {
+                         if (button == mend) {
+                             act();
+                         } else {
+                             box.done(buttons->standardButton(button));
+                         }
+                     });
+    layout.addWidget(buttons, 1, 0, 1, 2);
+    // No is the answer Enter gives to a question, Close to an offer: the button with the focus is
+    // the default one.
+    QPushButton* chosen = buttons->button(question ? QDialogButtonBox::No
+                                          : offer  ? QDialogButtonBox::Close
+                                                   : QDialogButtonBox::Ok);
+    chosen->setDefault(true);
+    chosen->setFocus();
+    return buttons;
+}
+
+// The box as large as its text, which scrolls when the screen is too low for it.
+void fitText(QDialog& box, const QGridLayout& layout, QScrollArea& scroll, const QLabel& message,
+             const QDialogButtonBox& buttons, const QWidget* parent) {
+    const QSize screen = (parent ? parent->screen() : box.screen())->availableGeometry().size();
+    const int besides = layout.contentsMargins().top() + layout.contentsMargins().bottom() +
+                        layout.verticalSpacing() + buttons.sizeHint().height();
+    const QSize wanted = textSize(message, screen);
+    const int room = screen.height() * 85 / 100 - besides;
+    const bool scrolls = wanted.height() > room;
+    const int scrollBar = scrolls ? scroll.verticalScrollBar()->sizeHint().width() : 0;
+    scroll.setMinimumSize(wanted.width() + scrollBar, std::min(wanted.height(), room));
+    fitToScreen(&box, box.sizeHint());
+}
+
 } // namespace
 
 QDialogButtonBox::StandardButton showMessage(QWidget* parent, MessageKind kind,
@@ -51,63 +123,11 @@ QDialogButtonBox::StandardButton showMessage(QWidget* parent, MessageKind kind,
                                                : QStyle::SP_MessageBoxWarning);
     }
     layout->addWidget(icon, 0, 0, Qt::AlignTop);
-
-    QLabel* message = plainLabel(text, nullptr, true);
-    message->setObjectName(QStringLiteral("lblMessage"));
-    // An address or a path in a message can be copied.
-    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(message);
+    QLabel* message = scrolledText(text, scroll);
     layout->addWidget(scroll, 0, 1);
-
-    const bool question = kind == MessageKind::Question;
-    const bool offer = kind == MessageKind::Offer;
-    auto* buttons = new QDialogButtonBox(question ? QDialogButtonBox::Yes | QDialogButtonBox::No
-                                         : offer  ? QDialogButtonBox::Close
-                                                  : QDialogButtonBox::Ok);
-    QPushButton* mend =
-        offer ? buttons->addButton(action.caption, QDialogButtonBox::ActionRole) : nullptr;
-    if (mend) {
-        mend->setObjectName(QStringLiteral("cmdAction"));
-    }
-    QObject::connect(buttons, &QDialogButtonBox::clicked, &box, [&](QAbstractButton* button) {
-        if (button != mend) {
-            box.done(buttons->standardButton(button));
-            return;
-        }
-        // The action's outcome in the same box; there is nothing more to offer.
-        const UserDialogs::Message outcome = action.act();
-        message->setText(outcome.text);
-        icon->clear();
-        if (outcome.warning) {
-            showIcon(icon, box, QStyle::SP_MessageBoxWarning);
-        }
-        mend->hide();
-        buttons->button(QDialogButtonBox::Close)->setFocus();
-    });
-    layout->addWidget(buttons, 1, 0, 1, 2);
-    // No is the answer Enter gives to a question, Close to an offer: the button with the focus is
-    // the default one.
-    QPushButton* chosen = buttons->button(question ? QDialogButtonBox::No
-                                          : offer  ? QDialogButtonBox::Close
-                                                   : QDialogButtonBox::Ok);
-    chosen->setDefault(true);
-    chosen->setFocus();
-
-    // The text as it fits, scrolling when the screen is too low for it.
-    const QSize screen = (parent ? parent->screen() : box.screen())->availableGeometry().size();
-    const int besides = layout->contentsMargins().top() + layout->contentsMargins().bottom() +
-                        layout->verticalSpacing() + buttons->sizeHint().height();
-    const QSize wanted = textSize(*message, screen);
-    const int room = screen.height() * 85 / 100 - besides;
-    const bool scrolls = wanted.height() > room;
-    const int scrollBar = scrolls ? scroll->verticalScrollBar()->sizeHint().width() : 0;
-    scroll->setMinimumSize(wanted.width() + scrollBar, std::min(wanted.height(), room));
-    fitToScreen(&box, box.sizeHint());
+    const QDialogButtonBox* buttons = addAnswers(box, *layout, kind, action, icon, message);
+    fitText(box, *layout, *scroll, *message, *buttons, parent);
 
     const int answer = box.exec();
     return answer == QDialog::Rejected ? QDialogButtonBox::Cancel

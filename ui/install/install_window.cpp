@@ -76,31 +76,8 @@ InstallWindow::InstallWindow(std::string script, GameVersion version, UserDialog
     setFont(roleFont(FontRole::Text));
 
     auto* right = new QVBoxLayout;
-    QWidget* directoryStep = buildDirectoryStep();
-    addDetectedGames(directoryStep->layout(), directoryStep, std::move(findGames));
-    chooser_ = new FolderChooser(directoryStep);
-    directoryStep->layout()->addWidget(chooser_);
-    notGameNote_ =
-        plainLabel(translated("Install", games::notGameFolderWords).arg(qs(games::modFileName)),
-                   directoryStep, true);
-    notGameNote_->setObjectName(QStringLiteral("lblNotGame"));
-    notGameNote_->setToolTip(tr("Every mod folder of the game, such as cstrike or valve, holds %1. "
-                                "The game runs the tweaks only from there.")
-                                 .arg(qs(games::modFileName)));
-    setTextColour(notGameNote_, ColourRole::Warning);
-    directoryStep->layout()->addWidget(notGameNote_);
-    directoryStep->layout()->addWidget(buildSteamNote(directoryStep));
-    connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
-    // On a low screen Step 1 scrolls on its own, so that the actions of Step 2 stay in view.
-    auto* step1 = new QScrollArea(this);
-    step1->setObjectName(QStringLiteral("scrStep1"));
-    step1->setFrameShape(QFrame::NoFrame);
-    step1->setWidgetResizable(true);
-    step1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    step1->setWidget(directoryStep);
-    step1->setMinimumWidth(directoryStep->minimumSizeHint().width() +
-                           step1->verticalScrollBar()->sizeHint().width());
-    right->addWidget(step1, 1);
+    QWidget* directoryStep = buildDirectoryStep(std::move(findGames));
+    right->addWidget(scrollingStep(directoryStep), 1);
     QWidget* installStep = buildInstallStep();
     right->addWidget(installStep);
 
@@ -155,7 +132,7 @@ QWidget* InstallWindow::buildEditor() {
     return editor;
 }
 
-QWidget* InstallWindow::buildDirectoryStep() {
+QWidget* InstallWindow::buildDirectoryStep(GameFinder findGames) {
     QGroupBox* frame = stepFrame(tr("[Step 1]"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QVBoxLayout(frame);
@@ -178,7 +155,26 @@ QWidget* InstallWindow::buildDirectoryStep() {
     examples->addWidget(plainLabel(tr("Non-Steam example:"), frame));
     examples->addWidget(plainLabel(tr("C:\\Sierra\\Half-Life\\cstrike"), frame));
     layout->addLayout(examples);
+
+    addDetectedGames(layout, frame, std::move(findGames));
+    chooser_ = new FolderChooser(frame);
+    layout->addWidget(chooser_);
+    layout->addWidget(buildNotGameNote(frame));
+    layout->addWidget(buildSteamNote(frame));
+    connect(chooser_, &FolderChooser::folderChanged, this, &InstallWindow::folderChanged);
     return frame;
+}
+
+QWidget* InstallWindow::scrollingStep(QWidget* step) {
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("scrStep1"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(step);
+    area->setMinimumWidth(step->minimumSizeHint().width() +
+                          area->verticalScrollBar()->sizeHint().width());
+    return area;
 }
 
 void InstallWindow::addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames) {
@@ -249,6 +245,17 @@ void InstallWindow::showUserconfigHook() {
         userconfigBox_->setChecked(version_ == GameVersion::Steam);
         break;
     }
+}
+
+QWidget* InstallWindow::buildNotGameNote(QWidget* parent) {
+    notGameNote_ = plainLabel(
+        translated("Install", games::notGameFolderWords).arg(qs(games::modFileName)), parent, true);
+    notGameNote_->setObjectName(QStringLiteral("lblNotGame"));
+    notGameNote_->setToolTip(tr("Every mod folder of the game, such as cstrike or valve, holds %1. "
+                                "The game runs the tweaks only from there.")
+                                 .arg(qs(games::modFileName)));
+    setTextColour(notGameNote_, ColourRole::Warning);
+    return notGameNote_;
 }
 
 QWidget* InstallWindow::buildSteamNote(QWidget* parent) {

@@ -64,12 +64,17 @@ protected:
 
 private:
     QWidget* buildEditor();
-    QWidget* buildDirectoryStep();
+    // Step 1: where the tweaks go, with the games found, the folder chooser and its notes.
+    QWidget* buildDirectoryStep(GameFinder findGames);
+    // On a low screen Step 1 scrolls on its own, so that the actions of Step 2 stay in view.
+    QWidget* scrollingStep(QWidget* step);
     void addDetectedGames(QLayout* layout, QWidget* frame, GameFinder findGames);
     void showGames(std::vector<games::DetectedGame> found);
     // The game list and the note under the path follow the folder.
     void folderChanged();
     QWidget* buildInstallStep();
+    // The note that the folder does not look like a game's, shown while it does not.
+    QWidget* buildNotGameNote(QWidget* parent);
     QWidget* buildSteamNote(QWidget* parent);
     void showScript(const std::string& text);
     // The script holds edits that were not installed.

@@ -94,7 +94,12 @@ QWidget* PingPage::buildSpeedHelp() {
     heading->addWidget(boldLabel(tr("speed:"), panel));
     heading->addStretch(1);
     text->addLayout(heading);
+    text->addLayout(buildSpeedSteps(panel));
+    text->addStretch(1);
+    return panel;
+}
 
+QGridLayout* PingPage::buildSpeedSteps(QWidget* panel) {
     auto* steps = new QGridLayout;
     steps->setContentsMargins(0, 0, 0, 0);
     steps->setHorizontalSpacing(6);
@@ -111,6 +116,18 @@ QWidget* PingPage::buildSpeedHelp() {
                          Qt::AlignTop);
         steps->addWidget(plainLabel(hintText, panel, true), row++, 1);
     }
+    QLabel* link = buildSpeedTestLink(panel);
+    steps->addWidget(boldLabel(QStringLiteral("3]"), panel), row, 0, Qt::AlignTop);
+    steps->addWidget(link, row++, 1);
+    steps->addWidget(plainLabel(tr("On the site, find the country closest to you and "
+                                   "do the speedtest. NOTE: this method is not an "
+                                   "accurate one."),
+                                panel, true),
+                     row, 1);
+    return steps;
+}
+
+QLabel* PingPage::buildSpeedTestLink(QWidget* panel) {
     // The link ends the third hint's sentence, on its line: the words before it and its own words
     // are joined by spaces that do not break.
     const auto unbroken = [](const QString& words) {
@@ -128,16 +145,7 @@ QWidget* PingPage::buildSpeedHelp() {
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     setTextColour(link, ColourRole::InlineLink);
     connect(link, &QLabel::linkActivated, this, &PingPage::speedTestRequested);
-    steps->addWidget(boldLabel(QStringLiteral("3]"), panel), row, 0, Qt::AlignTop);
-    steps->addWidget(link, row++, 1);
-    steps->addWidget(plainLabel(tr("On the site, find the country closest to you and "
-                                   "do the speedtest. NOTE: this method is not an "
-                                   "accurate one."),
-                                panel, true),
-                     row, 1);
-    text->addLayout(steps);
-    text->addStretch(1);
-    return panel;
+    return link;
 }
 
 } // namespace quarvel::ui

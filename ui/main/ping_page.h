@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class QGridLayout;
+class QLabel;
+
 namespace quarvel::ui {
 
 class TweakWidgets;
@@ -20,6 +23,9 @@ signals:
 private:
     QWidget* buildSpeedEntry(TweakWidgets& tweaks);
     QWidget* buildSpeedHelp();
+    // The three ways to find one's speed, the last a link to a speed test.
+    QGridLayout* buildSpeedSteps(QWidget* panel);
+    QLabel* buildSpeedTestLink(QWidget* panel);
 };
 
 } // namespace quarvel::ui
