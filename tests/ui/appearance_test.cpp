@@ -11,7 +11,7 @@
 #include "ui/main/tweak_places.h"
 #include "ui/main/tweak_widgets.h"
 #include "ui/widgets/focus_ring.h"
-#include "ui/wizards/models_wizard.h"
+#include "ui/wizards/pack_wizard.h"
 #include "window_support.h"
 
 #include <cmath>

@@ -10,7 +10,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/tweak_places.h"
 #include "ui/text.h"
-#include "ui/wizards/models_wizard.h"
+#include "ui/wizards/pack_wizard.h"
 #include "window_support.h"
 
 #include <memory>

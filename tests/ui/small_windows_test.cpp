@@ -2,8 +2,7 @@
 
 #include "core/product.h"
 #include "fake_dialogs.h"
-#include "ui/wizards/models_wizard.h"
-#include "ui/wizards/weapons_wizard.h"
+#include "ui/wizards/pack_wizard.h"
 #include "window_support.h"
 
 using quarvel::ui::ModelWizard;

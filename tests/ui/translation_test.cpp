@@ -8,8 +8,7 @@
 #include "ui/dialogs/user_dialogs.h"
 #include "ui/install/install_window.h"
 #include "ui/main/main_window.h"
-#include "ui/wizards/models_wizard.h"
-#include "ui/wizards/weapons_wizard.h"
+#include "ui/wizards/pack_wizard.h"
 #include "window_support.h"
 
 using namespace quarvel::ui;

@@ -17,8 +17,7 @@
 #include "ui/main/tweak_widgets.h"
 #include "ui/style/style.h"
 #include "ui/widgets/window_geometry.h"
-#include "ui/wizards/models_wizard.h"
-#include "ui/wizards/weapons_wizard.h"
+#include "ui/wizards/pack_wizard.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -50,6 +50,7 @@ HostSystem thisSystem();
 
 // Two steps: choose Install or Remove, then read how to do it by hand. The wizard itself
 // touches no files. Modeless; Escape cancels it and Enter presses Next or Finish.
+// Not a QWizard: each QWizard style adds a rule or a side panel and places the buttons its own way.
 class ModelWizard : public QDialog {
     Q_OBJECT
 public:
