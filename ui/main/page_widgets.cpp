@@ -9,8 +9,35 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 
 namespace quarvel::ui {
+
+namespace {
+
+// The badge of each marker, an element of its picture array (imgCS_N), with what it says.
+struct Badge {
+    Marker marker;
+    const char* array;
+    const char* resource;
+    const char* toolTip;
+};
+
+constexpr std::array badges{
+    Badge{Marker::CS, "imgCS", "badge-cs",
+          QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for CS!")},
+    // Cheating-Death runs with CS, so its badge is an element of the CS array.
+    Badge{Marker::CheatingDeath, "imgCS", "badge-cd",
+          QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
+                            "This tweak only works when you're using C-D!")},
+    Badge{Marker::DoD, "imgDoD", "badge-dod",
+          QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for DoD!")},
+    Badge{Marker::Ati, "imgAti", "badge-ati",
+          QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
+                            "This tweak only works for ATi Radeon cards!")},
+};
+
+} // namespace
 
 QLabel* boldLabel(const QString& text, QWidget* parent) {
     QLabel* label = plainLabel(text, parent);
@@ -43,39 +70,14 @@ QLabel* legendHead(const QString& name, const QString& text, ColourRole colour,
 }
 
 QLabel* markerPicture(Marker marker, int index, QWidget* parent) {
-    struct Badge {
-        const char* array;
-        const char* resource;
-        const char* toolTip;
-    };
-    Badge badge{};
-    switch (marker) {
-    case Marker::CS:
-        badge = {"imgCS", "badge-cs",
-                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for CS!")};
-        break;
-    case Marker::CheatingDeath:
-        // Cheating-Death runs with CS, so its badge is an element of the CS array.
-        badge = {"imgCS", "badge-cd",
-                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
-                                   "This tweak only works when you're using C-D!")};
-        break;
-    case Marker::DoD:
-        badge = {"imgDoD", "badge-dod",
-                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow", "This tweak only works for DoD!")};
-        break;
-    case Marker::Ati:
-        badge = {"imgAti", "badge-ati",
-                 QT_TRANSLATE_NOOP("quarvel::ui::MainWindow",
-                                   "This tweak only works for ATi Radeon cards!")};
-        break;
-    case Marker::None:
+    const auto badge = std::ranges::find(badges, marker, &Badge::marker);
+    if (badge == badges.end()) {
         return nullptr;
     }
     auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge.array)).arg(index));
-    label->setPixmap(picture(QLatin1String(badge.resource), markerSize));
-    label->setToolTip(QCoreApplication::translate("quarvel::ui::MainWindow", badge.toolTip));
+    label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(badge->array)).arg(index));
+    label->setPixmap(picture(QLatin1String(badge->resource), markerSize));
+    label->setToolTip(QCoreApplication::translate("quarvel::ui::MainWindow", badge->toolTip));
     label->setFixedSize(markerSize);
     return label;
 }

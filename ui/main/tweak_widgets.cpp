@@ -174,31 +174,31 @@ QPushButton* TweakWidgets::defaultButtonFor(EditorId id, QWidget* parent) {
 }
 
 QComboBox* TweakWidgets::listBox(EditorId id, QWidget* parent) {
-    const EditorDef& def = editor(id);
     auto* list = new QComboBox(parent);
-    list->setObjectName(qs(def.name));
-    list->setAccessibleName(catalogueText(def.caption));
-    for (const ListItem& item : def.items) {
+    keepEditor(id, list);
+    for (const ListItem& item : editor(id).items) {
         list->addItem(catalogueText(item.text));
     }
     connect(list, &QComboBox::activated, this,
             [this, id](int index) { engine_.selectItem(id, index); });
-    editors_[static_cast<std::size_t>(id)] = list;
-    list->setProperty(tweakProperty, id);
     return list;
 }
 
 QLineEdit* TweakWidgets::numericField(EditorId id, QWidget* parent) {
-    const EditorDef& def = editor(id);
     auto* field = new QLineEdit(parent);
-    field->setObjectName(qs(def.name));
-    field->setAccessibleName(catalogueText(def.caption));
+    keepEditor(id, field);
     keyFilter_->watch(field, id);
     connect(field, &QLineEdit::textEdited, this,
             [this, id](const QString& text) { engine_.setText(id, toEngine(text)); });
-    editors_[static_cast<std::size_t>(id)] = field;
-    field->setProperty(tweakProperty, id);
     return field;
+}
+
+void TweakWidgets::keepEditor(EditorId id, QWidget* shown) {
+    const EditorDef& def = editor(id);
+    shown->setObjectName(qs(def.name));
+    shown->setAccessibleName(catalogueText(def.caption));
+    shown->setProperty(tweakProperty, id);
+    editors_[static_cast<std::size_t>(id)] = shown;
 }
 
 void TweakWidgets::showsEditor(EditorId id, QLabel* label) {

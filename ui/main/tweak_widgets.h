@@ -60,6 +60,9 @@ signals:
 private:
     QLabel* captionLabel(const TweakPlace& place, QWidget* parent);
     QPushButton* defaultButtonFor(EditorId id, QWidget* parent);
+    // Names the widget of a list or field after its editor, for the tests and screen readers, and
+    // keeps it.
+    void keepEditor(EditorId id, QWidget* shown);
 
     Engine& engine_;
     FieldKeyFilter* keyFilter_;
