@@ -135,6 +135,20 @@ private slots:
                                                   quarvel::ui::HostSystem::Linux);
         QVERIFY(none.folder.isEmpty() && none.browse.contains(QStringLiteral("found no")));
     }
+
+    // Opened again in the run, a wizard has the size the player gave it.
+    void aWizardOpensAgainAtItsSize() {
+        for (const bool weapons : {false, true}) {
+            open(weapons);
+            QVERIFY(QTest::qWaitForWindowExposed(window_));
+            const QSize resized = window_->size() + QSize(40, 30);
+            window_->resize(resized);
+            window_->close();
+            QVERIFY(closed());
+            open(weapons);
+            QCOMPARE(window_->size(), resized);
+        }
+    }
 };
 
 QTEST_MAIN(SmallWindowsTest)

@@ -105,6 +105,8 @@ ModelWizard::ModelWizard(const ModelWizardTexts& texts, UserDialogs& dialogs,
     : QDialog(parent), dialogs_(dialogs), pack_(texts.pack), game_(std::move(game)),
       steps_(modelSteps(texts, game_, thisSystem())) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Named before its placement is remembered, which goes by the name.
+    setObjectName(texts.windowName);
     setWindowTitle(texts.caption);
     setFont(roleFont(FontRole::Text));
 

@@ -20,6 +20,7 @@ namespace quarvel::ui {
 // What tells one model wizard from the other: its texts, the suffix of its control names and
 // the pack it downloads.
 struct ModelWizardTexts {
+    QString windowName;    // the window's object name: QVLModels
     QString caption;       // window caption
     QString nameSuffix;    // appended to the names of the step field, buttons and frames
     QString removeChoice;  // "Remove Hi FPS Player Models"

@@ -56,15 +56,16 @@ ModelWizardTexts packTexts(ModelPack pack) {
         return QCoreApplication::translate(row.context, english);
     };
     return {
-        text(row.caption),      QString::fromUtf8(row.nameSuffix),
-        text(row.removeChoice), text(row.installChoice),
-        text(row.models),       QString::fromUtf8(row.packFolder),
-        text(row.replaced),     QUrl(qs(row.download)),
+        .windowName = QString::fromUtf8(row.windowName),
+        .caption = text(row.caption),
+        .nameSuffix = QString::fromUtf8(row.nameSuffix),
+        .removeChoice = text(row.removeChoice),
+        .installChoice = text(row.installChoice),
+        .models = text(row.models),
+        .packFolder = QString::fromUtf8(row.packFolder),
+        .replaced = text(row.replaced),
+        .pack = QUrl(qs(row.download)),
     };
-}
-
-QString packWindowName(ModelPack pack) {
-    return QString::fromUtf8(packOf(pack).windowName);
 }
 
 } // namespace quarvel::ui

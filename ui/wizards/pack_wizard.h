@@ -2,8 +2,6 @@
 
 #include "ui/wizards/model_wizard.h"
 
-#include <QString>
-
 #include <filesystem>
 #include <optional>
 #include <utility>
@@ -15,8 +13,6 @@ enum class ModelPack { Player, Weapon };
 
 // What tells the wizard of a pack from the other, in the player's language.
 [[nodiscard]] ModelWizardTexts packTexts(ModelPack pack);
-// The object name of the wizard of a pack: QVLModels, QVLWeapons.
-[[nodiscard]] QString packWindowName(ModelPack pack);
 
 // The wizard of a pack. Each pack's wizard is a class of its own, below: its texts are translated
 // in the context of its class's name.
@@ -25,9 +21,7 @@ public:
     // `game` is the Counter-Strike folder found, if any.
     explicit PackWizard(UserDialogs& dialogs, std::optional<std::filesystem::path> game = {},
                         QWidget* parent = nullptr)
-        : ModelWizard(packTexts(pack), dialogs, std::move(game), parent) {
-        setObjectName(packWindowName(pack));
-    }
+        : ModelWizard(packTexts(pack), dialogs, std::move(game), parent) {}
 
     // What tells this wizard from the other.
     [[nodiscard]] static ModelWizardTexts texts() { return packTexts(pack); }
