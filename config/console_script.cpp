@@ -1,8 +1,8 @@
 #include "config/console_script.h"
 
-#include "config/exec_line.h"
 #include "core/ascii.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,6 +10,25 @@
 namespace quarvel {
 
 namespace {
+
+// Where the line that begins at `start` ends, and where the next one begins; both are the text's
+// size when no line end follows.
+struct LineBreak {
+    std::size_t end;
+    std::size_t next;
+};
+
+LineBreak lineBreakAfter(std::string_view text, std::size_t start) {
+    // A plain loop: find_first_of() looks each character up in the set of two.
+    const auto lineEnd = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                      [](char c) { return c == '\r' || c == '\n'; });
+    const auto end = static_cast<std::size_t>(lineEnd - text.begin());
+    std::size_t next = std::min(end + 1, text.size());
+    if (next < text.size() && text[end] == '\r' && text[next] == '\n') {
+        ++next;
+    }
+    return {end, next};
+}
 
 bool blank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
@@ -81,6 +100,23 @@ double beyondRange(std::string_view whole, std::string_view fraction, std::strin
 }
 
 } // namespace
+
+void forEachLineAndEnd(
+    std::string_view text,
+    const std::function<bool(std::string_view line, std::string_view withEnd)>& line) {
+    for (std::size_t start = 0; start < text.size();) {
+        const LineBreak at = lineBreakAfter(text, start);
+        if (!line(text.substr(start, at.end - start), text.substr(start, at.next - start))) {
+            return;
+        }
+        start = at.next;
+    }
+}
+
+void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
+    forEachLineAndEnd(text,
+                      [&](std::string_view content, std::string_view) { return line(content); });
+}
 
 bool takeCommand(std::string_view& line, std::vector<std::string_view>& words) {
     bool quoted = false;

@@ -7,15 +7,26 @@
 #include <string_view>
 #include <vector>
 
-// A script as the game's console reads it. A line ends at a line break (CR LF, LF or CR) and is
-// cut at 1023 characters; ';' outside double quotes separates two commands on a line; '//' starts
-// a comment to the end of its command (a ';' after it still splits, as in the game); a word in
-// double quotes is one word without its quotes, with no escapes; a command has at most 80 words.
-// Names of commands and cvars are matched ignoring case, by whoever reads the words.
+// A script as the game's console reads it, and the one place where a config's lines are split. A
+// line ends at a line break (CR LF, LF or CR) and is cut at 1023 characters; ';' outside double
+// quotes separates two commands on a line; '//' starts a comment to the end of its command (a ';'
+// after it still splits, as in the game); a word in double quotes is one word without its quotes,
+// with no escapes; a command has at most 80 words. Names of commands and cvars are matched
+// ignoring case, by whoever reads the words.
 namespace quarvel {
 
 inline constexpr std::size_t consoleLineLength = 1023;
 inline constexpr std::size_t consoleWordLimit = 80;
+
+// Calls `line` with each line of a text until it returns false; CR LF, LF and CR all end a
+// line, and a last line end adds no empty line. The lines are whole: the console's cut is left to
+// whoever reads them as commands.
+void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line);
+
+// forEachLine(), with each line given twice: as it reads, and with the line end after it.
+void forEachLineAndEnd(
+    std::string_view text,
+    const std::function<bool(std::string_view line, std::string_view withEnd)>& line);
 
 struct ConsoleCommand {
     std::vector<std::string_view> words; // never empty

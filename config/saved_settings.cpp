@@ -1,7 +1,6 @@
 #include "config/saved_settings.h"
 
 #include "config/console_script.h"
-#include "config/exec_line.h"
 #include "core/ascii.h"
 
 #include <algorithm>
