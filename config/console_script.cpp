@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quarvel {
 
@@ -116,6 +117,49 @@ void forEachLineAndEnd(
 void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
     forEachLineAndEnd(text,
                       [&](std::string_view content, std::string_view) { return line(content); });
+}
+
+ConsoleLines::ConsoleLines(Take take) : take_(std::move(take)) {
+    line_.reserve(consoleLineLength);
+}
+
+void ConsoleLines::feed(std::string_view bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    if (std::exchange(afterCarriageReturn_, false) && bytes.front() == '\n') {
+        bytes.remove_prefix(1); // the second half of a CR LF split over two pieces
+    }
+    for (std::size_t start = 0; start < bytes.size();) {
+        const LineBreak at = lineBreakAfter(bytes, start);
+        keep(bytes.substr(start, at.end - start));
+        if (at.end == bytes.size()) {
+            return; // the line goes on in the next piece
+        }
+        afterCarriageReturn_ = at.next == bytes.size() && bytes[at.end] == '\r';
+        endLine();
+        start = at.next;
+    }
+}
+
+void ConsoleLines::finish() {
+    if (begun_) {
+        endLine();
+    }
+}
+
+void ConsoleLines::keep(std::string_view part) {
+    const std::size_t room = consoleLineLength - line_.size();
+    line_.append(part.substr(0, room));
+    cut_ = cut_ || part.size() > room;
+    begun_ = begun_ || !part.empty();
+}
+
+void ConsoleLines::endLine() {
+    take_(line_, cut_);
+    line_.clear();
+    cut_ = false;
+    begun_ = false;
 }
 
 bool takeCommand(std::string_view& line, std::vector<std::string_view>& words) {

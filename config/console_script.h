@@ -28,6 +28,31 @@ void forEachLineAndEnd(
     std::string_view text,
     const std::function<bool(std::string_view line, std::string_view withEnd)>& line);
 
+// The lines of a text fed in pieces of any size, as the console reads them: split as forEachLine()
+// splits them, and each cut at consoleLineLength characters. It holds one cut line at a time,
+// however long the text's lines are.
+class ConsoleLines {
+public:
+    // Takes each line as the console keeps it, and whether the cut dropped what followed.
+    using Take = std::function<void(std::string_view line, bool cut)>;
+
+    explicit ConsoleLines(Take take);
+
+    void feed(std::string_view bytes);
+    // The end of the text, which ends its last line.
+    void finish();
+
+private:
+    void keep(std::string_view part);
+    void endLine();
+
+    Take take_;
+    std::string line_;
+    bool cut_ = false;
+    bool begun_ = false; // a line has begun since the last line end
+    bool afterCarriageReturn_ = false;
+};
+
 struct ConsoleCommand {
     std::vector<std::string_view> words; // never empty
     std::size_t line = 0;                // from 1
