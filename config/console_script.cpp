@@ -215,11 +215,7 @@ std::optional<std::string> execTarget(std::string_view name) {
 }
 
 bool sameFileName(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    return equalsIgnoringCase(a, b); // the system's names ignore case
-#else
-    return a == b;
-#endif
+    return fileNameKey(a) == fileNameKey(b);
 }
 
 bool execs(const ConsoleCommand& command, std::string_view file) {

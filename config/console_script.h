@@ -73,8 +73,12 @@ bool takeCommand(std::string_view& line, std::vector<std::string_view>& words);
 // begins with '/'.
 std::optional<std::string> execTarget(std::string_view name);
 
-// Whether two names the folder holds name the same file by their spelling alone: on Windows in any
-// case, as its names are.
+// A name within the folder as the system tells files apart by name: on Windows in lower case, as
+// its names ignore case; elsewhere as it is.
+std::string fileNameKey(std::string_view name);
+
+// Whether two names the folder holds name the same file by their spelling alone (see
+// fileNameKey()).
 bool sameFileName(std::string_view a, std::string_view b);
 
 // Whether a command is `exec` of that file (a name within the mod folder), as the game reads it.

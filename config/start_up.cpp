@@ -63,11 +63,7 @@ private:
     // The file a name within the folder leads to, looked at when it is first named; nothing when
     // the reading stopped because too many names were given.
     std::optional<std::size_t> configNamed(const std::string& name, const Origin* from) {
-#ifdef _WIN32
-        const std::string key = lowerAscii(name); // the system's names ignore case
-#else
-        const std::string& key = name;
-#endif
+        const std::string key = fileNameKey(name);
         if (const auto known = byName_.find(key); known != byName_.end()) {
             return known->second;
         }
