@@ -1,34 +1,13 @@
 #include "core/failure.h"
 
+#include "core/system_words.h"
 #include "core/translatable.h"
 #include "core/words.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace quarvel {
 
 std::string systemReason(const std::error_code& code) {
-    std::string text;
-#ifdef _WIN32
-    // The C++ library asks for the text in the ANSI code page; asked for UTF-16, Windows gives
-    // it in any language.
-    if (code.category() == std::system_category()) {
-        LPWSTR words = nullptr;
-        const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, DWORD(code.value()), 0, reinterpret_cast<LPWSTR>(&words), 0, nullptr);
-        if (length > 0) {
-            text = pathText(std::filesystem::path(std::wstring(words, length)));
-        }
-        LocalFree(words);
-    }
-#endif
-    if (text.empty()) {
-        text = code.message();
-    }
+    std::string text = systemWords(code);
     // Windows' texts end in ".\r\n"; the sentence they go into has its own full stop.
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
                              text.back() == '.')) {
