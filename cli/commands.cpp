@@ -10,7 +10,6 @@
 #include "games/game_process.h"
 #include "process/held_signals.h"
 
-#include <csignal>
 #include <cstring>
 #include <optional>
 
@@ -97,9 +96,7 @@ int checkFolder(const Engine& engine, const fs::path& folder, Output& out) {
 // status stays that of the change.
 int reportChange(const std::string& done, std::string_view what,
                  const std::vector<Failure>& warnings, Output& out) {
-#ifdef SIGPIPE
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    outliveAClosedReader();
     out.write(done);
     if (const int error = out.finish()) {
         complain(std::string(what) +

@@ -12,6 +12,14 @@ inline constexpr int exitBadArgument = 2;
 inline constexpr int exitWouldOverwrite = 3;
 inline constexpr int exitFindings = 4;
 
+// Standard output and error take the bytes as they are written: on Windows the script's CR LF
+// would otherwise leave as CR CR LF, and every other line end as CR LF, unlike on Linux.
+void writeBytesAsTheyAre();
+
+// From here on, a reader that closed the pipe makes a write fail instead of ending the program by
+// SIGPIPE: for what is said after a change that is done.
+void outliveAClosedReader();
+
 // Writes one message to standard error: "quarvel-cli: " and the message, on a line of its own.
 void complain(std::string_view message);
 
