@@ -56,19 +56,6 @@ struct StepFailed : std::runtime_error {
 
 // The steps, each run on the engine as soon as it is parsed.
 void addSteps(CLI::App& app, Engine& engine) {
-    const auto addStep = [&](const char* name, const std::string& help) {
-        const std::string step = std::string(name).substr(2);
-        return app
-            .add_option_function<std::string>(
-                name,
-                [&engine, step](const std::string& argument) {
-                    if (auto failure = runStep(engine, step, argument)) {
-                        throw StepFailed(std::move(failure->message));
-                    }
-                },
-                help)
-            ->trigger_on_parse();
-    };
     std::string presets;
     for (const auto& name : presetNames) {
         presets.append(presets.empty() ? "" : ", ").append(name.shortName);
@@ -76,19 +63,18 @@ void addSteps(CLI::App& app, Engine& engine) {
     for (const auto& name : presetNames) {
         presets.append(", \"").append(name.caption).append("\"");
     }
-    addStep("--preset", "Apply a preset by its short name or caption: " + presets)
-        ->type_name("NAME");
-    addStep("--set", "Put an editor into a state from code, as a preset does (no key filter)")
-        ->type_name("CONTROL=VALUE");
-    addStep("--type", "Empty a field, then type TEXT into it key by key through its key filter")
-        ->type_name("CONTROL=TEXT");
-    addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
-        ->type_name("BUTTON");
-    addStep("--limits", "Cap the rates as the classic game (the default) or today's Steam "
-                        "build takes them")
-        ->type_name("classic|steam");
-    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does (only a regular file)")
-        ->type_name("FILE");
+    for (const StepOption& step : stepOptions) {
+        app.add_option_function<std::string>(
+               "--" + std::string(step.option),
+               [&engine, &step](const std::string& argument) {
+                   if (auto failure = runStep(engine, step.step, argument)) {
+                       throw StepFailed(std::move(failure->message));
+                   }
+               },
+               filledWords(step.help, {presets}))
+            ->trigger_on_parse()
+            ->type_name(std::string(step.argumentName));
+    }
 }
 
 // The folders to look for games in, each option given once per folder.
