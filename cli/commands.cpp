@@ -51,9 +51,7 @@ std::optional<fs::path> targetFolder(const Options& options) {
         return game->directory;
     }
     if (options.directory.empty()) {
-        complain(std::string(options.command == Command::Install     ? "install"
-                             : options.command == Command::Uninstall ? "uninstall"
-                                                                     : "check") +
+        complain(std::string(commandName(options.command)) +
                  " needs a directory (DIR) or --game MOD");
         return std::nullopt;
     }
@@ -186,9 +184,14 @@ int changeOrCheckFolder(const Engine& engine, const Options& options, Output& ou
         return checkFolder(engine, *folder, out);
     case Command::Uninstall:
         return uninstallFrom(options, *folder, out);
-    default:
+    case Command::Install:
         return installInto(engine, options, *folder, out);
+    case Command::Print:
+    case Command::State:
+    case Command::Games:
+        break; // they work in no folder
     }
+    return exitFailed;
 }
 
 } // namespace quarvel::cli

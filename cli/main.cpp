@@ -33,9 +33,12 @@ int run(int argc, char** argv) {
         return printState(engine, out);
     case Command::Games:
         return listGames(options, out);
-    default:
+    case Command::Install:
+    case Command::Uninstall:
+    case Command::Check:
         return changeOrCheckFolder(engine, options, out);
     }
+    return exitFailed; // not reached: every command has its case
 }
 
 } // namespace
