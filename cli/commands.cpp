@@ -10,7 +10,6 @@
 #include "games/game_process.h"
 #include "process/held_signals.h"
 
-#include <cstring>
 #include <optional>
 
 namespace quarvel::cli {
@@ -96,9 +95,9 @@ int reportChange(const std::string& done, std::string_view what,
                  const std::vector<Failure>& warnings, Output& out) {
     outliveAClosedReader();
     out.write(done);
-    if (const int error = out.finish()) {
+    if (const std::error_code error = out.finish()) {
         complain(std::string(what) +
-                 ", but this could not be said on standard output: " + std::strerror(error));
+                 ", but this could not be said on standard output: " + systemReason(error));
     }
     warn(warnings);
     return 0;

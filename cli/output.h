@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // What quarvel-cli says: its output on standard output, checked as it is written, and every
 // message on standard error in one style.
@@ -29,8 +30,8 @@ void complain(std::string_view message);
 class Output {
 public:
     bool write(std::string_view text);
-    // Flushes and closes standard output; 0, or the error that kept the output from its file.
-    int finish();
+    // Flushes and closes standard output; nothing, or the error that kept the output from its file.
+    std::error_code finish();
     // finish(), saying a failure: 0, or exitFailed.
     int finishOrComplain();
 
