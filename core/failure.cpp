@@ -105,9 +105,22 @@ std::string reasonText(const Failure& failure, Translator translate) {
     case FileProblem::TooLarge:
         return filledWords(words(translate, reasonWords(failure.problem)),
                            {std::to_string(maxConfigFileSize >> 20)});
-    default:
-        return words(translate, reasonWords(failure.problem));
+    case FileProblem::NotRegularFile:
+    case FileProblem::WriteProtected:
+    case FileProblem::ForeignLink:
+    case FileProblem::InUse:
+    case FileProblem::OutOfMemory:
+    case FileProblem::WouldBeTooLarge:
+    case FileProblem::Busy:
+    case FileProblem::GameRunning:
+    case FileProblem::NoSuchFolder:
+    case FileProblem::NotSteamFolder:
+    case FileProblem::NotHalfLifeFolder:
+    case FileProblem::NoLibraryList:
+    case FileProblem::NoInstallDir:
+        break;
     }
+    return words(translate, reasonWords(failure.problem));
 }
 
 // A file passed over while looking for games, the way compilers point at a mistake:
