@@ -55,10 +55,9 @@ std::string_view reasonWords(FileProblem problem) {
     case FileProblem::OutOfMemory:
         return QVL_TRANSLATABLE("Failure", "there is not enough memory");
     case FileProblem::WouldBeTooLarge:
-        static_assert(maxConfigFileSize == std::uintmax_t{16} << 20, "the words name the limit");
         return QVL_TRANSLATABLE(
             "Failure",
-            "it would be larger than 16 MiB after the change, more than any config the game runs");
+            "it would be larger than %1 MiB after the change, more than any config the game runs");
     case FileProblem::Busy:
     case FileProblem::CopyLeft:
     case FileProblem::GameRunning:
@@ -103,6 +102,7 @@ std::string reasonText(const Failure& failure, Translator translate) {
     case FileProblem::Syntax:
         return failure.detail;
     case FileProblem::TooLarge:
+    case FileProblem::WouldBeTooLarge:
         return filledWords(words(translate, reasonWords(failure.problem)),
                            {std::to_string(maxConfigFileSize >> 20)});
     case FileProblem::NotRegularFile:
@@ -110,7 +110,6 @@ std::string reasonText(const Failure& failure, Translator translate) {
     case FileProblem::ForeignLink:
     case FileProblem::InUse:
     case FileProblem::OutOfMemory:
-    case FileProblem::WouldBeTooLarge:
     case FileProblem::Busy:
     case FileProblem::GameRunning:
     case FileProblem::NoSuchFolder:

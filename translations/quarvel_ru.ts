@@ -949,10 +949,6 @@ Command: %2<byte value="xd"/>
         <translation>Не удалось сбросить на диск папку «%1»: %2.</translation>
     </message>
     <message>
-        <source>it would be larger than 16 MiB after the change, more than any config the game runs</source>
-        <translation>после изменения он был бы больше 16 МиБ — больше любого конфига, который выполняет игра</translation>
-    </message>
-    <message>
         <source>The tweaks were installed, but the change may not survive a power cut</source>
         <translation>Твики установлены, но изменение может не пережить отключение питания</translation>
     </message>
@@ -1059,6 +1055,10 @@ Command: %2<byte value="xd"/>
     <message>
         <source>userconfig.cfg now runs quarvel.cfg, but the change may not survive a power cut</source>
         <translation>userconfig.cfg теперь запускает quarvel.cfg, но изменение может не пережить отключение питания</translation>
+    </message>
+    <message>
+        <source>it would be larger than %1 MiB after the change, more than any config the game runs</source>
+        <translation>после изменения он был бы больше %1 МиБ — больше любого конфига, который выполняет игра</translation>
     </message>
 </context>
 <context>
