@@ -29,8 +29,7 @@ std::optional<StepError> notOffered(const Engine& engine, EditorId id, std::stri
     if (engine.offers(id)) {
         return std::nullopt;
     }
-    const GameVersion other =
-        engine.gameVersion() == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+    const GameVersion other = otherVersion(engine.gameVersion());
     return error(option, argument,
                  std::string("\"").append(editor(id).name) + "\" is only in " +
                      (other == GameVersion::Steam ? "today's Steam game" : "the classic game") +

@@ -150,8 +150,7 @@ std::string loadNotes(const LoadReport& report, GameVersion version) {
     }
     if (!report.skipped.empty()) {
         const bool one = report.skipped.size() == 1;
-        const GameVersion other =
-            version == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+        const GameVersion other = otherVersion(version);
         notes.append(notes.empty() ? "" : " and ")
             .append(std::to_string(report.skipped.size()))
             .append(one ? " setting of " : " settings of ")
