@@ -343,12 +343,7 @@ const std::set<std::string>& tweakCvars() {
         for (int slot = 0; slot < slotCount; ++slot) {
             const EditorDef& def = editor(slot);
             for (const ListItem& item : def.items) {
-                for (std::string_view rest = item.line; !rest.empty();) {
-                    const std::size_t end = rest.find("\r\n");
-                    add(rest.substr(0, end));
-                    rest =
-                        end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
-                }
+                forEachLine(item.line, [&](std::string_view line) { return add(line), true; });
             }
             for (const std::string_view cvar : {def.cvar, def.cvar2}) {
                 if (!cvar.empty()) {
