@@ -3,6 +3,7 @@
 // a folder made to exhaust the check compared with checking a plain one.
 
 #include "config/check.h"
+#include "config/console_script.h"
 #include "config/exec_line.h"
 #include "config/install.h"
 #include "config/loader.h"

@@ -10,8 +10,6 @@
 #include "games/game_process.h"
 #include "process/held_signals.h"
 
-#include <csignal>
-#include <cstring>
 #include <optional>
 
 namespace quarvel::cli {
@@ -52,9 +50,7 @@ std::optional<fs::path> targetFolder(const Options& options) {
         return game->directory;
     }
     if (options.directory.empty()) {
-        complain(std::string(options.command == Command::Install     ? "install"
-                             : options.command == Command::Uninstall ? "uninstall"
-                                                                     : "check") +
+        complain(std::string(commandName(options.command)) +
                  " needs a directory (DIR) or --game MOD");
         return std::nullopt;
     }
@@ -97,13 +93,11 @@ int checkFolder(const Engine& engine, const fs::path& folder, Output& out) {
 // status stays that of the change.
 int reportChange(const std::string& done, std::string_view what,
                  const std::vector<Failure>& warnings, Output& out) {
-#ifdef SIGPIPE
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    outliveAClosedReader();
     out.write(done);
-    if (const int error = out.finish()) {
+    if (const std::error_code error = out.finish()) {
         complain(std::string(what) +
-                 ", but this could not be said on standard output: " + std::strerror(error));
+                 ", but this could not be said on standard output: " + systemReason(error));
     }
     warn(warnings);
     return 0;
@@ -189,9 +183,14 @@ int changeOrCheckFolder(const Engine& engine, const Options& options, Output& ou
         return checkFolder(engine, *folder, out);
     case Command::Uninstall:
         return uninstallFrom(options, *folder, out);
-    default:
+    case Command::Install:
         return installInto(engine, options, *folder, out);
+    case Command::Print:
+    case Command::State:
+    case Command::Games:
+        break; // they work in no folder
     }
+    return exitFailed;
 }
 
 } // namespace quarvel::cli

@@ -9,12 +9,6 @@
 
 #include <new>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <stdio.h>
-#endif
-
 namespace {
 
 using namespace quarvel::cli;
@@ -39,20 +33,18 @@ int run(int argc, char** argv) {
         return printState(engine, out);
     case Command::Games:
         return listGames(options, out);
-    default:
+    case Command::Install:
+    case Command::Uninstall:
+    case Command::Check:
         return changeOrCheckFolder(engine, options, out);
     }
+    return exitFailed; // not reached: every command has its case
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // The bytes as they are: the script's CR LF would otherwise leave as CR CR LF, and every
-    // other line end as CR LF, unlike on Linux.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
+    writeBytesAsTheyAre();
     quarvel::setUpProcess();
     try {
         Arguments arguments(argc, argv);

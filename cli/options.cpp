@@ -7,6 +7,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <stdexcept>
 
 namespace quarvel::cli {
@@ -56,19 +57,6 @@ struct StepFailed : std::runtime_error {
 
 // The steps, each run on the engine as soon as it is parsed.
 void addSteps(CLI::App& app, Engine& engine) {
-    const auto addStep = [&](const char* name, const std::string& help) {
-        const std::string step = std::string(name).substr(2);
-        return app
-            .add_option_function<std::string>(
-                name,
-                [&engine, step](const std::string& argument) {
-                    if (auto failure = runStep(engine, step, argument)) {
-                        throw StepFailed(std::move(failure->message));
-                    }
-                },
-                help)
-            ->trigger_on_parse();
-    };
     std::string presets;
     for (const auto& name : presetNames) {
         presets.append(presets.empty() ? "" : ", ").append(name.shortName);
@@ -76,19 +64,18 @@ void addSteps(CLI::App& app, Engine& engine) {
     for (const auto& name : presetNames) {
         presets.append(", \"").append(name.caption).append("\"");
     }
-    addStep("--preset", "Apply a preset by its short name or caption: " + presets)
-        ->type_name("NAME");
-    addStep("--set", "Put an editor into a state from code, as a preset does (no key filter)")
-        ->type_name("CONTROL=VALUE");
-    addStep("--type", "Empty a field, then type TEXT into it key by key through its key filter")
-        ->type_name("CONTROL=TEXT");
-    addStep("--default", "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)")
-        ->type_name("BUTTON");
-    addStep("--limits", "Cap the rates as the classic game (the default) or today's Steam "
-                        "build takes them")
-        ->type_name("classic|steam");
-    addStep("--load", "Load a config file as \"Load *.cfg Settings\" does (only a regular file)")
-        ->type_name("FILE");
+    for (const StepOption& step : stepOptions) {
+        app.add_option_function<std::string>(
+               "--" + std::string(step.option),
+               [&engine, &step](const std::string& argument) {
+                   if (auto failure = runStep(engine, step.step, argument)) {
+                       throw StepFailed(std::move(failure->message));
+                   }
+               },
+               filledWords(step.help, {presets}))
+            ->trigger_on_parse()
+            ->type_name(std::string(step.argumentName));
+    }
 }
 
 // The folders to look for games in, each option given once per folder.
@@ -107,17 +94,29 @@ void addFolderOptions(CLI::App& app, Options& options) {
                "holding hl.exe or hl_linux (repeatable)");
 }
 
+// A command, and the subcommand that stands for it.
+using Commands = std::vector<std::pair<CLI::App*, Command>>;
+
+CLI::App* addCommand(CLI::App& app, Commands& commands, Command command, const std::string& help) {
+    CLI::App* subcommand = app.add_subcommand(std::string(commandName(command)), help);
+    commands.emplace_back(subcommand, command);
+    return subcommand;
+}
+
 // The commands that change or check a game folder, with their own options.
-void addFolderCommands(CLI::App& app, Options& options,
-                       std::vector<std::pair<CLI::App*, Command>>& commands) {
-    auto* install = app.add_subcommand("install", "Install the script into a game directory");
-    auto* uninstall = app.add_subcommand(
-        "uninstall", "Take the tweaks out of a game directory: put back into config.cfg the "
-                     "settings the game saved from quarvel.cfg, as they were before the install, "
-                     "delete quarvel.cfg and the line that runs it from autoexec.cfg and "
-                     "userconfig.cfg");
-    auto* check = app.add_subcommand(
-        "check", "Tell whether the tweaks are installed, run and held in a game directory");
+void addFolderCommands(CLI::App& app, Options& options, Commands& commands) {
+    const auto add = [&](Command command, const std::string& help) {
+        return addCommand(app, commands, command, help);
+    };
+    auto* install = add(Command::Install, "Install the script into a game directory");
+    auto* uninstall =
+        add(Command::Uninstall,
+            "Take the tweaks out of a game directory: put back into config.cfg the "
+            "settings the game saved from quarvel.cfg, as they were before the install, "
+            "delete quarvel.cfg and the line that runs it from autoexec.cfg and "
+            "userconfig.cfg");
+    auto* check = add(Command::Check,
+                      "Tell whether the tweaks are installed, run and held in a game directory");
     for (auto* command : {install, uninstall, check}) {
         auto* dirOption = command->add_option("DIR", options.directory,
                                               "The game directory (e.g. .../Half-Life/cstrike)");
@@ -142,12 +141,15 @@ void addFolderCommands(CLI::App& app, Options& options,
             "Make only autoexec.cfg run the script, also under --limits steam: Quarvel's line is "
             "taken out of userconfig.cfg")
         ->excludes(userconfigFlag);
-    commands.insert(
-        commands.end(),
-        {{install, Command::Install}, {uninstall, Command::Uninstall}, {check, Command::Check}});
 }
 
 } // namespace
+
+std::string_view commandName(Command command) {
+    constexpr std::array<std::string_view, 6> names{"print",   "state",     "games",
+                                                    "install", "uninstall", "check"};
+    return names[static_cast<std::size_t>(command)];
+}
 
 Parsed parseCommandLine(int argc, char** argv, Engine& engine, Options& options) {
     CLI::App app(description(), "quarvel-cli");
@@ -155,14 +157,13 @@ Parsed parseCommandLine(int argc, char** argv, Engine& engine, Options& options)
     app.require_subcommand(0, 1);
     addSteps(app, engine);
 
-    std::vector<std::pair<CLI::App*, Command>> commands{
-        {app.add_subcommand("print", "Write the script as the install window shows it "
-                                     "(the default command)"),
-         Command::Print},
-        {app.add_subcommand("state", "Write every editor's state, one CONTROL=VALUE a line"),
-         Command::State},
-        {app.add_subcommand("games", "List the detected games, one NAME<TAB>DIRECTORY a line"),
-         Command::Games}};
+    Commands commands;
+    addCommand(app, commands, Command::Print,
+               "Write the script as the install window shows it (the default command)");
+    addCommand(app, commands, Command::State,
+               "Write every editor's state, one CONTROL=VALUE a line");
+    addCommand(app, commands, Command::Games,
+               "List the detected games, one NAME<TAB>DIRECTORY a line");
     addFolderCommands(app, options, commands);
     addFolderOptions(app, options);
 

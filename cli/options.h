@@ -3,13 +3,18 @@
 #include "core/engine.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // quarvel-cli's command line: the steps, which run on the engine as they are read, and the
 // command with its options.
 namespace quarvel::cli {
 
+// A new command needs its name in commandName(), at its place.
 enum class Command { Print, State, Games, Install, Uninstall, Check };
+
+// A command's name on the command line ("install").
+std::string_view commandName(Command command);
 
 struct Options {
     Command command = Command::Print;

@@ -1,8 +1,9 @@
 #include "cli/output.h"
 
+#include "core/failure.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 namespace quarvel::cli {
@@ -18,19 +19,19 @@ bool Output::write(std::string_view text) {
     return error_ == 0;
 }
 
-int Output::finish() {
+std::error_code Output::finish() {
     if (error_ == 0 && std::fflush(stdout) != 0) {
         error_ = errno;
     }
     if (std::fclose(stdout) != 0 && error_ == 0) {
         error_ = errno;
     }
-    return error_;
+    return {error_, std::generic_category()};
 }
 
 int Output::finishOrComplain() {
-    if (const int error = finish()) {
-        complain(std::string("write error: ") + std::strerror(error));
+    if (const std::error_code error = finish()) {
+        complain("write error: " + systemReason(error));
         return exitFailed;
     }
     return 0;

@@ -29,48 +29,117 @@ std::optional<StepError> notOffered(const Engine& engine, EditorId id, std::stri
     if (engine.offers(id)) {
         return std::nullopt;
     }
-    const GameVersion other =
-        engine.gameVersion() == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+    const GameVersion other = otherVersion(engine.gameVersion());
     return error(option, argument,
                  std::string("\"").append(editor(id).name) + "\" is only in " +
                      (other == GameVersion::Steam ? "today's Steam game" : "the classic game") +
                      ": choose it first with --limits " + std::string(nameOf(other).shortName));
 }
 
-std::optional<StepError> setOrType(Engine& engine, std::string_view option,
-                                   std::string_view argument) {
+// The control and the value of --set and --type, or why there are none.
+struct ControlValue {
+    EditorId id = noEditor;
+    std::string_view name{};
+    std::string_view value{};
+    std::optional<StepError> error{};
+};
+
+ControlValue controlValue(const Engine& engine, std::string_view option,
+                          std::string_view argument) {
     const auto equals = argument.find('=');
     if (equals == std::string_view::npos) {
-        return error(option, argument, "expected CONTROL=VALUE");
+        return {.error = error(option, argument, "expected CONTROL=VALUE")};
     }
     const std::string_view name = argument.substr(0, equals);
     const std::string_view value = argument.substr(equals + 1);
     const EditorId id = findEditor(name);
     if (!isSingleValue(value)) {
-        return error(option, argument,
-                     "a value may hold no ';', line break, tab or other control character");
+        return {.error = error(option, argument,
+                               "a value may hold no ';', line break, tab or "
+                               "other control character")};
     }
     if (id < 0) {
-        return error(option, argument, std::string("unknown control \"").append(name) + "\"");
+        return {.error =
+                    error(option, argument, std::string("unknown control \"").append(name) + "\"")};
+    }
+    return {id, name, value, notOffered(engine, id, option, argument)};
+}
+
+std::optional<StepError> setState(Engine& engine, std::string_view option,
+                                  std::string_view argument) {
+    const ControlValue control = controlValue(engine, option, argument);
+    if (control.error) {
+        return control.error;
+    }
+    if (!engine.setState(control.id, control.value)) {
+        return error(option, argument,
+                     std::string("\"").append(control.name) + "\" cannot take the value \"" +
+                         std::string(control.value) + "\"");
+    }
+    return std::nullopt;
+}
+
+std::optional<StepError> typeText(Engine& engine, std::string_view option,
+                                  std::string_view argument) {
+    const ControlValue control = controlValue(engine, option, argument);
+    if (control.error) {
+        return control.error;
+    }
+    if (editor(control.id).keys == KeyClass::None) {
+        return error(option, argument,
+                     std::string("\"").append(control.name) + "\" is no field that takes typing");
+    }
+    engine.setText(control.id, {}); // emptied as a user would, before typing
+    for (const char c : control.value) {
+        engine.typeCharacter(control.id, static_cast<unsigned char>(c));
+    }
+    return std::nullopt;
+}
+
+std::optional<StepError> applyPreset(Engine& engine, std::string_view option,
+                                     std::string_view argument) {
+    const auto preset = presetNamed(argument);
+    if (!preset) {
+        return error(option, argument, "unknown preset");
+    }
+    engine.applyPreset(*preset);
+    return std::nullopt;
+}
+
+std::optional<StepError> pressDefault(Engine& engine, std::string_view option,
+                                      std::string_view argument) {
+    const EditorId id = findDefaultButton(argument);
+    if (id == noEditor) {
+        return error(option, argument, "unknown DEFAULT button");
     }
     if (auto refused = notOffered(engine, id, option, argument)) {
         return refused;
     }
-    if (option == "set") {
-        if (!engine.setState(id, value)) {
-            return error(option, argument,
-                         std::string("\"").append(name) + "\" cannot take the value \"" +
-                             std::string(value) + "\"");
-        }
-        return std::nullopt;
+    engine.pressDefault(id);
+    return std::nullopt;
+}
+
+std::optional<StepError> chooseLimits(Engine& engine, std::string_view option,
+                                      std::string_view argument) {
+    const auto named =
+        std::find_if(gameVersionNames.begin(), gameVersionNames.end(),
+                     [&](const GameVersionName& name) { return name.shortName == argument; });
+    if (named == gameVersionNames.end()) {
+        return error(option, argument, "expected classic or steam");
     }
-    if (editor(id).keys == KeyClass::None) {
-        return error(option, argument,
-                     std::string("\"").append(name) + "\" is no field that takes typing");
+    engine.setGameVersion(named->version);
+    return std::nullopt;
+}
+
+std::optional<StepError> loadFile(Engine& engine, std::string_view option,
+                                  std::string_view argument) {
+    const auto loaded = loadConfig(engine, pathFromUtf8(argument));
+    if (!loaded) {
+        return error(option, argument, reasonText(loaded.failure()));
     }
-    engine.setText(id, {}); // emptied as a user would, before typing
-    for (const char c : value) {
-        engine.typeCharacter(id, static_cast<unsigned char>(c));
+    // The load is done; what it could not take as the file gives it is said, not failed.
+    if (const std::string notes = loadNotes(*loaded, engine.gameVersion()); !notes.empty()) {
+        complain(error(option, argument, notes).message);
     }
     return std::nullopt;
 }
@@ -86,46 +155,36 @@ std::optional<Preset> presetNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<StepError> runStep(Engine& engine, std::string_view option,
-                                 std::string_view argument) {
-    if (option == "preset") {
-        const auto preset = presetNamed(argument);
-        if (!preset) {
-            return error(option, argument, "unknown preset");
+constexpr std::array<StepOption, 6> stepOptions{{
+    {Step::Preset, "preset", "NAME", "Apply a preset by its short name or caption: %1",
+     applyPreset},
+    {Step::Set, "set", "CONTROL=VALUE",
+     "Put an editor into a state from code, as a preset does (no key filter)", setState},
+    {Step::Type, "type", "CONTROL=TEXT",
+     "Empty a field, then type TEXT into it key by key through its key filter", typeText},
+    {Step::Default, "default", "BUTTON",
+     "Press a DEFAULT button by its name (cmdRate, cmdClPred, ...)", pressDefault},
+    {Step::Limits, "limits", "classic|steam",
+     "Cap the rates as the classic game (the default) or today's Steam build takes them",
+     chooseLimits},
+    {Step::Load, "load", "FILE",
+     "Load a config file as \"Load *.cfg Settings\" does (only a regular file)", loadFile},
+}};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < stepOptions.size(); ++i) {
+            if (stepOptions[i].step != static_cast<Step>(i)) {
+                return false;
+            }
         }
-        engine.applyPreset(*preset);
-    } else if (option == "set" || option == "type") {
-        return setOrType(engine, option, argument);
-    } else if (option == "default") {
-        const EditorId id = findDefaultButton(argument);
-        if (id == noEditor) {
-            return error(option, argument, "unknown DEFAULT button");
-        }
-        if (auto refused = notOffered(engine, id, option, argument)) {
-            return refused;
-        }
-        engine.pressDefault(id);
-    } else if (option == "limits") {
-        const auto named =
-            std::find_if(gameVersionNames.begin(), gameVersionNames.end(),
-                         [&](const GameVersionName& name) { return name.shortName == argument; });
-        if (named == gameVersionNames.end()) {
-            return error(option, argument, "expected classic or steam");
-        }
-        engine.setGameVersion(named->version);
-    } else if (option == "load") {
-        const auto loaded = loadConfig(engine, pathFromUtf8(argument));
-        if (!loaded) {
-            return error(option, argument, reasonText(loaded.failure()));
-        }
-        // The load is done; what it could not take as the file gives it is said, not failed.
-        if (const std::string notes = loadNotes(*loaded, engine.gameVersion()); !notes.empty()) {
-            complain(error(option, argument, notes).message);
-        }
-    } else {
-        return error(option, argument, "unknown step");
-    }
-    return std::nullopt;
+        return true;
+    }(),
+    "the steps stand in the order of the enum");
+
+std::optional<StepError> runStep(Engine& engine, Step step, std::string_view argument) {
+    const StepOption& option = stepOptions[static_cast<std::size_t>(step)];
+    return option.handler(engine, option.option, argument);
 }
 
 std::string stateReport(const Engine& engine) {

@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +15,28 @@ struct StepError {
     std::string message;
 };
 
-// Runs one step on the engine. `option` is the step's option name without dashes ("preset",
-// "set", "type", "default", "limits", "load"), `argument` its value.
-std::optional<StepError> runStep(Engine& engine, std::string_view option,
-                                 std::string_view argument);
+// The steps, in the order the help lists them.
+enum class Step { Preset, Set, Type, Default, Limits, Load };
+
+// What a step does, given the name of its option (for its messages) and its argument.
+using StepHandler = std::optional<StepError> (*)(Engine& engine, std::string_view option,
+                                                 std::string_view argument);
+
+// A step on the command line: its option without dashes ("preset" for --preset), what the help
+// calls its argument, the help (where %1 stands for the presets' names), and its handler.
+struct StepOption {
+    Step step;
+    std::string_view option;
+    std::string_view argumentName;
+    std::string_view help;
+    StepHandler handler;
+};
+
+// Every step, in the order of the enum.
+extern const std::array<StepOption, 6> stepOptions;
+
+// Runs one step on the engine, `argument` its value.
+std::optional<StepError> runStep(Engine& engine, Step step, std::string_view argument);
 
 // The preset a name stands for: a short name ("hiq") or the menu caption ("High Quality").
 std::optional<Preset> presetNamed(std::string_view name);

@@ -131,8 +131,11 @@ void reportReading(Report& report) {
                         {config.name, reasonText(config.failure)}});
     }
     for (const StartUpCut& cut : startUp.cuts) {
+        // %4: the limit that cut it.
+        const std::size_t limit =
+            cut.kind == StartUpCut::Kind::TooDeep ? deepestRun : mostAliasSteps;
         std::vector<std::string> where{cut.file, std::to_string(cut.line), cut.target,
-                                       std::to_string(mostAliasSteps)};
+                                       std::to_string(limit)};
         switch (cut.kind) {
         case StartUpCut::Kind::Running:
             report.line({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3, which is already running: "
@@ -140,8 +143,7 @@ void reportReading(Report& report) {
                          where});
             break;
         case StartUpCut::Kind::TooDeep:
-            static_assert(deepestRun == 16, "the words name the limit");
-            report.line({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3 more than 16 files deep: "
+            report.line({QVL_TRANSLATABLE("Check", "%1 line %2 runs %3 more than %4 files deep: "
                                                    "the check goes no deeper."),
                          where});
             break;

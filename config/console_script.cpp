@@ -1,15 +1,35 @@
 #include "config/console_script.h"
 
-#include "config/exec_line.h"
 #include "core/ascii.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quarvel {
 
 namespace {
+
+// Where the line that begins at `start` ends, and where the next one begins; both are the text's
+// size when no line end follows.
+struct LineBreak {
+    std::size_t end;
+    std::size_t next;
+};
+
+LineBreak lineBreakAfter(std::string_view text, std::size_t start) {
+    // A plain loop: find_first_of() looks each character up in the set of two.
+    const auto lineEnd = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                      [](char c) { return c == '\r' || c == '\n'; });
+    const auto end = static_cast<std::size_t>(lineEnd - text.begin());
+    std::size_t next = std::min(end + 1, text.size());
+    if (next < text.size() && text[end] == '\r' && text[next] == '\n') {
+        ++next;
+    }
+    return {end, next};
+}
 
 bool blank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
@@ -82,6 +102,66 @@ double beyondRange(std::string_view whole, std::string_view fraction, std::strin
 
 } // namespace
 
+void forEachLineAndEnd(
+    std::string_view text,
+    const std::function<bool(std::string_view line, std::string_view withEnd)>& line) {
+    for (std::size_t start = 0; start < text.size();) {
+        const LineBreak at = lineBreakAfter(text, start);
+        if (!line(text.substr(start, at.end - start), text.substr(start, at.next - start))) {
+            return;
+        }
+        start = at.next;
+    }
+}
+
+void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
+    forEachLineAndEnd(text,
+                      [&](std::string_view content, std::string_view) { return line(content); });
+}
+
+ConsoleLines::ConsoleLines(Take take) : take_(std::move(take)) {
+    line_.reserve(consoleLineLength);
+}
+
+void ConsoleLines::feed(std::string_view bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    if (std::exchange(afterCarriageReturn_, false) && bytes.front() == '\n') {
+        bytes.remove_prefix(1); // the second half of a CR LF split over two pieces
+    }
+    for (std::size_t start = 0; start < bytes.size();) {
+        const LineBreak at = lineBreakAfter(bytes, start);
+        keep(bytes.substr(start, at.end - start));
+        if (at.end == bytes.size()) {
+            return; // the line goes on in the next piece
+        }
+        afterCarriageReturn_ = at.next == bytes.size() && bytes[at.end] == '\r';
+        endLine();
+        start = at.next;
+    }
+}
+
+void ConsoleLines::finish() {
+    if (begun_) {
+        endLine();
+    }
+}
+
+void ConsoleLines::keep(std::string_view part) {
+    const std::size_t room = consoleLineLength - line_.size();
+    line_.append(part.substr(0, room));
+    cut_ = cut_ || part.size() > room;
+    begun_ = begun_ || !part.empty();
+}
+
+void ConsoleLines::endLine() {
+    take_(line_, cut_);
+    line_.clear();
+    cut_ = false;
+    begun_ = false;
+}
+
 bool takeCommand(std::string_view& line, std::vector<std::string_view>& words) {
     bool quoted = false;
     std::size_t at = 0;
@@ -135,11 +215,7 @@ std::optional<std::string> execTarget(std::string_view name) {
 }
 
 bool sameFileName(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    return equalsIgnoringCase(a, b); // the system's names ignore case
-#else
-    return a == b;
-#endif
+    return fileNameKey(a) == fileNameKey(b);
 }
 
 bool execs(const ConsoleCommand& command, std::string_view file) {

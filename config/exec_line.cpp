@@ -7,33 +7,6 @@
 
 namespace quarvel {
 
-namespace {
-
-// Hands `visit` each line of a text, and the same line with the line end after it (CR LF, LF or
-// CR), until `visit` says stop.
-template <typename Visit> void splitLines(std::string_view text, Visit visit) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        } else if (text[end] == '\r' && next < text.size() && text[next] == '\n') {
-            ++next;
-        }
-        if (!visit(text.substr(start, end - start), text.substr(start, next - start))) {
-            return;
-        }
-        start = next;
-    }
-}
-
-} // namespace
-
-void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
-    splitLines(text, [&](std::string_view content, std::string_view) { return line(content); });
-}
-
 bool runsScript(std::string_view config) {
     bool found = false;
     forEachCommand(config, [&](const ConsoleCommand& command) {
@@ -58,7 +31,7 @@ std::string withExecLine(std::string_view config) {
 std::optional<LineEnds> lineEndsOf(std::string_view config) {
     std::optional<std::string_view> found;
     bool mixed = false;
-    splitLines(config, [&](std::string_view text, std::string_view whole) {
+    forEachLineAndEnd(config, [&](std::string_view text, std::string_view whole) {
         const std::string_view end = whole.substr(text.size());
         if (!end.empty()) {
             mixed = mixed || (found && *found != end);
@@ -81,7 +54,7 @@ std::optional<LineEnds> lineEndsOf(std::string_view config) {
 std::string withLineEnds(std::string_view config, LineEnds ends) {
     std::string text;
     text.reserve(config.size());
-    splitLines(config, [&](std::string_view line, std::string_view whole) {
+    forEachLineAndEnd(config, [&](std::string_view line, std::string_view whole) {
         text.append(line);
         if (whole.size() > line.size()) {
             text.append(ends.ends);
@@ -101,7 +74,7 @@ std::optional<std::string> withoutExecLine(std::string_view config) {
         bool removed = false;
     };
     std::vector<Line> lines;
-    splitLines(config, [&](std::string_view text, std::string_view whole) {
+    forEachLineAndEnd(config, [&](std::string_view text, std::string_view whole) {
         lines.push_back({text, whole});
         return true;
     });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,10 +7,6 @@
 // The line that makes a config of the game run the script: finding it, adding it and taking it out
 // again, line by line as the game reads a config.
 namespace quarvel {
-
-// Calls `line` with each line of a text until it returns false; CR LF, LF and CR all end a
-// line, and a last line end adds no empty line.
-void forEachLine(std::string_view text, const std::function<bool(std::string_view)>& line);
 
 // Whether a config runs the script, read as the game's console reads it: `exec quarvel.cfg` in any
 // case, in quotes, among blanks, before a comment or after other commands on its line.

@@ -13,14 +13,6 @@ namespace quarvel {
 
 namespace {
 
-constexpr std::size_t longestKnownName = [] {
-    std::size_t longest = 0;
-    for (const auto& cvar : knownCvars) {
-        longest = std::max(longest, cvar.name.size());
-    }
-    return longest;
-}();
-
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view withoutQuotes(std::string_view value) {
@@ -63,7 +55,8 @@ bool apply(Engine& engine, const KnownCvar& cvar, const std::string& value) {
 
 } // namespace
 
-ConfigReader::ConfigReader(LoadedValues& values) : values_(values) {}
+ConfigReader::ConfigReader(LoadedValues& values)
+    : values_(values), lines_([this](std::string_view line, bool cut) { read(line, cut); }) {}
 
 void ConfigReader::feed(std::string_view bytes) {
     // The byte-order mark some editors put first may arrive split over pieces.
@@ -73,71 +66,33 @@ void ConfigReader::feed(std::string_view bytes) {
             atFileStart_ = ++markBytes_ < byteOrderMark.size();
         } else {
             atFileStart_ = false;
-            consume(byteOrderMark.substr(0, markBytes_)); // the start of a mark that was none
+            lines_.feed(byteOrderMark.substr(0, markBytes_)); // the start of a mark that was none
         }
     }
-    consume(bytes);
-}
-
-void ConfigReader::consume(std::string_view bytes) {
-    for (const char c : bytes) {
-        if (c == '\n' && afterCarriageReturn_) {
-            afterCarriageReturn_ = false; // the second half of a CR LF
-            continue;
-        }
-        afterCarriageReturn_ = c == '\r';
-        if (c == '\r' || c == '\n') {
-            endLine();
-            continue;
-        }
-        switch (state_) {
-        case State::Head:
-            if (c == ' ') {
-                cvar_ = head_.empty() ? -1 : knownCvarIndex(head_);
-                state_ = cvar_ < 0 ? State::SkipLine : State::Value;
-            } else if (head_.size() == longestKnownName) {
-                state_ = State::SkipLine; // too long to be a known name
-            } else {
-                head_.push_back(c);
-            }
-            break;
-        case State::Value:
-            if (c == ' ') {
-                record(); // what follows the value is a comment or noise
-                state_ = State::SkipLine;
-            } else if (value_.size() == maxValueLength) {
-                state_ = State::SkipLine;
-            } else {
-                value_.push_back(c);
-            }
-            break;
-        case State::SkipLine:
-            break;
-        }
-    }
+    lines_.feed(bytes);
 }
 
 void ConfigReader::finish() {
-    endLine();
+    lines_.finish();
 }
 
-void ConfigReader::endLine() {
-    if (state_ == State::Value) {
-        record();
+void ConfigReader::read(std::string_view line, bool cut) {
+    const std::size_t head = line.find(' ');
+    if (head == std::string_view::npos || head == 0) {
+        return;
     }
-    state_ = State::Head;
-    head_.clear();
-    value_.clear();
-    cvar_ = -1;
-}
-
-void ConfigReader::record() {
-    const std::string_view value = withoutQuotes(value_);
+    const int cvar = knownCvarIndex(line.substr(0, head));
+    const std::size_t end = line.find(' ', head + 1);
+    if (cvar < 0 || (end == std::string_view::npos && cut)) {
+        return;
+    }
+    // What follows the value is a comment or noise.
+    const std::string_view value = withoutQuotes(line.substr(head + 1, end - (head + 1)));
     if (!isSingleValue(value)) {
         return; // a line that would carry a second command into the script is passed over
     }
-    values_.cvarFound[static_cast<std::size_t>(cvar_)] = true;
-    values_.cvarValue[static_cast<std::size_t>(cvar_)] = value;
+    values_.cvarFound[static_cast<std::size_t>(cvar)] = true;
+    values_.cvarValue[static_cast<std::size_t>(cvar)] = value;
 }
 
 LoadReport applyLoadedValues(Engine& engine, const LoadedValues& values) {
@@ -195,8 +150,7 @@ std::string loadNotes(const LoadReport& report, GameVersion version) {
     }
     if (!report.skipped.empty()) {
         const bool one = report.skipped.size() == 1;
-        const GameVersion other =
-            version == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+        const GameVersion other = otherVersion(version);
         notes.append(notes.empty() ? "" : " and ")
             .append(std::to_string(report.skipped.size()))
             .append(one ? " setting of " : " settings of ")

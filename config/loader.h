@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/console_script.h"
 #include "config/file_io.h"
 #include "config/known_cvars.h"
 #include "core/engine.h"
@@ -19,10 +20,6 @@ namespace quarvel {
 // A value in double quotes (the game writes its config.cfg so) loses one pair of quotes.
 inline constexpr char valueQuote = '"';
 
-// The game's console takes lines of at most 1024 bytes, so a longer value was never a setting the
-// game read. Its line is passed over, which keeps what a load holds small however large the file.
-inline constexpr std::size_t maxValueLength = 1024;
-
 // What one load read: for each known cvar, in the order of the known-cvar list, whether its file
 // set it and the value of the last line that did. Each load starts from nothing.
 struct LoadedValues {
@@ -30,29 +27,29 @@ struct LoadedValues {
     std::array<std::string, knownCvars.size()> cvarValue{};
 };
 
-// The reading phase, fed the file's bytes in pieces of any size. Keeps only what a line needs:
-// its head while it may still be a known cvar, and the value of a known one.
+// The reading phase, fed the file's bytes in pieces of any size. Its lines are the console's
+// (console_script.h), each cut where the game cuts it, so that what a load holds stays small
+// however large the file. The head of a line is the text before its first blank, matched to a
+// known cvar's name case for case, and its value the text from there to the next blank or the
+// line's end. A value that the cut ended is not the one the player wrote, and one that holds ';'
+// or a control character would carry a command of its own: their lines are passed over. A
+// byte-order mark at the start of the file is skipped.
 class ConfigReader {
 public:
     explicit ConfigReader(LoadedValues& values);
+    // It hands its own lines on to itself.
+    ConfigReader(const ConfigReader&) = delete;
+    ConfigReader& operator=(const ConfigReader&) = delete;
 
     void feed(std::string_view bytes);
     // The end of the file, which ends its last line.
     void finish();
 
 private:
-    enum class State { Head, Value, SkipLine };
-
-    void consume(std::string_view bytes);
-    void endLine();
-    void record();
+    void read(std::string_view line, bool cut);
 
     LoadedValues& values_;
-    State state_ = State::Head;
-    std::string head_;
-    std::string value_;
-    int cvar_ = -1;
-    bool afterCarriageReturn_ = false;
+    ConsoleLines lines_;
     bool atFileStart_ = true;
     std::size_t markBytes_ = 0; // how much of a byte-order mark the file has begun with
 };

@@ -1,7 +1,6 @@
 #include "config/saved_settings.h"
 
 #include "config/console_script.h"
-#include "config/exec_line.h"
 #include "core/ascii.h"
 
 #include <algorithm>
@@ -49,32 +48,65 @@ bool scriptValue(std::string_view value, const RecordedSetting& setting,
            });
 }
 
+// The commands of config.cfg as the console reads them: where each line begins, how many commands
+// each holds, and the last command that sets each recorded setting.
+struct ConfigCommands {
+    std::vector<std::size_t> lineStarts;
+    std::map<std::size_t, int> onLine;
+    std::map<std::string, LastSet> last;
+};
+
+ConfigCommands commandsOf(std::string_view config, const std::vector<RecordedSetting>& recorded) {
+    ConfigCommands commands;
+    forEachLine(config, [&](std::string_view line) {
+        commands.lineStarts.push_back(offsetOf(config, line));
+        return true;
+    });
+    forEachCommand(config, [&](const ConsoleCommand& command) {
+        ++commands.onLine[command.line];
+        const std::string name = lowerAscii(command.words[0]);
+        if (command.words.size() >= 2 &&
+            std::ranges::find(recorded, name, &RecordedSetting::name) != recorded.end()) {
+            commands.last[name] = {command.line, command.words};
+        }
+    });
+    return commands;
+}
+
+// The edit that takes a setting's command out: its whole line when it is the line's only command.
+Edit removal(std::string_view config, const ConfigCommands& commands, const LastSet& set) {
+    if (commands.onLine.at(set.line) == 1) {
+        const std::size_t index = set.line - 1;
+        const std::vector<std::size_t>& starts = commands.lineStarts;
+        return {starts[index], index + 1 < starts.size() ? starts[index + 1] : config.size(), ""};
+    }
+    return {offsetOf(config, set.words.front()), endOf(config, set.words.back()), ""};
+}
+
+std::string withEdits(std::string_view config, std::vector<Edit> edits) {
+    std::ranges::sort(edits, {}, &Edit::start);
+    std::string content;
+    content.reserve(config.size());
+    std::size_t at = 0;
+    for (const Edit& edit : edits) {
+        content.append(config.substr(at, edit.start - at)).append(edit.text);
+        at = edit.end;
+    }
+    content.append(config.substr(at));
+    return content;
+}
+
 } // namespace
 
 SavedSettingsRestore
 restoreSavedSettings(std::string_view config, const std::vector<RecordedSetting>& recorded,
                      const std::vector<std::pair<std::string, std::string>>& scriptSets) {
-    std::vector<std::size_t> lineStarts;
-    forEachLine(config, [&](std::string_view line) {
-        lineStarts.push_back(offsetOf(config, line));
-        return true;
-    });
-    std::map<std::size_t, int> commandsOnLine;
-    std::map<std::string, LastSet> last;
-    forEachCommand(config, [&](const ConsoleCommand& command) {
-        ++commandsOnLine[command.line];
-        const std::string name = lowerAscii(command.words[0]);
-        if (command.words.size() >= 2 &&
-            std::ranges::find(recorded, name, &RecordedSetting::name) != recorded.end()) {
-            last[name] = {command.line, command.words};
-        }
-    });
-
+    const ConfigCommands commands = commandsOf(config, recorded);
     SavedSettingsRestore restore;
     std::vector<Edit> edits;
     for (const RecordedSetting& setting : recorded) {
-        const auto found = last.find(setting.name);
-        if (found == last.end()) {
+        const auto found = commands.last.find(setting.name);
+        if (found == commands.last.end()) {
             continue; // the game has not saved it
         }
         const LastSet& set = found->second;
@@ -93,24 +125,11 @@ restoreSavedSettings(std::string_view config, const std::vector<RecordedSetting>
                                setting.before->find_first_of(" \t/") != std::string::npos;
             edits.push_back({offsetOf(config, value), offsetOf(config, value) + value.size(),
                              quote ? "\"" + *setting.before + "\"" : *setting.before});
-        } else if (commandsOnLine[set.line] == 1) {
-            const std::size_t index = set.line - 1;
-            edits.push_back({lineStarts[index],
-                             index + 1 < lineStarts.size() ? lineStarts[index + 1] : config.size(),
-                             ""});
         } else {
-            edits.push_back(
-                {offsetOf(config, set.words.front()), endOf(config, set.words.back()), ""});
+            edits.push_back(removal(config, commands, set));
         }
     }
-    std::ranges::sort(edits, {}, &Edit::start);
-    restore.content.reserve(config.size());
-    std::size_t at = 0;
-    for (const Edit& edit : edits) {
-        restore.content.append(config.substr(at, edit.start - at)).append(edit.text);
-        at = edit.end;
-    }
-    restore.content.append(config.substr(at));
+    restore.content = withEdits(config, std::move(edits));
     return restore;
 }
 

@@ -63,11 +63,7 @@ private:
     // The file a name within the folder leads to, looked at when it is first named; nothing when
     // the reading stopped because too many names were given.
     std::optional<std::size_t> configNamed(const std::string& name, const Origin* from) {
-#ifdef _WIN32
-        const std::string key = lowerAscii(name); // the system's names ignore case
-#else
-        const std::string& key = name;
-#endif
+        const std::string key = fileNameKey(name);
         if (const auto known = byName_.find(key); known != byName_.end()) {
             return known->second;
         }
@@ -347,12 +343,7 @@ const std::set<std::string>& tweakCvars() {
         for (int slot = 0; slot < slotCount; ++slot) {
             const EditorDef& def = editor(slot);
             for (const ListItem& item : def.items) {
-                for (std::string_view rest = item.line; !rest.empty();) {
-                    const std::size_t end = rest.find("\r\n");
-                    add(rest.substr(0, end));
-                    rest =
-                        end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
-                }
+                forEachLine(item.line, [&](std::string_view line) { return add(line), true; });
             }
             for (const std::string_view cvar : {def.cvar, def.cvar2}) {
                 if (!cvar.empty()) {

@@ -57,17 +57,25 @@ std::string derivedText(const RateRule& rule, GameVersion version, double value)
     return rates::wholeNumberText(value);
 }
 
+// The unit an item of a speed-unit list stands for; nothing for no item.
+std::optional<rates::SpeedUnit> speedUnitAt(int item) {
+    if (item < 0 || item >= static_cast<int>(speedUnitItems.size())) {
+        return std::nullopt;
+    }
+    return static_cast<rates::SpeedUnit>(item);
+}
+
 // The byte rate a speed gives, as the rate field's text; nothing without a number or a unit.
-std::optional<std::string> byteRateText(std::string_view speedText, int unit, const RateRule& rate,
-                                        GameVersion version) {
+std::optional<std::string> byteRateText(std::string_view speedText, int unitItem,
+                                        const RateRule& rate, GameVersion version) {
     const auto speed = rates::parseSpeed(speedText);
-    if (!speed || unit < 0 || unit >= static_cast<int>(speedUnitItems.size())) {
+    const auto unit = speedUnitAt(unitItem);
+    if (!speed || !unit) {
         return std::nullopt;
     }
     // A speed near the largest double overflows on the way to bytes: it is above every cap.
     const double bytes =
-        std::min(rates::bytesPerSecond(*speed, static_cast<rates::SpeedUnit>(unit)),
-                 std::numeric_limits<double>::max());
+        std::min(rates::bytesPerSecond(*speed, *unit), std::numeric_limits<double>::max());
     return derivedText(rate, version, rates::roundHalfEven(bytes));
 }
 
@@ -268,7 +276,7 @@ void Engine::setGameVersion(GameVersion version) {
         sources[i] = kept[i] == rateRules[i].start(version_) ? Source::Start : Source::Kept;
     }
     for (const SpeedRule& speed : speedRules) {
-        if (!rates::parseSpeed(text(speed.speedField)) || selected(speed.unitList) < 0) {
+        if (!rates::parseSpeed(text(speed.speedField)) || !speedUnitAt(selected(speed.unitList))) {
             continue; // no speed typed: its rates follow the rules above
         }
         for (std::size_t i = 0; i < rateRules.size(); ++i) {
@@ -386,7 +394,7 @@ void Engine::rateFieldHandler(EditorId id) {
 void Engine::speedFieldHandler(EditorId id) {
     const SpeedRule& rule = speedRuleFor(id);
     const int unit = selected(rule.unitList);
-    if (unit < 0 || unit >= static_cast<int>(speedUnitItems.size())) {
+    if (!speedUnitAt(unit)) {
         return;
     }
     if (text(id).empty()) {
@@ -413,7 +421,7 @@ void Engine::retypeSpeed(const SpeedRule& rule) {
 
 void Engine::unitListHandler(EditorId id) {
     const int unit = selected(id);
-    if (unit >= 0 && unit < static_cast<int>(speedUnitItems.size())) {
+    if (speedUnitAt(unit)) {
         setText(speedRuleFor(id).unitLabel, std::string(speedUnitItems[unit].line));
     }
 }

@@ -1,34 +1,13 @@
 #include "core/failure.h"
 
+#include "core/system_words.h"
 #include "core/translatable.h"
 #include "core/words.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace quarvel {
 
 std::string systemReason(const std::error_code& code) {
-    std::string text;
-#ifdef _WIN32
-    // The C++ library asks for the text in the ANSI code page; asked for UTF-16, Windows gives
-    // it in any language.
-    if (code.category() == std::system_category()) {
-        LPWSTR words = nullptr;
-        const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, DWORD(code.value()), 0, reinterpret_cast<LPWSTR>(&words), 0, nullptr);
-        if (length > 0) {
-            text = pathText(std::filesystem::path(std::wstring(words, length)));
-        }
-        LocalFree(words);
-    }
-#endif
-    if (text.empty()) {
-        text = code.message();
-    }
+    std::string text = systemWords(code);
     // Windows' texts end in ".\r\n"; the sentence they go into has its own full stop.
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
                              text.back() == '.')) {
@@ -76,10 +55,9 @@ std::string_view reasonWords(FileProblem problem) {
     case FileProblem::OutOfMemory:
         return QVL_TRANSLATABLE("Failure", "there is not enough memory");
     case FileProblem::WouldBeTooLarge:
-        static_assert(maxConfigFileSize == std::uintmax_t{16} << 20, "the words name the limit");
         return QVL_TRANSLATABLE(
             "Failure",
-            "it would be larger than 16 MiB after the change, more than any config the game runs");
+            "it would be larger than %1 MiB after the change, more than any config the game runs");
     case FileProblem::Busy:
     case FileProblem::CopyLeft:
     case FileProblem::GameRunning:
@@ -124,11 +102,24 @@ std::string reasonText(const Failure& failure, Translator translate) {
     case FileProblem::Syntax:
         return failure.detail;
     case FileProblem::TooLarge:
+    case FileProblem::WouldBeTooLarge:
         return filledWords(words(translate, reasonWords(failure.problem)),
                            {std::to_string(maxConfigFileSize >> 20)});
-    default:
-        return words(translate, reasonWords(failure.problem));
+    case FileProblem::NotRegularFile:
+    case FileProblem::WriteProtected:
+    case FileProblem::ForeignLink:
+    case FileProblem::InUse:
+    case FileProblem::OutOfMemory:
+    case FileProblem::Busy:
+    case FileProblem::GameRunning:
+    case FileProblem::NoSuchFolder:
+    case FileProblem::NotSteamFolder:
+    case FileProblem::NotHalfLifeFolder:
+    case FileProblem::NoLibraryList:
+    case FileProblem::NoInstallDir:
+        break;
     }
+    return words(translate, reasonWords(failure.problem));
 }
 
 // A file passed over while looking for games, the way compilers point at a mistake:

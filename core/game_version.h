@@ -31,6 +31,11 @@ constexpr const GameVersionName& nameOf(GameVersion version) {
     return gameVersionNames[static_cast<std::size_t>(version)];
 }
 
+// The game version that is not this one.
+constexpr GameVersion otherVersion(GameVersion version) {
+    return version == GameVersion::Classic ? GameVersion::Steam : GameVersion::Classic;
+}
+
 // Which game versions offer an editor.
 enum class Offered { Always, ClassicOnly, SteamOnly };
 

@@ -487,10 +487,6 @@
         <translation>%1, строка %2, запускает %3, который уже выполняется: проверка не входит в него повторно.</translation>
     </message>
     <message>
-        <source>%1 line %2 runs %3 more than 16 files deep: the check goes no deeper.</source>
-        <translation>%1, строка %2, запускает %3 глубже 16 файлов: проверка дальше не идёт.</translation>
-    </message>
-    <message>
         <source>quarvel.cfg is there, but nothing the game runs at start runs it yet.</source>
         <translation>quarvel.cfg на месте, но пока его не запускает ничто из того, что игра выполняет при старте.</translation>
     </message>
@@ -561,6 +557,10 @@
     <message>
         <source>quarvel.cfg sets %1 %2, below %3, where today&apos;s Steam game starts: a game in a Steam library is today&apos;s game.</source>
         <translation>quarvel.cfg задаёт %1 %2, меньше %3 — значения, с которого начинает современная игра в Steam: игра в библиотеке Steam — это современная игра.</translation>
+    </message>
+    <message>
+        <source>%1 line %2 runs %3 more than %4 files deep: the check goes no deeper.</source>
+        <translation>%1, строка %2, запускает %3 глубже %4 файлов: проверка дальше не идёт.</translation>
     </message>
 </context>
 <context>
@@ -949,10 +949,6 @@ Command: %2<byte value="xd"/>
         <translation>Не удалось сбросить на диск папку «%1»: %2.</translation>
     </message>
     <message>
-        <source>it would be larger than 16 MiB after the change, more than any config the game runs</source>
-        <translation>после изменения он был бы больше 16 МиБ — больше любого конфига, который выполняет игра</translation>
-    </message>
-    <message>
         <source>The tweaks were installed, but the change may not survive a power cut</source>
         <translation>Твики установлены, но изменение может не пережить отключение питания</translation>
     </message>
@@ -1059,6 +1055,10 @@ Command: %2<byte value="xd"/>
     <message>
         <source>userconfig.cfg now runs quarvel.cfg, but the change may not survive a power cut</source>
         <translation>userconfig.cfg теперь запускает quarvel.cfg, но изменение может не пережить отключение питания</translation>
+    </message>
+    <message>
+        <source>it would be larger than %1 MiB after the change, more than any config the game runs</source>
+        <translation>после изменения он был бы больше %1 МиБ — больше любого конфига, который выполняет игра</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,11 @@ TEST_F(Loader, SetsEachEditorAsItsLineSays) {
         // A value in quotes loses one pair of them.
         {"rate \"15000\"\ncl_shadows \"0\"\nmax_shells \"\"\"\n",
          {{"txtRate", "15000"}, {"optShadows", "0"}, {"txtShells", "\""}}},
+        // Only one pair: the inner pair of doubled quotes stays, and is no state of a toggle.
+        {"max_shells \"\"7\"\"\ncl_lc \"\"0\"\"\n", {{"txtShells", "\"7\""}, {"optLagC", "1"}}},
+        // The console keeps 1023 characters of a line: a value within them stands.
+        {"max_shells " + std::string(1012, '7') + "\nmax_rubble 6 " + std::string(2000, 'x'),
+         {{"txtShells", std::string(1012, '7')}, {"txtRubble", "6"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -90,6 +95,8 @@ TEST_F(Loader, PassesOverWhatIsNoSettingItTakes) {
          ""},
         {longLine + "\r\nmax_shells 5\r\n" + std::string(5000, 'x') + "\r\nmax_rubble 6",
          "max_shells 5\nmax_rubble 6\n"},
+        // A value that the console's cut at 1023 characters ends.
+        {"max_shells " + std::string(1013, '7') + "\nmax_rubble 6", "max_rubble 6"},
         // Values that are no item or option of their editor.
         {"gl_max_size 1024\ns_eax yes\nati_npatch 1\ngl_cull \"1\n", ""},
         // Values that could carry a command into the script.
