@@ -51,12 +51,12 @@ Expected<std::vector<Runner>> lookAtRunners(const fs::path& directory, FileIo& i
     return runners;
 }
 
-// The configs from `from` on that are to run the script and do not yet.
-std::vector<std::string> notRunYet(const std::vector<Runner>& runners, std::size_t from) {
+// The configs that are to run the script and do not yet.
+std::vector<std::string> notRunYet(const std::vector<Runner>& runners) {
     std::vector<std::string> names;
-    for (std::size_t i = from; i < runners.size(); ++i) {
-        if (runners[i].content) {
-            names.push_back(pathText(runners[i].file.path().filename()));
+    for (const Runner& runner : runners) {
+        if (runner.content) {
+            names.push_back(pathText(runner.file.path().filename()));
         }
     }
     return names;
@@ -180,7 +180,7 @@ Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::stri
     }
     if (Outcome failed = script.replace(std::string(installed).append(crlf))) {
         if (failed->step == FileStep::Sync) {
-            failed->done = notRunBy(notRunYet(runners, 0));
+            failed->done = notRunBy(notRunYet(runners));
         } else {
             takeBack(io, record);
         }
@@ -192,14 +192,20 @@ Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::stri
     if (script.leftCopy()) {
         result.warnings.push_back(*script.leftCopy());
     }
-    for (std::size_t i = 0; i < runners.size(); ++i) {
-        if (!runners[i].content) {
+    // Named before they are written: a config's content is let go of once it was written.
+    const std::vector<std::string> notRun = notRunYet(runners);
+    std::size_t written = 0;
+    for (Runner& runner : runners) {
+        if (!runner.content) {
             continue;
         }
-        if (Outcome failed = writeRunner(runners[i], result.warnings)) {
-            failed->done = notRunBy(notRunYet(runners, failed->step == FileStep::Sync ? i + 1 : i));
+        if (Outcome failed = writeRunner(runner, result.warnings)) {
+            written += failed->step == FileStep::Sync ? 1 : 0;
+            failed->done =
+                notRunBy({notRun.begin() + static_cast<std::ptrdiff_t>(written), notRun.end()});
             return failed;
         }
+        ++written;
     }
     if (unhook) {
         if (Outcome failed = writeRunner(*unhook, result.warnings)) {

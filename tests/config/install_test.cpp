@@ -856,6 +856,34 @@ TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
 }
 #endif
 
+TEST(InstallFaults, AConfigThatCouldNotBeChangedIsNamedAsNotRunningTheScript) {
+    // The writes go to the record, quarvel.cfg, autoexec.cfg and userconfig.cfg in turn.
+    struct Row {
+        UserconfigChange userconfig;
+        int failingWrite;
+        const char* done;
+    };
+    const Row rows[] = {
+        {UserconfigChange::Leave, 3, "quarvel.cfg was written, but autoexec.cfg does not run it"},
+        {UserconfigChange::Add, 3,
+         "quarvel.cfg was written, but neither autoexec.cfg nor userconfig.cfg runs it"},
+        {UserconfigChange::Add, 4, "quarvel.cfg was written, but userconfig.cfg does not run it"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.done);
+        TempFolder game;
+        game.write("autoexec.cfg", binds);
+        FaultyIo io;
+        io.failCall(Call::Write, row.failingWrite);
+        const InstallResult result =
+            installTweaks(game.path(), script, io, {.userconfig = row.userconfig});
+        ASSERT_FALSE(result.installed());
+        EXPECT_TRUE(describe(*result.failure).starts_with(std::string(row.done) + ": Could not "))
+            << describe(*result.failure);
+        EXPECT_EQ(game.read("quarvel.cfg"), installedScript);
+    }
+}
+
 TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
     // The first looks fall on autoexec.cfg, then on quarvel.cfg; none of these errors means
     // "missing", so nothing may be written over a file that is there but could not be seen.
