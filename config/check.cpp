@@ -1,12 +1,12 @@
 #include "config/check.h"
 
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/printable_text.h"
 #include "core/rate_rules.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "core/failure.h"
 #include "core/game_version.h"
 #include "core/words.h"
+#include "files/file_io.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "config/exec_line.h"
-#include "config/file_io.h"
-#include "config/game_file.h"
 #include "core/failure.h"
+#include "files/file_io.h"
+#include "files/game_file.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,12 +2,12 @@
 
 #include "config/config_runner.h"
 #include "config/console_script.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/restore_record.h"
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/words.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <new>

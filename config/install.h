@@ -1,10 +1,10 @@
 #pragma once
 
-#include "config/change_guard.h"
-#include "config/file_io.h"
 #include "core/failure.h"
 #include "core/translatable.h"
 #include "core/words.h"
+#include "files/change_guard.h"
+#include "files/file_io.h"
 
 #include <filesystem>
 #include <optional>

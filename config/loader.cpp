@@ -1,9 +1,9 @@
 #include "config/loader.h"
 
-#include "config/game_file.h"
 #include "core/ascii.h"
 #include "core/config_text.h"
 #include "core/rate_rules.h"
+#include "files/game_file.h"
 #include "rates/rate_calculator.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "config/known_cvars.h"
 #include "core/engine.h"
 #include "core/failure.h"
+#include "files/file_io.h"
 
 #include <array>
 #include <cstddef>

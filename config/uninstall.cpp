@@ -2,11 +2,11 @@
 
 #include "config/console_script.h"
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/ascii.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <new>

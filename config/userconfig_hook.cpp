@@ -2,9 +2,9 @@
 
 #include "config/config_runner.h"
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <new>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "core/paths.h"
+#include "files/file_io.h"
 
 #include <cerrno>
 #include <cstdint>

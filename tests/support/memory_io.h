@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/file_io.h"
+#include "files/file_io.h"
 
 #include <cerrno>
 #include <cstring>

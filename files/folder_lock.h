@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "core/failure.h"
+#include "files/file_io.h"
 
 #include <chrono>
 #include <filesystem>

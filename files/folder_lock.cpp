@@ -1,4 +1,4 @@
-#include "config/folder_lock.h"
+#include "files/folder_lock.h"
 
 #include <thread>
 

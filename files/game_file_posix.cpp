@@ -1,7 +1,7 @@
 // GameFile on Linux: links of the player or root are followed, the kernel's access check and a
 // file without write bits decide what is write-protected, and a file is replaced by a synced new
 // file renamed over it, which takes over the old one's owner, mode, ACL and extended attributes.
-#include "config/game_file.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <cerrno>

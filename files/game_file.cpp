@@ -1,7 +1,7 @@
 // What reading and replacing a game file does alike on every system: the look that follows links,
 // reading, writing whole, keeping a copy, and updating in place and undoing it.
 
-#include "config/game_file.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // read-only attribute and a trial open decide what is write-protected, and a file is replaced by
 // a flushed new file beside it and ReplaceFileW, which keeps the old file's ACL and streams; a
 // new file is moved into place.
-#include "config/game_file.h"
+#include "files/game_file.h"
 
 #include <windows.h>
 
