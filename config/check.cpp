@@ -305,8 +305,8 @@ Failure checkFailure(Failure failure) {
 
 CheckReport checkTweaks(const fs::path& directory, const CheckOptions& options, FileIo& io) {
     CheckReport result;
-    if (Outcome failed = lookAtFolder(directory, FileStep::Check)) {
-        result.failure = std::move(failed);
+    if (Expected<void> there = lookAtFolder(directory, FileStep::Check); !there) {
+        result.failure = std::move(there.failure());
         return result;
     }
     try {

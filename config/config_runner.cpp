@@ -67,13 +67,13 @@ Expected<std::optional<Runner>> lookAtUnhook(FileIo& io, const fs::path& path) {
     return std::optional<Runner>(Runner{std::move(*file), std::move(without)});
 }
 
-Outcome writeRunner(Runner& runner, std::vector<Failure>& warnings) {
-    Outcome failed = runner.file.replace(*runner.content);
+Expected<void> writeRunner(Runner& runner, std::vector<Failure>& warnings) {
+    Expected<void> written = runner.file.replace(*runner.content);
     if (runner.file.leftCopy()) {
         warnings.push_back(*runner.file.leftCopy());
     }
     runner.content.reset();
-    return failed;
+    return written;
 }
 
 } // namespace quarvel

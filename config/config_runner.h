@@ -31,6 +31,6 @@ Expected<std::optional<Runner>> lookAtUnhook(FileIo& io, const std::filesystem::
 
 // Replaces the config's content with what it is to hold; a safety copy left behind is added to
 // `warnings`. The content is let go of afterwards, so that a large file is not held twice.
-Outcome writeRunner(Runner& runner, std::vector<Failure>& warnings);
+Expected<void> writeRunner(Runner& runner, std::vector<Failure>& warnings);
 
 } // namespace quarvel

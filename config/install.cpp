@@ -145,26 +145,30 @@ void takeBack(FileIo& io, Record& record) {
 // Writes the record before anything else, so that no quarvel.cfg ever runs without it. A folder
 // that takes no new file, whose configs the player may still change, gets the tweaks as it always
 // did, and the player is told what Remove cannot give back.
-Outcome writeRecord(Record& record, InstallResult& result) {
+Expected<void> writeRecord(Record& record, InstallResult& result) {
     if (!record.content) {
-        return std::nullopt;
+        return {};
     }
-    Outcome failed = record.file.replace(*record.content);
+    Expected<void> written = record.file.replace(*record.content);
     if (record.file.leftCopy()) {
         result.warnings.push_back(*record.file.leftCopy());
     }
-    if (failed && !record.before && failed->problem == FileProblem::System &&
-        failed->step == FileStep::Write && isRefused(failed->code)) {
-        failed->problem = FileProblem::NoRecordMade;
-        result.warnings.push_back(*failed);
-        record.content.reset();
-        return std::nullopt;
+    if (written) {
+        return written;
     }
-    if (failed && failed->step == FileStep::Sync) {
-        failed->done = Sentence{QVL_TRANSLATABLE(
+    Failure& failed = written.failure();
+    if (!record.before && failed.problem == FileProblem::System && failed.step == FileStep::Write &&
+        isRefused(failed.code)) {
+        failed.problem = FileProblem::NoRecordMade;
+        result.warnings.push_back(failed);
+        record.content.reset();
+        return {};
+    }
+    if (failed.step == FileStep::Sync) {
+        failed.done = Sentence{QVL_TRANSLATABLE(
             "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
     }
-    return failed;
+    return written;
 }
 
 // The record goes first. quarvel.cfg follows: if a config cannot be changed after it, what is left
@@ -172,22 +176,22 @@ Outcome writeRecord(Record& record, InstallResult& result) {
 // config running a script that is not there, or the old one. A userconfig.cfg whose line is taken
 // out goes last: stopping before it leaves an install that is done, with one more config running
 // the script.
-Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::string& installed,
-                   std::vector<Runner>& runners, std::optional<Runner>& unhook,
-                   InstallResult& result) {
-    if (Outcome failed = writeRecord(record, result)) {
-        return failed;
+Expected<void> writeFiles(FileIo& io, Record& record, GameFile& script,
+                          const std::string& installed, std::vector<Runner>& runners,
+                          std::optional<Runner>& unhook, InstallResult& result) {
+    if (Expected<void> written = writeRecord(record, result); !written) {
+        return written;
     }
-    if (Outcome failed = script.replace(std::string(installed).append(crlf))) {
-        if (failed->step == FileStep::Sync) {
-            failed->done = notRunBy(notRunYet(runners));
+    if (Expected<void> written = script.replace(std::string(installed).append(crlf)); !written) {
+        if (written.failure().step == FileStep::Sync) {
+            written.failure().done = notRunBy(notRunYet(runners));
         } else {
             takeBack(io, record);
         }
         if (script.leftCopy()) {
             result.warnings.push_back(*script.leftCopy());
         }
-        return failed;
+        return written;
     }
     if (script.leftCopy()) {
         result.warnings.push_back(*script.leftCopy());
@@ -199,33 +203,33 @@ Outcome writeFiles(FileIo& io, Record& record, GameFile& script, const std::stri
         if (!runner.content) {
             continue;
         }
-        if (Outcome failed = writeRunner(runner, result.warnings)) {
-            written += failed->step == FileStep::Sync ? 1 : 0;
-            failed->done =
+        if (Expected<void> hooked = writeRunner(runner, result.warnings); !hooked) {
+            written += hooked.failure().step == FileStep::Sync ? 1 : 0;
+            hooked.failure().done =
                 notRunBy({notRun.begin() + static_cast<std::ptrdiff_t>(written), notRun.end()});
-            return failed;
+            return hooked;
         }
         ++written;
     }
     if (unhook) {
-        if (Outcome failed = writeRunner(*unhook, result.warnings)) {
-            result.unhooked = failed->step == FileStep::Sync;
-            failed->done = result.unhooked
-                               ? notRunBy({})
-                               : Sentence{QVL_TRANSLATABLE("Failure", "The tweaks were installed, "
-                                                                      "but %1 still runs them"),
-                                          {pathText(unhook->file.path().filename())}};
-            return failed;
+        if (Expected<void> unhooked = writeRunner(*unhook, result.warnings); !unhooked) {
+            result.unhooked = unhooked.failure().step == FileStep::Sync;
+            unhooked.failure().done =
+                result.unhooked ? notRunBy({})
+                                : Sentence{QVL_TRANSLATABLE("Failure", "The tweaks were installed, "
+                                                                       "but %1 still runs them"),
+                                           {pathText(unhook->file.path().filename())}};
+            return unhooked;
         }
         result.unhooked = true;
     }
-    return std::nullopt;
+    return {};
 }
 
-Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
-                InstallOptions options, InstallResult& result) {
-    if (Outcome failed = lookAtFolder(directory, FileStep::Write)) {
-        return failed;
+Expected<void> install(const fs::path& directory, std::string_view text, FileIo& io,
+                       InstallOptions options, InstallResult& result) {
+    if (Expected<void> there = lookAtFolder(directory, FileStep::Write); !there) {
+        return there;
     }
     // Everything is looked at first; nothing is written until every file has passed.
     auto runners = lookAtRunners(directory, io, options);
@@ -252,33 +256,35 @@ Outcome install(const fs::path& directory, std::string_view text, FileIo& io,
     }
     for (Runner& runner : *runners) {
         if (runner.content) {
-            if (Outcome refused = runner.file.checkWritable()) {
-                return refused;
+            if (Expected<void> writable = runner.file.checkWritable(); !writable) {
+                return writable;
             }
         }
     }
     if (unhook) {
-        if (Outcome refused = unhook->file.checkWritable()) {
-            return refused;
+        if (Expected<void> writable = unhook->file.checkWritable(); !writable) {
+            return writable;
         }
     }
-    if (Outcome refused = script->checkWritable()) {
-        return refused;
+    if (Expected<void> writable = script->checkWritable(); !writable) {
+        return writable;
     }
     auto record = lookAtRecord(io, directory, installed, *runners);
     if (!record) {
         return record.failure();
     }
     if (record->content) {
-        if (Outcome refused = record->file.checkWritable()) {
-            return refused;
+        if (Expected<void> writable = record->file.checkWritable(); !writable) {
+            return writable;
         }
     }
-    if (Outcome failed = writeFiles(io, *record, *script, installed, *runners, unhook, result)) {
-        return failed;
+    if (Expected<void> written =
+            writeFiles(io, *record, *script, installed, *runners, unhook, result);
+        !written) {
+        return written;
     }
     result.installedText = std::move(installed);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -298,7 +304,10 @@ InstallResult installTweaks(const fs::path& directory, std::string_view text, Fi
     }
     try {
         runGuarded(guard, [&] { // a Ctrl-C now waits until both files are whole
-            result.failure = install(directory, text, io, options, result);
+            if (Expected<void> installed = install(directory, text, io, options, result);
+                !installed) {
+                result.failure = std::move(installed.failure());
+            }
         });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Write,

@@ -212,9 +212,10 @@ Expected<LoadReport> loadConfig(Engine& engine, const std::filesystem::path& fil
     LoadedValues values;
     try {
         ConfigReader reader(values);
-        if (Outcome failed =
-                readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); })) {
-            return *failed;
+        if (Expected<void> read =
+                readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); });
+            !read) {
+            return read.failure();
         }
         reader.finish();
     } catch (const std::bad_alloc&) {

@@ -47,14 +47,14 @@ public:
         : directory_(directory), io_(io), options_(options), result_(result) {}
 
     // Everything is looked at; nothing is changed.
-    Outcome look() {
-        if (Outcome failed = lookAtFolder(directory_, FileStep::Update)) {
-            return failed;
+    Expected<void> look() {
+        if (Expected<void> there = lookAtFolder(directory_, FileStep::Update); !there) {
+            return there;
         }
         for (auto step : {&Removal::lookAtConfigs, &Removal::lookAtScript, &Removal::lookAtRecord,
                           &Removal::lookAtSavedSettings}) {
-            if (Outcome failed = (this->*step)()) {
-                return failed;
+            if (Expected<void> looked = (this->*step)(); !looked) {
+                return looked;
             }
         }
         // The game writes config.cfg from what it holds when it quits, over what is put back.
@@ -64,38 +64,38 @@ public:
                            .problem = FileProblem::GameRunning,
                            .file = directory_ / savedSettingsFileName};
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome change() {
+    Expected<void> change() {
         for (Hook& hook : hooks_) {
-            if (Outcome refused = hook.file.checkWritable()) {
-                return refused;
+            if (Expected<void> writable = hook.file.checkWritable(); !writable) {
+                return writable;
             }
         }
         if (restore_ && restore_->changed()) {
-            if (Outcome refused = savedSettings_->checkWritable()) {
-                return refused;
+            if (Expected<void> writable = savedSettings_->checkWritable(); !writable) {
+                return writable;
             }
         }
         if (record_) {
-            if (Outcome refused = recordFile_->checkWritable()) {
-                return refused;
+            if (Expected<void> writable = recordFile_->checkWritable(); !writable) {
+                return writable;
             }
         }
         // config.cfg goes first and the record last: a failure half-way leaves the record, with
         // which a later uninstall puts the settings back again and finishes.
         for (auto step : {&Removal::putBackSettings, &Removal::unhookConfigs,
                           &Removal::deleteScript, &Removal::deleteRecord}) {
-            if (Outcome failed = (this->*step)()) {
-                return failed;
+            if (Expected<void> changed = (this->*step)(); !changed) {
+                return changed;
             }
         }
-        return std::nullopt;
+        return {};
     }
 
 private:
-    Outcome lookAtScript() {
+    Expected<void> lookAtScript() {
         auto script = GameFile::look(io_, directory_ / scriptFileName, FileStep::Remove);
         if (!script) {
             return script.failure();
@@ -108,10 +108,10 @@ private:
             }
             scriptSettings_ = settingsOf(*content);
         }
-        return script_->named() ? script_->checkWritable() : std::nullopt;
+        return script_->named() ? script_->checkWritable() : Expected<void>();
     }
 
-    Outcome lookAtRecord() {
+    Expected<void> lookAtRecord() {
         auto file = GameFile::look(io_, directory_ / restoreFileName, FileStep::Remove);
         if (!file) {
             return file.failure();
@@ -122,7 +122,7 @@ private:
             result_.savedSettings = options_.keepGameSettings ? SavedSettingsFate::LeftAsAsked
                                     : script_->named()        ? SavedSettingsFate::NoRecord
                                                               : SavedSettingsFate::Untouched;
-            return std::nullopt;
+            return {};
         }
         const Expected<std::string> text = recordFile_->read();
         if (!text) {
@@ -136,10 +136,10 @@ private:
                                                           : SavedSettingsFate::Restored;
         result_.unusedRecordLines = record_->unused;
         keepChangedConfigs();
-        return std::nullopt;
+        return {};
     }
 
-    Outcome lookAtConfigs() {
+    Expected<void> lookAtConfigs() {
         for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
             auto file = GameFile::look(io_, directory_ / name, FileStep::Update);
             if (!file && name == userconfigFileName && isRefusedKind(file.failure())) {
@@ -165,7 +165,7 @@ private:
             hooks_.push_back(
                 {std::move(*file), without ? std::move(*without) : "", empty, without.has_value()});
         }
-        return std::nullopt;
+        return {};
     }
 
     // The configs that change: those that ran the script, and those the install created that
@@ -185,9 +185,9 @@ private:
         });
     }
 
-    Outcome lookAtSavedSettings() {
+    Expected<void> lookAtSavedSettings() {
         if (!record_ || options_.keepGameSettings) {
-            return std::nullopt;
+            return {};
         }
         auto file = GameFile::look(io_, directory_ / savedSettingsFileName, FileStep::Update);
         if (!file) {
@@ -207,76 +207,77 @@ private:
                            .problem = FileProblem::WouldBeTooLarge,
                            .file = savedSettings_->path()};
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome putBackSettings() {
+    Expected<void> putBackSettings() {
         if (!restore_ || !restore_->changed()) {
-            return std::nullopt;
+            return {};
         }
-        Outcome failed = savedSettings_->replace(restore_->content);
+        Expected<void> written = savedSettings_->replace(restore_->content);
         warnAboutCopy(*savedSettings_);
-        if (!failed || failed->step == FileStep::Sync) {
+        if (written || written.failure().step == FileStep::Sync) {
             restored_ = true;
         }
-        if (failed && failed->step == FileStep::Sync) {
-            failed->done = Sentence{QVL_TRANSLATABLE(
+        if (!written && written.failure().step == FileStep::Sync) {
+            written.failure().done = Sentence{QVL_TRANSLATABLE(
                 "Failure", "config.cfg has its settings from before the install back, but nothing "
                            "else was changed yet")};
         }
-        return failed;
+        return written;
     }
 
-    Outcome unhookConfigs() {
+    Expected<void> unhookConfigs() {
         for (Hook& hook : hooks_) {
-            Outcome failed = hook.remove ? hook.file.remove() : hook.file.replace(hook.content);
+            Expected<void> changed =
+                hook.remove ? hook.file.remove() : hook.file.replace(hook.content);
             warnAboutCopy(hook.file);
-            if (failed) {
-                if (failed->step == FileStep::Sync) {
+            if (!changed) {
+                if (changed.failure().step == FileStep::Sync) {
                     done(hook);
                 }
-                failed->done =
+                changed.failure().done =
                     leftState(stillRunning(result_.unhooked.size() + result_.deleted.size()));
-                return failed;
+                return changed;
             }
             done(hook);
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome deleteScript() {
+    Expected<void> deleteScript() {
         if (!script_->named()) {
-            return std::nullopt;
+            return {};
         }
-        if (Outcome failed = script_->remove()) {
-            if (failed->step == FileStep::Sync) {
+        if (Expected<void> removed = script_->remove(); !removed) {
+            if (removed.failure().step == FileStep::Sync) {
                 result_.scriptDeleted = true;
-                failed->done = Sentence{removedUnsynced};
+                removed.failure().done = Sentence{removedUnsynced};
             } else if (!hooks_.empty() || restored_) {
-                failed->done = leftState({});
+                removed.failure().done = leftState({});
             }
-            return failed;
+            return removed;
         }
         result_.scriptDeleted = true;
-        return std::nullopt;
+        return {};
     }
 
-    Outcome deleteRecord() {
+    Expected<void> deleteRecord() {
         if (!record_) {
-            return std::nullopt;
+            return {};
         }
-        if (Outcome failed = recordFile_->remove()) {
-            if (failed->step == FileStep::Sync) {
+        if (Expected<void> removed = recordFile_->remove(); !removed) {
+            if (removed.failure().step == FileStep::Sync) {
                 result_.recordDeleted = true;
-                failed->done = Sentence{removedUnsynced};
+                removed.failure().done = Sentence{removedUnsynced};
             } else {
-                failed->done = Sentence{QVL_TRANSLATABLE(
+                removed.failure().done = Sentence{QVL_TRANSLATABLE(
                     "Failure", "The tweaks were removed, but quarvel-restore.cfg was kept")};
             }
-            return failed;
+            return removed;
         }
         result_.recordDeleted = true;
-        return std::nullopt;
+        return {};
     }
 
     void done(const Hook& hook) {
@@ -346,7 +347,7 @@ private:
 
 // Runs `work` on the folder held against another Quarvel, out of memory made a failure.
 UninstallResult underLock(const fs::path& directory, FileIo& io,
-                          const std::function<Outcome(UninstallResult&)>& work) {
+                          const std::function<Expected<void>(UninstallResult&)>& work) {
     UninstallResult result;
     const Expected<FolderLock> lock = FolderLock::take(io, directory);
     if (!lock) {
@@ -354,7 +355,9 @@ UninstallResult underLock(const fs::path& directory, FileIo& io,
         return result;
     }
     try {
-        result.failure = work(result);
+        if (Expected<void> done = work(result); !done) {
+            result.failure = std::move(done.failure());
+        }
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Update,
                                  .problem = FileProblem::OutOfMemory,
@@ -379,12 +382,12 @@ UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io,
                                 const UninstallOptions& options, const ChangeGuard& guard) {
     return underLock(directory, io, [&](UninstallResult& result) {
         Removal removal(directory, io, options, result);
-        Outcome failed = removal.look();
-        if (!failed) {
+        Expected<void> done = removal.look();
+        if (done) {
             // a Ctrl-C now waits until every file is whole
-            runGuarded(guard, [&] { failed = removal.change(); });
+            runGuarded(guard, [&] { done = removal.change(); });
         }
-        return failed;
+        return done;
     });
 }
 

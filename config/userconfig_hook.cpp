@@ -19,9 +19,9 @@ bool scriptInstalled(const fs::path& directory, FileIo& io) {
     return script && script->exists();
 }
 
-Outcome hook(const fs::path& directory, FileIo& io, HookResult& result) {
-    if (Outcome failed = lookAtFolder(directory, FileStep::Update)) {
-        return failed;
+Expected<void> hook(const fs::path& directory, FileIo& io, HookResult& result) {
+    if (Expected<void> there = lookAtFolder(directory, FileStep::Update); !there) {
+        return there;
     }
     if (!scriptInstalled(directory, io)) {
         return Failure{.step = FileStep::Read,
@@ -33,19 +33,20 @@ Outcome hook(const fs::path& directory, FileIo& io, HookResult& result) {
         return runner.failure();
     }
     if (!runner->content) {
-        return std::nullopt;
+        return {};
     }
-    if (Outcome refused = runner->file.checkWritable()) {
-        return refused;
+    if (Expected<void> writable = runner->file.checkWritable(); !writable) {
+        return writable;
     }
-    Outcome failed = writeRunner(*runner, result.warnings);
-    result.added = !failed || failed->step == FileStep::Sync;
-    if (failed && result.added) {
-        failed->done = Sentence{QVL_TRANSLATABLE("Failure", "userconfig.cfg now runs quarvel.cfg, "
-                                                            "but the change may not survive a "
-                                                            "power cut")};
+    Expected<void> written = writeRunner(*runner, result.warnings);
+    result.added = written || written.failure().step == FileStep::Sync;
+    if (!written && result.added) {
+        written.failure().done =
+            Sentence{QVL_TRANSLATABLE("Failure", "userconfig.cfg now runs quarvel.cfg, "
+                                                 "but the change may not survive a "
+                                                 "power cut")};
     }
-    return failed;
+    return written;
 }
 
 } // namespace
@@ -71,7 +72,11 @@ HookResult hookUserconfig(const fs::path& directory, FileIo& io, const ChangeGua
         return result;
     }
     try {
-        runGuarded(guard, [&] { result.failure = hook(directory, io, result); });
+        runGuarded(guard, [&] {
+            if (Expected<void> hooked = hook(directory, io, result); !hooked) {
+                result.failure = std::move(hooked.failure());
+            }
+        });
     } catch (const std::bad_alloc&) {
         result.failure = Failure{.step = FileStep::Update,
                                  .problem = FileProblem::OutOfMemory,

@@ -190,9 +190,9 @@ Expected<std::optional<fs::path>> GameFile::lookAtTarget(bool mayFollow) {
     return std::optional<fs::path>();
 }
 
-Outcome GameFile::checkWritable() {
+Expected<void> GameFile::checkWritable() {
     if (!exists_) {
-        return std::nullopt; // a new file: its folder decides when the file is made
+        return {}; // a new file: its folder decides when the file is made
     }
     return checkTargetWritable();
 }
@@ -230,7 +230,7 @@ Expected<std::string> GameFile::read(std::uintmax_t maxSize) {
     return content;
 }
 
-Outcome GameFile::replace(std::string_view content) {
+Expected<void> GameFile::replace(std::string_view content) {
     if (exists_) {
         const Expected<bool> whole = canReplaceWhole();
         if (!whole) {
@@ -241,8 +241,8 @@ Outcome GameFile::replace(std::string_view content) {
         }
     }
     bool carried = true;
-    Outcome outcome = writeBeside(content, carried);
-    return carried ? outcome : updateInPlace(content);
+    Expected<void> written = writeBeside(content, carried);
+    return carried ? written : updateInPlace(content);
 }
 
 Expected<fs::path> GameFile::keepCopy(std::string_view content) {
@@ -273,7 +273,7 @@ Expected<fs::path> GameFile::keepCopy(std::string_view content) {
     return copy;
 }
 
-Outcome GameFile::updateInPlace(std::string_view content) {
+Expected<void> GameFile::updateInPlace(std::string_view content) {
     // The way careful editors write a file they cannot replace: a synced copy of the old content
     // first, then the new content over the old, and the old content back if that fails.
     Expected<std::string> old = read(maxConfigFileSize);
@@ -297,7 +297,7 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     }
     if (!error) {
         dropCopy(*copy);
-        return std::nullopt;
+        return {};
     }
     // Put the old content back, through a fresh handle if the first one is gone.
     FileHandle restore = file;
@@ -318,12 +318,12 @@ Outcome GameFile::updateInPlace(std::string_view content) {
     return kept;
 }
 
-Outcome GameFile::remove() {
+Expected<void> GameFile::remove() {
     if (!named_) {
-        return std::nullopt;
+        return {};
     }
-    if (Outcome refused = checkRemovable()) {
-        return refused;
+    if (Expected<void> removable = checkRemovable(); !removable) {
+        return removable;
     }
     if (const auto error = io_->remove(path_)) {
         return fileFailure(FileStep::Remove, path_, error);
@@ -332,7 +332,7 @@ Outcome GameFile::remove() {
         return failedSync(path_.parent_path(), error); // the name is gone; that may not last
     }
     named_ = exists_ = false;
-    return std::nullopt;
+    return {};
 }
 
 fs::path GameFile::elsewhere() const {
@@ -360,8 +360,8 @@ fs::path GameFile::besideName(const fs::path& file, std::string_view kind) {
     return file.parent_path() / name;
 }
 
-Outcome readInPieces(FileIo& io, const fs::path& file,
-                     const std::function<void(std::string_view)>& consume) {
+Expected<void> readInPieces(FileIo& io, const fs::path& file,
+                            const std::function<void(std::string_view)>& consume) {
     const auto failed = [&](std::error_code error) {
         return fileFailure(FileStep::Read, file, error);
     };
@@ -371,9 +371,9 @@ Outcome readInPieces(FileIo& io, const fs::path& file,
     if (const auto error = io.open(file, OpenMode::ReadThrough, handle)) {
         return isNoFile(error) ? notRegular : failed(error);
     }
-    const auto closeWith = [&](Outcome outcome) {
+    const auto closeWith = [&](Expected<void> read) {
         io.close(handle);
-        return outcome;
+        return read;
     };
     // A FIFO, a pipe, the console or a device could block or never end.
     FileLook info;
@@ -387,7 +387,7 @@ Outcome readInPieces(FileIo& io, const fs::path& file,
         consume(piece);
         return true;
     });
-    return closeWith(error ? Outcome(failed(error)) : std::nullopt);
+    return closeWith(error ? Expected<void>(failed(error)) : Expected<void>());
 }
 
 } // namespace quarvel

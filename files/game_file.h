@@ -38,13 +38,13 @@ public:
     [[nodiscard]] const FileLook& facts() const { return facts_; }
 
     // Refuses, before anything is written, a file the player may not write.
-    [[nodiscard]] Outcome checkWritable();
+    [[nodiscard]] Expected<void> checkWritable();
     // The whole content; a file larger than `maxSize` is refused.
     [[nodiscard]] Expected<std::string> read(std::uintmax_t maxSize = maxConfigFileSize);
     // Replaces the whole content, or leaves the file as it was, and syncs it to the disk.
-    [[nodiscard]] Outcome replace(std::string_view content);
+    [[nodiscard]] Expected<void> replace(std::string_view content);
     // Deletes the name (a link, not what it leads to).
-    [[nodiscard]] Outcome remove();
+    [[nodiscard]] Expected<void> remove();
     // After a change that was done: the safety copy of the old content that could not be deleted
     // (FileProblem::CopyLeft). The file itself is whole; the copy is only in the way.
     [[nodiscard]] const std::optional<Failure>& leftCopy() const { return leftCopy_; }
@@ -67,12 +67,12 @@ private:
     // What each system decides in its own way: which owners of a link to trust, whether the
     // existing file may be written or its name taken away, and how a whole file is replaced.
     [[nodiscard]] Expected<bool> trustsLink(const FileLook& link);
-    [[nodiscard]] Outcome checkTargetWritable();
-    [[nodiscard]] Outcome checkRemovable() const;
+    [[nodiscard]] Expected<void> checkTargetWritable();
+    [[nodiscard]] Expected<void> checkRemovable() const;
     // Whether a new file may take the existing one's place, or it is to be updated in place; a
     // new file that cannot carry what the old one has over says so with `carried`.
     [[nodiscard]] Expected<bool> canReplaceWhole() const;
-    [[nodiscard]] Outcome writeBeside(std::string_view content, bool& carried);
+    [[nodiscard]] Expected<void> writeBeside(std::string_view content, bool& carried);
     // Makes the names changed in a folder last through a power cut, where the system can.
     [[nodiscard]] std::error_code syncFolder(const std::filesystem::path& folder);
 
@@ -94,7 +94,7 @@ private:
     static std::error_code overwrite(FileIo& io, FileHandle file, std::string_view content);
     // Deletes a safety copy that is no longer needed, noting it when it stays.
     void dropCopy(const std::filesystem::path& copy);
-    [[nodiscard]] Outcome updateInPlace(std::string_view content);
+    [[nodiscard]] Expected<void> updateInPlace(std::string_view content);
     [[nodiscard]] Expected<std::filesystem::path> keepCopy(std::string_view content);
     // Where a copy of the old content goes when the file's own folder takes no new file: in the
     // folder for temporary files. Empty when there is none (TMPDIR naming a missing folder, say).
@@ -122,7 +122,7 @@ Failure fileFailure(FileStep step, const std::filesystem::path& file, std::error
 
 // The game folder itself: one that is not there, or is no folder, is a failure of the step, so that
 // a mistyped folder is not taken for one where nothing is installed.
-inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) {
+inline Expected<void> lookAtFolder(const std::filesystem::path& folder, FileStep step) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(folder, error);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -131,14 +131,14 @@ inline Outcome lookAtFolder(const std::filesystem::path& folder, FileStep step) 
         error = std::make_error_code(std::errc::not_a_directory);
     }
     if (!error) {
-        return std::nullopt;
+        return {};
     }
     return Failure{.step = step, .problem = FileProblem::System, .file = folder, .code = error};
 }
 
 // Feeds a config file to `consume` piece by piece. Only a regular file is read: a FIFO, device,
 // socket or directory is refused at once, before it could block or never end.
-Outcome readInPieces(FileIo& io, const std::filesystem::path& file,
-                     const std::function<void(std::string_view)>& consume);
+Expected<void> readInPieces(FileIo& io, const std::filesystem::path& file,
+                            const std::function<void(std::string_view)>& consume);
 
 } // namespace quarvel

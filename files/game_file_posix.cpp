@@ -47,7 +47,7 @@ Expected<bool> GameFile::trustsLink(const FileLook& link) {
     return link.owner == ::geteuid() || link.owner == 0;
 }
 
-Outcome GameFile::checkTargetWritable() {
+Expected<void> GameFile::checkTargetWritable() {
     if (const auto error = io_->mayWrite(target_)) {
         return isErrno(error, {EACCES, EPERM}) ? failed(FileProblem::WriteProtected)
                                                : failed(error);
@@ -56,11 +56,11 @@ Outcome GameFile::checkTargetWritable() {
     if (::geteuid() == 0 && (facts_.mode & 0222) == 0) {
         return failed(FileProblem::WriteProtected);
     }
-    return std::nullopt;
+    return {};
 }
 
-Outcome GameFile::checkRemovable() const {
-    return std::nullopt; // the folder decides, as it does for any name in it
+Expected<void> GameFile::checkRemovable() const {
+    return {}; // the folder decides, as it does for any name in it
 }
 
 std::error_code GameFile::syncFolder(const fs::path& folder) {
@@ -95,7 +95,7 @@ Expected<bool> GameFile::canReplaceWhole() const {
     return !io_->mayWrite(folder);
 }
 
-Outcome GameFile::writeBeside(std::string_view content, bool& carried) {
+Expected<void> GameFile::writeBeside(std::string_view content, bool& carried) {
     // Beside the target, so that the rename never crosses a file system. A new file is made with
     // the mode the umask gives it; a replacement is private until it has the old file's owner
     // and permissions.
@@ -108,14 +108,14 @@ Outcome GameFile::writeBeside(std::string_view content, bool& carried) {
     }
     bool open = true;
     // An empty error: the new file cannot carry over what the old one has.
-    const auto fail = [&](std::error_code error) -> Outcome {
+    const auto fail = [&](std::error_code error) -> Expected<void> {
         if (open) {
             io_->close(file);
         }
         io_->remove(temp);
         if (!error) {
             carried = false;
-            return std::nullopt;
+            return {};
         }
         return failedWrite(error);
     };
@@ -155,7 +155,7 @@ Outcome GameFile::writeBeside(std::string_view content, bool& carried) {
     if ((error = syncFolder(target_.parent_path()))) {
         return failedSync(target_.parent_path(), error);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace quarvel

@@ -56,7 +56,7 @@ Expected<bool> GameFile::trustsLink(const FileLook&) {
     return owner == user || owner == administrators || owner == localSystem;
 }
 
-Outcome GameFile::checkTargetWritable() {
+Expected<void> GameFile::checkTargetWritable() {
     // Checked here: the system lets an administrator, and Wine anyone, write over it.
     if ((facts_.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return failed(FileProblem::WriteProtected);
@@ -69,16 +69,16 @@ Outcome GameFile::checkTargetWritable() {
                                                        : failed(error);
     }
     io_->close(file);
-    return std::nullopt;
+    return {};
 }
 
-Outcome GameFile::checkRemovable() const {
+Expected<void> GameFile::checkRemovable() const {
     if (exists_ && path_ == target_ && (facts_.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         Failure refused = failed(FileProblem::WriteProtected);
         refused.step = FileStep::Remove;
         return refused;
     }
-    return std::nullopt;
+    return {};
 }
 
 std::error_code GameFile::syncFolder(const fs::path&) {
@@ -90,7 +90,7 @@ Expected<bool> GameFile::canReplaceWhole() const {
     return facts_.links <= 1;
 }
 
-Outcome GameFile::writeBeside(std::string_view content, bool&) {
+Expected<void> GameFile::writeBeside(std::string_view content, bool&) {
     // Beside the target, so that the move never crosses a volume.
     fs::path temp;
     FileHandle file{};
@@ -100,7 +100,7 @@ Outcome GameFile::writeBeside(std::string_view content, bool&) {
         return failedWrite(error);
     }
     bool open = true;
-    const auto fail = [&](std::error_code error) -> Outcome {
+    const auto fail = [&](std::error_code error) -> Expected<void> {
         if (open) {
             io_->close(file);
         }
@@ -119,7 +119,7 @@ Outcome GameFile::writeBeside(std::string_view content, bool&) {
         if ((error = io_->rename(temp, target_))) {
             return fail(error);
         }
-        return std::nullopt;
+        return {};
     }
     // ReplaceFileW without a name for the old file may lose it on a late failure; with one, the
     // old file is either back at its name or at the backup name.
@@ -142,7 +142,7 @@ Outcome GameFile::writeBeside(std::string_view content, bool&) {
         return fail(error);
     }
     dropCopy(backup);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace quarvel

@@ -113,7 +113,7 @@ std::map<std::string, std::string> stateOf(const TempFolder& game) {
 }
 
 // An install, or with `uninstall` an uninstall.
-Outcome change(const fs::path& folder, bool uninstall, FileIo& io) {
+std::optional<Failure> change(const fs::path& folder, bool uninstall, FileIo& io) {
     return uninstall ? uninstallTweaks(folder, io).failure
                      : installTweaks(folder, script, io).failure;
 }
@@ -234,7 +234,8 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
             (laid.sizeLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &limit) != 0)) {
             ::_exit(3);
         }
-        const Outcome failure = change(game.path(laid.folder), laid.uninstall, systemFileIo());
+        const std::optional<Failure> failure =
+            change(game.path(laid.folder), laid.uninstall, systemFileIo());
         const std::string said = failure ? "0" + describe(*failure) : "1";
         const bool written =
             ::write(pipe[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
@@ -461,7 +462,7 @@ Said changeHolding(const TempFolder& game, Laid& laid) {
                    (holders.back()->started() ? said : "the holder did not start");
         }
     }
-    const Outcome failure = change(game.path(laid.folder), laid.uninstall, laid.io);
+    const std::optional<Failure> failure = change(game.path(laid.folder), laid.uninstall, laid.io);
     return failure ? Said(describe(*failure)) : Said();
 }
 #endif
@@ -673,7 +674,7 @@ const std::string faultLayouts[] = {
 };
 
 struct Attempt {
-    Outcome failure;
+    std::optional<Failure> failure;
     std::vector<Failure> warnings;
     TempFolder::Snapshot files;
     std::vector<FaultyIo::Record> calls;
@@ -688,7 +689,7 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     lay(game, recipe, laid);
     laid.io.calls.clear();
     arrange(laid.io);
-    Outcome failure;
+    std::optional<Failure> failure;
     std::vector<Failure> warnings;
     if (laid.then == "hook") {
         HookResult result = hookUserconfig(game.path(), laid.io);
@@ -724,7 +725,7 @@ TempFolder::Snapshot laidOut(const std::string& recipe) {
     return game.snapshot();
 }
 
-std::string failureText(const Outcome& failure) {
+std::string failureText(const std::optional<Failure>& failure) {
     return failure ? describe(*failure) : "done";
 }
 
