@@ -1,6 +1,7 @@
 #include "files/folder_lock.h"
 
 #include <thread>
+#include <utility>
 
 namespace quarvel {
 
@@ -11,13 +12,13 @@ Expected<FolderLock> FolderLock::take(FileIo& io, const fs::path& folder,
     const auto until = std::chrono::steady_clock::now() + wait;
     const fs::path name = folder.empty() ? fs::path(".") : folder;
     for (;;) {
-        FileHandle handle{};
-        const std::error_code error = io.lockFolder(name, handle);
-        if (!error) {
-            return FolderLock(io, handle, true);
+        const IoResult<FileHandle> handle = io.lockFolder(name);
+        if (handle) {
+            return FolderLock(io, *handle);
         }
+        const std::error_code& error = handle.failure();
         if (takesNoLock(error)) {
-            return FolderLock(io, handle, false);
+            return FolderLock(io, std::nullopt);
         }
         if (!isBusy(error)) {
             return systemFailure(FileStep::Update, folder, error.value());
@@ -30,13 +31,11 @@ Expected<FolderLock> FolderLock::take(FileIo& io, const fs::path& folder,
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
-    : io_(other.io_), handle_(other.handle_), held_(other.held_) {
-    other.held_ = false;
-}
+    : io_(other.io_), handle_(std::exchange(other.handle_, std::nullopt)) {}
 
 FolderLock::~FolderLock() {
-    if (held_) {
-        io_->unlockFolder(handle_);
+    if (handle_) {
+        io_->unlockFolder(*handle_);
     }
 }
 

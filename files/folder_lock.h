@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 // One Quarvel at a time in a game folder: an install, an uninstall and a check each hold the
 // folder while they run, so that two of them at the same moment happen one after the other and
@@ -29,11 +30,10 @@ public:
     ~FolderLock();
 
 private:
-    FolderLock(FileIo& io, FileHandle handle, bool held) : io_(&io), handle_(handle), held_(held) {}
+    FolderLock(FileIo& io, std::optional<FileHandle> handle) : io_(&io), handle_(handle) {}
 
     FileIo* io_;
-    FileHandle handle_;
-    bool held_;
+    std::optional<FileHandle> handle_; // nothing where the folder takes no lock
 };
 
 } // namespace quarvel
