@@ -1,5 +1,6 @@
 #include "config/uninstall.h"
 
+#include "config/config_hook.h"
 #include "config/console_script.h"
 #include "config/exec_line.h"
 #include "config/script.h"
@@ -9,7 +10,6 @@
 #include "files/game_file.h"
 
 #include <algorithm>
-#include <new>
 #include <optional>
 #include <string>
 
@@ -30,32 +30,25 @@ bool blank(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-// A config an install changed: what it holds without the exec line, or that it goes.
-struct Hook {
-    GameFile file;
-    std::string content;
-    bool remove = false;   // the install created it and it holds nothing else
-    bool unhooked = false; // `content` is the config without the exec line
-};
-
 // One uninstall: every file looked at first, then config.cfg, the configs, quarvel.cfg and the
 // record changed in that order.
-class Removal {
+class Removal : public FolderWork {
 public:
     Removal(const fs::path& directory, FileIo& io, const UninstallOptions& options,
             UninstallResult& result)
-        : directory_(directory), io_(io), options_(options), result_(result) {}
+        : FolderWork(FileStep::Update, directory / autoexecFileName), directory_(directory),
+          io_(io), options_(options), result_(result) {}
 
     // Everything is looked at; nothing is changed.
-    Expected<void> look() {
+    Expected<void> look() override {
         if (Expected<void> there = lookAtFolder(directory_, FileStep::Update); !there) {
             return there;
         }
-        for (auto step : {&Removal::lookAtConfigs, &Removal::lookAtScript, &Removal::lookAtRecord,
-                          &Removal::lookAtSavedSettings}) {
-            if (Expected<void> looked = (this->*step)(); !looked) {
-                return looked;
-            }
+        if (Expected<void> looked =
+                inTurn(*this, {&Removal::lookAtConfigs, &Removal::lookAtScript,
+                               &Removal::lookAtRecord, &Removal::lookAtSavedSettings});
+            !looked) {
+            return looked;
         }
         // The game writes config.cfg from what it holds when it quits, over what is put back.
         if (record_ && !options_.keepGameSettings && options_.gameRunning &&
@@ -67,9 +60,9 @@ public:
         return {};
     }
 
-    Expected<void> change() {
-        for (Hook& hook : hooks_) {
-            if (Expected<void> writable = hook.file.checkWritable(); !writable) {
+    Expected<void> change() override {
+        for (ConfigHook& hook : hooks_) {
+            if (Expected<void> writable = checkWritable(hook); !writable) {
                 return writable;
             }
         }
@@ -85,13 +78,8 @@ public:
         }
         // config.cfg goes first and the record last: a failure half-way leaves the record, with
         // which a later uninstall puts the settings back again and finishes.
-        for (auto step : {&Removal::putBackSettings, &Removal::unhookConfigs,
-                          &Removal::deleteScript, &Removal::deleteRecord}) {
-            if (Expected<void> changed = (this->*step)(); !changed) {
-                return changed;
-            }
-        }
-        return {};
+        return inTurn(*this, {&Removal::putBackSettings, &Removal::unhookConfigs,
+                              &Removal::deleteScript, &Removal::deleteRecord});
     }
 
 private:
@@ -163,7 +151,7 @@ private:
             // Whether it goes is known once the record has been read.
             const bool empty = file->exists() && blank(after);
             hooks_.push_back(
-                {std::move(*file), without ? std::move(*without) : "", empty, without.has_value()});
+                {.file = std::move(*file), .content = std::move(without), .remove = empty});
         }
         return {};
     }
@@ -171,17 +159,17 @@ private:
     // The configs that change: those that ran the script, and those the install created that
     // hold nothing else, which go.
     void keepChangedConfigs() {
-        std::erase_if(hooks_, [&](Hook& hook) {
+        std::erase_if(hooks_, [&](ConfigHook& hook) {
             const std::string name = pathText(hook.file.path().filename());
             hook.remove = hook.remove && record_ &&
                           std::ranges::find(record_->created, name) != record_->created.end();
             // The line ends the config had before an install gave it CR LF ones.
-            if (hook.unhooked && record_) {
+            if (hook.content && record_) {
                 if (const auto ends = record_->lineEndsBefore(name)) {
-                    hook.content = withLineEnds(hook.content, *ends);
+                    hook.content = withLineEnds(*hook.content, *ends);
                 }
             }
-            return !hook.remove && !hook.unhooked;
+            return !hook.remove && !hook.content;
         });
     }
 
@@ -228,10 +216,8 @@ private:
     }
 
     Expected<void> unhookConfigs() {
-        for (Hook& hook : hooks_) {
-            Expected<void> changed =
-                hook.remove ? hook.file.remove() : hook.file.replace(hook.content);
-            warnAboutCopy(hook.file);
+        for (ConfigHook& hook : hooks_) {
+            Expected<void> changed = writeHook(hook, result_.warnings);
             if (!changed) {
                 if (changed.failure().step == FileStep::Sync) {
                     done(hook);
@@ -280,7 +266,7 @@ private:
         return {};
     }
 
-    void done(const Hook& hook) {
+    void done(const ConfigHook& hook) {
         (hook.remove ? result_.deleted : result_.unhooked).push_back(hook.file.path());
     }
 
@@ -335,7 +321,7 @@ private:
     FileIo& io_;
     const UninstallOptions& options_;
     UninstallResult& result_;
-    std::vector<Hook> hooks_;
+    std::vector<ConfigHook> hooks_;
     std::optional<GameFile> script_;
     ScriptSettings scriptSettings_;
     std::optional<GameFile> recordFile_;
@@ -344,27 +330,6 @@ private:
     std::optional<SavedSettingsRestore> restore_;
     bool restored_ = false;
 };
-
-// Runs `work` on the folder held against another Quarvel, out of memory made a failure.
-UninstallResult underLock(const fs::path& directory, FileIo& io,
-                          const std::function<Expected<void>(UninstallResult&)>& work) {
-    UninstallResult result;
-    const Expected<FolderLock> lock = FolderLock::take(io, directory);
-    if (!lock) {
-        result.failure = lock.failure();
-        return result;
-    }
-    try {
-        if (Expected<void> done = work(result); !done) {
-            result.failure = std::move(done.failure());
-        }
-    } catch (const std::bad_alloc&) {
-        result.failure = Failure{.step = FileStep::Update,
-                                 .problem = FileProblem::OutOfMemory,
-                                 .file = directory / autoexecFileName};
-    }
-    return result;
-}
 
 // "rate 25000, cl_updaterate 101, ..." from what `item` makes of each.
 template <typename T, typename Item>
@@ -376,26 +341,30 @@ std::string listed(const std::vector<T>& settings, const Item& item) {
     return settings.size() > namedAtMost ? text.append(", ...") : text;
 }
 
+// What an uninstall would do, found out the same way, changing nothing.
+class RemovalPlan final : public Removal {
+public:
+    using Removal::Removal;
+
+    Expected<void> change() override { return {}; }
+};
+
 } // namespace
 
 UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io,
                                 const UninstallOptions& options, const ChangeGuard& guard) {
-    return underLock(directory, io, [&](UninstallResult& result) {
-        Removal removal(directory, io, options, result);
-        Expected<void> done = removal.look();
-        if (done) {
-            // a Ctrl-C now waits until every file is whole
-            runGuarded(guard, [&] { done = removal.change(); });
-        }
-        return done;
-    });
+    UninstallResult result;
+    Removal removal(directory, io, options, result);
+    result.failure = failureOf(underFolderLock(io, directory, removal, guard));
+    return result;
 }
 
 UninstallResult planUninstall(const fs::path& directory, FileIo& io,
                               const UninstallOptions& options) {
-    return underLock(directory, io, [&](UninstallResult& result) {
-        return Removal(directory, io, options, result).look();
-    });
+    UninstallResult result;
+    RemovalPlan plan(directory, io, options, result);
+    result.failure = failureOf(underFolderLock(io, directory, plan));
+    return result;
 }
 
 std::vector<Sentence> savedSettingsReport(const UninstallResult& result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -43,5 +44,21 @@ public:
 private:
     std::optional<E> failure_;
 };
+
+// Runs the `steps` of `work` one after the other, up to the first that fails.
+template <typename Work, typename E>
+Expected<void, E> inTurn(Work& work, std::initializer_list<Expected<void, E> (Work::*)()> steps) {
+    for (const auto step : steps) {
+        if (Expected<void, E> done = (work.*step)(); !done) {
+            return done;
+        }
+    }
+    return {};
+}
+
+// What kept a step from being done, or nothing when it was: for results that say so in a field.
+template <typename E> std::optional<E> failureOf(const Expected<void, E>& done) {
+    return done ? std::nullopt : std::optional<E>(done.failure());
+}
 
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "files/folder_lock.h"
 
+#include <new>
 #include <thread>
 #include <utility>
 
@@ -36,6 +37,23 @@ FolderLock::FolderLock(FolderLock&& other) noexcept
 FolderLock::~FolderLock() {
     if (handle_) {
         io_->unlockFolder(*handle_);
+    }
+}
+
+Expected<void> underFolderLock(FileIo& io, const fs::path& folder, FolderWork& work,
+                               const ChangeGuard& guard) {
+    try {
+        const Expected<FolderLock> lock = FolderLock::take(io, folder);
+        if (!lock) {
+            return lock.failure();
+        }
+        Expected<void> done = work.look();
+        if (done) {
+            runGuarded(guard, [&] { done = work.change(); });
+        }
+        return done;
+    } catch (const std::bad_alloc&) {
+        return work.outOfMemory();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "config/config_runner.h"
+#include "config/config_hook.h"
 
 #include "config/exec_line.h"
 #include "config/script.h"
@@ -9,52 +9,52 @@ namespace quarvel {
 
 namespace fs = std::filesystem;
 
-Expected<Runner> lookAtRunner(FileIo& io, const fs::path& path) {
+Expected<ConfigHook> lookAtHook(FileIo& io, const fs::path& path) {
     auto file = GameFile::look(io, path, FileStep::Update);
     if (!file) {
         return file.failure();
     }
-    Runner runner{std::move(*file), std::nullopt, std::nullopt};
-    if (!runner.file.exists()) {
-        runner.content = std::string(execLine).append(crlf);
-        return runner;
+    ConfigHook hook{std::move(*file)};
+    if (!hook.file.exists()) {
+        hook.content = std::string(execLine).append(crlf);
+        return hook;
     }
-    const Expected<std::string> current = runner.file.read();
+    const Expected<std::string> current = hook.file.read();
     if (!current) {
         return current.failure();
     }
     if (!runsScript(*current)) {
         if (const auto ends = lineEndsOf(*current); ends && *ends != crlfEnds) {
-            runner.changedEnds = ends;
+            hook.changedEnds = ends;
         }
         try {
-            runner.content = withExecLine(*current);
+            hook.content = withExecLine(*current);
         } catch (const std::bad_alloc&) {
             return Failure{.step = FileStep::Update,
                            .problem = FileProblem::OutOfMemory,
-                           .file = runner.file.path()};
+                           .file = hook.file.path()};
         }
     }
     // What the install writes must be a file that Quarvel itself reads again: the line ends and
     // the exec line make a file that was just within the limit grow past it.
-    if (runner.content && runner.content->size() > maxConfigFileSize) {
+    if (hook.content && hook.content->size() > maxConfigFileSize) {
         return Failure{.step = FileStep::Update,
                        .problem = FileProblem::WouldBeTooLarge,
-                       .file = runner.file.path()};
+                       .file = hook.file.path()};
     }
-    return runner;
+    return hook;
 }
 
-Expected<std::optional<Runner>> lookAtUnhook(FileIo& io, const fs::path& path) {
+Expected<std::optional<ConfigHook>> lookAtUnhook(FileIo& io, const fs::path& path) {
     auto file = GameFile::look(io, path, FileStep::Update);
     if (!file && isRefusedKind(file.failure())) {
-        return std::optional<Runner>(); // a folder, a FIFO or a refused link never got the line
+        return std::optional<ConfigHook>(); // a folder, a FIFO or a refused link never got the line
     }
     if (!file) {
         return file.failure();
     }
     if (!file->exists()) {
-        return std::optional<Runner>();
+        return std::optional<ConfigHook>();
     }
     const Expected<std::string> current = file->read();
     if (!current) {
@@ -62,17 +62,21 @@ Expected<std::optional<Runner>> lookAtUnhook(FileIo& io, const fs::path& path) {
     }
     std::optional<std::string> without = withoutExecLine(*current);
     if (!without) {
-        return std::optional<Runner>();
+        return std::optional<ConfigHook>();
     }
-    return std::optional<Runner>(Runner{std::move(*file), std::move(without)});
+    return std::optional<ConfigHook>(ConfigHook{std::move(*file), std::move(without)});
 }
 
-Expected<void> writeRunner(Runner& runner, std::vector<Failure>& warnings) {
-    Expected<void> written = runner.file.replace(*runner.content);
-    if (runner.file.leftCopy()) {
-        warnings.push_back(*runner.file.leftCopy());
+Expected<void> checkWritable(ConfigHook& hook) {
+    return hook.content || hook.remove ? hook.file.checkWritable() : Expected<void>();
+}
+
+Expected<void> writeHook(ConfigHook& hook, std::vector<Failure>& warnings) {
+    Expected<void> written = hook.remove ? hook.file.remove() : hook.file.replace(*hook.content);
+    if (hook.file.leftCopy()) {
+        warnings.push_back(*hook.file.leftCopy());
     }
-    runner.content.reset();
+    hook.content.reset();
     return written;
 }
 
