@@ -128,6 +128,12 @@ Expected<Record> lookAtRecord(FileIo& io, const fs::path& directory, std::string
     return record;
 }
 
+// A script, or a link where it would go, even one that leads nowhere yet.
+bool scriptExists(const fs::path& directory, FileIo& io) {
+    const auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
+    return script && script->named();
+}
+
 // One install: every file looked at first, then the record, quarvel.cfg and the configs written.
 class Installation final : public FolderWork {
 public:
@@ -142,6 +148,11 @@ public:
         if (Expected<void> there = lookAtFolder(directory_, FileStep::Write); !there) {
             return there;
         }
+        // Asked before anything else is looked at: the question comes before any fault.
+        if (!options_.overwrite && scriptExists(directory_, io_)) {
+            result_.wouldOverwrite = true;
+            return {};
+        }
         return inTurn(*this, {&Installation::lookAtFiles, &Installation::refuseUnwritable,
                               &Installation::prepareRecord});
     }
@@ -152,6 +163,9 @@ public:
     // line is taken out goes last: stopping before it leaves an install that is done, with one
     // more config running the script.
     Expected<void> change() override {
+        if (result_.wouldOverwrite) {
+            return {};
+        }
         Expected<void> written =
             inTurn(*this, {&Installation::writeRecord, &Installation::writeScript,
                            &Installation::writeHooks, &Installation::writeUnhook});
@@ -321,11 +335,6 @@ private:
 };
 
 } // namespace
-
-bool scriptExists(const fs::path& directory, FileIo& io) {
-    const auto script = GameFile::look(io, directory / scriptFileName, FileStep::Write);
-    return script && script->named();
-}
 
 InstallResult installTweaks(const fs::path& directory, std::string_view text, FileIo& io,
                             InstallOptions options, const ChangeGuard& guard) {

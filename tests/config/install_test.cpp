@@ -124,8 +124,7 @@ using Said = std::optional<std::string>;
 
 TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     TempFolder game;
-    EXPECT_FALSE(scriptExists(game.path()));
-    const auto result = installTweaks(game.path(), script);
+    const auto result = installTweaks(game.path(), script, systemFileIo(), {.overwrite = false});
     ASSERT_TRUE(result.installed()) << describe(*result.failure);
     TempFolder::Snapshot files = game.snapshot();
     // Beside them, the record of what the install changed: here, only what it created.
@@ -143,12 +142,23 @@ TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     EXPECT_EQ(files, (TempFolder::Snapshot{{"autoexec.cfg", "exec quarvel.cfg\r\n"},
                                            {"quarvel.cfg", installedScript}}));
     EXPECT_EQ(result.installedText, script + echoBanner());
-    EXPECT_TRUE(scriptExists(game.path()));
+
+    // Asked about before anything is written, with the folder held: no other run can slip in
+    // between the question and the install.
+    const auto installed = game.snapshot();
+    testing_support::FaultyIo io;
+    const InstallResult again =
+        installTweaks(game.path(), "bind x y\r\n", io, {.overwrite = false});
+    EXPECT_TRUE(again.wouldOverwrite && !again.installed());
+    EXPECT_EQ(io.calls.front().call, testing_support::Call::Lock);
+    EXPECT_EQ(game.snapshot(), installed);
 #ifndef _WIN32
     // A link where the script would go is asked about like a script, even one that leads nowhere.
     TempFolder linked;
     fs::create_symlink("scripts/quarvel.cfg", linked.path("quarvel.cfg"));
-    EXPECT_TRUE(scriptExists(linked.path()));
+    EXPECT_TRUE(
+        installTweaks(linked.path(), script, systemFileIo(), {.overwrite = false}).wouldOverwrite);
+    EXPECT_EQ(linked.snapshot(), (TempFolder::Snapshot{{"quarvel.cfg", "-> scripts/quarvel.cfg"}}));
 #endif
 }
 
