@@ -30,7 +30,7 @@ struct Child {
 
 // Runs `work` in a child process, in at most `mebibytes` of address space (where no sanitizer
 // reserves more than any limit leaves) and 60 seconds.
-Child inChild(const std::function<bool()>& work, rlim_t mebibytes = 0) {
+Child inChild(const std::function<bool()>& work, [[maybe_unused]] rlim_t mebibytes = 0) {
     const pid_t child = ::fork();
     if (child == 0) {
 #if !defined(__SANITIZE_ADDRESS__)
