@@ -121,24 +121,25 @@ int uninstallFrom(const Options& options, const fs::path& folder, Output& out) {
 }
 
 int installInto(const Engine& engine, const Options& options, const fs::path& folder, Output& out) {
-    if (scriptExists(folder) && !options.overwrite) {
-        complain(overwriteQuestion);
-        return exitWouldOverwrite;
-    }
-    // A script may name any folder on purpose: it is told, and the install goes on.
-    if (games::looksUnlikeGameFolder(folder)) {
-        complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
-    }
-    warnOfSteamLibrary(engine, folder);
+    const bool unlikeGameFolder = games::looksUnlikeGameFolder(folder);
     // Under classic without a flag userconfig.cfg stays as it is, as it always has.
     const UserconfigChange userconfig =
         options.noUserconfig ? UserconfigChange::TakeOut
         : options.userconfig || engine.gameVersion() == GameVersion::Steam
             ? UserconfigChange::Add
             : UserconfigChange::Leave;
-    const auto result =
-        installTweaks(folder, buildScript(engine.tweakLines(), engine.gameVersion()),
-                      systemFileIo(), {.userconfig = userconfig}, whileSignalsHeld);
+    const auto result = installTweaks(
+        folder, buildScript(engine.tweakLines(), engine.gameVersion()), systemFileIo(),
+        {.userconfig = userconfig, .overwrite = options.overwrite}, whileSignalsHeld);
+    if (result.wouldOverwrite) {
+        complain(overwriteQuestion);
+        return exitWouldOverwrite;
+    }
+    // A script may name any folder on purpose: it is told, and the install went on.
+    if (unlikeGameFolder) {
+        complain("warning: " + pathText(folder) + ": " + games::notGameFolderText());
+    }
+    warnOfSteamLibrary(engine, folder);
     if (!result.installed()) {
         complain(describe(*result.failure));
         warn(result.warnings);

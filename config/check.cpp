@@ -1,16 +1,15 @@
 #include "config/check.h"
 
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/printable_text.h"
 #include "core/rate_rules.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <iterator>
-#include <new>
 
 namespace quarvel {
 
@@ -297,6 +296,29 @@ void report(CheckReport& result, const StartUp& startUp, const CheckOptions& opt
     }
 }
 
+// One check: the start-up read with the folder held, so that it never reads an install or an
+// uninstall that another Quarvel is in the middle of, and what was found said.
+class Checkup final : public FolderWork {
+public:
+    Checkup(const fs::path& directory, FileIo& io, const CheckOptions& options, CheckReport& result)
+        : FolderWork(FileStep::Check, directory), directory_(directory), io_(io), options_(options),
+          result_(result) {}
+
+    Expected<void> look() override {
+        if (Expected<void> there = lookAtFolder(directory_, FileStep::Check); !there) {
+            return there;
+        }
+        report(result_, readStartUp(directory_, io_), options_);
+        return {};
+    }
+
+private:
+    const fs::path& directory_;
+    FileIo& io_;
+    const CheckOptions& options_;
+    CheckReport& result_;
+};
+
 // A failure to read or hold the folder, told as the check's own.
 Failure checkFailure(Failure failure) {
     failure.step = FileStep::Check;
@@ -307,27 +329,9 @@ Failure checkFailure(Failure failure) {
 
 CheckReport checkTweaks(const fs::path& directory, const CheckOptions& options, FileIo& io) {
     CheckReport result;
-    if (Outcome failed = lookAtFolder(directory, FileStep::Check)) {
-        result.failure = std::move(failed);
-        return result;
-    }
-    try {
-        StartUp startUp;
-        {
-            // Never read an install or an uninstall that another Quarvel is in the middle of; the
-            // folder is let go once it is read.
-            const Expected<FolderLock> lock = FolderLock::take(io, directory);
-            if (!lock) {
-                result.failure = checkFailure(lock.failure());
-                return result;
-            }
-            startUp = readStartUp(directory, io);
-        }
-        report(result, startUp, options);
-    } catch (const std::bad_alloc&) {
-        result = {.failure = Failure{.step = FileStep::Check,
-                                     .problem = FileProblem::OutOfMemory,
-                                     .file = directory}};
+    Checkup checkup(directory, io, options, result);
+    if (const Expected<void> done = underFolderLock(io, directory, checkup); !done) {
+        return {.failure = checkFailure(done.failure())};
     }
     return result;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "core/failure.h"
 #include "core/game_version.h"
 #include "core/words.h"
+#include "files/file_io.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -38,7 +38,7 @@ struct CheckReport {
 // to another value (naming the file and line), every rate beyond what the game version takes or
 // that the game raises, and where the reading stopped at a limit. A file that cannot be read is a
 // finding, and the start-up goes on without it, as the game's does. The folder is held against
-// another Quarvel only while it is read. Changes nothing. What a config holds is shown with its
+// another Quarvel while the check runs. Changes nothing. What a config holds is shown with its
 // control characters escaped ("\x1b").
 CheckReport checkTweaks(const std::filesystem::path& directory, const CheckOptions& options,
                         FileIo& io = systemFileIo());

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "config/change_guard.h"
-#include "config/file_io.h"
 #include "core/failure.h"
 #include "core/translatable.h"
 #include "core/words.h"
+#include "files/change_guard.h"
+#include "files/file_io.h"
 
 #include <filesystem>
 #include <optional>
@@ -30,10 +30,6 @@ inline constexpr std::string_view installedText = QVL_TRANSLATABLE(
 inline constexpr std::string_view gameRunsWords =
     QVL_TRANSLATABLE("Install", "The game is running: the tweaks apply from its next start.");
 
-// An install asks before it replaces a script that is already there; a link where the script
-// would go counts, even one that leads nowhere yet.
-bool scriptExists(const std::filesystem::path& directory, FileIo& io = systemFileIo());
-
 // What an install does with userconfig.cfg. The game runs it last, after config.cfg, the settings
 // it saved at its last exit, which would otherwise override what autoexec.cfg ran.
 enum class UserconfigChange {
@@ -44,18 +40,25 @@ enum class UserconfigChange {
 
 struct InstallOptions {
     UserconfigChange userconfig = UserconfigChange::Leave;
+    // Whether a script that is there already is replaced. Without it the install writes nothing
+    // and says it would overwrite, so that the player can be asked (overwriteQuestion); a link
+    // where the script would go counts, even one that leads nowhere yet. Decided with the folder
+    // held, so that no other run slips in between.
+    bool overwrite = true;
 };
 
 struct InstallResult {
     std::optional<Failure> failure; // what kept the install from being done
-    std::string installedText;      // the script with its echo banner, as written
+    std::string installedText{};    // the script with its echo banner, as written
     // Safety copies that could not be deleted (FileProblem::CopyLeft): the files are whole, but
     // the player is told where the copies are.
     std::vector<Failure> warnings{};
     // UserconfigChange::TakeOut took Quarvel's line out of userconfig.cfg.
     bool unhooked = false;
+    // Nothing was written: a script is there, and the options did not allow replacing it.
+    bool wouldOverwrite = false;
 
-    [[nodiscard]] bool installed() const { return !failure; }
+    [[nodiscard]] bool installed() const { return !failure && !wouldOverwrite; }
 };
 
 // Writes the script with its echo banner as quarvel.cfg, then makes autoexec.cfg in the directory

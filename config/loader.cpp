@@ -1,9 +1,9 @@
 #include "config/loader.h"
 
-#include "config/game_file.h"
 #include "core/ascii.h"
 #include "core/config_text.h"
 #include "core/rate_rules.h"
+#include "files/game_file.h"
 #include "rates/rate_calculator.h"
 
 #include <algorithm>
@@ -166,9 +166,10 @@ Expected<LoadReport> loadConfig(Engine& engine, const std::filesystem::path& fil
     LoadedValues values;
     try {
         ConfigReader reader(values);
-        if (Outcome failed =
-                readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); })) {
-            return *failed;
+        if (Expected<void> read =
+                readInPieces(io, file, [&](std::string_view piece) { reader.feed(piece); });
+            !read) {
+            return read.failure();
         }
         reader.finish();
     } catch (const std::bad_alloc&) {

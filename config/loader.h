@@ -1,10 +1,10 @@
 #pragma once
 
 #include "config/console_script.h"
-#include "config/file_io.h"
 #include "config/known_cvars.h"
 #include "core/engine.h"
 #include "core/failure.h"
+#include "files/file_io.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 #include "config/start_up.h"
 
-#include "config/game_file.h"
 #include "config/script.h"
 #include "core/ascii.h"
 #include "core/catalogue.h"
+#include "files/game_file.h"
 
 #include <algorithm>
 #include <deque>

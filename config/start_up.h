@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/console_script.h"
-#include "config/file_io.h"
 #include "core/failure.h"
+#include "files/file_io.h"
 
 #include <cstddef>
 #include <cstdint>

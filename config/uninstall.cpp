@@ -1,15 +1,15 @@
 #include "config/uninstall.h"
 
+#include "config/config_hook.h"
 #include "config/console_script.h"
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
 #include "config/start_up.h"
 #include "core/ascii.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
 #include <algorithm>
-#include <new>
 #include <optional>
 #include <string>
 
@@ -30,32 +30,25 @@ bool blank(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-// A config an install changed: what it holds without the exec line, or that it goes.
-struct Hook {
-    GameFile file;
-    std::string content;
-    bool remove = false;   // the install created it and it holds nothing else
-    bool unhooked = false; // `content` is the config without the exec line
-};
-
 // One uninstall: every file looked at first, then config.cfg, the configs, quarvel.cfg and the
 // record changed in that order.
-class Removal {
+class Removal : public FolderWork {
 public:
     Removal(const fs::path& directory, FileIo& io, const UninstallOptions& options,
             UninstallResult& result)
-        : directory_(directory), io_(io), options_(options), result_(result) {}
+        : FolderWork(FileStep::Update, directory / autoexecFileName), directory_(directory),
+          io_(io), options_(options), result_(result) {}
 
     // Everything is looked at; nothing is changed.
-    Outcome look() {
-        if (Outcome failed = lookAtFolder(directory_, FileStep::Update)) {
-            return failed;
+    Expected<void> look() override {
+        if (Expected<void> there = lookAtFolder(directory_, FileStep::Update); !there) {
+            return there;
         }
-        for (auto step : {&Removal::lookAtConfigs, &Removal::lookAtScript, &Removal::lookAtRecord,
-                          &Removal::lookAtSavedSettings}) {
-            if (Outcome failed = (this->*step)()) {
-                return failed;
-            }
+        if (Expected<void> looked =
+                inTurn(*this, {&Removal::lookAtConfigs, &Removal::lookAtScript,
+                               &Removal::lookAtRecord, &Removal::lookAtSavedSettings});
+            !looked) {
+            return looked;
         }
         // The game writes config.cfg from what it holds when it quits, over what is put back.
         if (record_ && !options_.keepGameSettings && options_.gameRunning &&
@@ -64,38 +57,33 @@ public:
                            .problem = FileProblem::GameRunning,
                            .file = directory_ / savedSettingsFileName};
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome change() {
-        for (Hook& hook : hooks_) {
-            if (Outcome refused = hook.file.checkWritable()) {
-                return refused;
+    Expected<void> change() override {
+        for (ConfigHook& hook : hooks_) {
+            if (Expected<void> writable = checkWritable(hook); !writable) {
+                return writable;
             }
         }
         if (restore_ && restore_->changed()) {
-            if (Outcome refused = savedSettings_->checkWritable()) {
-                return refused;
+            if (Expected<void> writable = savedSettings_->checkWritable(); !writable) {
+                return writable;
             }
         }
         if (record_) {
-            if (Outcome refused = recordFile_->checkWritable()) {
-                return refused;
+            if (Expected<void> writable = recordFile_->checkWritable(); !writable) {
+                return writable;
             }
         }
         // config.cfg goes first and the record last: a failure half-way leaves the record, with
         // which a later uninstall puts the settings back again and finishes.
-        for (auto step : {&Removal::putBackSettings, &Removal::unhookConfigs,
-                          &Removal::deleteScript, &Removal::deleteRecord}) {
-            if (Outcome failed = (this->*step)()) {
-                return failed;
-            }
-        }
-        return std::nullopt;
+        return inTurn(*this, {&Removal::putBackSettings, &Removal::unhookConfigs,
+                              &Removal::deleteScript, &Removal::deleteRecord});
     }
 
 private:
-    Outcome lookAtScript() {
+    Expected<void> lookAtScript() {
         auto script = GameFile::look(io_, directory_ / scriptFileName, FileStep::Remove);
         if (!script) {
             return script.failure();
@@ -108,10 +96,10 @@ private:
             }
             scriptSettings_ = settingsOf(*content);
         }
-        return script_->named() ? script_->checkWritable() : std::nullopt;
+        return script_->named() ? script_->checkWritable() : Expected<void>();
     }
 
-    Outcome lookAtRecord() {
+    Expected<void> lookAtRecord() {
         auto file = GameFile::look(io_, directory_ / restoreFileName, FileStep::Remove);
         if (!file) {
             return file.failure();
@@ -122,7 +110,7 @@ private:
             result_.savedSettings = options_.keepGameSettings ? SavedSettingsFate::LeftAsAsked
                                     : script_->named()        ? SavedSettingsFate::NoRecord
                                                               : SavedSettingsFate::Untouched;
-            return std::nullopt;
+            return {};
         }
         const Expected<std::string> text = recordFile_->read();
         if (!text) {
@@ -136,10 +124,10 @@ private:
                                                           : SavedSettingsFate::Restored;
         result_.unusedRecordLines = record_->unused;
         keepChangedConfigs();
-        return std::nullopt;
+        return {};
     }
 
-    Outcome lookAtConfigs() {
+    Expected<void> lookAtConfigs() {
         for (const std::string_view name : {autoexecFileName, userconfigFileName}) {
             auto file = GameFile::look(io_, directory_ / name, FileStep::Update);
             if (!file && name == userconfigFileName && isRefusedKind(file.failure())) {
@@ -163,31 +151,31 @@ private:
             // Whether it goes is known once the record has been read.
             const bool empty = file->exists() && blank(after);
             hooks_.push_back(
-                {std::move(*file), without ? std::move(*without) : "", empty, without.has_value()});
+                {.file = std::move(*file), .content = std::move(without), .remove = empty});
         }
-        return std::nullopt;
+        return {};
     }
 
     // The configs that change: those that ran the script, and those the install created that
     // hold nothing else, which go.
     void keepChangedConfigs() {
-        std::erase_if(hooks_, [&](Hook& hook) {
+        std::erase_if(hooks_, [&](ConfigHook& hook) {
             const std::string name = pathText(hook.file.path().filename());
             hook.remove = hook.remove && record_ &&
                           std::ranges::find(record_->created, name) != record_->created.end();
             // The line ends the config had before an install gave it CR LF ones.
-            if (hook.unhooked && record_) {
+            if (hook.content && record_) {
                 if (const auto ends = record_->lineEndsBefore(name)) {
-                    hook.content = withLineEnds(hook.content, *ends);
+                    hook.content = withLineEnds(*hook.content, *ends);
                 }
             }
-            return !hook.remove && !hook.unhooked;
+            return !hook.remove && !hook.content;
         });
     }
 
-    Outcome lookAtSavedSettings() {
+    Expected<void> lookAtSavedSettings() {
         if (!record_ || options_.keepGameSettings) {
-            return std::nullopt;
+            return {};
         }
         auto file = GameFile::look(io_, directory_ / savedSettingsFileName, FileStep::Update);
         if (!file) {
@@ -207,79 +195,78 @@ private:
                            .problem = FileProblem::WouldBeTooLarge,
                            .file = savedSettings_->path()};
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome putBackSettings() {
+    Expected<void> putBackSettings() {
         if (!restore_ || !restore_->changed()) {
-            return std::nullopt;
+            return {};
         }
-        Outcome failed = savedSettings_->replace(restore_->content);
+        Expected<void> written = savedSettings_->replace(restore_->content);
         warnAboutCopy(*savedSettings_);
-        if (!failed || failed->step == FileStep::Sync) {
+        if (written || written.failure().step == FileStep::Sync) {
             restored_ = true;
         }
-        if (failed && failed->step == FileStep::Sync) {
-            failed->done = Sentence{QVL_TRANSLATABLE(
+        if (!written && written.failure().step == FileStep::Sync) {
+            written.failure().done = Sentence{QVL_TRANSLATABLE(
                 "Failure", "config.cfg has its settings from before the install back, but nothing "
                            "else was changed yet")};
         }
-        return failed;
+        return written;
     }
 
-    Outcome unhookConfigs() {
-        for (Hook& hook : hooks_) {
-            Outcome failed = hook.remove ? hook.file.remove() : hook.file.replace(hook.content);
-            warnAboutCopy(hook.file);
-            if (failed) {
-                if (failed->step == FileStep::Sync) {
+    Expected<void> unhookConfigs() {
+        for (ConfigHook& hook : hooks_) {
+            Expected<void> changed = writeHook(hook, result_.warnings);
+            if (!changed) {
+                if (changed.failure().step == FileStep::Sync) {
                     done(hook);
                 }
-                failed->done =
+                changed.failure().done =
                     leftState(stillRunning(result_.unhooked.size() + result_.deleted.size()));
-                return failed;
+                return changed;
             }
             done(hook);
         }
-        return std::nullopt;
+        return {};
     }
 
-    Outcome deleteScript() {
+    Expected<void> deleteScript() {
         if (!script_->named()) {
-            return std::nullopt;
+            return {};
         }
-        if (Outcome failed = script_->remove()) {
-            if (failed->step == FileStep::Sync) {
+        if (Expected<void> removed = script_->remove(); !removed) {
+            if (removed.failure().step == FileStep::Sync) {
                 result_.scriptDeleted = true;
-                failed->done = Sentence{removedUnsynced};
+                removed.failure().done = Sentence{removedUnsynced};
             } else if (!hooks_.empty() || restored_) {
-                failed->done = leftState({});
+                removed.failure().done = leftState({});
             }
-            return failed;
+            return removed;
         }
         result_.scriptDeleted = true;
-        return std::nullopt;
+        return {};
     }
 
-    Outcome deleteRecord() {
+    Expected<void> deleteRecord() {
         if (!record_) {
-            return std::nullopt;
+            return {};
         }
-        if (Outcome failed = recordFile_->remove()) {
-            if (failed->step == FileStep::Sync) {
+        if (Expected<void> removed = recordFile_->remove(); !removed) {
+            if (removed.failure().step == FileStep::Sync) {
                 result_.recordDeleted = true;
-                failed->done = Sentence{removedUnsynced};
+                removed.failure().done = Sentence{removedUnsynced};
             } else {
-                failed->done = Sentence{QVL_TRANSLATABLE(
+                removed.failure().done = Sentence{QVL_TRANSLATABLE(
                     "Failure", "The tweaks were removed, but quarvel-restore.cfg was kept")};
             }
-            return failed;
+            return removed;
         }
         result_.recordDeleted = true;
-        return std::nullopt;
+        return {};
     }
 
-    void done(const Hook& hook) {
+    void done(const ConfigHook& hook) {
         (hook.remove ? result_.deleted : result_.unhooked).push_back(hook.file.path());
     }
 
@@ -334,7 +321,7 @@ private:
     FileIo& io_;
     const UninstallOptions& options_;
     UninstallResult& result_;
-    std::vector<Hook> hooks_;
+    std::vector<ConfigHook> hooks_;
     std::optional<GameFile> script_;
     ScriptSettings scriptSettings_;
     std::optional<GameFile> recordFile_;
@@ -343,25 +330,6 @@ private:
     std::optional<SavedSettingsRestore> restore_;
     bool restored_ = false;
 };
-
-// Runs `work` on the folder held against another Quarvel, out of memory made a failure.
-UninstallResult underLock(const fs::path& directory, FileIo& io,
-                          const std::function<Outcome(UninstallResult&)>& work) {
-    UninstallResult result;
-    const Expected<FolderLock> lock = FolderLock::take(io, directory);
-    if (!lock) {
-        result.failure = lock.failure();
-        return result;
-    }
-    try {
-        result.failure = work(result);
-    } catch (const std::bad_alloc&) {
-        result.failure = Failure{.step = FileStep::Update,
-                                 .problem = FileProblem::OutOfMemory,
-                                 .file = directory / autoexecFileName};
-    }
-    return result;
-}
 
 // "rate 25000, cl_updaterate 101, ..." from what `item` makes of each.
 template <typename T, typename Item>
@@ -373,26 +341,30 @@ std::string listed(const std::vector<T>& settings, const Item& item) {
     return settings.size() > namedAtMost ? text.append(", ...") : text;
 }
 
+// What an uninstall would do, found out the same way, changing nothing.
+class RemovalPlan final : public Removal {
+public:
+    using Removal::Removal;
+
+    Expected<void> change() override { return {}; }
+};
+
 } // namespace
 
 UninstallResult uninstallTweaks(const fs::path& directory, FileIo& io,
                                 const UninstallOptions& options, const ChangeGuard& guard) {
-    return underLock(directory, io, [&](UninstallResult& result) {
-        Removal removal(directory, io, options, result);
-        Outcome failed = removal.look();
-        if (!failed) {
-            // a Ctrl-C now waits until every file is whole
-            runGuarded(guard, [&] { failed = removal.change(); });
-        }
-        return failed;
-    });
+    UninstallResult result;
+    Removal removal(directory, io, options, result);
+    result.failure = failureOf(underFolderLock(io, directory, removal, guard));
+    return result;
 }
 
 UninstallResult planUninstall(const fs::path& directory, FileIo& io,
                               const UninstallOptions& options) {
-    return underLock(directory, io, [&](UninstallResult& result) {
-        return Removal(directory, io, options, result).look();
-    });
+    UninstallResult result;
+    RemovalPlan plan(directory, io, options, result);
+    result.failure = failureOf(underFolderLock(io, directory, plan));
+    return result;
 }
 
 std::vector<Sentence> savedSettingsReport(const UninstallResult& result) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "config/change_guard.h"
-#include "config/file_io.h"
 #include "config/restore_record.h"
 #include "config/saved_settings.h"
 #include "core/failure.h"
 #include "core/translatable.h"
 #include "core/words.h"
+#include "files/change_guard.h"
+#include "files/file_io.h"
 
 #include <filesystem>
 #include <functional>

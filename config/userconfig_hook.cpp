@@ -1,12 +1,12 @@
 #include "config/userconfig_hook.h"
 
-#include "config/config_runner.h"
+#include "config/config_hook.h"
 #include "config/exec_line.h"
-#include "config/folder_lock.h"
-#include "config/game_file.h"
 #include "config/script.h"
+#include "files/folder_lock.h"
+#include "files/game_file.h"
 
-#include <new>
+#include <optional>
 
 namespace quarvel {
 
@@ -19,34 +19,50 @@ bool scriptInstalled(const fs::path& directory, FileIo& io) {
     return script && script->exists();
 }
 
-Outcome hook(const fs::path& directory, FileIo& io, HookResult& result) {
-    if (Outcome failed = lookAtFolder(directory, FileStep::Update)) {
-        return failed;
+// One hook: quarvel.cfg and userconfig.cfg looked at, then userconfig.cfg written.
+class Hooking final : public FolderWork {
+public:
+    Hooking(const fs::path& directory, FileIo& io, HookResult& result)
+        : FolderWork(FileStep::Update, directory / userconfigFileName), directory_(directory),
+          io_(io), result_(result) {}
+
+    Expected<void> look() override {
+        if (Expected<void> there = lookAtFolder(directory_, FileStep::Update); !there) {
+            return there;
+        }
+        if (!scriptInstalled(directory_, io_)) {
+            return Failure{.step = FileStep::Read,
+                           .file = directory_ / scriptFileName,
+                           .code = std::make_error_code(std::errc::no_such_file_or_directory)};
+        }
+        auto hook = lookAtHook(io_, directory_ / userconfigFileName);
+        if (!hook) {
+            return hook.failure();
+        }
+        hook_ = std::move(*hook);
+        return checkWritable(*hook_);
     }
-    if (!scriptInstalled(directory, io)) {
-        return Failure{.step = FileStep::Read,
-                       .file = directory / scriptFileName,
-                       .code = std::make_error_code(std::errc::no_such_file_or_directory)};
+
+    Expected<void> change() override {
+        if (!hook_->content) {
+            return {}; // userconfig.cfg runs the script already
+        }
+        Expected<void> written = writeHook(*hook_, result_.warnings);
+        result_.added = written || written.failure().step == FileStep::Sync;
+        if (!written && result_.added) {
+            written.failure().done =
+                Sentence{QVL_TRANSLATABLE("Failure", "userconfig.cfg now runs quarvel.cfg, but the "
+                                                     "change may not survive a power cut")};
+        }
+        return written;
     }
-    auto runner = lookAtRunner(io, directory / userconfigFileName);
-    if (!runner) {
-        return runner.failure();
-    }
-    if (!runner->content) {
-        return std::nullopt;
-    }
-    if (Outcome refused = runner->file.checkWritable()) {
-        return refused;
-    }
-    Outcome failed = writeRunner(*runner, result.warnings);
-    result.added = !failed || failed->step == FileStep::Sync;
-    if (failed && result.added) {
-        failed->done = Sentence{QVL_TRANSLATABLE("Failure", "userconfig.cfg now runs quarvel.cfg, "
-                                                            "but the change may not survive a "
-                                                            "power cut")};
-    }
-    return failed;
-}
+
+private:
+    const fs::path& directory_;
+    FileIo& io_;
+    HookResult& result_;
+    std::optional<ConfigHook> hook_;
+};
 
 } // namespace
 
@@ -65,18 +81,8 @@ UserconfigHookState userconfigHookState(const fs::path& directory, FileIo& io) {
 
 HookResult hookUserconfig(const fs::path& directory, FileIo& io, const ChangeGuard& guard) {
     HookResult result;
-    const Expected<FolderLock> lock = FolderLock::take(io, directory);
-    if (!lock) {
-        result.failure = lock.failure();
-        return result;
-    }
-    try {
-        runGuarded(guard, [&] { result.failure = hook(directory, io, result); });
-    } catch (const std::bad_alloc&) {
-        result.failure = Failure{.step = FileStep::Update,
-                                 .problem = FileProblem::OutOfMemory,
-                                 .file = directory / userconfigFileName};
-    }
+    Hooking hooking(directory, io, result);
+    result.failure = failureOf(underFolderLock(io, directory, hooking, guard));
     return result;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/change_guard.h"
-#include "config/file_io.h"
 #include "core/failure.h"
+#include "files/change_guard.h"
+#include "files/file_io.h"
 
 #include <filesystem>
 #include <optional>

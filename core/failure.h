@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/expected.h"
 #include "core/paths.h"
 #include "core/translatable.h"
 #include "core/words.h"
@@ -10,8 +11,6 @@
 #include <optional>
 #include <string>
 #include <system_error>
-#include <utility>
-#include <variant>
 
 // What went wrong with a file, as data: which file, what the program was doing with it and why.
 // The command line and the windows each put it into words of their own.
@@ -107,26 +106,5 @@ std::string reasonText(const Failure& failure, Translator translate = nullptr);
 // before it, when anything was, goes first: "quarvel.cfg was written, but ...: Could not ...".
 // The windows give a translator and show the same sentence in the player's language.
 std::string describe(const Failure& failure, Translator translate = nullptr);
-
-// A value, or what kept the program from getting it.
-template <typename T> class Expected {
-public:
-    Expected(T value) : state_(std::move(value)) {}
-    Expected(Failure failure) : state_(std::move(failure)) {}
-
-    [[nodiscard]] bool ok() const { return state_.index() == 0; }
-    explicit operator bool() const { return ok(); }
-    T& operator*() { return std::get<0>(state_); }
-    const T& operator*() const { return std::get<0>(state_); }
-    T* operator->() { return &std::get<0>(state_); }
-    const T* operator->() const { return &std::get<0>(state_); }
-    [[nodiscard]] const Failure& failure() const { return std::get<1>(state_); }
-
-private:
-    std::variant<T, Failure> state_;
-};
-
-// Nothing, or what went wrong.
-using Outcome = std::optional<Failure>;
 
 } // namespace quarvel

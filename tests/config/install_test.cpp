@@ -113,7 +113,7 @@ std::map<std::string, std::string> stateOf(const TempFolder& game) {
 }
 
 // An install, or with `uninstall` an uninstall.
-Outcome change(const fs::path& folder, bool uninstall, FileIo& io) {
+std::optional<Failure> change(const fs::path& folder, bool uninstall, FileIo& io) {
     return uninstall ? uninstallTweaks(folder, io).failure
                      : installTweaks(folder, script, io).failure;
 }
@@ -124,8 +124,7 @@ using Said = std::optional<std::string>;
 
 TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     TempFolder game;
-    EXPECT_FALSE(scriptExists(game.path()));
-    const auto result = installTweaks(game.path(), script);
+    const auto result = installTweaks(game.path(), script, systemFileIo(), {.overwrite = false});
     ASSERT_TRUE(result.installed()) << describe(*result.failure);
     TempFolder::Snapshot files = game.snapshot();
     // Beside them, the record of what the install changed: here, only what it created.
@@ -143,12 +142,23 @@ TEST(Install, IntoAnEmptyDirectoryCreatesBothFiles) {
     EXPECT_EQ(files, (TempFolder::Snapshot{{"autoexec.cfg", "exec quarvel.cfg\r\n"},
                                            {"quarvel.cfg", installedScript}}));
     EXPECT_EQ(result.installedText, script + echoBanner());
-    EXPECT_TRUE(scriptExists(game.path()));
+
+    // Asked about before anything is written, with the folder held: no other run can slip in
+    // between the question and the install.
+    const auto installed = game.snapshot();
+    testing_support::FaultyIo io;
+    const InstallResult again =
+        installTweaks(game.path(), "bind x y\r\n", io, {.overwrite = false});
+    EXPECT_TRUE(again.wouldOverwrite && !again.installed());
+    EXPECT_EQ(io.calls.front().call, testing_support::Call::Lock);
+    EXPECT_EQ(game.snapshot(), installed);
 #ifndef _WIN32
     // A link where the script would go is asked about like a script, even one that leads nowhere.
     TempFolder linked;
     fs::create_symlink("scripts/quarvel.cfg", linked.path("quarvel.cfg"));
-    EXPECT_TRUE(scriptExists(linked.path()));
+    EXPECT_TRUE(
+        installTweaks(linked.path(), script, systemFileIo(), {.overwrite = false}).wouldOverwrite);
+    EXPECT_EQ(linked.snapshot(), (TempFolder::Snapshot{{"quarvel.cfg", "-> scripts/quarvel.cfg"}}));
 #endif
 }
 
@@ -234,7 +244,8 @@ Said changeAs(const TempFolder& game, const Laid& laid, mode_t mask,
             (laid.sizeLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &limit) != 0)) {
             ::_exit(3);
         }
-        const Outcome failure = change(game.path(laid.folder), laid.uninstall, systemFileIo());
+        const std::optional<Failure> failure =
+            change(game.path(laid.folder), laid.uninstall, systemFileIo());
         const std::string said = failure ? "0" + describe(*failure) : "1";
         const bool written =
             ::write(pipe[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
@@ -461,7 +472,7 @@ Said changeHolding(const TempFolder& game, Laid& laid) {
                    (holders.back()->started() ? said : "the holder did not start");
         }
     }
-    const Outcome failure = change(game.path(laid.folder), laid.uninstall, laid.io);
+    const std::optional<Failure> failure = change(game.path(laid.folder), laid.uninstall, laid.io);
     return failure ? Said(describe(*failure)) : Said();
 }
 #endif
@@ -673,7 +684,7 @@ const std::string faultLayouts[] = {
 };
 
 struct Attempt {
-    Outcome failure;
+    std::optional<Failure> failure;
     std::vector<Failure> warnings;
     TempFolder::Snapshot files;
     std::vector<FaultyIo::Record> calls;
@@ -688,7 +699,7 @@ Attempt attempt(const std::string& recipe, const std::function<void(FaultyIo&)>&
     lay(game, recipe, laid);
     laid.io.calls.clear();
     arrange(laid.io);
-    Outcome failure;
+    std::optional<Failure> failure;
     std::vector<Failure> warnings;
     if (laid.then == "hook") {
         HookResult result = hookUserconfig(game.path(), laid.io);
@@ -724,7 +735,7 @@ TempFolder::Snapshot laidOut(const std::string& recipe) {
     return game.snapshot();
 }
 
-std::string failureText(const Outcome& failure) {
+std::string failureText(const std::optional<Failure>& failure) {
     return failure ? describe(*failure) : "done";
 }
 
@@ -818,9 +829,9 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
 #endif
 }
 
-#ifdef _WIN32
 TEST(InstallFaults, EveryFileIsFlushedAndClosedBeforeItTakesItsName) {
-    // A name must never lead to content still on its way to the disk.
+    // A name must never lead to content still on its way to the disk: after a power cut
+    // autoexec.cfg would be empty.
     const Attempt run = attempt(faultLayouts[0], [](FaultyIo&) {});
     int placed = 0;
     for (std::size_t i = 0; i < run.calls.size(); ++i) {
@@ -838,7 +849,8 @@ TEST(InstallFaults, EveryFileIsFlushedAndClosedBeforeItTakesItsName) {
     }
     EXPECT_EQ(placed, 3); // the record, quarvel.cfg and autoexec.cfg
 }
-#else
+
+#ifndef _WIN32
 TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
     const Attempt run = attempt(faultLayouts[0], [](FaultyIo&) {});
     int renames = 0;
@@ -855,6 +867,34 @@ TEST(InstallFaults, EveryRenameIsFollowedBySyncingItsFolder) {
     EXPECT_EQ(renames, 3); // the record, quarvel.cfg and autoexec.cfg
 }
 #endif
+
+TEST(InstallFaults, AConfigThatCouldNotBeChangedIsNamedAsNotRunningTheScript) {
+    // The writes go to the record, quarvel.cfg, autoexec.cfg and userconfig.cfg in turn.
+    struct Row {
+        UserconfigChange userconfig;
+        int failingWrite;
+        const char* done;
+    };
+    const Row rows[] = {
+        {UserconfigChange::Leave, 3, "quarvel.cfg was written, but autoexec.cfg does not run it"},
+        {UserconfigChange::Add, 3,
+         "quarvel.cfg was written, but neither autoexec.cfg nor userconfig.cfg runs it"},
+        {UserconfigChange::Add, 4, "quarvel.cfg was written, but userconfig.cfg does not run it"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.done);
+        TempFolder game;
+        game.write("autoexec.cfg", binds);
+        FaultyIo io;
+        io.failCall(Call::Write, row.failingWrite);
+        const InstallResult result =
+            installTweaks(game.path(), script, io, {.userconfig = row.userconfig});
+        ASSERT_FALSE(result.installed());
+        EXPECT_TRUE(describe(*result.failure).starts_with(std::string(row.done) + ": Could not "))
+            << describe(*result.failure);
+        EXPECT_EQ(game.read("quarvel.cfg"), installedScript);
+    }
+}
 
 TEST(InstallFaults, ALookThatFailsForAnyReasonButAbsenceStopsTheInstall) {
     // The first looks fall on autoexec.cfg, then on quarvel.cfg; none of these errors means

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/file_io.h"
 #include "core/paths.h"
+#include "files/file_io.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -94,89 +94,86 @@ public:
         return path.lexically_normal().make_preferred();
     }
 
-    std::error_code lookAt(const std::filesystem::path& path, FileLook& info) override {
+    IoResult<FileLook> lookAt(const std::filesystem::path& path) override {
         if (const auto error = fails(Call::LookAt, path)) {
             return error;
         }
-        const auto error = real().lookAt(path, info);
-        if (!error && links.count(key(path)) != 0) {
-            info.kind = FileKind::Link;
+        IoResult<FileLook> info = real().lookAt(path);
+        if (info && links.count(key(path)) != 0) {
+            info->kind = FileKind::Link;
         }
-        return error;
+        return info;
     }
-    std::error_code ownerOf(const std::filesystem::path& path, std::string& owner) override {
+    IoResult<std::string> ownerOf(const std::filesystem::path& path) override {
         if (const auto error = fails(Call::OwnerOf, path)) {
             return error;
         }
         const auto link = links.find(key(path));
         if (link == links.end() || link->second.owner.empty()) {
-            return real().currentUser(owner);
+            return real().currentUser();
         }
-        owner = link->second.owner;
-        return {};
+        return link->second.owner;
     }
-    std::error_code readLink(const std::filesystem::path& path,
-                             std::filesystem::path& target) override {
+    IoResult<std::filesystem::path> readLink(const std::filesystem::path& path) override {
         if (const auto error = fails(Call::ReadLink, path)) {
             return error;
         }
         const auto link = links.find(key(path));
         if (link == links.end()) {
-            return real().readLink(path, target);
+            return real().readLink(path);
         }
-        target = link->second.target;
-        return {};
+        return link->second.target;
     }
     // clang-format off
-    std::error_code currentUser(std::string& user) override {
-        const auto error = fails(Call::CurrentUser); return error ? error : real().currentUser(user); }
-    std::error_code mayWrite(const std::filesystem::path& path) override {
+    IoResult<std::string> currentUser() override {
+        const auto error = fails(Call::CurrentUser); return error ? error : real().currentUser(); }
+    IoResult<> mayWrite(const std::filesystem::path& path) override {
         const auto error = fails(Call::MayWrite, path); return error ? error : real().mayWrite(path); }
-    std::error_code open(const std::filesystem::path& path, OpenMode mode, FileHandle& file) override {
-        const auto error = fails(Call::Open, path); return error ? error : held(file, real().open(path, mode, file)); }
-    std::error_code create(const std::filesystem::path& path, std::uint32_t mode, std::uint32_t attributes, FileHandle& file) override {
-        const auto error = fails(Call::Create, path); return error ? error : held(file, real().create(path, mode, attributes, file)); }
-    std::error_code look(FileHandle file, FileLook& info) override {
-        const auto error = fails(Call::Look); return error ? error : real().look(file, info); }
-    std::error_code read(FileHandle file, char* buffer, std::size_t size, std::size_t& got) override {
-        const auto error = fails(Call::Read); return error ? error : real().read(file, buffer, size, got); }
-    std::error_code write(FileHandle file, const char* data, std::size_t size, std::size_t& written) override {
-        const auto error = fails(Call::Write); return error ? error : real().write(file, data, size, written); }
-    std::error_code rewind(FileHandle file) override {
+    IoResult<FileHandle> open(const std::filesystem::path& path, OpenMode mode) override {
+        const auto error = fails(Call::Open, path); return error ? error : held(real().open(path, mode)); }
+    IoResult<FileHandle> create(const std::filesystem::path& path, std::uint32_t mode, std::uint32_t attributes) override {
+        const auto error = fails(Call::Create, path); return error ? error : held(real().create(path, mode, attributes)); }
+    IoResult<FileLook> look(FileHandle file) override {
+        const auto error = fails(Call::Look); return error ? error : real().look(file); }
+    IoResult<std::size_t> read(FileHandle file, char* buffer, std::size_t size) override {
+        const auto error = fails(Call::Read); return error ? error : real().read(file, buffer, size); }
+    IoResult<std::size_t> write(FileHandle file, const char* data, std::size_t size) override {
+        const auto error = fails(Call::Write); return error ? error : real().write(file, data, size); }
+    IoResult<> rewind(FileHandle file) override {
         const auto error = fails(Call::Rewind); return error ? error : real().rewind(file); }
-    std::error_code truncate(FileHandle file, std::uint64_t size) override {
+    IoResult<> truncate(FileHandle file, std::uint64_t size) override {
         const auto error = fails(Call::Truncate); return error ? error : real().truncate(file, size); }
-    std::error_code sync(FileHandle file) override {
+    IoResult<> sync(FileHandle file) override {
         const auto error = fails(Call::Sync); return error ? error : real().sync(file); }
-    std::error_code setOwner(FileHandle file, std::uint32_t owner, std::uint32_t group) override {
+    IoResult<> setOwner(FileHandle file, std::uint32_t owner, std::uint32_t group) override {
         const auto error = fails(Call::SetOwner); return error ? error : real().setOwner(file, owner, group); }
-    std::error_code setMode(FileHandle file, std::uint32_t mode) override {
+    IoResult<> setMode(FileHandle file, std::uint32_t mode) override {
         const auto error = fails(Call::SetMode); return error ? error : real().setMode(file, mode); }
-    std::error_code copyAttributes(FileHandle from, FileHandle to) override {
+    IoResult<> copyAttributes(FileHandle from, FileHandle to) override {
         const auto error = fails(Call::CopyAttributes); return error ? error : real().copyAttributes(from, to); }
-    std::error_code rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    IoResult<> rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         const auto error = fails(Call::Rename, to); return error ? error : real().rename(from, to); }
-    std::error_code remove(const std::filesystem::path& path) override {
+    IoResult<> remove(const std::filesystem::path& path) override {
         const auto error = fails(Call::Remove, path); return error ? error : real().remove(path); }
-    std::error_code lockFolder(const std::filesystem::path& folder, FileHandle& lock) override {
-        const auto error = fails(Call::Lock, folder); return error ? error : real().lockFolder(folder, lock); }
+    IoResult<FileHandle> lockFolder(const std::filesystem::path& folder) override {
+        const auto error = fails(Call::Lock, folder); return error ? error : real().lockFolder(folder); }
     void unlockFolder(FileHandle lock) override { real().unlockFolder(lock); }
     // clang-format on
-    std::error_code close(FileHandle file) override {
+    IoResult<> close(FileHandle file) override {
         // A failing close still lets go of the handle, as the system's does.
         const auto error = fails(Call::Close);
         strayCloses += openHandles.erase(file) == 0 ? 1 : 0;
-        const auto closed = real().close(file);
+        const IoResult<> closed = real().close(file);
         return error ? error : closed;
     }
-    std::error_code replace(const std::filesystem::path& target,
-                            const std::filesystem::path& replacement,
-                            const std::filesystem::path& backup) override {
+    IoResult<> replace(const std::filesystem::path& target,
+                       const std::filesystem::path& replacement,
+                       const std::filesystem::path& backup) override {
         const auto error = fails(Call::Replace, target);
         if (error.value() == callError(Call::Replace)) {
             // What ReplaceFileW leaves when it fails so: the old file at the backup name, none at
             // its own.
-            real().rename(target, backup);
+            static_cast<void>(real().rename(target, backup));
         }
         return error ? error : real().replace(target, replacement, backup);
     }
@@ -198,11 +195,11 @@ private:
         return {plan_.error ? plan_.error : callError(call), std::system_category()};
     }
     // Records the handle that a call that opens one got.
-    std::error_code held(const FileHandle& file, std::error_code error) {
-        if (!error) {
-            openHandles.insert(file);
+    IoResult<FileHandle> held(IoResult<FileHandle> file) {
+        if (file) {
+            openHandles.insert(*file);
         }
-        return error;
+        return file;
     }
 
     struct Plan {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/file_io.h"
+#include "files/file_io.h"
 
 #include <cerrno>
 #include <cstring>
@@ -35,34 +35,25 @@ public:
     std::map<std::string, int> opens;
     int writes = 0;
 
-    std::error_code lookAt(const std::filesystem::path& path, FileLook& info) override {
+    IoResult<FileLook> lookAt(const std::filesystem::path& path) override {
         const auto entry = find(path);
         if (entry == entries_.end()) {
             return missing();
         }
-        info = lookOf(entry->second);
-        return {};
+        return lookOf(entry->second);
     }
-    std::error_code ownerOf(const std::filesystem::path&, std::string& owner) override {
-        return currentUser(owner);
-    }
-    std::error_code currentUser(std::string& user) override {
-        user = "S-1-5-21-1-2-3-1001";
-        return {};
-    }
-    std::error_code readLink(const std::filesystem::path& path,
-                             std::filesystem::path& target) override {
+    IoResult<std::string> ownerOf(const std::filesystem::path&) override { return currentUser(); }
+    IoResult<std::string> currentUser() override { return std::string("S-1-5-21-1-2-3-1001"); }
+    IoResult<std::filesystem::path> readLink(const std::filesystem::path& path) override {
         const auto entry = find(path);
         if (entry == entries_.end() || entry->second.kind != Kind::Link) {
             return missing();
         }
-        target = entry->second.content;
-        return {};
+        return std::filesystem::path(entry->second.content);
     }
-    std::error_code mayWrite(const std::filesystem::path&) override { return refused(); }
+    IoResult<> mayWrite(const std::filesystem::path&) override { return refused(); }
 
-    std::error_code open(const std::filesystem::path& path, OpenMode mode,
-                         FileHandle& file) override {
+    IoResult<FileHandle> open(const std::filesystem::path& path, OpenMode mode) override {
         if (mode != OpenMode::Read && mode != OpenMode::ReadThrough) {
             return refused();
         }
@@ -77,40 +68,34 @@ public:
         }
         ++opens[entry->first];
         open_.push_back({&entry->second, 0});
-        file = static_cast<FileHandle>(open_.size());
-        return {};
+        return static_cast<FileHandle>(open_.size());
     }
-    std::error_code look(FileHandle file, FileLook& info) override {
-        info = lookOf(*open_.at(index(file)).entry);
-        return {};
+    IoResult<FileLook> look(FileHandle file) override {
+        return lookOf(*open_.at(index(file)).entry);
     }
-    std::error_code read(FileHandle file, char* buffer, std::size_t size,
-                         std::size_t& got) override {
+    IoResult<std::size_t> read(FileHandle file, char* buffer, std::size_t size) override {
         Open& open = open_.at(index(file));
-        got = std::min(size, open.entry->content.size() - open.at);
+        const std::size_t got = std::min(size, open.entry->content.size() - open.at);
         std::memcpy(buffer, open.entry->content.data() + open.at, got);
         open.at += got;
-        return {};
+        return got;
     }
-    std::error_code close(FileHandle) override { return {}; }
-    std::error_code lockFolder(const std::filesystem::path&, FileHandle& lock) override {
-        lock = FileHandle{};
-        return {};
-    }
+    IoResult<> close(FileHandle) override { return {}; }
+    IoResult<FileHandle> lockFolder(const std::filesystem::path&) override { return FileHandle{}; }
     void unlockFolder(FileHandle) override {}
 
     // clang-format off
-    std::error_code create(const std::filesystem::path&, std::uint32_t, std::uint32_t, FileHandle&) override { return refused(); }
-    std::error_code write(FileHandle, const char*, std::size_t, std::size_t&) override { return refused(); }
-    std::error_code rewind(FileHandle) override { return refused(); }
-    std::error_code truncate(FileHandle, std::uint64_t) override { return refused(); }
-    std::error_code sync(FileHandle) override { return refused(); }
-    std::error_code setOwner(FileHandle, std::uint32_t, std::uint32_t) override { return refused(); }
-    std::error_code setMode(FileHandle, std::uint32_t) override { return refused(); }
-    std::error_code copyAttributes(FileHandle, FileHandle) override { return refused(); }
-    std::error_code rename(const std::filesystem::path&, const std::filesystem::path&) override { return refused(); }
-    std::error_code replace(const std::filesystem::path&, const std::filesystem::path&, const std::filesystem::path&) override { return refused(); }
-    std::error_code remove(const std::filesystem::path&) override { return refused(); }
+    IoResult<FileHandle> create(const std::filesystem::path&, std::uint32_t, std::uint32_t) override { return refused(); }
+    IoResult<std::size_t> write(FileHandle, const char*, std::size_t) override { return refused(); }
+    IoResult<> rewind(FileHandle) override { return refused(); }
+    IoResult<> truncate(FileHandle, std::uint64_t) override { return refused(); }
+    IoResult<> sync(FileHandle) override { return refused(); }
+    IoResult<> setOwner(FileHandle, std::uint32_t, std::uint32_t) override { return refused(); }
+    IoResult<> setMode(FileHandle, std::uint32_t) override { return refused(); }
+    IoResult<> copyAttributes(FileHandle, FileHandle) override { return refused(); }
+    IoResult<> rename(const std::filesystem::path&, const std::filesystem::path&) override { return refused(); }
+    IoResult<> replace(const std::filesystem::path&, const std::filesystem::path&, const std::filesystem::path&) override { return refused(); }
+    IoResult<> remove(const std::filesystem::path&) override { return refused(); }
     // clang-format on
 
 private:

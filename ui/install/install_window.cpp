@@ -33,6 +33,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
+#include <optional>
 
 namespace quarvel::ui {
 
@@ -62,6 +64,15 @@ QString withWarnings(QString text, const std::vector<Failure>& warnings) {
         text += QStringLiteral("\n\n") + failureText(warning);
     }
     return text;
+}
+
+// The script as the engine writes it; nothing when there is not memory enough for it.
+std::optional<std::string> engineText(const QString& text) {
+    try {
+        return toEngine(text);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -427,24 +438,28 @@ void InstallWindow::install() {
                            tr("Install into a folder that does not look like a game folder?"))) {
         return;
     }
-    if (scriptExists(folder) &&
-        !dialogs_.askYesNo(this, tr("Warning!"),
-                           tr("quarvel.cfg is already in %1.").arg(nativePath(folder)) +
-                               QLatin1Char('\n') + translated("Install", overwriteQuestion))) {
-        return;
+    const std::optional<std::string> text = engineText(scriptText());
+    InstallOptions options{.userconfig = userconfigBox_->isChecked() ? UserconfigChange::Add
+                                                                     : UserconfigChange::TakeOut,
+                           .overwrite = false};
+    const auto installScript = [&] {
+        return text ? installTweaks(folder, *text, systemFileIo(), options, whileSignalsHeld)
+                    : InstallResult{.failure = Failure{.problem = FileProblem::OutOfMemory,
+                                                       .file = folder / scriptFileName}};
+    };
+    InstallResult result = installScript();
+    // Asked once the install held the folder and found a script there, so that one another run
+    // put there meanwhile is asked about too.
+    if (result.wouldOverwrite) {
+        if (!dialogs_.askYesNo(this, tr("Warning!"),
+                               tr("quarvel.cfg is already in %1.").arg(nativePath(folder)) +
+                                   QLatin1Char('\n') + translated("Install", overwriteQuestion))) {
+            return;
+        }
+        options.overwrite = true;
+        result = installScript();
     }
     remember(folder);
-    InstallResult result;
-    try {
-        result =
-            installTweaks(folder, toEngine(scriptText()), systemFileIo(),
-                          {.userconfig = userconfigBox_->isChecked() ? UserconfigChange::Add
-                                                                     : UserconfigChange::TakeOut},
-                          whileSignalsHeld);
-    } catch (const std::bad_alloc&) {
-        result.failure =
-            Failure{.problem = FileProblem::OutOfMemory, .file = folder / scriptFileName};
-    }
     if (!result.installed()) {
         dialogs_.warn(this, tr("Install failed"),
                       withWarnings(failureText(*result.failure), result.warnings));

@@ -1,4 +1,4 @@
-#include "config/file_io.h"
+#include "files/file_io.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,11 +31,22 @@ std::error_code lastError() {
     return failed(error != 0 ? error : ERROR_GEN_FAILURE);
 }
 
+// Done when a call succeeded, else GetLastError.
+IoResult<> checked(BOOL succeeded) {
+    if (!succeeded) {
+        return lastError();
+    }
+    return {};
+}
+
 HANDLE handleOf(FileHandle file) {
     return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(file));
 }
 
-FileHandle fileOf(HANDLE handle) {
+IoResult<FileHandle> fileOf(HANDLE handle) {
+    if (handle == INVALID_HANDLE_VALUE) {
+        return lastError();
+    }
     return static_cast<FileHandle>(reinterpret_cast<std::intptr_t>(handle));
 }
 
@@ -44,28 +55,27 @@ struct Closer {
 };
 using Handle = std::unique_ptr<void, Closer>;
 
-std::error_code openName(const fs::path& path, DWORD access, Handle& handle) {
+IoResult<Handle> openName(const fs::path& path, DWORD access) {
     HANDLE opened =
         CreateFileW(path.c_str(), access, shareAll, nullptr, OPEN_EXISTING, nameItself, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         return lastError();
     }
-    handle.reset(opened);
-    return {};
+    return Handle(opened);
 }
 
 // A SID in text is ASCII: "S-1-5-32-544".
-std::error_code sidText(PSID sid, std::string& text) {
+IoResult<std::string> sidText(PSID sid) {
     LPWSTR converted = nullptr;
     if (!ConvertSidToStringSidW(sid, &converted)) {
         return lastError();
     }
-    text.clear();
+    std::string text;
     for (const wchar_t* letter = converted; *letter != L'\0'; ++letter) {
         text += static_cast<char>(*letter);
     }
     LocalFree(converted);
-    return {};
+    return text;
 }
 
 void fill(const BY_HANDLE_FILE_INFORMATION& information, FileLook& info) {
@@ -110,27 +120,27 @@ bool isLink(DWORD attributes, DWORD tag) {
 
 class SystemFileIo final : public FileIo {
 public:
-    std::error_code lookAt(const fs::path& path, FileLook& info) override {
+    IoResult<FileLook> lookAt(const fs::path& path) override {
         // GetFileAttributesW tells of a reparse point also where the open handle does not (Wine).
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             return lastError();
         }
-        Handle handle;
-        if (const auto error = openName(path, FILE_READ_ATTRIBUTES, handle)) {
-            return error;
+        IoResult<Handle> handle = openName(path, FILE_READ_ATTRIBUTES);
+        if (!handle) {
+            return handle.failure();
         }
         BY_HANDLE_FILE_INFORMATION information{};
-        if (!GetFileInformationByHandle(handle.get(), &information)) {
+        if (!GetFileInformationByHandle(handle->get(), &information)) {
             return lastError();
         }
-        info = {};
+        FileLook info;
         fill(information, info);
         info.attributes |= attributes & FILE_ATTRIBUTE_REPARSE_POINT;
         DWORD reparseTag = 0;
         FILE_ATTRIBUTE_TAG_INFO tag{};
         if ((info.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
-            GetFileInformationByHandleEx(handle.get(), FileAttributeTagInfo, &tag, sizeof tag)) {
+            GetFileInformationByHandleEx(handle->get(), FileAttributeTagInfo, &tag, sizeof tag)) {
             reparseTag = tag.ReparseTag;
         }
         const bool folder = (info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -139,27 +149,27 @@ public:
         } else if ((info.attributes & FILE_ATTRIBUTE_DEVICE) != 0 && !folder) {
             info.kind = FileKind::Other;
         }
-        return {};
+        return info;
     }
 
-    std::error_code ownerOf(const fs::path& path, std::string& sid) override {
-        Handle handle;
-        if (const auto error = openName(path, READ_CONTROL, handle)) {
-            return error;
+    IoResult<std::string> ownerOf(const fs::path& path) override {
+        IoResult<Handle> handle = openName(path, READ_CONTROL);
+        if (!handle) {
+            return handle.failure();
         }
         PSID owner = nullptr;
         PSECURITY_DESCRIPTOR descriptor = nullptr;
         if (const DWORD error =
-                GetSecurityInfo(handle.get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                GetSecurityInfo(handle->get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
                                 nullptr, nullptr, nullptr, &descriptor)) {
             return failed(error);
         }
-        const auto error = sidText(owner, sid);
+        IoResult<std::string> sid = sidText(owner);
         LocalFree(descriptor);
-        return error;
+        return sid;
     }
 
-    std::error_code currentUser(std::string& sid) override {
+    IoResult<std::string> currentUser() override {
         HANDLE token = nullptr;
         if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
             return lastError();
@@ -173,17 +183,17 @@ public:
         }
         TOKEN_USER header{};
         std::memcpy(&header, user.data(), sizeof header);
-        return sidText(header.User.Sid, sid);
+        return sidText(header.User.Sid);
     }
 
-    std::error_code readLink(const fs::path& path, fs::path& target) override {
-        Handle handle;
-        if (const auto error = openName(path, FILE_READ_ATTRIBUTES, handle)) {
-            return error;
+    IoResult<fs::path> readLink(const fs::path& path) override {
+        IoResult<Handle> handle = openName(path, FILE_READ_ATTRIBUTES);
+        if (!handle) {
+            return handle.failure();
         }
         std::vector<char> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
         DWORD got = 0;
-        if (!DeviceIoControl(handle.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+        if (!DeviceIoControl(handle->get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
                              DWORD(data.size()), &got, nullptr)) {
             return lastError();
         }
@@ -210,19 +220,18 @@ public:
         if (name.empty()) {
             return failed(ERROR_INVALID_REPARSE_DATA);
         }
-        target = name;
-        return {};
+        return fs::path(name);
     }
 
-    std::error_code mayWrite(const fs::path& path) override {
-        FileHandle file{};
-        if (const auto error = open(path, OpenMode::Check, file)) {
-            return error;
+    IoResult<> mayWrite(const fs::path& path) override {
+        const IoResult<FileHandle> file = open(path, OpenMode::Check);
+        if (!file) {
+            return file.failure();
         }
-        return close(file);
+        return close(*file);
     }
 
-    std::error_code open(const fs::path& path, OpenMode mode, FileHandle& file) override {
+    IoResult<FileHandle> open(const fs::path& path, OpenMode mode) override {
         DWORD rights = GENERIC_READ;
         DWORD share = shareAll;
         DWORD flags = FILE_FLAG_BACKUP_SEMANTICS; // a folder opens too, and is refused as such
@@ -234,52 +243,39 @@ public:
             rights = GENERIC_WRITE | DELETE;
             flags = FILE_ATTRIBUTE_NORMAL;
         }
-        HANDLE opened =
-            CreateFileW(path.c_str(), rights, share, nullptr, OPEN_EXISTING, flags, nullptr);
-        if (opened == INVALID_HANDLE_VALUE) {
-            return lastError();
-        }
-        file = fileOf(opened);
-        return {};
+        return fileOf(
+            CreateFileW(path.c_str(), rights, share, nullptr, OPEN_EXISTING, flags, nullptr));
     }
 
-    std::error_code create(const fs::path& path, std::uint32_t, std::uint32_t attributes,
-                           FileHandle& file) override {
-        HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (created == INVALID_HANDLE_VALUE) {
-            return lastError();
-        }
-        file = fileOf(created);
-        return {};
+    IoResult<FileHandle> create(const fs::path& path, std::uint32_t,
+                                std::uint32_t attributes) override {
+        return fileOf(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr));
     }
 
-    std::error_code look(FileHandle file, FileLook& info) override {
-        info = {};
+    IoResult<FileLook> look(FileHandle file) override {
         if (GetFileType(handleOf(file)) != FILE_TYPE_DISK) {
-            return {}; // a pipe, the console or a device such as NUL
+            return FileLook{}; // a pipe, the console or a device such as NUL
         }
         BY_HANDLE_FILE_INFORMATION information{};
         if (!GetFileInformationByHandle(handleOf(file), &information)) {
             return lastError();
         }
+        FileLook info;
         fill(information, info);
-        return {};
+        return info;
     }
 
-    std::error_code read(FileHandle file, char* buffer, std::size_t size,
-                         std::size_t& got) override {
+    IoResult<std::size_t> read(FileHandle file, char* buffer, std::size_t size) override {
         DWORD count = 0;
         const DWORD asked = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
         if (!ReadFile(handleOf(file), buffer, asked, &count, nullptr)) {
             return lastError();
         }
-        got = count;
-        return {};
+        return std::size_t{count};
     }
 
-    std::error_code write(FileHandle file, const char* data, std::size_t size,
-                          std::size_t& written) override {
+    IoResult<std::size_t> write(FileHandle file, const char* data, std::size_t size) override {
         DWORD count = 0;
         const DWORD asked = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
         if (!WriteFile(handleOf(file), data, asked, &count, nullptr)) {
@@ -288,63 +284,47 @@ public:
         if (count == 0 && size != 0) {
             return failed(ERROR_WRITE_FAULT); // no progress is as bad as a failure
         }
-        written = count;
-        return {};
+        return std::size_t{count};
     }
 
-    std::error_code rewind(FileHandle file) override {
-        return SetFilePointerEx(handleOf(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN)
-                   ? std::error_code()
-                   : lastError();
+    IoResult<> rewind(FileHandle file) override {
+        return checked(SetFilePointerEx(handleOf(file), LARGE_INTEGER{}, nullptr, FILE_BEGIN));
     }
-    std::error_code truncate(FileHandle file, std::uint64_t) override {
+    IoResult<> truncate(FileHandle file, std::uint64_t) override {
         // Where the last write ended: the file is always written from its start to `size`.
-        return SetEndOfFile(handleOf(file)) ? std::error_code() : lastError();
+        return checked(SetEndOfFile(handleOf(file)));
     }
-    std::error_code sync(FileHandle file) override {
-        return FlushFileBuffers(handleOf(file)) ? std::error_code() : lastError();
-    }
-    std::error_code close(FileHandle file) override {
-        return CloseHandle(handleOf(file)) ? std::error_code() : lastError();
-    }
+    IoResult<> sync(FileHandle file) override { return checked(FlushFileBuffers(handleOf(file))); }
+    IoResult<> close(FileHandle file) override { return checked(CloseHandle(handleOf(file))); }
 
     // A new file here takes its ACL from the one it replaces (ReplaceFileW), not call by call.
-    std::error_code setOwner(FileHandle, std::uint32_t, std::uint32_t) override {
+    IoResult<> setOwner(FileHandle, std::uint32_t, std::uint32_t) override {
         return failed(ERROR_NOT_SUPPORTED);
     }
-    std::error_code setMode(FileHandle, std::uint32_t) override {
-        return failed(ERROR_NOT_SUPPORTED);
-    }
-    std::error_code copyAttributes(FileHandle, FileHandle) override {
+    IoResult<> setMode(FileHandle, std::uint32_t) override { return failed(ERROR_NOT_SUPPORTED); }
+    IoResult<> copyAttributes(FileHandle, FileHandle) override {
         return failed(ERROR_NOT_SUPPORTED);
     }
 
-    std::error_code rename(const fs::path& from, const fs::path& to) override {
-        return MoveFileExW(from.c_str(), to.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                   ? std::error_code()
-                   : lastError();
+    IoResult<> rename(const fs::path& from, const fs::path& to) override {
+        return checked(MoveFileExW(from.c_str(), to.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     }
-    std::error_code replace(const fs::path& target, const fs::path& replacement,
-                            const fs::path& backup) override {
+    IoResult<> replace(const fs::path& target, const fs::path& replacement,
+                       const fs::path& backup) override {
         // No REPLACEFILE_IGNORE_MERGE_ERRORS: a file that cannot keep its ACL is not replaced.
-        return ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr,
-                            nullptr)
-                   ? std::error_code()
-                   : lastError();
+        return checked(
+            ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr));
     }
-    std::error_code remove(const fs::path& path) override {
-        return DeleteFileW(path.c_str()) ? std::error_code() : lastError();
-    }
-    std::error_code lockFolder(const fs::path& folder, FileHandle& lock) override {
+    IoResult<> remove(const fs::path& path) override { return checked(DeleteFileW(path.c_str())); }
+    IoResult<FileHandle> lockFolder(const fs::path& folder) override {
         HANDLE mutex = CreateMutexW(nullptr, FALSE, folderMutexName(folder).c_str());
         if (mutex == nullptr) {
             return lastError();
         }
         const DWORD waited = WaitForSingleObject(mutex, 0);
         if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-            lock = fileOf(mutex);
-            return {};
+            return fileOf(mutex);
         }
         const std::error_code error =
             waited == WAIT_TIMEOUT ? failed(ERROR_LOCK_VIOLATION) : lastError();
@@ -388,39 +368,24 @@ FileIo& systemFileIo() {
     return io;
 }
 
-namespace {
-
-bool isCode(const std::error_code& error, std::initializer_list<DWORD> values) {
-    if (error.category() != std::system_category()) {
-        return false;
-    }
-    for (const DWORD value : values) {
-        if (error.value() == static_cast<int>(value)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 bool isMissing(const std::error_code& error) {
-    return isCode(error, {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND});
+    return isSystemError(error, {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND});
 }
 bool isTaken(const std::error_code& error) {
-    return isCode(error, {ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS});
+    return isSystemError(error, {ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS});
 }
 bool isNoFile(const std::error_code&) {
     return false; // a pipe or device opens, and is refused when looked at
 }
 bool isInUse(const std::error_code& error) {
-    return isCode(error, {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}); // the game, an editor
+    return isSystemError(error,
+                         {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}); // the game, an editor
 }
 bool isRefused(const std::error_code& error) {
-    return isCode(error, {ERROR_ACCESS_DENIED});
+    return isSystemError(error, {ERROR_ACCESS_DENIED});
 }
 bool isBusy(const std::error_code& error) {
-    return isCode(error, {ERROR_LOCK_VIOLATION});
+    return isSystemError(error, {ERROR_LOCK_VIOLATION});
 }
 bool takesNoLock(const std::error_code&) {
     return false; // a named mutex can always be made

@@ -1,4 +1,4 @@
-#include "config/file_io.h"
+#include "files/file_io.h"
 
 #include <acl/libacl.h>
 #include <cerrno>
@@ -78,11 +78,22 @@ std::error_code failed(int error) {
     return {error, std::system_category()};
 }
 
+// Done when a call returned 0, else errno.
+IoResult<> checked(int result) {
+    if (result != 0) {
+        return lastError();
+    }
+    return {};
+}
+
 int fdOf(FileHandle file) {
     return static_cast<int>(file);
 }
 
-FileHandle handleOf(int fd) {
+IoResult<FileHandle> handleOf(int fd) {
+    if (fd < 0) {
+        return lastError();
+    }
     return static_cast<FileHandle>(fd);
 }
 
@@ -99,6 +110,14 @@ FileLook lookOf(const struct stat& info) {
             .owner = info.st_uid,
             .group = info.st_gid,
             .mode = info.st_mode};
+}
+
+// What stat told, or errno when it failed.
+IoResult<FileLook> lookOrFail(int result, const struct stat& status) {
+    if (result != 0) {
+        return lastError();
+    }
+    return lookOf(status);
 }
 
 int flagsOf(OpenMode mode) {
@@ -118,27 +137,19 @@ int flagsOf(OpenMode mode) {
 
 class SystemFileIo final : public FileIo {
 public:
-    std::error_code lookAt(const fs::path& path, FileLook& info) override {
+    IoResult<FileLook> lookAt(const fs::path& path) override {
+        struct stat status {};
+        return lookOrFail(::lstat(path.c_str(), &status), status);
+    }
+    IoResult<std::string> ownerOf(const fs::path& path) override {
         struct stat status {};
         if (::lstat(path.c_str(), &status) != 0) {
             return lastError();
         }
-        info = lookOf(status);
-        return {};
+        return std::to_string(status.st_uid);
     }
-    std::error_code ownerOf(const fs::path& path, std::string& owner) override {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0) {
-            return lastError();
-        }
-        owner = std::to_string(status.st_uid);
-        return {};
-    }
-    std::error_code currentUser(std::string& user) override {
-        user = std::to_string(::geteuid());
-        return {};
-    }
-    std::error_code readLink(const fs::path& path, fs::path& target) override {
+    IoResult<std::string> currentUser() override { return std::to_string(::geteuid()); }
+    IoResult<fs::path> readLink(const fs::path& path) override {
         std::vector<char> buffer(256);
         for (;;) {
             const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
@@ -146,62 +157,41 @@ public:
                 return lastError();
             }
             if (static_cast<std::size_t>(length) < buffer.size()) {
-                target = std::string(buffer.data(), static_cast<std::size_t>(length));
-                return {};
+                return fs::path(std::string(buffer.data(), static_cast<std::size_t>(length)));
             }
             buffer.resize(buffer.size() * 2);
         }
     }
-    std::error_code mayWrite(const fs::path& path) override {
-        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ? lastError()
-                                                                          : std::error_code();
+    IoResult<> mayWrite(const fs::path& path) override {
+        return checked(::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS));
     }
-    std::error_code open(const fs::path& path, OpenMode mode, FileHandle& file) override {
-        const int fd = ::open(path.c_str(), flagsOf(mode), 0);
-        if (fd < 0) {
-            return lastError();
-        }
-        file = handleOf(fd);
-        return {};
+    IoResult<FileHandle> open(const fs::path& path, OpenMode mode) override {
+        return handleOf(::open(path.c_str(), flagsOf(mode), 0));
     }
-    std::error_code create(const fs::path& path, std::uint32_t mode, std::uint32_t,
-                           FileHandle& file) override {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                              static_cast<mode_t>(mode));
-        if (fd < 0) {
-            return lastError();
-        }
-        file = handleOf(fd);
-        return {};
+    IoResult<FileHandle> create(const fs::path& path, std::uint32_t mode, std::uint32_t) override {
+        return handleOf(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                               static_cast<mode_t>(mode)));
     }
-    std::error_code look(FileHandle file, FileLook& info) override {
+    IoResult<FileLook> look(FileHandle file) override {
         struct stat status {};
-        if (::fstat(fdOf(file), &status) != 0) {
-            return lastError();
-        }
-        info = lookOf(status);
-        return {};
+        return lookOrFail(::fstat(fdOf(file), &status), status);
     }
-    std::error_code read(FileHandle file, char* buffer, std::size_t size,
-                         std::size_t& got) override {
+    IoResult<std::size_t> read(FileHandle file, char* buffer, std::size_t size) override {
         for (;;) {
             const ssize_t n = ::read(fdOf(file), buffer, size);
             if (n >= 0) {
-                got = static_cast<std::size_t>(n);
-                return {};
+                return static_cast<std::size_t>(n);
             }
             if (errno != EINTR) {
                 return lastError();
             }
         }
     }
-    std::error_code write(FileHandle file, const char* data, std::size_t size,
-                          std::size_t& written) override {
+    IoResult<std::size_t> write(FileHandle file, const char* data, std::size_t size) override {
         for (;;) {
             const ssize_t n = ::write(fdOf(file), data, size);
             if (n > 0) {
-                written = static_cast<std::size_t>(n);
-                return {};
+                return static_cast<std::size_t>(n);
             }
             if (n == 0) {
                 return failed(EIO); // a write that makes no progress is as bad as one that fails
@@ -211,42 +201,34 @@ public:
             }
         }
     }
-    std::error_code rewind(FileHandle file) override {
-        return ::lseek(fdOf(file), 0, SEEK_SET) < 0 ? lastError() : std::error_code();
+    IoResult<> rewind(FileHandle file) override {
+        return checked(::lseek(fdOf(file), 0, SEEK_SET) < 0 ? -1 : 0);
     }
-    std::error_code truncate(FileHandle file, std::uint64_t size) override {
-        return ::ftruncate(fdOf(file), static_cast<off_t>(size)) != 0 ? lastError()
-                                                                      : std::error_code();
+    IoResult<> truncate(FileHandle file, std::uint64_t size) override {
+        return checked(::ftruncate(fdOf(file), static_cast<off_t>(size)));
     }
-    std::error_code sync(FileHandle file) override {
-        return ::fsync(fdOf(file)) != 0 ? lastError() : std::error_code();
+    IoResult<> sync(FileHandle file) override { return checked(::fsync(fdOf(file))); }
+    IoResult<> close(FileHandle file) override { return checked(::close(fdOf(file))); }
+    IoResult<> setOwner(FileHandle file, std::uint32_t owner, std::uint32_t group) override {
+        return checked(::fchown(fdOf(file), owner, group));
     }
-    std::error_code close(FileHandle file) override {
-        return ::close(fdOf(file)) != 0 ? lastError() : std::error_code();
+    IoResult<> setMode(FileHandle file, std::uint32_t mode) override {
+        return checked(::fchmod(fdOf(file), static_cast<mode_t>(mode)));
     }
-    std::error_code setOwner(FileHandle file, std::uint32_t owner, std::uint32_t group) override {
-        return ::fchown(fdOf(file), owner, group) != 0 ? lastError() : std::error_code();
+    IoResult<> copyAttributes(FileHandle from, FileHandle to) override {
+        return checked(copyAcl(fdOf(from), fdOf(to)) == 0 &&
+                               copyExtendedAttributes(fdOf(from), fdOf(to)) == 0
+                           ? 0
+                           : -1);
     }
-    std::error_code setMode(FileHandle file, std::uint32_t mode) override {
-        return ::fchmod(fdOf(file), static_cast<mode_t>(mode)) != 0 ? lastError()
-                                                                    : std::error_code();
+    IoResult<> rename(const fs::path& from, const fs::path& to) override {
+        return checked(::rename(from.c_str(), to.c_str()));
     }
-    std::error_code copyAttributes(FileHandle from, FileHandle to) override {
-        return copyAcl(fdOf(from), fdOf(to)) == 0 &&
-                       copyExtendedAttributes(fdOf(from), fdOf(to)) == 0
-                   ? std::error_code()
-                   : lastError();
-    }
-    std::error_code rename(const fs::path& from, const fs::path& to) override {
-        return ::rename(from.c_str(), to.c_str()) != 0 ? lastError() : std::error_code();
-    }
-    std::error_code replace(const fs::path&, const fs::path&, const fs::path&) override {
+    IoResult<> replace(const fs::path&, const fs::path&, const fs::path&) override {
         return failed(ENOTSUP); // a new file takes the old one's place by rename here
     }
-    std::error_code remove(const fs::path& path) override {
-        return ::unlink(path.c_str()) != 0 ? lastError() : std::error_code();
-    }
-    std::error_code lockFolder(const fs::path& folder, FileHandle& lock) override {
+    IoResult<> remove(const fs::path& path) override { return checked(::unlink(path.c_str())); }
+    IoResult<FileHandle> lockFolder(const fs::path& folder) override {
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
             return lastError();
@@ -259,8 +241,7 @@ public:
             ::close(fd);
             return failed(error);
         }
-        lock = handleOf(fd);
-        return {};
+        return static_cast<FileHandle>(fd);
     }
     void unlockFolder(FileHandle lock) override { ::close(fdOf(lock)); }
 };
@@ -272,44 +253,28 @@ FileIo& systemFileIo() {
     return io;
 }
 
-namespace {
-
-bool isErrno(const std::error_code& error, std::initializer_list<int> values) {
-    if (error.category() != std::system_category()) {
-        return false;
-    }
-    for (const int value : values) {
-        if (error.value() == value) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 bool isMissing(const std::error_code& error) {
-    return isErrno(error, {ENOENT});
+    return isSystemError(error, {ENOENT});
 }
 bool isTaken(const std::error_code& error) {
-    return isErrno(error, {EEXIST});
+    return isSystemError(error, {EEXIST});
 }
 bool isNoFile(const std::error_code& error) {
-    return isErrno(error, {ENXIO});
+    return isSystemError(error, {ENXIO});
 }
 bool isInUse(const std::error_code&) {
     return false; // a file open elsewhere may be written on Linux
 }
 bool isRefused(const std::error_code& error) {
-    return isErrno(error, {EACCES, EPERM, EROFS});
+    return isSystemError(error, {EACCES, EPERM, EROFS});
 }
 bool isBusy(const std::error_code& error) {
-    return isErrno(error, {EWOULDBLOCK, EAGAIN});
+    return isSystemError(error, {EWOULDBLOCK, EAGAIN});
 }
 bool takesNoLock(const std::error_code& error) {
     // Some network file systems take no lock on a folder. A folder that is not there has nothing
     // to hold either; the change says so in its words.
-    return isErrno(error, {ENOLCK, EOPNOTSUPP, ENOTSUP, EINVAL, EBADF, ENOENT, ENOTDIR});
+    return isSystemError(error, {ENOLCK, EOPNOTSUPP, ENOTSUP, EINVAL, EBADF, ENOENT, ENOTDIR});
 }
 
 } // namespace quarvel
