@@ -1,7 +1,6 @@
 #include "ui/text.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace quarvel::ui {
 
@@ -41,22 +40,6 @@ QString sentencesText(const char* context, const std::vector<Sentence>& sentence
             filledWords(translated(context, sentence.words).toStdString(), sentence.values));
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-std::filesystem::path toPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-QString fromPath(const std::filesystem::path& path) {
-#ifdef Q_OS_WIN
-    return QString::fromStdWString(path.native());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-#endif
 }
 
 } // namespace quarvel::ui

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +29,5 @@ namespace quarvel::ui {
 // paths — is 8-bit text in the system's code page, as the game reads and writes it.
 [[nodiscard]] QString fromEngine(std::string_view text);
 [[nodiscard]] std::string toEngine(const QString& text);
-
-// A path keeps its bytes on the way through the windows: a folder whose name is not valid UTF-8
-// is shown as well as it can be, and still written into as itself.
-[[nodiscard]] std::filesystem::path toPath(const QString& path);
-[[nodiscard]] QString fromPath(const std::filesystem::path& path);
 
 } // namespace quarvel::ui

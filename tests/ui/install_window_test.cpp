@@ -1,10 +1,12 @@
 // The install window writing into real directories: what the files hold is the engine's affair,
 // here the window must hand over the text, ask before replacing and report what happened.
 
+#include "ui/install/install_window.h"
+
 #include "config/script.h"
 #include "core/engine.h"
 #include "fake_dialogs.h"
-#include "ui/install/install_window.h"
+#include "ui/host_system.h"
 #include "ui/text.h"
 #include "window_support.h"
 

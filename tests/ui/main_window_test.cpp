@@ -2,12 +2,14 @@
 // themselves are the engine's and are tested with it; here the window must hand the engine what
 // the player does, and only that, and every widget must show its editor's state.
 
+#include "ui/main/main_window.h"
+
 #include "core/product.h"
 #include "fake_dialogs.h"
 #include "ui/about/about_window.h"
+#include "ui/host_system.h"
 #include "ui/install/install_window.h"
 #include "ui/main/descriptions.h"
-#include "ui/main/main_window.h"
 #include "ui/main/tweak_places.h"
 #include "ui/text.h"
 #include "ui/wizards/pack_wizard.h"

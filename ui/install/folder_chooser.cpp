@@ -1,5 +1,6 @@
 #include "ui/install/folder_chooser.h"
 
+#include "ui/host_system.h"
 #include "ui/style/style.h"
 #include "ui/text.h"
 
@@ -26,12 +27,12 @@ FolderChooser::FolderChooser(QWidget* parent) : QWidget(parent) {
         drives_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
                          drive.absoluteFilePath());
     }
-#ifdef Q_OS_WIN
-    connect(drives_, &QComboBox::activated, this, &FolderChooser::showDrive);
-#else
-    // One file system tree: the folder tree reaches everything.
-    drives_->setVisible(false);
-#endif
+    if (thisSystem() == HostSystem::Windows) {
+        connect(drives_, &QComboBox::activated, this, &FolderChooser::showDrive);
+    } else {
+        // One file system tree: the folder tree reaches everything.
+        drives_->setVisible(false);
+    }
     layout->addWidget(drives_);
 
     layout->addWidget(buildFolderTree(), 1);

@@ -8,6 +8,7 @@
 #include "games/game_folder.h"
 #include "games/game_process.h"
 #include "process/held_signals.h"
+#include "ui/host_system.h"
 #include "ui/install/folder_chooser.h"
 #include "ui/style/style.h"
 #include "ui/text.h"
@@ -29,12 +30,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <filesystem>
 #include <new>
 #include <optional>
+
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace quarvel::ui {
 

@@ -6,6 +6,7 @@
 #include "games/game_folder.h"
 #include "ui/about/about_window.h"
 #include "ui/first_frame.h"
+#include "ui/host_system.h"
 #include "ui/install/install_window.h"
 #include "ui/main/descriptions.h"
 #include "ui/main/fps_page.h"
@@ -36,12 +37,13 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <functional>
+
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace quarvel::ui {
 

@@ -48,14 +48,6 @@ QString systemPath(const QString& path, HostSystem system) {
 
 } // namespace
 
-HostSystem thisSystem() {
-#ifdef Q_OS_WIN
-    return HostSystem::Windows;
-#else
-    return HostSystem::Linux;
-#endif
-}
-
 ModelSteps modelSteps(const ModelWizardTexts& texts,
                       const std::optional<std::filesystem::path>& game, HostSystem system) {
     ModelSteps steps;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialogs/user_dialogs.h"
+#include "ui/host_system.h"
 
 #include <QDialog>
 #include <QString>
@@ -31,8 +32,6 @@ struct ModelWizardTexts {
     QUrl pack;             // the download that "Click here" opens
 };
 
-enum class HostSystem { Windows, Linux };
-
 // What a wizard tells the player to do by hand, for his game and his system.
 struct ModelSteps {
     QString folder;     // the game folder as the system writes it; empty when none was found
@@ -45,9 +44,6 @@ struct ModelSteps {
 // files the pack replaces, which he is told to make first. No step deletes the game's own files.
 ModelSteps modelSteps(const ModelWizardTexts& texts,
                       const std::optional<std::filesystem::path>& game, HostSystem system);
-
-// The system the program runs on.
-HostSystem thisSystem();
 
 // Two steps: choose Install or Remove, then read how to do it by hand. The wizard itself
 // touches no files. Modeless; Escape cancels it and Enter presses Next or Finish.
