@@ -1,17 +1,18 @@
 #include "files/file_io.h"
 
-#include <acl/libacl.h>
 #include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include <acl/libacl.h>
+#include <fcntl.h>
 #include <sys/acl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
-#include <vector>
 
 namespace quarvel {
 

@@ -6,6 +6,7 @@
 #include "files/open_file.h"
 
 #include <cerrno>
+
 #include <unistd.h>
 
 namespace quarvel {

@@ -8,9 +8,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <vector>
+
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace quarvel {
 

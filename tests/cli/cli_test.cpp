@@ -14,6 +14,7 @@
 #include "support/windows_process.h"
 #else
 #include <csignal>
+
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -1,6 +1,7 @@
 // Whether the tweaks held: the game's start-up followed through real folder layouts.
 
 #include "config/check.h"
+
 #include "support/faulty_io.h"
 #include "support/temp_folder.h"
 

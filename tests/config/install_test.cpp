@@ -2,8 +2,9 @@
 // and their owner, permissions, ACL, attributes and links in each way a directory can be laid out;
 // then every system call of an install or an uninstall failing in turn.
 
-#include "config/check.h"
 #include "config/install.h"
+
+#include "config/check.h"
 #include "config/script.h"
 #include "config/uninstall.h"
 #include "config/userconfig_hook.h"

@@ -1,7 +1,8 @@
 // Loading config files back into the editors.
 
-#include "config/install.h"
 #include "config/loader.h"
+
+#include "config/install.h"
 #include "config/script.h"
 #include "support/editors.h"
 #include "support/temp_folder.h"

@@ -1,6 +1,7 @@
 // The script: byte for byte, after start-up and after each preset, and the banner after it.
 
 #include "config/script.h"
+
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // takes, and where each setting was made last.
 
 #include "config/start_up.h"
+
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,12 @@
 // Taking the tweaks out again: exactly the lines an install adds or finds, every other byte kept.
 // Its refusals are among the layouts of the install tests.
 
+#include "config/uninstall.h"
+
 #include "config/check.h"
 #include "config/exec_line.h"
 #include "config/install.h"
 #include "config/script.h"
-#include "config/uninstall.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

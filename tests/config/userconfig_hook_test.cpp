@@ -1,10 +1,11 @@
 // userconfig.cfg and the script: telling from a folder whether it runs quarvel.cfg, adding the
 // line there alone, and an install that takes it out again or leaves the file as it is.
 
+#include "config/userconfig_hook.h"
+
 #include "config/exec_line.h"
 #include "config/install.h"
 #include "config/script.h"
-#include "config/userconfig_hook.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

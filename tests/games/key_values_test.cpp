@@ -1,5 +1,6 @@
-#include "games/app_manifest.h"
 #include "games/key_values.h"
+
+#include "games/app_manifest.h"
 
 #include <gtest/gtest.h>
 

@@ -12,6 +12,7 @@
 
 #ifdef _WIN32
 #include <tuple>
+
 #include <windows.h>
 #endif
 

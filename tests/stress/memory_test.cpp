@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
 
 using namespace quarvel;
 

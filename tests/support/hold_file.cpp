@@ -1,11 +1,12 @@
 // Holds a file open as another program would, the game or an editor, until its standard input
 // closes: quarvel_hold_file FILE none|read|all, the sharing it allows others. It says "holding"
 // once the file is open.
+#include <cstdio>
+#include <string>
+
 #include <windows.h>
 
-#include <cstdio>
 #include <shellapi.h>
-#include <string>
 
 int main() {
     int count = 0;

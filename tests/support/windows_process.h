@@ -2,12 +2,12 @@
 
 // Starting another program on Windows, with its standard input, output and error as pipes of the
 // test: quarvel-cli, icacls, or quarvel_hold_file.
-#include <windows.h>
-
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <windows.h>
 
 namespace quarvel::testing_support {
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
 #include <fcntl.h>
 #include <io.h>
 
