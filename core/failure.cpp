@@ -124,7 +124,7 @@ std::string reasonText(const Failure& failure, Translator translate) {
 
 // A file passed over while looking for games, the way compilers point at a mistake:
 // "FILE:LINE:COLUMN: REASON" or "FILE: REASON".
-std::string describeSearch(const Failure& failure) {
+static std::string describeSearch(const Failure& failure) {
     std::string text = pathText(failure.file);
     if (failure.problem == FileProblem::Syntax) {
         text.append(":")

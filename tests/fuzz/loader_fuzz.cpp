@@ -4,6 +4,7 @@
 
 #include "config/known_cvars.h"
 #include "config/loader.h"
+#include "fuzz_target.h"
 #include "support/engine_invariants.h"
 
 #include <algorithm>

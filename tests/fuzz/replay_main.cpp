@@ -2,13 +2,11 @@
 // after its first byte (which splits a byte-order mark over two pieces); then over a line too large
 // to keep as a file, 10 MiB long, which it makes itself.
 
+#include "fuzz_target.h"
 #include "replay.h"
 
 #include <cstdint>
 #include <vector>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
-void checkLoad(std::string_view bytes, const std::vector<std::size_t>& cuts);
 
 int main(int argc, char** argv) {
     const auto run = [](const std::string& bytes) {

@@ -1,10 +1,9 @@
 // Runs the fuzz target of the check's start-up over every file in the given folders.
 
+#include "fuzz_target.h"
 #include "replay.h"
 
 #include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
     const std::size_t files = replaySeeds(argc, argv, [](const std::string& bytes) {

@@ -7,6 +7,7 @@
 
 #include "config/check.h"
 #include "config/start_up.h"
+#include "fuzz_target.h"
 #include "support/memory_io.h"
 
 #include <cstdint>
