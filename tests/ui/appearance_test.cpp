@@ -3,8 +3,8 @@
 // background it is drawn on by 4.5 to 1 at least.
 
 #include "config/script.h"
+#include "dark_palette.h"
 #include "fake_dialogs.h"
-#include "tools/screenshots/dark_palette.h"
 #include "ui/about/about_window.h"
 #include "ui/install/install_window.h"
 #include "ui/main/main_window.h"
