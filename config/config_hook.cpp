@@ -3,6 +3,7 @@
 #include "config/exec_line.h"
 #include "config/script.h"
 
+#include <algorithm>
 #include <new>
 
 namespace quarvel {
@@ -78,6 +79,16 @@ Expected<void> writeHook(ConfigHook& hook, std::vector<Failure>& warnings) {
     }
     hook.content.reset();
     return written;
+}
+
+void noteInRecord(const ConfigHook& hook, RestoreRecord& record) {
+    const std::string name = pathText(hook.file.path().filename());
+    if (!hook.file.exists() && std::ranges::find(record.created, name) == record.created.end()) {
+        record.created.push_back(name);
+    }
+    if (hook.content && hook.changedEnds && !record.lineEndsBefore(name)) {
+        record.lineEnds.push_back({name, *hook.changedEnds});
+    }
 }
 
 } // namespace quarvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/exec_line.h"
+#include "config/restore_record.h"
 #include "core/failure.h"
 #include "files/file_io.h"
 #include "files/game_file.h"
@@ -41,5 +42,9 @@ Expected<void> checkWritable(ConfigHook& hook);
 // added to `warnings`. The content is let go of afterwards, so that a large file is not held
 // twice.
 Expected<void> writeHook(ConfigHook& hook, std::vector<Failure>& warnings);
+
+// Notes in the record what adding the exec line does that Remove is to undo: the config made where
+// there was none, and the line ends it gave the config. What an earlier change noted stays.
+void noteInRecord(const ConfigHook& hook, RestoreRecord& record);
 
 } // namespace quarvel

@@ -113,13 +113,7 @@ Expected<Record> lookAtRecord(FileIo& io, const fs::path& directory, std::string
         } // a value that could not go back into config.cfg is not recorded
     }
     for (const ConfigHook& hook : hooks) {
-        const std::string name = pathText(hook.file.path().filename());
-        if (!hook.file.exists() && std::ranges::find(kept.created, name) == kept.created.end()) {
-            kept.created.push_back(name);
-        }
-        if (hook.content && hook.changedEnds && !kept.lineEndsBefore(name)) {
-            kept.lineEnds.push_back({name, *hook.changedEnds});
-        }
+        noteInRecord(hook, kept);
     }
     std::string content = recordText(kept);
     if (content != record.before) {

@@ -40,12 +40,23 @@ public:
             return hook.failure();
         }
         hook_ = std::move(*hook);
-        return checkWritable(*hook_);
+        if (Expected<void> writable = checkWritable(*hook_); !writable) {
+            return writable;
+        }
+        return hook_->content ? lookAtRecord() : Expected<void>();
     }
 
+    // The record goes first, so that Remove always knows of the line it is to take out again.
     Expected<void> change() override {
         if (!hook_->content) {
             return {}; // userconfig.cfg runs the script already
+        }
+        if (Expected<void> recorded = writeRecord(recordContent_); !recorded) {
+            if (recorded.failure().step == FileStep::Sync) {
+                recorded.failure().done = Sentence{QVL_TRANSLATABLE(
+                    "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
+            }
+            return recorded;
         }
         Expected<void> written = writeHook(*hook_, result_.warnings);
         result_.added = written || written.failure().step == FileStep::Sync;
@@ -53,15 +64,58 @@ public:
             written.failure().done =
                 Sentence{QVL_TRANSLATABLE("Failure", "userconfig.cfg now runs quarvel.cfg, but the "
                                                      "change may not survive a power cut")};
+        } else if (!written) {
+            // userconfig.cfg is as it was: so is the record again.
+            static_cast<void>(writeRecord(recordBefore_));
         }
         return written;
     }
 
 private:
+    // The install's record, where there is one, is told of a userconfig.cfg made now and of line
+    // ends the line changes, so that Remove gives the file back as it was. A folder installed
+    // without a record gets none now: it would record no settings.
+    Expected<void> lookAtRecord() {
+        auto record = GameFile::look(io_, directory_ / restoreFileName, FileStep::Write);
+        if (!record) {
+            return record.failure();
+        }
+        if (!record->exists()) {
+            return {};
+        }
+        const Expected<std::string> text = record->read();
+        if (!text) {
+            return text.failure();
+        }
+        RestoreRecord kept = readRecord(*text);
+        noteInRecord(*hook_, kept);
+        recordContent_ = recordText(kept);
+        if (recordContent_ == *text) {
+            return {};
+        }
+        recordBefore_ = *text;
+        record_ = std::move(*record);
+        return record_->checkWritable();
+    }
+
+    Expected<void> writeRecord(std::string_view content) {
+        if (!record_) {
+            return {};
+        }
+        Expected<void> written = record_->replace(content);
+        if (record_->leftCopy()) {
+            result_.warnings.push_back(*record_->leftCopy());
+        }
+        return written;
+    }
+
     const fs::path& directory_;
     FileIo& io_;
     HookResult& result_;
     std::optional<ConfigHook> hook_;
+    std::optional<GameFile> record_; // the record, where it is to change
+    std::string recordContent_;
+    std::string recordBefore_;
 };
 
 } // namespace

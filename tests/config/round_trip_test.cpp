@@ -8,6 +8,7 @@
 #include "config/script.h"
 #include "config/start_up.h"
 #include "config/uninstall.h"
+#include "config/userconfig_hook.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -381,6 +382,31 @@ TEST(RoundTrip, ConfigsTheInstallCreatedGoOnlyWhenTheyHoldNothingElse) {
                   "quarvel.cfg has been deleted.", "userconfig.cfg no longer runs quarvel.cfg.",
                   "autoexec.cfg has been deleted: the install created it, and it held nothing "
                   "else."}));
+}
+
+TEST(RoundTrip, AUserconfigHookedAfterTheInstallIsGivenBackAsItWas) {
+    // The check's remedy adds the line to userconfig.cfg after the install: Remove takes out what
+    // it made, whether it made the file or changed its line ends.
+    const std::string userconfigs[] = {"", "bind x jump\n", "bind x jump"};
+    for (const std::string& userconfig : userconfigs) {
+        SCOPED_TRACE(userconfig);
+        TempFolder game;
+        game.write("autoexec.cfg", "exec other.cfg\n");
+        game.write("config.cfg", "rate \"25000\"\n");
+        if (!userconfig.empty()) {
+            game.write("userconfig.cfg", userconfig);
+        }
+        const TempFolder::Snapshot before = game.snapshot();
+        ASSERT_TRUE(installTweaks(game.path(), scriptOf(Preset::Default, GameVersion::Steam),
+                                  systemFileIo(), {.userconfig = UserconfigChange::Leave})
+                        .installed());
+        const HookResult hooked = hookUserconfig(game.path(), systemFileIo());
+        ASSERT_FALSE(hooked.failure) << describe(*hooked.failure);
+        ASSERT_TRUE(hooked.added);
+        const UninstallResult removed = uninstallTweaks(game.path());
+        ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+        EXPECT_EQ(game.snapshot(), before);
+    }
 }
 
 TEST(RoundTrip, TheRecordIsAConsoleScriptThatReadsBackAsWritten) {

@@ -306,6 +306,9 @@ private slots:
                                              "of quarvel.cfg held.")
                                   .arg(folder)}));
         before[QStringLiteral("userconfig.cfg")] = "exec quarvel.cfg\r\n";
+        // and the record knows, so that Remove takes the file away again
+        before[QStringLiteral("quarvel-restore.cfg")] +=
+            "// The install created userconfig.cfg.\r\n";
         QCOMPARE(filesIn(game.path()), before);
         QVERIFY(child<QCheckBox>(*window, QStringLiteral("chkUserconfig")).isChecked());
         QVERIFY(stillOpen(window));
