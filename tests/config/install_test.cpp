@@ -794,6 +794,77 @@ std::string failureText(const std::optional<Failure>& failure) {
     return failure ? describe(*failure) : "done";
 }
 
+// Each file a run with the call `failed` failing left holds what it held before the change
+// (`old`) or what the change without a fault gives it (`plain`).
+void expectEachFileOldOrNew(const Attempt& run, const Attempt& plain,
+                            const TempFolder::Snapshot& old, Call failed) {
+    for (const auto& [name, content] : run.files) {
+        const bool oldContent = old.count(name) != 0 && old.at(name) == content;
+        const bool newContent = plain.files.count(name) != 0 && plain.files.at(name) == content;
+        if (old.count(name) != 0 || plain.files.count(name) != 0) {
+            EXPECT_TRUE(oldContent || newContent) << name;
+        } else if (failed != Call::Remove) {
+            // Only a copy kept because the old content could not be put back stays.
+            ASSERT_TRUE(run.failure) << "left behind: " << name;
+            EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
+        }
+    }
+}
+
+// Whether the run left a file as the change gives it, or took away one the change takes away.
+bool changedAFile(const Attempt& run, const Attempt& plain, const TempFolder::Snapshot& old) {
+    bool changed = false;
+    for (const auto& [name, content] : plain.files) {
+        const bool now = run.files.count(name) != 0 && run.files.at(name) == content;
+        changed = changed || (now && (old.count(name) == 0 || old.at(name) != content));
+    }
+    for (const auto& [name, content] : old) {
+        changed = changed || (run.files.count(name) == 0 && plain.files.count(name) == 0);
+    }
+    return changed;
+}
+
+// A copy left behind because its removal failed is named in a warning.
+void expectCopiesNamed(const Attempt& run, const Attempt& plain, const TempFolder::Snapshot& old,
+                       Call failed) {
+    for (const auto& [name, content] : run.files) {
+        if (old.count(name) == 0 && plain.files.count(name) == 0 && failed == Call::Remove) {
+            EXPECT_TRUE(std::any_of(run.warnings.begin(), run.warnings.end(),
+                                    [&](const Failure& warning) {
+                                        return warning.copy.filename() == fs::path(name).filename();
+                                    }))
+                << "a copy left unnamed: " << name;
+        }
+    }
+}
+
+// A run that went through did what the change does without the fault; one that failed names the
+// file.
+void expectDoneOrFileNamed(const Attempt& run, const Attempt& plain,
+                           const TempFolder::Snapshot& old, Call failed) {
+    if (!run.failure) {
+        // Done as without the fault; at most a copy whose removal failed is left, or the record
+        // could not be made, which a warning says.
+        for (const auto& [name, content] : run.files) {
+            EXPECT_TRUE(plain.files.count(name) != 0
+                            ? plain.files.at(name) == content
+                            : failed == Call::Remove && old.count(name) == 0)
+                << name;
+        }
+        const bool unrecorded =
+            std::any_of(run.warnings.begin(), run.warnings.end(), [](const Failure& warning) {
+                return warning.problem == FileProblem::NoRecordMade;
+            });
+        EXPECT_GE(run.files.size() + (unrecorded ? 1 : 0), plain.files.size());
+    } else {
+        // The file, or the folder that could not be synced after a change of one.
+        const std::string text = describe(*run.failure);
+        EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos ||
+                    text.find("Could not sync the folder \"") != std::string::npos)
+            << text;
+    }
+}
+
 } // namespace
 
 TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
@@ -816,64 +887,15 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
                 ++injected;
                 EXPECT_EQ(run.leftOpen, 0u);
                 EXPECT_EQ(run.strayCloses, 0);
-                for (const auto& [name, content] : run.files) {
-                    const bool oldContent = old.count(name) != 0 && old.at(name) == content;
-                    const bool newContent =
-                        plain.files.count(name) != 0 && plain.files.at(name) == content;
-                    if (old.count(name) != 0 || plain.files.count(name) != 0) {
-                        EXPECT_TRUE(oldContent || newContent) << name;
-                    } else if (failed.call != Call::Remove) {
-                        // Only a copy kept because the old content could not be put back stays.
-                        ASSERT_TRUE(run.failure) << "left behind: " << name;
-                        EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
-                    }
-                }
+                ASSERT_NO_FATAL_FAILURE(expectEachFileOldOrNew(run, plain, old, failed.call));
                 // What the run says matches what it left: a failure after a file was changed
                 // says what was done, and a copy left behind is named in a warning.
-                bool changed = false;
-                for (const auto& [name, content] : plain.files) {
-                    const bool now = run.files.count(name) != 0 && run.files.at(name) == content;
-                    changed = changed || (now && (old.count(name) == 0 || old.at(name) != content));
-                }
-                for (const auto& [name, content] : old) {
-                    changed =
-                        changed || (run.files.count(name) == 0 && plain.files.count(name) == 0);
-                }
                 if (run.failure && run.failure->problem != FileProblem::OldContentKept) {
-                    EXPECT_EQ(changed, run.failure->done.has_value()) << failureText(run.failure);
+                    EXPECT_EQ(changedAFile(run, plain, old), run.failure->done.has_value())
+                        << failureText(run.failure);
                 }
-                for (const auto& [name, content] : run.files) {
-                    if (old.count(name) == 0 && plain.files.count(name) == 0 &&
-                        failed.call == Call::Remove) {
-                        EXPECT_TRUE(std::any_of(run.warnings.begin(), run.warnings.end(),
-                                                [&](const Failure& warning) {
-                                                    return warning.copy.filename() ==
-                                                           fs::path(name).filename();
-                                                }))
-                            << "a copy left unnamed: " << name;
-                    }
-                }
-                if (!run.failure) {
-                    // Done as without the fault; at most a copy whose removal failed is left, or
-                    // the record could not be made, which a warning says.
-                    for (const auto& [name, content] : run.files) {
-                        EXPECT_TRUE(plain.files.count(name) != 0
-                                        ? plain.files.at(name) == content
-                                        : failed.call == Call::Remove && old.count(name) == 0)
-                            << name;
-                    }
-                    const bool unrecorded = std::any_of(
-                        run.warnings.begin(), run.warnings.end(), [](const Failure& warning) {
-                            return warning.problem == FileProblem::NoRecordMade;
-                        });
-                    EXPECT_GE(run.files.size() + (unrecorded ? 1 : 0), plain.files.size());
-                } else {
-                    // The file, or the folder that could not be synced after a change of one.
-                    const std::string text = describe(*run.failure);
-                    EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos ||
-                                text.find("Could not sync the folder \"") != std::string::npos)
-                        << text;
-                }
+                expectCopiesNamed(run, plain, old, failed.call);
+                expectDoneOrFileNamed(run, plain, old, failed.call);
             }
         }
     }
