@@ -80,31 +80,37 @@ std::string lineEndingIn(std::size_t length, const std::string& command) {
     return "echo " + std::string(length - 6 - command.size(), 'x') + ";" + command;
 }
 
-} // namespace
+struct Layout {
+    const char* what;
+    std::map<std::string, std::string> files; // quarvel.cfg is `script` unless given
+    Checked expected;
+    CheckOptions options = {.version = GameVersion::Steam};
+};
 
-TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
-    struct Layout {
-        const char* what;
-        std::map<std::string, std::string> files; // quarvel.cfg is `script` unless given
-        Checked expected;
-        CheckOptions options = {.version = GameVersion::Steam};
-    };
-    const CheckOptions classic{.version = GameVersion::Classic};
+// autoexec.cfg runs d1.cfg, which runs d2.cfg, and so on to d16.cfg, which runs quarvel.cfg.
+std::map<std::string, std::string> chainOfSixteen() {
     std::string deep = "exec d1.cfg\r\n";
     std::map<std::string, std::string> chain{{"autoexec.cfg", deep}};
     for (int depth = 1; depth <= 16; ++depth) {
         chain["d" + std::to_string(depth) + ".cfg"] =
             depth < 16 ? "exec d" + std::to_string(depth + 1) + ".cfg" : hook;
     }
-    // A file that runs itself under sixteen spellings; twelve files that each run the next eight
-    // times; one file of a MiB run under seventy spellings.
-    const std::string spellings = linesOf(16, [](int n) {
+    return chain;
+}
+
+// x.cfg run under sixteen spellings of its name.
+std::string runsItselfUnderSixteenSpellings() {
+    return linesOf(16, [](int n) {
         std::string prefix;
         for (int part = 1; part < n; ++part) {
             prefix += part % 3 == 0 ? ".//" : "./";
         }
         return "exec " + prefix + "x.cfg";
     });
+}
+
+// Twelve files that each run the next eight times.
+std::map<std::string, std::string> fanOutOfTwelve() {
     std::map<std::string, std::string> fanOut{{"autoexec.cfg", hook + "exec f1.cfg\r\n"}};
     for (int file = 1; file <= 12; ++file) {
         fanOut["f" + std::to_string(file) + ".cfg"] =
@@ -112,6 +118,47 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
                 ? linesOf(8, [&](int) { return "exec f" + std::to_string(file + 1) + ".cfg"; })
                 : "";
     }
+    return fanOut;
+}
+
+// The files, with those of `more` added or put in their place.
+std::map<std::string, std::string> with(std::map<std::string, std::string> files,
+                                        const std::map<std::string, std::string>& more) {
+    for (const auto& [name, content] : more) {
+        files[name] = content;
+    }
+    return files;
+}
+
+// A folder laid out as `layout` says is checked as it expects; a layout that expects no lines
+// expects the tweaks not installed.
+void expectCheck(const Layout& layout) {
+    TempFolder game;
+    std::map<std::string, std::string> files = layout.files;
+    files.try_emplace("quarvel.cfg", script);
+    for (const auto& [name, content] : files) {
+        if (!(name == "quarvel.cfg" && content.empty())) { // an empty text: no file at all
+            game.write(name, content);
+        }
+    }
+    Checked expected = layout.expected;
+    if (expected.lines.empty()) {
+        expected.lines = {"quarvel.cfg is not there: the tweaks are not installed in this "
+                          "folder.",
+                          noSettings};
+    }
+    EXPECT_EQ(check(game.path(), layout.options), expected) << layout.what;
+}
+
+} // namespace
+
+TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
+    const CheckOptions classic{.version = GameVersion::Classic};
+    const auto chain = chainOfSixteen();
+    // A file that runs itself under sixteen spellings; twelve files that each run the next eight
+    // times; one file of a MiB run under seventy spellings.
+    const std::string spellings = runsItselfUnderSixteenSpellings();
+    const auto fanOut = fanOutOfTwelve();
     const std::string mebibyte = linesOf(1024, [](int) { return "// " + std::string(1019, 'x'); });
     const std::string scriptOfNumbers =
         "// Quarvel v3\r\nrate 100000\r\ncl_updaterate 102\r\nfps_max 100\r\ngl_picmip 1\r\n";
@@ -120,13 +167,6 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
         "// Quarvel v3\r\nrate 7500\r\ncl_rate 9999\r\ncl_updaterate 20\r\ncl_cmdrate 30\r\n";
     const std::map<std::string, std::string> hooked{
         {"autoexec.cfg", hook}, {"config.cfg", "exec userconfig.cfg"}, {"userconfig.cfg", hook}};
-    const auto with = [](std::map<std::string, std::string> files,
-                         const std::map<std::string, std::string>& more) {
-        for (const auto& [name, content] : more) {
-            files[name] = content;
-        }
-        return files;
-    };
     const Layout layouts[] = {
         {"config.cfg overrides and nothing runs quarvel.cfg after it",
          {{"autoexec.cfg", hook},
@@ -388,21 +428,7 @@ TEST(Check, FollowsTheGamesStartUpThroughEveryLayout) {
          classic},
     };
     for (const Layout& layout : layouts) {
-        TempFolder game;
-        std::map<std::string, std::string> files = layout.files;
-        files.try_emplace("quarvel.cfg", script);
-        for (const auto& [name, content] : files) {
-            if (!(name == "quarvel.cfg" && content.empty())) { // an empty text: no file at all
-                game.write(name, content);
-            }
-        }
-        Checked expected = layout.expected;
-        if (expected.lines.empty()) {
-            expected.lines = {"quarvel.cfg is not there: the tweaks are not installed in this "
-                              "folder.",
-                              noSettings};
-        }
-        EXPECT_EQ(check(game.path(), layout.options), expected) << layout.what;
+        expectCheck(layout);
     }
 }
 

@@ -281,6 +281,126 @@ std::string linesOf(std::size_t size, bool lf) {
     return text.append("//").append(size - text.size() - 2 - end.size(), ' ').append(end);
 }
 
+// One step of a recipe: its verb, the name it acts on and what else it takes.
+struct Step {
+    explicit Step(const std::string& step) : text(step) {
+        std::istringstream words(step);
+        words >> verb >> name >> other;
+    }
+    std::string text, verb, name, other;
+};
+
+// The steps that make files, folders and links; false for any other.
+bool layFiles(const TempFolder& game, const Step& step, Laid& laid) {
+    const fs::path path = game.path(step.name);
+    if (step.verb == "file") {
+        game.write(step.name, binds);
+    } else if (step.verb == "dir") {
+        fs::create_directories(path);
+    } else if (step.verb == "link") {
+        makeLink(game, laid, step.name, step.other);
+    } else if (step.verb == "hard") {
+        fs::create_hard_link(game.path(step.other), path);
+    } else if (step.verb == "mode") {
+        fs::permissions(path, fs::perms(std::stoi(step.other, nullptr, 8)));
+    } else if (step.verb == "grow") {
+        fs::resize_file(path, maxConfigFileSize + 1);
+    } else if (step.verb == "lf" || step.verb == "full") {
+        const bool lf = step.verb == "lf";
+        game.write(step.name, linesOf(lf ? 15'300'000 : maxConfigFileSize, lf));
+    } else if (step.verb == "chain") {
+        const auto link = [](int i) { return "l" + std::to_string(i); };
+        // autoexec.cfg and l0 ... to the file: one link more than the system follows.
+        game.write(link(linkHops), binds);
+        for (int i = linkHops - 1; i >= 0; --i) {
+            makeLink(game, laid, link(i), link(i + 1));
+        }
+        makeLink(game, laid, "autoexec.cfg", "l0");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The tweaks installed, with `userconfig` adding the line to userconfig.cfg too; the change to
+// make is then an uninstall.
+void installFirst(const TempFolder& game, const std::string& userconfig, Laid& laid) {
+    const InstallOptions options{
+        .userconfig = userconfig == "userconfig" ? UserconfigChange::Add : UserconfigChange::Leave};
+    ASSERT_TRUE(installTweaks(game.path(), script, laid.io, options).installed());
+    laid.uninstall = true;
+}
+
+// The steps that say what comes before the change and how it is made; false for any other.
+bool layChange(const TempFolder& game, const Step& step, Laid& laid) {
+    if (step.verb == "installed") {
+        installFirst(game, step.name, laid);
+    } else if (step.verb == "saved") {
+        game.write("config.cfg", "unbindall\r\nbind \"x\" \"jump\"\r\ncl_cmdrate \"30\"\r\n"
+                                 "fps_max \"100\"\r\nrate \"7500\"\r\nexec userconfig.cfg\r\n");
+    } else if (step.verb == "then") {
+        laid.then = step.name;
+    } else if (step.verb == "in") {
+        laid.folder = step.name;
+    } else if (step.verb == "nobody") {
+        laid.asNobody = true;
+#ifndef _WIN32
+    } else if (step.verb == "limit") {
+        laid.sizeLimit = std::stoul(step.name);
+    } else if (step.verb == "notemp") {
+        laid.noTemporaryFolder = true;
+#endif
+    } else {
+        return false;
+    }
+    return true;
+}
+
+#ifdef _WIN32
+// The link at `path` made another user's, as the file calls are told.
+void giveToOtherUser(const fs::path& path, Laid& laid, const std::string& step) {
+    ASSERT_EQ(laid.io.links.count(testing_support::FaultyIo::key(path)), 1u) << step;
+    laid.io.links[testing_support::FaultyIo::key(path)].owner = testing_support::otherUser;
+}
+
+// The steps of owners, attributes and other programs, as Windows has them; false for any other.
+bool laySystemsOwn(const TempFolder& game, const Step& step, Laid& laid) {
+    const fs::path path = game.path(step.name);
+    if (step.verb == "foreign") {
+        giveToOtherUser(path, laid, step.text);
+    } else if (step.verb == "hidden" || step.verb == "system") {
+        const DWORD attribute =
+            step.verb == "hidden" ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_SYSTEM;
+        EXPECT_TRUE(SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | attribute));
+    } else if (step.verb == "held" || step.verb == "shared") {
+        laid.held.emplace_back(step.name, step.verb == "held" ? "none" : "all");
+    } else {
+        return false;
+    }
+    return true;
+}
+#else
+// The steps of owners, ACLs, attributes and FIFOs, as Linux has them; false for any other.
+bool laySystemsOwn(const TempFolder& game, const Step& step, Laid&) {
+    const fs::path path = game.path(step.name);
+    if (step.verb == "fifo") {
+        EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
+    } else if (step.verb == "foreign") {
+        EXPECT_EQ(::lchown(path.c_str(), nobody().uid, nobody().gid), 0) << path;
+    } else if (step.verb == "acl") {
+        const std::string text =
+            "u::rw-,g::r--,o::r--,m::rw-,u:" + std::to_string(nobody().uid) + ":rw-";
+        acl_t acl = ::acl_from_text(text.c_str());
+        EXPECT_EQ(::acl_set_file(path.c_str(), ACL_TYPE_ACCESS, acl), 0);
+        ::acl_free(acl);
+        EXPECT_EQ(::setxattr(path.c_str(), "user.origin", "steam", 5, 0), 0);
+    } else {
+        return false;
+    }
+    return true;
+}
+#endif
+
 // A game folder laid out by a recipe of steps separated by ';'. "file A" writes binds to A,
 // "dir A", "link A T" and "hard A T" make what they say, "mode A 444" sets A's mode (on Windows:
 // read-only or not), "foreign A" gives A to another user, "acl A" gives A an ACL entry and an
@@ -297,80 +417,14 @@ std::string linesOf(std::size_t size, bool lf) {
 // everyone, as the game does.
 void lay(const TempFolder& game, std::string_view recipe, Laid& laid) {
     std::istringstream steps{std::string(recipe)};
-    for (std::string step; std::getline(steps, step, ';');) {
-        std::istringstream words(step);
-        std::string verb, name, other;
-        words >> verb >> name >> other;
-        const fs::path path = game.path(name);
-        if (verb == "file") {
-            game.write(name, binds);
-        } else if (verb == "dir") {
-            fs::create_directories(path);
-        } else if (verb == "link") {
-            makeLink(game, laid, name, other);
-        } else if (verb == "hard") {
-            fs::create_hard_link(game.path(other), path);
-        } else if (verb == "mode") {
-            fs::permissions(path, fs::perms(std::stoi(other, nullptr, 8)));
-        } else if (verb == "grow") {
-            fs::resize_file(path, maxConfigFileSize + 1);
-        } else if (verb == "lf" || verb == "full") {
-            game.write(name, linesOf(verb == "lf" ? 15'300'000 : maxConfigFileSize, verb == "lf"));
-        } else if (verb == "chain") {
-            const auto link = [](int i) { return "l" + std::to_string(i); };
-            // autoexec.cfg and l0 ... to the file: one link more than the system follows.
-            game.write(link(linkHops), binds);
-            for (int i = linkHops - 1; i >= 0; --i) {
-                makeLink(game, laid, link(i), link(i + 1));
-            }
-            makeLink(game, laid, "autoexec.cfg", "l0");
-        } else if (verb == "installed") {
-            const InstallOptions options{.userconfig = name == "userconfig"
-                                                           ? UserconfigChange::Add
-                                                           : UserconfigChange::Leave};
-            ASSERT_TRUE(installTweaks(game.path(), script, laid.io, options).installed());
-            laid.uninstall = true;
-        } else if (verb == "saved") {
-            game.write("config.cfg", "unbindall\r\nbind \"x\" \"jump\"\r\ncl_cmdrate \"30\"\r\n"
-                                     "fps_max \"100\"\r\nrate \"7500\"\r\nexec userconfig.cfg\r\n");
-        } else if (verb == "then") {
-            laid.then = name;
-        } else if (verb == "in") {
-            laid.folder = name;
-        } else if (verb == "nobody") {
-            laid.asNobody = true;
-#ifndef _WIN32
-        } else if (verb == "limit") {
-            laid.sizeLimit = std::stoul(name);
-        } else if (verb == "notemp") {
-            laid.noTemporaryFolder = true;
-#endif
-#ifdef _WIN32
-        } else if (verb == "foreign") {
-            ASSERT_EQ(laid.io.links.count(testing_support::FaultyIo::key(path)), 1u) << step;
-            laid.io.links[testing_support::FaultyIo::key(path)].owner = testing_support::otherUser;
-        } else if (verb == "hidden" || verb == "system") {
-            const DWORD attribute =
-                verb == "hidden" ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_SYSTEM;
-            EXPECT_TRUE(
-                SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | attribute));
-        } else if (verb == "held" || verb == "shared") {
-            laid.held.emplace_back(name, verb == "held" ? "none" : "all");
-#else
-        } else if (verb == "fifo") {
-            EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
-        } else if (verb == "foreign") {
-            EXPECT_EQ(::lchown(path.c_str(), nobody().uid, nobody().gid), 0) << path;
-        } else if (verb == "acl") {
-            const std::string text =
-                "u::rw-,g::r--,o::r--,m::rw-,u:" + std::to_string(nobody().uid) + ":rw-";
-            acl_t acl = ::acl_from_text(text.c_str());
-            EXPECT_EQ(::acl_set_file(path.c_str(), ACL_TYPE_ACCESS, acl), 0);
-            ::acl_free(acl);
-            EXPECT_EQ(::setxattr(path.c_str(), "user.origin", "steam", 5, 0), 0);
-#endif
-        } else {
-            ADD_FAILURE() << "no such step: " << step;
+    for (std::string text; std::getline(steps, text, ';');) {
+        const Step step(text);
+        bool known = false;
+        // A step that cannot be made ends the recipe there.
+        ASSERT_NO_FATAL_FAILURE(known = layFiles(game, step, laid) || layChange(game, step, laid) ||
+                                        laySystemsOwn(game, step, laid));
+        if (!known) {
+            ADD_FAILURE() << "no such step: " << text;
         }
     }
 }
@@ -740,6 +794,77 @@ std::string failureText(const std::optional<Failure>& failure) {
     return failure ? describe(*failure) : "done";
 }
 
+// Each file a run with the call `failed` failing left holds what it held before the change
+// (`old`) or what the change without a fault gives it (`plain`).
+void expectEachFileOldOrNew(const Attempt& run, const Attempt& plain,
+                            const TempFolder::Snapshot& old, Call failed) {
+    for (const auto& [name, content] : run.files) {
+        const bool oldContent = old.count(name) != 0 && old.at(name) == content;
+        const bool newContent = plain.files.count(name) != 0 && plain.files.at(name) == content;
+        if (old.count(name) != 0 || plain.files.count(name) != 0) {
+            EXPECT_TRUE(oldContent || newContent) << name;
+        } else if (failed != Call::Remove) {
+            // Only a copy kept because the old content could not be put back stays.
+            ASSERT_TRUE(run.failure) << "left behind: " << name;
+            EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
+        }
+    }
+}
+
+// Whether the run left a file as the change gives it, or took away one the change takes away.
+bool changedAFile(const Attempt& run, const Attempt& plain, const TempFolder::Snapshot& old) {
+    bool changed = false;
+    for (const auto& [name, content] : plain.files) {
+        const bool now = run.files.count(name) != 0 && run.files.at(name) == content;
+        changed = changed || (now && (old.count(name) == 0 || old.at(name) != content));
+    }
+    for (const auto& [name, content] : old) {
+        changed = changed || (run.files.count(name) == 0 && plain.files.count(name) == 0);
+    }
+    return changed;
+}
+
+// A copy left behind because its removal failed is named in a warning.
+void expectCopiesNamed(const Attempt& run, const Attempt& plain, const TempFolder::Snapshot& old,
+                       Call failed) {
+    for (const auto& [name, content] : run.files) {
+        if (old.count(name) == 0 && plain.files.count(name) == 0 && failed == Call::Remove) {
+            EXPECT_TRUE(std::any_of(run.warnings.begin(), run.warnings.end(),
+                                    [&](const Failure& warning) {
+                                        return warning.copy.filename() == fs::path(name).filename();
+                                    }))
+                << "a copy left unnamed: " << name;
+        }
+    }
+}
+
+// A run that went through did what the change does without the fault; one that failed names the
+// file.
+void expectDoneOrFileNamed(const Attempt& run, const Attempt& plain,
+                           const TempFolder::Snapshot& old, Call failed) {
+    if (!run.failure) {
+        // Done as without the fault; at most a copy whose removal failed is left, or the record
+        // could not be made, which a warning says.
+        for (const auto& [name, content] : run.files) {
+            EXPECT_TRUE(plain.files.count(name) != 0
+                            ? plain.files.at(name) == content
+                            : failed == Call::Remove && old.count(name) == 0)
+                << name;
+        }
+        const bool unrecorded =
+            std::any_of(run.warnings.begin(), run.warnings.end(), [](const Failure& warning) {
+                return warning.problem == FileProblem::NoRecordMade;
+            });
+        EXPECT_GE(run.files.size() + (unrecorded ? 1 : 0), plain.files.size());
+    } else {
+        // The file, or the folder that could not be synced after a change of one.
+        const std::string text = describe(*run.failure);
+        EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos ||
+                    text.find("Could not sync the folder \"") != std::string::npos)
+            << text;
+    }
+}
+
 } // namespace
 
 TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
@@ -762,64 +887,15 @@ TEST(InstallFaults, EveryFailingCallLeavesEachFileWholeAndNothingBehind) {
                 ++injected;
                 EXPECT_EQ(run.leftOpen, 0u);
                 EXPECT_EQ(run.strayCloses, 0);
-                for (const auto& [name, content] : run.files) {
-                    const bool oldContent = old.count(name) != 0 && old.at(name) == content;
-                    const bool newContent =
-                        plain.files.count(name) != 0 && plain.files.at(name) == content;
-                    if (old.count(name) != 0 || plain.files.count(name) != 0) {
-                        EXPECT_TRUE(oldContent || newContent) << name;
-                    } else if (failed.call != Call::Remove) {
-                        // Only a copy kept because the old content could not be put back stays.
-                        ASSERT_TRUE(run.failure) << "left behind: " << name;
-                        EXPECT_EQ(run.failure->problem, FileProblem::OldContentKept) << name;
-                    }
-                }
+                ASSERT_NO_FATAL_FAILURE(expectEachFileOldOrNew(run, plain, old, failed.call));
                 // What the run says matches what it left: a failure after a file was changed
                 // says what was done, and a copy left behind is named in a warning.
-                bool changed = false;
-                for (const auto& [name, content] : plain.files) {
-                    const bool now = run.files.count(name) != 0 && run.files.at(name) == content;
-                    changed = changed || (now && (old.count(name) == 0 || old.at(name) != content));
-                }
-                for (const auto& [name, content] : old) {
-                    changed =
-                        changed || (run.files.count(name) == 0 && plain.files.count(name) == 0);
-                }
                 if (run.failure && run.failure->problem != FileProblem::OldContentKept) {
-                    EXPECT_EQ(changed, run.failure->done.has_value()) << failureText(run.failure);
+                    EXPECT_EQ(changedAFile(run, plain, old), run.failure->done.has_value())
+                        << failureText(run.failure);
                 }
-                for (const auto& [name, content] : run.files) {
-                    if (old.count(name) == 0 && plain.files.count(name) == 0 &&
-                        failed.call == Call::Remove) {
-                        EXPECT_TRUE(std::any_of(run.warnings.begin(), run.warnings.end(),
-                                                [&](const Failure& warning) {
-                                                    return warning.copy.filename() ==
-                                                           fs::path(name).filename();
-                                                }))
-                            << "a copy left unnamed: " << name;
-                    }
-                }
-                if (!run.failure) {
-                    // Done as without the fault; at most a copy whose removal failed is left, or
-                    // the record could not be made, which a warning says.
-                    for (const auto& [name, content] : run.files) {
-                        EXPECT_TRUE(plain.files.count(name) != 0
-                                        ? plain.files.at(name) == content
-                                        : failed.call == Call::Remove && old.count(name) == 0)
-                            << name;
-                    }
-                    const bool unrecorded = std::any_of(
-                        run.warnings.begin(), run.warnings.end(), [](const Failure& warning) {
-                            return warning.problem == FileProblem::NoRecordMade;
-                        });
-                    EXPECT_GE(run.files.size() + (unrecorded ? 1 : 0), plain.files.size());
-                } else {
-                    // The file, or the folder that could not be synced after a change of one.
-                    const std::string text = describe(*run.failure);
-                    EXPECT_TRUE(text.find(".cfg\": ") != std::string::npos ||
-                                text.find("Could not sync the folder \"") != std::string::npos)
-                        << text;
-                }
+                expectCopiesNamed(run, plain, old, failed.call);
+                expectDoneOrFileNamed(run, plain, old, failed.call);
             }
         }
     }

@@ -96,6 +96,158 @@ std::string scriptOf(Preset preset, GameVersion version) {
     return buildScript(engine.tweakLines(), version);
 }
 
+// What happens between the game's saving config.cfg after the install and the removal.
+enum class Between { Nothing, PlayerChange, SecondInstall };
+
+void writeFiles(const TempFolder& game, const std::map<std::string, std::string>& files) {
+    for (const auto& [name, content] : files) {
+        game.write(name, content);
+    }
+}
+
+// Installs the Default preset, has the game save config.cfg, and then makes what comes between.
+void installAndPlay(const TempFolder& game, GameVersion version, Between between) {
+    const InstallOptions hooks{.userconfig = version == GameVersion::Steam
+                                                 ? UserconfigChange::Add
+                                                 : UserconfigChange::Leave};
+    ASSERT_TRUE(
+        installTweaks(game.path(), scriptOf(Preset::Default, version), systemFileIo(), hooks)
+            .installed());
+    saveAsTheGameDoes(game);
+    if (between == Between::PlayerChange) {
+        // gl_picmip, changed in the game's own options after quarvel.cfg ran.
+        std::string edited = game.read("config.cfg");
+        const std::size_t line = edited.find("\ngl_picmip \"") + 1;
+        edited.replace(line, edited.find('\n', line) - line, "gl_picmip \"7\"");
+        game.write("config.cfg", edited);
+    } else if (between == Between::SecondInstall) {
+        ASSERT_TRUE(
+            installTweaks(game.path(), scriptOf(Preset::DieHardFps, version), systemFileIo(), hooks)
+                .installed());
+        saveAsTheGameDoes(game);
+    }
+}
+
+// The player's change is kept and named; what else is kept is his own value.
+void expectKeptOnlyHisOwn(const UninstallResult& removed, const TempFolder& game,
+                          const std::map<std::string, std::string>& played, Between between) {
+    for (const KeptSetting& kept : removed.kept) {
+        if (kept.value == "7") {
+            EXPECT_EQ(kept.value, "7");
+            EXPECT_NE(game.read("config.cfg").find("\ngl_picmip \"7\"\n"), std::string::npos);
+        } else {
+            EXPECT_TRUE(played.contains(kept.name) &&
+                        sameConsoleValue(played.at(kept.name), kept.value))
+                << kept.name << " " << kept.value;
+        }
+    }
+    EXPECT_EQ(between == Between::PlayerChange,
+              std::ranges::any_of(removed.kept, [](const KeptSetting& kept) {
+                  return kept.name == "gl_picmip" && kept.value == "7";
+              }));
+}
+
+// Every other setting as the game would hold it without Quarvel.
+void expectSettingsAsPlayed(const TempFolder& game,
+                            const std::map<std::string, std::string>& played, Between between) {
+    auto endedWith = valuesAtStart(game.path());
+    if (between == Between::PlayerChange) {
+        endedWith.erase("gl_picmip");
+    }
+    for (const auto& [name, value] : played) {
+        if (between != Between::PlayerChange || name != "gl_picmip") {
+            EXPECT_TRUE(endedWith.contains(name) && sameConsoleValue(endedWith[name], value))
+                << name << " was " << value << ", is " << endedWith[name];
+        }
+        endedWith.erase(name);
+    }
+    EXPECT_TRUE(endedWith.empty()) << endedWith.begin()->first << " is still set";
+}
+
+// A game of these files, installed into, played and saved, then removed from: it ends as `played`,
+// the settings of the same game never installed into.
+void expectRoundTrip(const std::map<std::string, std::string>& files,
+                     const std::map<std::string, std::string>& played, GameVersion version,
+                     Between between) {
+    TempFolder game;
+    writeFiles(game, files);
+    TempFolder::Snapshot before = game.snapshot();
+    ASSERT_NO_FATAL_FAILURE(installAndPlay(game, version, between));
+    const std::string savedConfig = game.read("config.cfg");
+
+    const UninstallResult removed = uninstallTweaks(game.path());
+    ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+    expectKeptOnlyHisOwn(removed, game, played, between);
+    expectSettingsAsPlayed(game, played, between);
+    // config.cfg changed only where a setting was put back; every other file as it was, and
+    // nothing of Quarvel's left.
+    TempFolder::Snapshot after = game.snapshot();
+    EXPECT_EQ(otherLines(after["config.cfg"]), otherLines(savedConfig));
+    after.erase("config.cfg");
+    before.erase("config.cfg");
+    EXPECT_EQ(after, before);
+}
+
+struct SavedCase {
+    const char* what;
+    std::string script; // quarvel.cfg, after its header
+    std::string record;
+    std::string config;   // config.cfg as the game saved it
+    std::string restored; // config.cfg after Remove
+    std::vector<std::string> said;
+};
+
+// The plan and the removal say the same of what config.cfg gets back; only the removal changes it.
+void expectPutBack(const SavedCase& c) {
+    SCOPED_TRACE(c.what);
+    TempFolder game;
+    game.write("quarvel.cfg", header + c.script);
+    game.write("quarvel-restore.cfg", c.record);
+    game.write("config.cfg", c.config);
+    const UninstallResult plan = planUninstall(game.path());
+    ASSERT_FALSE(plan.failure) << describe(*plan.failure);
+    EXPECT_EQ(texts(savedSettingsReport(plan)), c.said);
+    EXPECT_EQ(game.read("config.cfg"), c.config); // the plan changes nothing
+
+    const UninstallResult removed = uninstallTweaks(game.path());
+    ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+    EXPECT_EQ(texts(savedSettingsReport(removed)), c.said);
+    EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"config.cfg", c.restored}}));
+}
+
+struct RemovalCase {
+    const char* what;
+    bool recorded;
+    UninstallOptions options;
+    std::string said; // the failure, or what is said of config.cfg
+    std::string restored;
+};
+
+// A removal from a game whose config.cfg is `config`, with the record `record` if the case has
+// one.
+void expectRemoval(const RemovalCase& c, const std::string& config, const std::string& record) {
+    SCOPED_TRACE(c.what);
+    TempFolder game;
+    game.write("quarvel.cfg", header + "rate 100000\r\n");
+    game.write("autoexec.cfg", "exec quarvel.cfg\r\n");
+    game.write("config.cfg", config);
+    if (c.recorded) {
+        game.write("quarvel-restore.cfg", record);
+    }
+    const TempFolder::Snapshot before = game.snapshot();
+    const UninstallResult removed = uninstallTweaks(game.path(), systemFileIo(), c.options);
+    if (c.restored.empty()) {
+        ASSERT_TRUE(removed.failure);
+        EXPECT_EQ(describe(*removed.failure), c.said);
+        EXPECT_EQ(game.snapshot(), before); // the record stays for a later Remove
+        return;
+    }
+    ASSERT_FALSE(removed.failure) << describe(*removed.failure);
+    EXPECT_EQ(texts(savedSettingsReport(removed)), std::vector<std::string>{c.said});
+    EXPECT_EQ(game.snapshot(),
+              (TempFolder::Snapshot{{"autoexec.cfg", ""}, {"config.cfg", c.restored}}));
+}
+
 } // namespace
 
 TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
@@ -119,13 +271,10 @@ TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
                          "userconfig.cfg\n"},
           {"userconfig.cfg", "name \"Player\"\n"}}},
     };
-    enum class Between { Nothing, PlayerChange, SecondInstall };
     for (const auto& layout : layouts) {
         // What the player's game holds without Quarvel, once it has quit and saved config.cfg.
         TempFolder twin;
-        for (const auto& [name, content] : layout.files) {
-            twin.write(name, content);
-        }
+        writeFiles(twin, layout.files);
         saveAsTheGameDoes(twin);
         const auto played = valuesAtStart(twin.path());
         for (const GameVersion version : {GameVersion::Classic, GameVersion::Steam}) {
@@ -134,86 +283,14 @@ TEST(RoundTrip, InstallPlaySaveAndRemoveGiveBackEverySettingAndEveryOtherByte) {
                 SCOPED_TRACE(testing::Message()
                              << layout.what << ", version " << static_cast<int>(version)
                              << ", between " << static_cast<int>(between));
-                TempFolder game;
-                for (const auto& [name, content] : layout.files) {
-                    game.write(name, content);
-                }
-                TempFolder::Snapshot before = game.snapshot();
-                const InstallOptions hooks{.userconfig = version == GameVersion::Steam
-                                                             ? UserconfigChange::Add
-                                                             : UserconfigChange::Leave};
-                ASSERT_TRUE(installTweaks(game.path(), scriptOf(Preset::Default, version),
-                                          systemFileIo(), hooks)
-                                .installed());
-                saveAsTheGameDoes(game);
-                if (between == Between::PlayerChange) {
-                    // gl_picmip, changed in the game's own options after quarvel.cfg ran.
-                    std::string edited = game.read("config.cfg");
-                    const std::size_t line = edited.find("\ngl_picmip \"") + 1;
-                    edited.replace(line, edited.find('\n', line) - line, "gl_picmip \"7\"");
-                    game.write("config.cfg", edited);
-                } else if (between == Between::SecondInstall) {
-                    ASSERT_TRUE(installTweaks(game.path(), scriptOf(Preset::DieHardFps, version),
-                                              systemFileIo(), hooks)
-                                    .installed());
-                    saveAsTheGameDoes(game);
-                }
-                const std::string savedConfig = game.read("config.cfg");
-
-                const UninstallResult removed = uninstallTweaks(game.path());
-                ASSERT_FALSE(removed.failure) << describe(*removed.failure);
-                // The player's change is kept and named; what else is kept is his own value.
-                for (const KeptSetting& kept : removed.kept) {
-                    if (kept.value == "7") {
-                        EXPECT_EQ(kept.value, "7");
-                        EXPECT_NE(game.read("config.cfg").find("\ngl_picmip \"7\"\n"),
-                                  std::string::npos);
-                    } else {
-                        EXPECT_TRUE(played.contains(kept.name) &&
-                                    sameConsoleValue(played.at(kept.name), kept.value))
-                            << kept.name << " " << kept.value;
-                    }
-                }
-                EXPECT_EQ(between == Between::PlayerChange,
-                          std::ranges::any_of(removed.kept, [](const KeptSetting& kept) {
-                              return kept.name == "gl_picmip" && kept.value == "7";
-                          }));
-                // Every other setting as the game would hold it without Quarvel.
-                auto endedWith = valuesAtStart(game.path());
-                if (between == Between::PlayerChange) {
-                    endedWith.erase("gl_picmip");
-                }
-                for (const auto& [name, value] : played) {
-                    if (between != Between::PlayerChange || name != "gl_picmip") {
-                        EXPECT_TRUE(endedWith.contains(name) &&
-                                    sameConsoleValue(endedWith[name], value))
-                            << name << " was " << value << ", is " << endedWith[name];
-                    }
-                    endedWith.erase(name);
-                }
-                EXPECT_TRUE(endedWith.empty()) << endedWith.begin()->first << " is still set";
-                // config.cfg changed only where a setting was put back; every other file as it
-                // was, and nothing of Quarvel's left.
-                TempFolder::Snapshot after = game.snapshot();
-                EXPECT_EQ(otherLines(after["config.cfg"]), otherLines(savedConfig));
-                after.erase("config.cfg");
-                before.erase("config.cfg");
-                EXPECT_EQ(after, before);
+                ASSERT_NO_FATAL_FAILURE(expectRoundTrip(layout.files, played, version, between));
             }
         }
     }
 }
 
 TEST(RoundTrip, RemovePutsBackOnlyWhatTheGameSavedFromQuarvelCfg) {
-    struct Case {
-        const char* what;
-        std::string script; // quarvel.cfg, after its header
-        std::string record;
-        std::string config;   // config.cfg as the game saved it
-        std::string restored; // config.cfg after Remove
-        std::vector<std::string> said;
-    };
-    const Case cases[] = {
+    const SavedCase cases[] = {
         {"values put back in the line's own form, line ends kept",
          "rate 100000\r\ncl_updaterate 102\r\ngl_vsync 0\r\n",
          "rate \"25000\" // quarvel.cfg sets \"100000\"\r\n"
@@ -255,6 +332,14 @@ TEST(RoundTrip, RemovePutsBackOnlyWhatTheGameSavedFromQuarvelCfg) {
          "bind x jump;  ; m_rawinput 1\r\n",
          {"config.cfg no longer sets gl_vsync, which no file set before the install: the game "
           "uses its own default again."}},
+    };
+    for (const SavedCase& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(expectPutBack(c));
+    }
+}
+
+TEST(RoundTrip, RemoveUsesOnlyWhatIsSafeAndQuarvelCfgsOwnOfARecordAPlayerEdited) {
+    expectPutBack(
         {"a record a player edited: only what is safe and quarvel.cfg's own is used",
          "rate 100000\r\ncl_cmdrate 60\r\n",
          "rate \"1;quit\" // quarvel.cfg sets \"100000\"\r\n"
@@ -276,38 +361,14 @@ TEST(RoundTrip, RemovePutsBackOnlyWhatTheGameSavedFromQuarvelCfg) {
           "quarvel-restore.cfg line 6 was not used: an earlier line records that setting already "
           "(cl_cmdrate \"30\" // quarvel.cfg sets \"60\").",
           "quarvel-restore.cfg line 7 was not used: its value cannot stand as one word of "
-          "config.cfg (rate \"\\x1b[2J\" // quarvel.cfg sets \"100000\")."}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempFolder game;
-        game.write("quarvel.cfg", header + c.script);
-        game.write("quarvel-restore.cfg", c.record);
-        game.write("config.cfg", c.config);
-        const UninstallResult plan = planUninstall(game.path());
-        ASSERT_FALSE(plan.failure) << describe(*plan.failure);
-        EXPECT_EQ(texts(savedSettingsReport(plan)), c.said);
-        EXPECT_EQ(game.read("config.cfg"), c.config); // the plan changes nothing
-
-        const UninstallResult removed = uninstallTweaks(game.path());
-        ASSERT_FALSE(removed.failure) << describe(*removed.failure);
-        EXPECT_EQ(texts(savedSettingsReport(removed)), c.said);
-        EXPECT_EQ(game.snapshot(), (TempFolder::Snapshot{{"config.cfg", c.restored}}));
-    }
+          "config.cfg (rate \"\\x1b[2J\" // quarvel.cfg sets \"100000\")."}});
 }
 
 TEST(RoundTrip, WithoutARecordOrWhenAskedConfigCfgStaysAndARunningGameStopsTheRemoval) {
     const std::string config = "rate \"100000\"\r\nexec userconfig.cfg\r\n";
     const std::string record = "rate \"25000\" // quarvel.cfg sets \"100000\"\r\n";
-    struct Case {
-        const char* what;
-        bool recorded;
-        UninstallOptions options;
-        std::string said; // the failure, or what is said of config.cfg
-        std::string restored;
-    };
     const auto running = [] { return true; };
-    const Case cases[] = {
+    const RemovalCase cases[] = {
         {"installed by an older Quarvel",
          false,
          {},
@@ -338,27 +399,8 @@ TEST(RoundTrip, WithoutARecordOrWhenAskedConfigCfgStaysAndARunningGameStopsTheRe
          "config.cfg: 1 setting put back as it was before the install (rate 25000).",
          "rate \"25000\"\r\nexec userconfig.cfg\r\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempFolder game;
-        game.write("quarvel.cfg", header + "rate 100000\r\n");
-        game.write("autoexec.cfg", "exec quarvel.cfg\r\n");
-        game.write("config.cfg", config);
-        if (c.recorded) {
-            game.write("quarvel-restore.cfg", record);
-        }
-        const TempFolder::Snapshot before = game.snapshot();
-        const UninstallResult removed = uninstallTweaks(game.path(), systemFileIo(), c.options);
-        if (c.restored.empty()) {
-            ASSERT_TRUE(removed.failure);
-            EXPECT_EQ(describe(*removed.failure), c.said);
-            EXPECT_EQ(game.snapshot(), before); // the record stays for a later Remove
-            continue;
-        }
-        ASSERT_FALSE(removed.failure) << describe(*removed.failure);
-        EXPECT_EQ(texts(savedSettingsReport(removed)), std::vector<std::string>{c.said});
-        EXPECT_EQ(game.snapshot(),
-                  (TempFolder::Snapshot{{"autoexec.cfg", ""}, {"config.cfg", c.restored}}));
+    for (const RemovalCase& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(expectRemoval(c, config, record));
     }
 }
 

@@ -48,6 +48,73 @@ Child inChild(const std::function<bool()>& work, [[maybe_unused]] rlim_t mebibyt
     return {waited && WIFEXITED(status) && WEXITSTATUS(status) == 0, usage.ru_maxrss};
 }
 
+// `count` lines, each made by `line` from its number.
+std::string lines(int count, const std::function<std::string(int)>& line) {
+    std::string text;
+    for (int n = 0; n < count; ++n) {
+        text += line(n) + "\n";
+    }
+    return text;
+}
+
+// The n-th of many spellings of the same path: "", ".//", ".//./", ...
+std::string spelling(int n) {
+    std::string prefix;
+    for (int part = 0; part < n; ++part) {
+        prefix += part % 3 == 0 ? ".//" : "./";
+    }
+    return prefix;
+}
+
+const std::string script = "// Quarvel v3\r\nrate 100000\r\n";
+const std::size_t large = maxConfigFileSize - 64;
+
+// Twelve files that each run the next eight times.
+void layFan(const TempFolder& game) {
+    game.write("fan/autoexec.cfg", "exec quarvel.cfg\nexec f1.cfg\n");
+    game.write("fan/quarvel.cfg", script);
+    for (int file = 1; file <= 12; ++file) {
+        game.write("fan/f" + std::to_string(file) + ".cfg",
+                   file < 12
+                       ? lines(8, [&](int) { return "exec f" + std::to_string(file + 1) + ".cfg"; })
+                       : "");
+    }
+}
+
+// A file that runs itself under sixteen spellings.
+void layItself(const TempFolder& game) {
+    game.write("itself/autoexec.cfg", "exec x.cfg\nexec quarvel.cfg\n");
+    game.write("itself/quarvel.cfg", script);
+    game.write("itself/x.cfg", lines(16, [&](int n) { return "exec " + spelling(n) + "x.cfg"; }));
+}
+
+// A file of 16 MiB in short lines run under sixty spellings.
+void laySpelt(const TempFolder& game) {
+    game.write("spelt/autoexec.cfg", "exec quarvel.cfg\n" + lines(60, [&](int n) {
+                                         return "exec " + spelling(n) + "big.cfg";
+                                     }));
+    game.write("spelt/quarvel.cfg", script);
+    std::string shortLines;
+    while (shortLines.size() + 8 <= large) {
+        shortLines += "rate 1\r\n";
+    }
+    game.write("spelt/big.cfg", shortLines);
+}
+
+// Six other files of 16 MiB, each run in turn, with quarvel.cfg and userconfig.cfg as large.
+void layLarge(const TempFolder& game) {
+    const std::string longLines(large, 'x'); // one line: only its first 1023 characters are read
+    game.write("large/autoexec.cfg", "exec quarvel.cfg\n" + lines(6, [](int n) {
+                                         return "exec l" + std::to_string(n) + ".cfg";
+                                     }));
+    game.write("large/quarvel.cfg", script + "// " + longLines);
+    game.write("large/userconfig.cfg", longLines);
+    game.write("large/config.cfg", "exec userconfig.cfg\n");
+    for (int n = 0; n < 6; ++n) {
+        game.write("large/l" + std::to_string(n) + ".cfg", longLines);
+    }
+}
+
 } // namespace
 
 TEST(LoaderMemory, GigabytesOfLongLinesAndJunkLoadInLittleMemory) {
@@ -98,52 +165,10 @@ TEST(CheckMemory, ConfigsMadeToExhaustTheCheckEndInLittleMemoryAndTime) {
     // spellings; a file of 16 MiB in short lines run under sixty spellings; six other files of
     // 16 MiB, each run in turn, with quarvel.cfg and userconfig.cfg as large.
     TempFolder game;
-    const std::string script = "// Quarvel v3\r\nrate 100000\r\n";
-    const auto lines = [](int count, const std::function<std::string(int)>& line) {
-        std::string text;
-        for (int n = 0; n < count; ++n) {
-            text += line(n) + "\n";
-        }
-        return text;
-    };
-    const auto spelling = [](int n) {
-        std::string prefix;
-        for (int part = 0; part < n; ++part) {
-            prefix += part % 3 == 0 ? ".//" : "./";
-        }
-        return prefix;
-    };
-    const std::size_t large = maxConfigFileSize - 64;
-    game.write("fan/autoexec.cfg", "exec quarvel.cfg\nexec f1.cfg\n");
-    game.write("fan/quarvel.cfg", script);
-    for (int file = 1; file <= 12; ++file) {
-        game.write("fan/f" + std::to_string(file) + ".cfg",
-                   file < 12
-                       ? lines(8, [&](int) { return "exec f" + std::to_string(file + 1) + ".cfg"; })
-                       : "");
-    }
-    game.write("itself/autoexec.cfg", "exec x.cfg\nexec quarvel.cfg\n");
-    game.write("itself/quarvel.cfg", script);
-    game.write("itself/x.cfg", lines(16, [&](int n) { return "exec " + spelling(n) + "x.cfg"; }));
-    game.write("spelt/autoexec.cfg", "exec quarvel.cfg\n" + lines(60, [&](int n) {
-                                         return "exec " + spelling(n) + "big.cfg";
-                                     }));
-    game.write("spelt/quarvel.cfg", script);
-    std::string shortLines;
-    while (shortLines.size() + 8 <= large) {
-        shortLines += "rate 1\r\n";
-    }
-    game.write("spelt/big.cfg", shortLines);
-    const std::string longLines(large, 'x'); // one line: only its first 1023 characters are read
-    game.write("large/autoexec.cfg", "exec quarvel.cfg\n" + lines(6, [](int n) {
-                                         return "exec l" + std::to_string(n) + ".cfg";
-                                     }));
-    game.write("large/quarvel.cfg", script + "// " + longLines);
-    game.write("large/userconfig.cfg", longLines);
-    game.write("large/config.cfg", "exec userconfig.cfg\n");
-    for (int n = 0; n < 6; ++n) {
-        game.write("large/l" + std::to_string(n) + ".cfg", longLines);
-    }
+    layFan(game);
+    layItself(game);
+    laySpelt(game);
+    layLarge(game);
 
     const std::pair<const char*, const char*> stops[] = {
         {"fan", "the start-up runs more than 256 files; the check stopped at f11.cfg line 8."},

@@ -47,6 +47,11 @@ void click(QWidget* window, const char* button) {
     QTest::mouseClick(&child<QAbstractButton>(*window, QLatin1String(button)), Qt::LeftButton);
 }
 
+// The bytes of a file in the game folder.
+QByteArray fileIn(const QTemporaryDir& game, const char* name) {
+    return readAll(game.filePath(QLatin1String(name)));
+}
+
 bool closed(const QPointer<InstallWindow>& window) {
     return QTest::qWaitFor([&] { return window.isNull(); }, 2000);
 }
@@ -83,6 +88,65 @@ class InstallWindowTest : public QObject {
         window->show();
         auto& games = child<QComboBox>(*window, QStringLiteral("cmbGames"));
         return QTest::qWaitFor([&] { return games.isEnabled(); }, 2000) ? window : nullptr;
+    }
+
+    // The second install asks first; the saved settings can run the tweaks too.
+    void installAgainAfterAsking(const QTemporaryDir& game, const QByteArray& edited,
+                                 const QByteArray& installed) {
+        QPointer<InstallWindow> window = open(game.path());
+        click(window, "cmdInstall");
+        const QString folder = QDir::toNativeSeparators(game.path());
+        QCOMPARE(dialogs_.shown.back(),
+                 QStringLiteral("question: quarvel.cfg is already in %1.\nAre you sure you want to "
+                                "overwrite your Quarvel Tweaks ?")
+                     .arg(folder));
+        QCOMPARE(fileIn(game, "quarvel.cfg"), edited);
+        QVERIFY(stillOpen(window));
+        dialogs_.answers = {true};
+        click(window, "chkUserconfig");
+        click(window, "cmdInstall");
+        QCOMPARE(dialogs_.shown.size(), 4);
+        QVERIFY(dialogs_.shown.back().startsWith("information"));
+        QCOMPARE(fileIn(game, "quarvel.cfg"), installed);
+        QCOMPARE(fileIn(game, "userconfig.cfg"), QByteArray("exec quarvel.cfg\r\n"));
+        QVERIFY(closed(window));
+    }
+
+    // The check of what the install left; Remove, asked first, takes it all out again.
+    void checkAndRemove(const QTemporaryDir& game) {
+        QPointer<InstallWindow> window = open(game.path());
+        const QString folder = QDir::toNativeSeparators(game.path());
+        click(window, "cmdCheck");
+        QCOMPARE(dialogs_.shown.back(),
+                 QStringLiteral("information: Check of %1:\nautoexec.cfg runs quarvel.cfg.\n"
+                                "userconfig.cfg runs quarvel.cfg, but config.cfg does not run "
+                                "userconfig.cfg yet: the game adds that line when it next saves "
+                                "its settings at exit.\nconfig.cfg is not there: the game has not "
+                                "saved its settings here yet.")
+                     .arg(folder));
+        // No is the default answer: nothing is removed until the player says Yes.
+        click(window, "cmdRemove");
+        QVERIFY(dialogs_.shown.back().startsWith("question") &&
+                dialogs_.shown.back().contains(QDir::toNativeSeparators(game.path())));
+        QVERIFY(!fileIn(game, "quarvel.cfg").isEmpty());
+        dialogs_.answers = {true};
+        click(window, "cmdRemove");
+        // The configs the install created go with it, as they hold nothing else.
+        QVERIFY(dialogs_.shown.back().startsWith("information") &&
+                dialogs_.shown.back().endsWith(
+                    "autoexec.cfg has been deleted: the install created it, and it held nothing "
+                    "else.\nuserconfig.cfg has been deleted: the install created it, and it held "
+                    "nothing else."));
+        QCOMPARE(QDir(game.path()).entryList(QDir::Files),
+                 QStringList(QStringLiteral("liblist.gam")));
+        click(window, "cmdCheck"); // nothing installed is a finding, shown as a warning
+        QCOMPARE(dialogs_.shown.back(),
+                 QStringLiteral("warning: Check of %1:\nquarvel.cfg is not there: the tweaks are "
+                                "not installed in this folder.\nconfig.cfg is not there: the game "
+                                "has not saved its settings here yet.")
+                     .arg(folder));
+        QVERIFY(stillOpen(window));
+        delete window;
     }
 
 private slots:
@@ -196,7 +260,6 @@ private slots:
     void installsTheEditedTextAsksBeforeReplacingItChecksAndRemoves() {
         QTemporaryDir game;
         QVERIFY(!gameFolder(game.path()).isEmpty());
-        const auto file = [&](const char* name) { return readAll(game.filePath(name)); };
         const QString banner = QString::fromStdString(quarvel::echoBanner());
         const QString original = QString::fromStdString(quarvel::buildScript(engine_.tweakLines()));
         QPointer<InstallWindow> window = open(game.path());
@@ -207,8 +270,8 @@ private slots:
         QTest::keyClicks(&text, QStringLiteral("fps_max 101"));
 
         click(window, "cmdInstall"); // no question before the first install
-        QCOMPARE(file("autoexec.cfg"), QByteArray("exec quarvel.cfg\r\n"));
-        const QByteArray edited = file("quarvel.cfg"); // every line end CR LF
+        QCOMPARE(fileIn(game, "autoexec.cfg"), QByteArray("exec quarvel.cfg\r\n"));
+        const QByteArray edited = fileIn(game, "quarvel.cfg"); // every line end CR LF
         QCOMPARE(edited, (original + "\r\nfps_max 101" + banner + "\r\n").toLatin1());
         QCOMPARE(dialogs_.shown.size(), 1);
         QVERIFY(dialogs_.shown.back().startsWith("information") &&
@@ -217,57 +280,11 @@ private slots:
         QVERIFY(text.toPlainText().endsWith("fps_max 101" + QString(banner).replace("\r\n", "\n")));
         QVERIFY(closed(window));
 
-        // The second install asks first; the saved settings can run the tweaks too.
-        window = open(game.path());
-        click(window, "cmdInstall");
-        const QString folder = QDir::toNativeSeparators(game.path());
-        QCOMPARE(dialogs_.shown.back(),
-                 QStringLiteral("question: quarvel.cfg is already in %1.\nAre you sure you want to "
-                                "overwrite your Quarvel Tweaks ?")
-                     .arg(folder));
-        QCOMPARE(file("quarvel.cfg"), edited);
-        QVERIFY(stillOpen(window));
-        dialogs_.answers = {true};
-        click(window, "chkUserconfig");
-        click(window, "cmdInstall");
-        QCOMPARE(dialogs_.shown.size(), 4);
-        QVERIFY(dialogs_.shown.back().startsWith("information"));
-        QCOMPARE(file("quarvel.cfg"), (original + banner + "\r\n").toLatin1());
-        QCOMPARE(file("userconfig.cfg"), QByteArray("exec quarvel.cfg\r\n"));
-        QVERIFY(closed(window));
-
-        window = open(game.path());
-        click(window, "cmdCheck");
-        QCOMPARE(dialogs_.shown.back(),
-                 QStringLiteral("information: Check of %1:\nautoexec.cfg runs quarvel.cfg.\n"
-                                "userconfig.cfg runs quarvel.cfg, but config.cfg does not run "
-                                "userconfig.cfg yet: the game adds that line when it next saves "
-                                "its settings at exit.\nconfig.cfg is not there: the game has not "
-                                "saved its settings here yet.")
-                     .arg(folder));
-        // No is the default answer: nothing is removed until the player says Yes.
-        click(window, "cmdRemove");
-        QVERIFY(dialogs_.shown.back().startsWith("question") &&
-                dialogs_.shown.back().contains(QDir::toNativeSeparators(game.path())));
-        QVERIFY(!file("quarvel.cfg").isEmpty());
-        dialogs_.answers = {true};
-        click(window, "cmdRemove");
-        // The configs the install created go with it, as they hold nothing else.
-        QVERIFY(dialogs_.shown.back().startsWith("information") &&
-                dialogs_.shown.back().endsWith(
-                    "autoexec.cfg has been deleted: the install created it, and it held nothing "
-                    "else.\nuserconfig.cfg has been deleted: the install created it, and it held "
-                    "nothing else."));
-        QCOMPARE(QDir(game.path()).entryList(QDir::Files),
-                 QStringList(QStringLiteral("liblist.gam")));
-        click(window, "cmdCheck"); // nothing installed is a finding, shown as a warning
-        QCOMPARE(dialogs_.shown.back(),
-                 QStringLiteral("warning: Check of %1:\nquarvel.cfg is not there: the tweaks are "
-                                "not installed in this folder.\nconfig.cfg is not there: the game "
-                                "has not saved its settings here yet.")
-                     .arg(folder));
-        QVERIFY(stillOpen(window));
-        delete window;
+        installAgainAfterAsking(game, edited, (original + banner + "\r\n").toLatin1());
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        checkAndRemove(game);
     }
 
     void theRemedyOfACheckHooksOnlyUserconfigAndChecksAgainInTheSameBox() {
