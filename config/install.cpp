@@ -244,8 +244,7 @@ private:
             return {};
         }
         if (failed.step == FileStep::Sync) {
-            failed.done = Sentence{QVL_TRANSLATABLE(
-                "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
+            failed.done = Sentence{recordWrittenAlone};
         }
         return written;
     }

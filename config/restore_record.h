@@ -73,6 +73,11 @@ bool safeConsoleValue(std::string_view value);
 RestoreRecord readRecord(std::string_view text,
                          const std::optional<std::vector<std::string>>& scriptNames = {});
 
+// What is left when writing the record went through but its sync failed, and nothing else was
+// written yet.
+inline constexpr std::string_view recordWrittenAlone =
+    QVL_TRANSLATABLE("Failure", "quarvel-restore.cfg was written, but nothing else was changed");
+
 // The record as Quarvel writes it, with CR LF line ends.
 std::string recordText(const RestoreRecord& record);
 

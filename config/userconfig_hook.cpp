@@ -53,8 +53,7 @@ public:
         }
         if (Expected<void> recorded = writeRecord(recordContent_); !recorded) {
             if (recorded.failure().step == FileStep::Sync) {
-                recorded.failure().done = Sentence{QVL_TRANSLATABLE(
-                    "Failure", "quarvel-restore.cfg was written, but nothing else was changed")};
+                recorded.failure().done = Sentence{recordWrittenAlone};
             }
             return recorded;
         }
