@@ -16,10 +16,13 @@ namespace {
 
 // The first of `families` that the system has, alone; all of them when it has none, for the
 // system to choose. Qt looks long for substitutes of a family the system lacks, and for the
-// fallbacks of each family in a list.
+// fallbacks of each family in a list. The list of installed families is read once the font
+// database is up; asking for each family by name would resolve aliases through fontconfig.
 QStringList installedFamily(const QStringList& families) {
-    const auto found = std::ranges::find_if(
-        families, [](const QString& family) { return QFontDatabase::hasFamily(family); });
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::ranges::find_if(families, [&installed](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
     return found != families.end() ? QStringList{*found} : families;
 }
 
