@@ -4,6 +4,7 @@
 // with none of Quarvel's behaviour. It ends as soon as it has drawn its first frame.
 #include "ui/first_frame.h"
 #include "ui/main/tweak_places.h"
+#include "ui/text.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -24,10 +25,7 @@
 namespace {
 
 using namespace quarvel;
-
-QString text(std::string_view from) {
-    return QString::fromUtf8(from.data(), static_cast<qsizetype>(from.size()));
-}
+using ui::qs;
 
 QWidget* optionPair(QWidget* parent) {
     auto* pair = new QWidget(parent);
@@ -52,7 +50,7 @@ QWidget* firstPage(QWidget* parent) {
         if (place.block == ui::Block::FpsToggles || place.block == ui::Block::FpsSoundToggles) {
             grid->addWidget(new QPushButton(QStringLiteral("D"), page), toggleRow, 0);
             grid->addWidget(optionPair(page), toggleRow, 1);
-            grid->addWidget(new QLabel(text(def.caption), page), toggleRow++, 2);
+            grid->addWidget(new QLabel(qs(def.caption), page), toggleRow++, 2);
         } else if (place.block == ui::Block::FpsLists) {
             const int column = 3 + place.column;
             const int row = 2 * cellRows[static_cast<std::size_t>(place.column)]++;
@@ -60,12 +58,12 @@ QWidget* firstPage(QWidget* parent) {
             if (!def.defaultButton.empty()) {
                 header->addWidget(new QPushButton(QStringLiteral("D"), page));
             }
-            header->addWidget(new QLabel(text(def.caption), page), 1);
+            header->addWidget(new QLabel(qs(def.caption), page), 1);
             grid->addLayout(header, row, column);
             if (def.kind == EditorKind::List) {
                 auto* list = new QComboBox(page);
                 for (const ListItem& item : def.items) {
-                    list->addItem(text(item.text));
+                    list->addItem(qs(item.text));
                 }
                 grid->addWidget(list, row + 1, column);
             } else {
