@@ -4,8 +4,8 @@
 # and the peak resident memory (/usr/bin/time -f %M, median of RUNS runs), and the ratio of each,
 # in English and in Russian. Exits 1 when Quarvel takes more than 1.3 times the time or 1.1 times
 # the memory. It also prints both ratios against a Qt window that shows the same controls as
-# Quarvel's first page and does nothing else (controls_probe.cpp): what Quarvel adds to what Qt
-# itself takes to show them.
+# Quarvel's first page, with their English texts, and does nothing else (controls_probe.cpp): what
+# Quarvel adds to what Qt itself takes to show them.
 #   bench/startup/run.sh [BUILD_DIR] [RUNS]     (defaults: build, 15)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
