@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
   libacl1-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core locales
-  dpkg-dev desktop-file-utils appstream gzip file lintian hyperfine time
+  dpkg-dev desktop-file-utils appstream gzip file lintian python3
   qt6-translations-l10n
 )
 install_packages "${packages[@]}"
